@@ -1,0 +1,72 @@
+#include "db/companydata.h"
+
+#include "db/database.h"
+#include "db/quoting.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace pw {
+
+QString switchField(Switch s)
+{
+    switch (s) {
+    case Switch::Subs: return QStringLiteral("subs");
+    case Switch::Money: return QStringLiteral("money");
+    case Switch::Edits: return QStringLiteral("edits");
+    }
+    return {};
+}
+
+bool switchIsOn(const QVariant &stored)
+{
+    if (!stored.isValid() || stored.isNull())
+        return false;
+    bool ok = false;
+    const double v = stored.toDouble(&ok);
+    return ok && v == 1.0;
+}
+
+DbResult<std::optional<Settings>> CompanyData::read()
+{
+    QSqlQuery q = m_db.query();
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT company, subs, money, edits FROM \"Company Data\" ORDER BY rowid LIMIT 1")))
+        return DbError::fromSql(q.lastError());
+    if (!q.next()) {
+        if (q.lastError().type() != QSqlError::NoError)
+            return DbError::fromSql(q.lastError());
+        return std::optional<Settings>();
+    }
+    Settings s;
+    s.company = q.value(0).toString();
+    s.subs = q.value(1);
+    s.money = q.value(2);
+    s.edits = q.value(3);
+    return std::optional<Settings>(s);
+}
+
+DbError CompanyData::storeCompany(const QString &company)
+{
+    Database::Transaction t(m_db);
+    if (!t.ok())
+        return t.beginError();
+    if (DbError e = m_db.exec(QStringLiteral("INSERT INTO \"Company Data\" (Company) VALUES (?)"), {company}))
+        return e;
+    return t.commit();
+}
+
+DbError CompanyData::setSwitch(Switch which, bool on)
+{
+    Database::Transaction t(m_db);
+    if (!t.ok())
+        return t.beginError();
+    const QString sql = QStringLiteral("UPDATE \"Company Data\" SET %1 = ? WHERE rowid = "
+                                       "(SELECT rowid FROM \"Company Data\" ORDER BY rowid LIMIT 1)")
+                            .arg(quoteIdentifier(switchField(which)));
+    if (DbError e = m_db.exec(sql, {on ? 1 : 0}))
+        return e;
+    return t.commit();
+}
+
+} // namespace pw

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "db/dberror.h"
+
+#include <QObject>
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+
+#include <utility>
+#include <vector>
+
+namespace pw {
+
+class Database;
+
+// A named view of one table with a current row. Nothing is loaded whole: every move is one
+// indexed query on rowid, so a move costs the same on ten rows or a million. Rows are always in
+// stored (rowid) order.
+class RecordSet : public QObject {
+    Q_OBJECT
+
+public:
+    using Fields = std::vector<std::pair<QString, QVariant>>;
+
+    explicit RecordSet(Database &db, QObject *parent = nullptr);
+
+    Database &database() const { return m_db; }
+
+    // Names the table; nothing is read until refresh().
+    void setRecordSource(const QString &table);
+    const QString &recordSource() const { return m_table; }
+
+    // Reopens the view from its table, positioned on the first row (at end of file when the table
+    // is empty). Fails when the table cannot be opened; the view then has no current row.
+    DbError refresh();
+    DbError moveFirst();
+    DbError moveLast();
+    // Past the last row the view is at end of file; before the first, at its beginning.
+    DbError moveNext();
+    DbError movePrevious();
+
+    bool isOpen() const { return m_state != State::Closed; }
+    bool eof() const { return m_state == State::Eof || m_state == State::Closed; }
+    bool bof() const { return m_state == State::Bof || m_state == State::Closed; }
+    bool hasCurrent() const { return m_state == State::Current; }
+    qint64 currentRowid() const { return hasCurrent() ? m_rowid : -1; }
+    // Whether the table holds no rows (read from the file, not from the view's position).
+    DbResult<bool> isEmpty() const;
+
+    // A field of the current row, found without regard to letter case; an invalid value when there
+    // is no current row, a null one for a stored Null.
+    QVariant field(const QString &name) const;
+    bool hasField(const QString &name) const { return m_record.indexOf(name) >= 0; }
+
+    // Stores a field of the current row at once.
+    DbError setField(const QString &name, const QVariant &value);
+    // Appends a row with these fields; the view keeps its position.
+    DbError addNew(const Fields &fields);
+    // Deletes the current row; the view then has no current row until it moves.
+    DbError deleteCurrent();
+
+    void close();
+
+Q_SIGNALS:
+    // Before the view leaves a current row by a move, so bound controls can store their edits.
+    void aboutToLeaveRow();
+    // After the current row (or its contents) changed.
+    void currentChanged();
+
+private:
+    enum class State { Closed, Current, Eof, Bof, Deleted };
+
+    DbError fetchOne(const QString &where, bool descending, const QVariantList &values, State whenNone);
+    void setClosed();
+
+    Database &m_db;
+    QString m_table;
+    State m_state = State::Closed;
+    qint64 m_rowid = -1;
+    QSqlRecord m_record;
+};
+
+} // namespace pw

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFlags>
+#include <QString>
+
+class QWidget;
+
+namespace pw {
+
+// The message and input boxes of the program. Windows never open a QMessageBox or QInputDialog
+// themselves: they ask this seam, so tests can answer from a script and record what was shown.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Exclamation, Critical, Question };
+    enum Button { NoButton = 0, Ok = 0x1, Yes = 0x2, No = 0x4, Cancel = 0x8 };
+    Q_DECLARE_FLAGS(Buttons, Button)
+
+    virtual ~Dialogs() = default;
+
+    // A modal message box; returns the button pressed. Closing the box counts as its escape
+    // button (Cancel, No or Ok, in that order of preference).
+    virtual Button message(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                           Buttons buttons = Ok, Button defaultButton = NoButton) = 0;
+
+    // A modal input box; returns the typed text, or an empty text when cancelled.
+    virtual QString input(QWidget *parent, const QString &prompt, const QString &title,
+                          const QString &defaultText) = 0;
+
+    // A modal "save as" file dialog; returns the chosen path, or an empty text when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
+                                 const QString &filter) = 0;
+
+    // Shorthand for the common one-button box.
+    void inform(QWidget *parent, const QString &text, const QString &title, Icon icon)
+    {
+        message(parent, text, title, icon, Ok, Ok);
+    }
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Dialogs::Buttons)
+
+// The real boxes: QMessageBox and QInputDialog.
+class QtDialogs : public Dialogs {
+public:
+    Button message(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                   Buttons buttons, Button defaultButton) override;
+    QString input(QWidget *parent, const QString &prompt, const QString &title,
+                  const QString &defaultText) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
+                         const QString &filter) override;
+};
+
+} // namespace pw

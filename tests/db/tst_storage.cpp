@@ -1,0 +1,310 @@
+// The storage layer: quoting of awkward names, the delivered database, opening checks, and the
+// record set's moves.
+#include "db/database.h"
+#include "db/employeelist.h"
+#include "db/quoting.h"
+#include "db/recordset.h"
+#include "testlib/testapp.h"
+#include "testlib/testmain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using pw::test::TestApp;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+} // namespace
+
+class tst_storage : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void quoting_data();
+    void quoting();
+    void awkwardNames_data();
+    void awkwardNames();
+    void namesIgnoreLetterCase();
+    void deliveredDatabase();
+    void openRefuses_data();
+    void openRefuses();
+    void recordSetMoves();
+    void recordSetOnMissingTable();
+    void exactNameLookup();
+};
+
+void tst_storage::quoting_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("plain") << "Manager" << "\"Manager\"";
+    QTest::newRow("blank inside") << "Company Data" << "\"Company Data\"";
+    QTest::newRow("dot") << "J. Smith" << "\"J. Smith\"";
+    QTest::newRow("double quotes") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
+    QTest::newRow("only a quote") << "\"" << "\"\"\"\"";
+    QTest::newRow("empty") << "" << "\"\"";
+}
+
+void tst_storage::quoting()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, quoted);
+    QCOMPARE(pw::quoteIdentifier(name), quoted);
+}
+
+void tst_storage::awkwardNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("leading blanks") << "  Ann";
+    QTest::newRow("trailing blank") << "Ann ";
+    QTest::newRow("dot") << "J. Smith";
+    QTest::newRow("dots only") << "...";
+    QTest::newRow("apostrophe") << "O'Neil";
+    QTest::newRow("double quotes") << "Bob \"the\" Builder";
+    QTest::newRow("brackets") << "[Dee] ]Dum[";
+    QTest::newRow("semicolon and dashes") << "a; b -- c";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Zoë Çelik Øster");
+    QTest::newRow("20 characters") << "abcdefghij0123456789";
+    QTest::newRow("injection") << "x\"; DROP TABLE datalist; --";
+    QTest::newRow("the long one") << "O'Neil \"Bob\"; DROP TABLE datalist";
+    QTest::newRow("tab") << "tab\there";
+    QTest::newRow("sqlite words") << "select";
+}
+
+void tst_storage::awkwardNames()
+{
+    QFETCH(QString, name);
+    TestApp app;
+    app.addEmployee(name, QStringLiteral("9.5"));
+    app.addEntry(name, QStringLiteral("2026-12-07 09:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+
+    // The table has exactly the name, and nothing else in the file changed.
+    const auto tables = app.db().tableNames();
+    QVERIFY(tables);
+    QCOMPARE(*tables, (QStringList{QStringLiteral("Company Data"), QStringLiteral("datalist"), QStringLiteral("Manager"), name}));
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt(), 2);
+    QCOMPARE(*app.db().tableExists(name), true);
+
+    // A record set over it reads, writes, appends and deletes.
+    pw::RecordSet rs(app.db());
+    rs.setRecordSource(name);
+    QVERIFY(!rs.refresh());
+    QCOMPARE(rs.field(QStringLiteral("Ename")).toString(), name);
+    QVERIFY(!rs.setField(QStringLiteral("activity"), name));
+    QVERIFY(!rs.addNew({{QStringLiteral("Ename"), name}, {QStringLiteral("inoutfx"), QStringLiteral("Clocked Out")}}));
+    QVERIFY(!rs.moveLast());
+    QCOMPARE(rs.field(QStringLiteral("inoutfx")).toString(), QStringLiteral("Clocked Out"));
+    QVERIFY(!rs.deleteCurrent());
+    const auto log = app.log(name);
+    QCOMPARE(log.size(), 1);
+    QCOMPARE(log[0][3].toString(), name);
+
+    // The employee list finds the name exactly.
+    pw::EmployeeList list(app.db());
+    const auto found = list.find(name);
+    QVERIFY(found && found->has_value());
+    QCOMPARE((*found)->wage.toString(), QStringLiteral("9.5"));
+}
+
+void tst_storage::namesIgnoreLetterCase()
+{
+    TestApp app;
+    QCOMPARE(*app.db().tableExists(QStringLiteral("MANAGER")), true);
+    QCOMPARE(*app.db().tableExists(QStringLiteral("company data")), true);
+    QCOMPARE(*app.db().tableExists(QStringLiteral("DataList")), true);
+    QCOMPARE(*app.db().tableExists(QStringLiteral("Manager ")), false);
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 09:00:00"), QStringLiteral("Clocked In"));
+    pw::RecordSet rs(app.db());
+    rs.setRecordSource(QStringLiteral("mAnAgEr"));
+    QVERIFY(!rs.refresh());
+    QCOMPARE(rs.field(QStringLiteral("INOUTFX")).toString(), QStringLiteral("Clocked In"));
+    QCOMPARE(rs.field(QStringLiteral("ename")).toString(), QStringLiteral("Manager"));
+    QVERIFY(!rs.setField(QStringLiteral("ACTIVITY"), QStringLiteral("x")));
+    QCOMPARE(app.log(QStringLiteral("Manager"))[0][3].toString(), QStringLiteral("x"));
+}
+
+void tst_storage::deliveredDatabase()
+{
+    TestApp app{QString()}; // as delivered
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM \"Company Data\"")).toInt(), 0);
+    const auto list = app.rows(QStringLiteral("SELECT Ename, epass FROM datalist ORDER BY rowid"));
+    QCOMPARE(list.size(), 1);
+    QCOMPARE(list[0][0].toString(), QStringLiteral("Manager"));
+    QVERIFY(!list[0][1].isNull());
+    QCOMPARE(list[0][1].toString(), QString());
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM Manager")).toInt(), 0);
+    const auto columns = app.rows(QStringLiteral("SELECT name, type FROM pragma_table_info('Manager') ORDER BY cid"));
+    QCOMPARE(columns.size(), 4);
+    const QStringList expected{QStringLiteral("Ename VARCHAR(20)"), QStringLiteral("datetime DATETIME"),
+                               QStringLiteral("inoutfx VARCHAR(11)"), QStringLiteral("activity VARCHAR(30)")};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(columns[i][0].toString() + QLatin1Char(' ') + columns[i][1].toString(), expected[i]);
+
+    // A delivered database is never written over an existing file.
+    const QByteArray before = fileBytes(app.path());
+    QCOMPARE(pw::Database::createDelivered(app.path()).number, int(pw::ErrGeneral));
+    QCOMPARE(fileBytes(app.path()), before);
+}
+
+void tst_storage::openRefuses_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("missing") << "missing" << int(pw::ErrFileNotFound) << "does not exist";
+    QTest::newRow("empty file") << "empty" << int(pw::ErrNotPunchwell) << "empty";
+    QTest::newRow("text file") << "text" << int(pw::ErrNotADatabase) << "not a database";
+    QTest::newRow("Access file") << "jet" << int(pw::ErrNotADatabase) << "Microsoft Access";
+    QTest::newRow("other SQLite file") << "foreign" << int(pw::ErrNotPunchwell) << "not a Punchwell company database";
+    QTest::newRow("cut short") << "truncated" << int(pw::ErrDamaged) << "damaged";
+    QTest::newRow("damaged pages") << "damaged" << int(pw::ErrDamaged) << "damaged";
+    QTest::newRow("a folder") << "folder" << int(pw::ErrCannotOpen) << "folder";
+}
+
+void tst_storage::openRefuses()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, number);
+    QFETCH(QString, words);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Employee.mdb"));
+    if (kind == QLatin1String("empty")) {
+        writeFile(path, {});
+    } else if (kind == QLatin1String("text")) {
+        writeFile(path, "Name,Hours\nAnn,8\n");
+    } else if (kind == QLatin1String("jet")) {
+        QByteArray jet(4096, '\0');
+        jet.replace(0, 19, QByteArray("\x00\x01\x00\x00Standard Jet DB", 19));
+        writeFile(path, jet);
+    } else if (kind == QLatin1String("foreign")) {
+        pw::Database::createDelivered(path);
+        pw::Database d(path);
+        QVERIFY(!d.open());
+        QVERIFY(!d.exec(QStringLiteral("DROP TABLE datalist")));
+    } else if (kind == QLatin1String("truncated")) {
+        pw::Database::createDelivered(path);
+        QByteArray bytes = fileBytes(path);
+        writeFile(path, bytes.left(60));
+    } else if (kind == QLatin1String("damaged")) {
+        pw::Database::createDelivered(path);
+        {
+            pw::Database d(path);
+            QVERIFY(!d.open());
+            for (int i = 0; i < 200; ++i)
+                d.exec(QStringLiteral("INSERT INTO Manager VALUES ('Manager', '2026-12-07 09:00:00', 'Clocked In', ?)"),
+                       {QString(30, QLatin1Char('x'))});
+        }
+        QByteArray bytes = fileBytes(path);
+        QVERIFY(bytes.size() >= 4 * 4096);
+        // Scribble over every page after the schema page.
+        for (qsizetype at = 4096; at < bytes.size(); ++at)
+            bytes[at] = char(0xA5 ^ (at & 0xff));
+        writeFile(path, bytes);
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Employee.mdb")));
+    }
+    const QByteArray before = QFileInfo(path).isFile() ? fileBytes(path) : QByteArray();
+
+    pw::Database db(path);
+    pw::DbError e = db.open();
+    if (!e)
+        e = db.verify();
+    QCOMPARE(e.number, number);
+    QVERIFY2(e.description.contains(words), qPrintable(e.description));
+    db.close();
+    if (QFileInfo(path).isFile())
+        QCOMPARE(fileBytes(path), before); // nothing is written to a file that is refused
+    else
+        QVERIFY(kind == QLatin1String("folder") || !QFileInfo::exists(path)); // nothing is created
+}
+
+void tst_storage::recordSetMoves()
+{
+    TestApp app;
+    for (int i = 1; i <= 3; ++i)
+        app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 0%1:00:00").arg(i), QStringLiteral("Clocked In"),
+                     QString::number(i));
+    pw::RecordSet rs(app.db());
+    rs.setRecordSource(QStringLiteral("Manager"));
+    QVERIFY(!rs.isOpen());
+    QVERIFY(!rs.refresh());
+    auto at = [&rs] { return rs.hasCurrent() ? rs.field(QStringLiteral("activity")).toString() : QStringLiteral("-"); };
+    QCOMPARE(at(), QStringLiteral("1"));
+    rs.moveNext();
+    rs.moveNext();
+    QCOMPARE(at(), QStringLiteral("3"));
+    rs.moveNext();
+    QVERIFY(rs.eof());
+    QCOMPARE(at(), QStringLiteral("-"));
+    rs.moveNext(); // stays at the end
+    QVERIFY(rs.eof());
+    rs.movePrevious(); // from the end to the last row
+    QCOMPARE(at(), QStringLiteral("3"));
+    rs.moveFirst();
+    rs.movePrevious();
+    QVERIFY(rs.bof());
+    rs.moveNext();
+    QCOMPARE(at(), QStringLiteral("1"));
+
+    // Deleting leaves no current row; the next move goes on from where the row was.
+    rs.moveNext();
+    QVERIFY(!rs.deleteCurrent());
+    QVERIFY(!rs.hasCurrent());
+    rs.moveNext();
+    QCOMPARE(at(), QStringLiteral("3"));
+    rs.movePrevious();
+    QCOMPARE(at(), QStringLiteral("1"));
+    QCOMPARE(*rs.isEmpty(), false);
+
+    // An empty table is at its end at once.
+    app.exec(QStringLiteral("DELETE FROM Manager"));
+    QVERIFY(!rs.refresh());
+    QVERIFY(rs.eof());
+    QVERIFY(!rs.hasCurrent());
+    QCOMPARE(*rs.isEmpty(), true);
+    QVERIFY(rs.hasField(QStringLiteral("datetime")));
+}
+
+void tst_storage::recordSetOnMissingTable()
+{
+    TestApp app;
+    pw::RecordSet rs(app.db());
+    rs.setRecordSource(QStringLiteral("Nobody"));
+    const pw::DbError e = rs.refresh();
+    QCOMPARE(e.number, int(pw::ErrTableMissing));
+    QVERIFY(!rs.hasCurrent());
+    QVERIFY(rs.eof());
+    QVERIFY(rs.addNew({{QStringLiteral("Ename"), QStringLiteral("x")}}));
+    QCOMPARE(*app.db().tableExists(QStringLiteral("Nobody")), false);
+}
+
+void tst_storage::exactNameLookup()
+{
+    TestApp app;
+    app.addEmployee(QStringLiteral("Bob"), QStringLiteral("12"), QVariant(QMetaType(QMetaType::QString)));
+    pw::EmployeeList list(app.db());
+    QVERIFY(list.find(QStringLiteral("Bob"))->has_value());
+    QVERIFY(!list.find(QStringLiteral("bob"))->has_value());
+    QVERIFY(!list.find(QStringLiteral("Bob "))->has_value());
+    QVERIFY(!list.find(QStringLiteral(" Bob"))->has_value());
+    QCOMPARE((*list.find(QStringLiteral("Bob")))->storedPassword(), QString());
+    QCOMPARE(*list.names(), (QStringList{QStringLiteral("Manager"), QStringLiteral("Bob")}));
+}
+
+PW_TEST_MAIN(tst_storage)
+#include "tst_storage.moc"
