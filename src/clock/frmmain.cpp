@@ -3,6 +3,7 @@
 #include "admin/frmprop.h"
 #include "clock/clicklabel.h"
 #include "db/database.h"
+#include "db/datetimecodec.h"
 #include "db/loggridmodel.h"
 #include "db/recordbrowser.h"
 #include "db/recordset.h"
@@ -139,7 +140,7 @@ void frmmain::buildTimeFunctions(QWidget *tab)
     database->bind(QStringLiteral("datetime"), lgndatetime, pw::RecordBrowser::Kind::DateTime);
     database->bind(QStringLiteral("activity"), Label5);
     database->bind(QStringLiteral("inoutfx"), Lastlogonvalue);
-    connect(database, &pw::RecordBrowser::failed, this, &frmmain::reportBrowserFailure);
+    connect(database, &pw::RecordBrowser::failed, this, &frmmain::reportUpdateError);
     connect(lgndatetime, &QLineEdit::textChanged, this, &frmmain::lgndatetime_Change);
     auto *data = new QGridLayout(Frame2);
     data->addWidget(lgndatetime, 0, 0);
@@ -205,7 +206,7 @@ void frmmain::buildManagement(QWidget *tab)
 
     Frame3 = named(new QGroupBox(QStringLiteral("Select an Employee:"), Picture1), "Frame3");
     mandata = named(new pw::RecordBrowser(*m_mandataRecords, QStringLiteral("Browser"), Frame3), "mandata");
-    connect(mandata, &pw::RecordBrowser::failed, this, &frmmain::reportBrowserFailure);
+    connect(mandata, &pw::RecordBrowser::failed, this, &frmmain::reportUpdateError);
 
     // The employee's fields; the grid panel lies over them while it is shown.
     m_employeeFields = new QWidget(Frame3);
@@ -339,7 +340,7 @@ void frmmain::Form_Load()
     m_forms.prop();
     m_mandataRecords->setRecordSource(QStringLiteral("datalist"));
     if (pw::DbError e = m_mandataRecords->refresh())
-        reportBrowserFailure(e);
+        reportUpdateError(e);
     Timer1_Timer();
     Timer1->start();
 }
@@ -353,6 +354,19 @@ void frmmain::Timer1_Timer()
     const QString date = pw::formats::shortDate(now.date());
     if (lbldate->text() != date)
         lbldate->setText(date);
+}
+
+pw::LocalDateTime frmmain::now() const
+{
+    const QDateTime t = m_forms.clock().now();
+    return pw::LocalDateTime::fromQt(t).value_or(pw::LocalDateTime());
+}
+
+void frmmain::reportLogFailure(const QString &name, const pw::DbError &error, const QString &title)
+{
+    m_forms.dialogs().inform(this,
+                             QStringLiteral("The time log of %1 cannot be used: %2 (error %3).").arg(name, error.description).arg(error.number),
+                             title, pw::Dialogs::Icon::Exclamation);
 }
 
 void frmmain::lgndatetime_Change()
@@ -412,7 +426,7 @@ void frmmain::closeEvent(QCloseEvent *event)
         leave(QStringLiteral("Click here for choice of Names---->"));
 }
 
-void frmmain::reportBrowserFailure(const pw::DbError &error)
+void frmmain::reportUpdateError(const pw::DbError &error)
 {
     if (error.number == pw::ErrRefusedValue)
         m_forms.dialogs().message(this, QStringLiteral("Invalid Date / Time.  Please correct the entry and try again"),

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace pw {
 class Forms;
+class LocalDateTime;
 class LogGridModel;
 class RecordBrowser;
 class RecordSet;
@@ -136,12 +137,21 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Counts a log into the hours and wage labels of one tab. Returns a failure to open or read
+    // the log; what the count had to leave out (an unreadable entry, a wage that is not a number)
+    // comes back through problem.
+    pw::DbError showTotals(bool management, const QString &name, pw::DbError *problem);
+    // Tells the user that an employee's log could not be used.
+    void reportLogFailure(const QString &name, const pw::DbError &error, const QString &title);
+    pw::LocalDateTime now() const;
+
     void buildTimeFunctions(QWidget *tab);
     void buildManagement(QWidget *tab);
     void buildAbout(QWidget *tab);
     void buildMenu();
     void leave(const QString &namePrompt);
-    void reportBrowserFailure(const pw::DbError &error);
+    // The plain report of the UPDATE action, also used when a browse button cannot store an edit.
+    void reportUpdateError(const pw::DbError &error);
 
     pw::Forms &m_forms;
     pw::RecordSet *m_databaseRecords;

@@ -23,6 +23,8 @@ enum ErrorNumber : int {
     ErrInUse = 3260,           // another program holds the file
     ErrNotADatabase = 3343,    // the file is not an SQLite database
     ErrNotPunchwell = 3344,    // an SQLite file without the company tables
+    ErrUnreadableDateTime = 3421, // a stored entry whose date-time cannot be read
+    ErrWageNotANumber = 3423,  // a wage per hour that is not a number
     ErrRefusedValue = 3426,    // a typed value the bound view refused (not a date and time)
     ErrBadName = 3125,         // a name that cannot be used as a table name
 };

@@ -1,0 +1,68 @@
+#include "clock/clocking.h"
+
+#include "db/database.h"
+#include "db/logtable.h"
+#include "db/quoting.h"
+
+namespace pw::clocking {
+
+namespace {
+
+// Reads the last entry and, when allowed, appends the new one, all inside one write transaction
+// so that nothing can slip in between the check and the entry.
+Result append(Database &db, const QString &table, const QString &ename, const LocalDateTime &now,
+              const QString &status, const QVariant &activity)
+{
+    Database::Transaction t(db);
+    if (!t.ok())
+        return {Outcome::Stored, t.beginError()};
+    LogTable log(db, table);
+    auto last = log.last();
+    if (!last)
+        return {Outcome::Stored, last.error()};
+    const QString lastStatus = last->has_value() ? (*last)->status() : QString();
+    if (status == kClockedIn) {
+        if (last->has_value() && lastStatus != kClockedOut)
+            return {Outcome::NotClockedOut, {}};
+    } else {
+        if (!last->has_value())
+            return {Outcome::EmptyLog, {}};
+        if (lastStatus != kClockedIn)
+            return {Outcome::NotClockedIn, {}};
+    }
+    if (DbError e = log.append(ename, now, status, activity))
+        return {Outcome::Stored, e};
+    return {Outcome::Stored, t.commit()};
+}
+
+} // namespace
+
+Result clockIn(Database &db, const QString &table, const QString &ename, const LocalDateTime &now, const QString &activity)
+{
+    return append(db, table, ename, now, kClockedIn, activity);
+}
+
+Result clockOut(Database &db, const QString &table, const QString &ename, const LocalDateTime &now)
+{
+    return append(db, table, ename, now, kClockedOut, QVariant());
+}
+
+DbResult<bool> deleteLast(Database &db, const QString &table)
+{
+    Database::Transaction t(db);
+    if (!t.ok())
+        return t.beginError();
+    LogTable log(db, table);
+    auto last = log.last();
+    if (!last)
+        return last.error();
+    if (!last->has_value())
+        return false;
+    if (DbError e = log.deleteRow((*last)->rowid))
+        return e;
+    if (DbError e = t.commit())
+        return e;
+    return true;
+}
+
+} // namespace pw::clocking

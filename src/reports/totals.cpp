@@ -1,0 +1,143 @@
+#include "reports/totals.h"
+
+#include "db/database.h"
+#include "db/logtable.h"
+
+#include <cmath>
+
+namespace pw {
+
+namespace totals {
+
+namespace {
+
+QString withSeparator(QString text, const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    if (point != QLatin1String("."))
+        text.replace(QLatin1Char('.'), point);
+    return text;
+}
+
+QString hoursDigits(float hours, const QLocale &locale)
+{
+    // 7 significant digits of the single-precision value, trailing zeros dropped.
+    return withSeparator(QString::number(double(hours), 'g', 7), locale);
+}
+
+} // namespace
+
+QString fourCharacters(const QString &text)
+{
+    return text.size() >= 4 ? text.left(4) : text.leftJustified(4, QLatin1Char(' '));
+}
+
+QString hoursText(float hours, const QLocale &locale)
+{
+    if (hours < 0.11f)
+        return fourCharacters(QStringLiteral("0"));
+    return fourCharacters(hoursDigits(hours, locale));
+}
+
+QString cardHoursText(float hours, const QLocale &locale)
+{
+    if (hours < 0.11f)
+        return QStringLiteral("<.1 ");
+    return fourCharacters(hoursDigits(hours, locale));
+}
+
+int hundredthsOf(const QString &hoursText, const QLocale &locale)
+{
+    bool ok = false;
+    const double hours = locale.toDouble(hoursText.trimmed(), &ok);
+    if (!ok) {
+        // "123." is a number with nothing after its separator.
+        QString t = hoursText.trimmed();
+        if (t.endsWith(locale.decimalPoint()))
+            t.chop(locale.decimalPoint().size());
+        const double whole = locale.toDouble(t, &ok);
+        return ok ? int(std::llround(whole * 100.0)) : 0;
+    }
+    return int(std::llround(hours * 100.0));
+}
+
+std::optional<double> readWage(const QString &wageText, const QLocale &locale)
+{
+    bool ok = false;
+    const double wage = locale.toDouble(wageText.trimmed(), &ok);
+    if (!ok || !std::isfinite(wage))
+        return std::nullopt;
+    return wage;
+}
+
+double wageEstimate(double wage, int hundredths)
+{
+    const double product = wage * 100.0 * double(hundredths);
+    return product / 10000.0;
+}
+
+QString wageText(double estimate, const QLocale &locale)
+{
+    if (estimate == 0.0)
+        return QStringLiteral("0");
+    return withSeparator(QString::number(estimate, 'g', 15), locale);
+}
+
+} // namespace totals
+
+DbResult<LogCount> countLog(Database &db, const QString &table, const LocalDateTime &now)
+{
+    LogTable log(db, table);
+    auto last = log.last();
+    if (!last)
+        return last.error();
+    LogCount count;
+    if (!last->has_value())
+        return count;
+    count.openShift = (*last)->status() == kClockedIn;
+
+    totals::Pairing pairing;
+    qint64 entries = 0;
+    if (DbError e = log.scanTimes([&](const std::optional<LocalDateTime> &reading) {
+            ++entries;
+            pairing.add(reading);
+        }))
+        return e;
+    // The open shift ends now, in memory only: the stored log is never touched by a count.
+    if (count.openShift)
+        pairing.add(now);
+    count.entries = entries;
+    count.totalMinutes = pairing.totalMinutes();
+    count.unreadablePairs = pairing.unreadablePairs();
+    count.unpaired = pairing.unpaired();
+    return count;
+}
+
+TotalsText totalsText(const LogCount &count, const QString &wageText, const QString &employee, const QLocale &locale)
+{
+    TotalsText out;
+    if (count.entries == 0) {
+        out.hours = QStringLiteral("0");
+        out.wage = QStringLiteral("0");
+        return out;
+    }
+    const float hours = totals::hoursOf(count.totalMinutes);
+    out.hours = totals::hoursText(hours, locale);
+    const int hundredths = totals::hundredthsOf(out.hours, locale);
+    const auto wage = totals::readWage(wageText, locale);
+    out.wage = totals::wageText(wage ? totals::wageEstimate(*wage, hundredths) : 0.0, locale);
+    if (count.unreadablePairs > 0)
+        out.problem = DbError::make(ErrUnreadableDateTime,
+                                    QStringLiteral("the time log of %1 holds an entry without a readable date and "
+                                                   "time, so %2 left out of the total")
+                                        .arg(employee, count.unreadablePairs == 1 ? QStringLiteral("one shift was")
+                                                                                  : QStringLiteral("%1 shifts were").arg(count.unreadablePairs)));
+    else if (!wage)
+        out.problem = DbError::make(ErrWageNotANumber,
+                                    QStringLiteral("the wage per hour of %1 (\"%2\") is not a number, so the wages "
+                                                   "show 0")
+                                        .arg(employee, wageText));
+    return out;
+}
+
+} // namespace pw
