@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace pw::bench {
 
@@ -83,7 +82,9 @@ void BenchDb::fillLog(const QString &table, long n)
 void prepareQt(int &argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static std::unique_ptr<QApplication> app(new QApplication(argc, argv));
+    // Kept to the end of the process: destroying it among the static objects would outlive Qt's own.
+    static QApplication *app = new QApplication(argc, argv);
+    Q_UNUSED(app);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
