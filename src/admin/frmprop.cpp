@@ -45,6 +45,25 @@ frmprop::frmprop(pw::Forms &forms) : QDialog(nullptr), m_forms(forms)
 void frmprop::Form_Load()
 {
     pw::centreOnScreen(this);
+    // The boxes show the stored switches each time the dialog loads, so a dialog that was closed
+    // and opened again (or made by the clock-in asking for subs) tells the truth.
+    pw::CompanyData settings(m_forms.db());
+    auto stored = settings.read();
+    if (!stored) {
+        m_forms.dialogs().inform(this,
+                                 QStringLiteral("The stored settings could not be read: %1 (error %2). The "
+                                                "switches are shown as off.")
+                                     .arg(stored.error().description)
+                                     .arg(stored.error().number),
+                                 QStringLiteral("Punchwell"), pw::Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (!stored->has_value())
+        return; // a first run: nothing stored yet, every switch off
+    const pw::Settings &s = **stored;
+    applyStoredSwitch(pw::Switch::Edits, pw::switchIsOn(s.edits));
+    applyStoredSwitch(pw::Switch::Money, pw::switchIsOn(s.money));
+    applyStoredSwitch(pw::Switch::Subs, pw::switchIsOn(s.subs));
 }
 
 bool frmprop::event(QEvent *event)
@@ -55,10 +74,25 @@ bool frmprop::event(QEvent *event)
     return QDialog::event(event);
 }
 
+void frmprop::unload()
+{
+    // The switches stay in force: they are stored, and the next load reads them back.
+    if (m_forms.hasProp() && m_forms.prop() == this)
+        m_forms.unloadProp();
+    else
+        hide();
+}
+
 void frmprop::closeEvent(QCloseEvent *event)
 {
-    // The boxes are the live switches, so closing only hides the dialog.
     event->accept();
+    unload();
+}
+
+void frmprop::reject()
+{
+    // Esc closes the dialog like its close box.
+    unload();
 }
 
 QCheckBox *frmprop::box(pw::Switch which) const

@@ -12,7 +12,8 @@ class Forms;
 }
 
 // The company-wide switches. A click takes effect at once: the switch is stored, then the main
-// window changes. The check boxes are the live switches of the running program.
+// window changes. The check boxes are the live switches of the running program; each load ticks
+// them from the stored switches, so closing the dialog (which unloads it) loses nothing.
 class frmprop : public QDialog {
     Q_OBJECT
 
@@ -35,8 +36,10 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void reject() override;
 
 private:
+    void unload();
     void switchClicked(pw::Switch which, bool on);
 
     pw::Forms &m_forms;

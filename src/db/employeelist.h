@@ -33,6 +33,30 @@ public:
     // The first row whose name equals this one exactly.
     DbResult<std::optional<Employee>> find(const QString &name);
 
+    // Appends a row with its four fields exactly as given.
+    DbError append(const QString &name, const QString &wage, const QString &password, const QString &comment);
+    // Writes the password of the first row whose name equals this one exactly; false when no row
+    // does, and then nothing is written.
+    DbResult<bool> setPassword(const QString &name, const QString &password);
+    // Removes every row whose name equals this one exactly; returns how many there were.
+    DbResult<int> remove(const QString &name);
+    // Whether a listed employee other than this exact name would open the same log table: a name
+    // that equals this one with ASCII letter case aside (SQLite's rule for table names).
+    DbResult<bool> sharesLogWithOthers(const QString &name);
+
+    // Whether a table of this name (letter case aside) exists with exactly the four fields of a
+    // time log, in their order. The settings and the list never are.
+    DbResult<bool> isLogTable(const QString &name);
+
+    // How a name stands as the name of a new employee's log table.
+    enum class LogName {
+        Free,    // nothing in the file bears the name, in any letter case
+        KeptLog, // the emptied log of a deleted employee that no listed employee uses: reusable
+        Taken,   // anything else: the settings or the list, a listed employee's log, a table with
+                 // rows or other fields, an index or a view
+    };
+    DbResult<LogName> logNameUse(const QString &name);
+
 private:
     Database &m_db;
 };

@@ -1,0 +1,436 @@
+// Adding and deleting employees through the add dialog and the Management tab.
+#include "admin/frmadd.h"
+#include "clock/frmmain.h"
+#include "db/recordbrowser.h"
+#include "db/recordset.h"
+#include "startup/frmlogon.h"
+#include "testlib/testapp.h"
+#include "testlib/testmain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using pw::Dialogs;
+using pw::test::TestApp;
+
+namespace {
+
+const QString kLongName = QStringLiteral("Sorry, the name is to long.  Please type in a name with less than 20 "
+                                         "characters and without special characters (i.e. period, quotation marks, "
+                                         "etc.)");
+const QString kTaken = QStringLiteral("Sorry, the data file already holds a table of this name (capital and small "
+                                      "letters count as the same there).  Please type in another name.");
+
+void managerLogOn(TestApp &app)
+{
+    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
+    QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
+}
+
+frmadd *openAdd(TestApp &app, const QString &name, const QString &wage = QStringLiteral("10"))
+{
+    app.main()->Command5->click();
+    frmadd *a = app.forms().add();
+    a->newemployee->setText(name);
+    a->passwrd->setText(QStringLiteral("pw"));
+    a->newwage->setText(wage);
+    return a;
+}
+
+void checkBox(const TestApp &app, const QString &text, const QString &title, Dialogs::Icon icon)
+{
+    QCOMPARE(app.dialogs.last().text, text);
+    QCOMPARE(app.dialogs.last().title, title);
+    QCOMPARE(app.dialogs.last().icon, icon);
+    QCOMPARE(app.dialogs.last().buttons, Dialogs::Buttons(Dialogs::Ok));
+}
+
+// Everything the file holds that an add or a delete could change.
+QList<QVariantList> snapshot(TestApp &app)
+{
+    return app.rows(QStringLiteral("SELECT 'list', Ename, Ewage, epass, Ecomment FROM datalist UNION ALL "
+                                   "SELECT type, name, NULL, NULL, NULL FROM sqlite_master ORDER BY 1, 2"));
+}
+
+QStringList listed(frmlogon *l)
+{
+    QStringList out;
+    for (int i = 0; i < l->namechoice->count(); ++i)
+        out << l->namechoice->itemText(i);
+    return out;
+}
+
+} // namespace
+
+class tst_employees : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void addDialog();
+    void addLogOnDelete_data();
+    void addLogOnDelete();
+    void refused_data();
+    void refused();
+    void closedWithoutAdding_data();
+    void closedWithoutAdding();
+    void storingFails_data();
+    void storingFails();
+    void deleteRefused_data();
+    void deleteRefused();
+    void deleteKinds_data();
+    void deleteKinds();
+    void deleteFailsHalfway();
+};
+
+void tst_employees::addDialog()
+{
+    TestApp app;
+    managerLogOn(app);
+    app.main()->Command5->click();
+    frmadd *a = app.forms().add();
+    QVERIFY(a->isVisible());
+    QVERIFY(!app.main()->manlist->isEnabled());
+    QCOMPARE(a->windowTitle(), QStringLiteral("Punchwell"));
+    QCOMPARE(a->Frame1->title(), QStringLiteral("Add a New Employee:"));
+    QCOMPARE(a->comments->toPlainText(), QStringLiteral("  \n"));
+    QCOMPARE(a->passwrd->echoMode(), QLineEdit::Password);
+    QVERIFY(a->Command1->isDefault());
+    QVERIFY(!a->Command1->isEnabled());
+    // A single blank is a wage; an emptied box disables OK again.
+    a->newwage->setText(QStringLiteral(" "));
+    QVERIFY(a->Command1->isEnabled());
+    a->newwage->clear();
+    QVERIFY(!a->Command1->isEnabled());
+
+    // Tab order, and the dialog's activation hides the logon window (here shown after "E&xit").
+    app.main()->exitmain->trigger();
+    QVERIFY(app.logon()->isVisible());
+    a->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(a));
+    QTRY_VERIFY(!app.logon()->isVisible());
+    a->newemployee->setFocus();
+    for (QWidget *next : {static_cast<QWidget *>(a->passwrd), static_cast<QWidget *>(a->newwage),
+                          static_cast<QWidget *>(a->comments), static_cast<QWidget *>(a->Command2)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next); // OK is skipped while disabled
+    }
+    // With nobody logged on, closing the dialog brings the logon window back.
+    a->Command2->click();
+    QVERIFY(app.logon()->isVisible());
+}
+
+void tst_employees::addLogOnDelete_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("20 characters") << "ABCDEFGHIJKLMNOPQRST";
+    QTest::newRow("20 non-ASCII characters") << QString(20, QChar(0xE9));
+    QTest::newRow("other case of a kept log") << "DANA";
+    QTest::newRow("quotes") << "O'Neil \"Bob\"; DROP";
+    QTest::newRow("injection") << "a\"; DROP TABLE b;--";
+    QTest::newRow("dots") << "J. R. Smith.";
+    QTest::newRow("brackets") << "[Lee] (nights)";
+    QTest::newRow("leading blanks") << "  Pat";
+    QTest::newRow("trailing blank") << "Pat ";
+    QTest::newRow("non-ASCII") << "Zoë Çelik 名前";
+}
+
+void tst_employees::addLogOnDelete()
+{
+    QFETCH(QString, name);
+    TestApp app;
+    app.createLog(QStringLiteral("Dana")); // the kept, emptied log of a deleted "Dana"
+    managerLogOn(app);
+    frmmain *m = app.main();
+    const int tables = app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt()
+                       + (name == QLatin1String("DANA") ? 0 : 1);
+
+    frmadd *a = openAdd(app, name, QStringLiteral(" "));
+    a->passwrd->clear();
+    a->Command1->click();
+    checkBox(app, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
+    QCOMPARE(app.dialogs.count(), 1);
+    QCOMPARE(app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist WHERE rowid > 1")),
+             (QList<QVariantList>{{name, QStringLiteral(" "), QString(), QStringLiteral("  \n")}}));
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables);
+    QCOMPARE(app.rows(QStringLiteral("SELECT name, type FROM pragma_table_info(?)"), {name}),
+             (QList<QVariantList>{{"Ename", "VARCHAR(20)"}, {"datetime", "DATETIME"}, {"inoutfx", "VARCHAR(11)"},
+                                  {"activity", "VARCHAR(30)"}}));
+    QVERIFY(app.log(name).isEmpty());
+    pw::test::settle();
+    QVERIFY(!app.forms().hasAdd());
+    QVERIFY(m->manlist->isEnabled());
+    m->mandata->lastButton()->click();
+    QCOMPARE(m->manlist->text(), name);
+    const QStringList names = listed(app.logon());
+    QVERIFY(names.contains(name));
+    for (int i = 1; i < names.size(); ++i)
+        QVERIFY(QString::compare(names[i - 1], names[i], Qt::CaseInsensitive) <= 0);
+
+    // The new employee logs on at once and has a working log.
+    m->exitmain->trigger();
+    QVERIFY(app.logOn(name));
+    QCOMPARE(m->nameemp->text(), name);
+    QCOMPARE(m->database->records().recordSource(), name);
+    app.addEntry(name, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+
+    // Deleted: the log is emptied but kept, the row and the logon list's item are gone.
+    m->exitmain->trigger();
+    managerLogOn(app);
+    m->mandata->lastButton()->click();
+    app.dialogs.clear();
+    app.dialogs.answer(Dialogs::Yes);
+    m->Deleteemp->click();
+    QCOMPARE(app.dialogs.count(), 2);
+    checkBox(app, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"), Dialogs::Icon::Information);
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt(), 0);
+    QVERIFY(app.log(name).isEmpty());
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables);
+    QVERIFY(!listed(app.logon()).contains(name));
+    QCOMPARE(m->manuse->recordSource(), name);
+    QCOMPARE(m->manlist->text(), QStringLiteral("Manager"));
+
+    // Added again, the employee takes over the kept log.
+    app.dialogs.clear();
+    openAdd(app, name)->Command1->click();
+    checkBox(app, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt(), 1);
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables);
+}
+
+void tst_employees::refused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    const QString addError = QStringLiteral("Add Error");
+    const QString exists = QStringLiteral("Sorry, this Employee already exists.");
+    QTest::newRow("21 characters") << "ABCDEFGHIJKLMNOPQRSTU" << "Add error" << kLongName;
+    QTest::newRow("21 non-ASCII characters") << QString(21, QChar(0x540D)) << "Add error" << kLongName;
+    QTest::newRow("Manager") << "Manager" << addError << exists;
+    QTest::newRow("listed employee") << "Bob" << addError << exists;
+    QTest::newRow("manager") << "manager" << addError << kTaken;
+    QTest::newRow("employee in other case") << "BOB" << addError << kTaken;
+    QTest::newRow("list table") << "DataList" << addError << kTaken;
+    QTest::newRow("settings table") << "company data" << addError << kTaken;
+    QTest::newRow("unlisted log with entries") << "kept" << addError << kTaken;
+    QTest::newRow("table of other fields") << "OTHER" << addError << kTaken;
+    QTest::newRow("index") << "ByName" << addError << kTaken;
+    QTest::newRow("empty") << "" << addError << "Sorry, the name is empty.  Please type in the new Employee's name.";
+    const QString reserved = QStringLiteral("Sorry, names beginning with \"sqlite_\" are reserved for the data file "
+                                            "itself.  Please type in another name.");
+    QTest::newRow("sqlite_master") << "sqlite_master" << addError << reserved;
+    QTest::newRow("SQLITE_ new") << "SQLite_Joe" << addError << reserved;
+    const QString character = QStringLiteral("Sorry, the name holds a character that cannot be stored.  Please type "
+                                             "in the name without it.");
+    QTest::newRow("NUL") << QString::fromUtf16(u"Al\0Bo", 5) << addError << character;
+    QTest::newRow("lone surrogate") << (QStringLiteral("Al") + QChar(0xD800)) << addError << character;
+}
+
+void tst_employees::refused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    TestApp app;
+    app.addEmployee(QStringLiteral("Bob"));
+    app.createLog(QStringLiteral("Kept"));
+    app.addEntry(QStringLiteral("Kept"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
+    app.exec(QStringLiteral("CREATE TABLE Other (Ename, datetime, inoutfx)"));
+    app.exec(QStringLiteral("CREATE INDEX ByName ON datalist (Ename)"));
+    managerLogOn(app);
+    const auto before = snapshot(app);
+    frmadd *a = openAdd(app, name);
+    // A second press with the boxes unchanged is refused the same way (a too long name is gone).
+    const bool cleared = title == QLatin1String("Add error");
+    for (int press = 1; press <= (cleared ? 1 : 2); ++press) {
+        a->Command1->click();
+        QCOMPARE(app.dialogs.count(), press);
+        checkBox(app, text, title, Dialogs::Icon::Exclamation);
+    }
+    QCOMPARE(a->newemployee->text(), cleared ? QString() : name);
+    QCOMPARE(a->passwrd->text(), QStringLiteral("pw"));
+    QCOMPARE(a->newwage->text(), QStringLiteral("10"));
+    QVERIFY(a->isVisible());
+    QVERIFY(!app.main()->manlist->isEnabled());
+    QCOMPARE(snapshot(app), before);
+}
+
+void tst_employees::closedWithoutAdding_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("Cancel") << 0;
+    QTest::newRow("close box") << 1;
+    QTest::newRow("Esc") << 2;
+}
+
+void tst_employees::closedWithoutAdding()
+{
+    QFETCH(int, how);
+    TestApp app;
+    managerLogOn(app);
+    const auto before = snapshot(app);
+    frmadd *a = openAdd(app, QStringLiteral("Zed"));
+    if (how == 0)
+        a->Command2->click();
+    else if (how == 1)
+        QVERIFY(a->close());
+    else
+        QTest::keyClick(a, Qt::Key_Escape);
+    pw::test::settle();
+    QVERIFY(!app.forms().hasAdd());
+    QVERIFY(app.main()->manlist->isEnabled());
+    QCOMPARE(app.dialogs.count(), 0);
+    QCOMPARE(snapshot(app), before);
+    // The next opening starts afresh.
+    QVERIFY(openAdd(app, QString(), QString())->newemployee->text().isEmpty());
+}
+
+void tst_employees::storingFails_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("repair");
+    QTest::addColumn<QString>("why");
+    // A full file takes the list row but has no page left for the new table.
+    QTest::newRow("file full") << "PRAGMA max_page_count = %1" << "PRAGMA max_page_count = 1000000"
+                               << "there is no room left to store the change (the disk or the database file is full) "
+                                  "(error 3026)";
+    QTest::newRow("read-only") << "PRAGMA query_only = 1" << "PRAGMA query_only = 0"
+                               << "the database file is read-only, so nothing can be stored in it (error 3027)";
+}
+
+void tst_employees::storingFails()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, repair);
+    QFETCH(QString, why);
+    TestApp app;
+    managerLogOn(app);
+    const auto before = snapshot(app);
+    app.exec(QString(fault).replace(QStringLiteral("%1"), app.value(QStringLiteral("PRAGMA page_count")).toString()));
+    frmadd *a = openAdd(app, QStringLiteral("Zed"));
+    a->Command1->click();
+    checkBox(app, QStringLiteral("Sorry, the Employee could not be added: %1.  Nothing was stored.").arg(why),
+             QStringLiteral("Add Error"), Dialogs::Icon::Exclamation);
+    QCOMPARE(snapshot(app), before);
+    QVERIFY(a->isVisible());
+    QCOMPARE(a->newemployee->text(), QStringLiteral("Zed"));
+    QVERIFY(!listed(app.logon()).contains(QStringLiteral("Zed")));
+
+    // Nothing half-made stands in the way of the next try.
+    app.exec(repair);
+    a->Command1->click();
+    QCOMPARE(app.dialogs.last().text, QStringLiteral("Employee has been added!"));
+    QVERIFY(app.log(QStringLiteral("Zed")).isEmpty());
+}
+
+void tst_employees::deleteRefused_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("text");
+    const QString missing = QStringLiteral("Sorry, the Name doesn't appear to exist.  Try again.");
+    QTest::newRow("Manager") << "Manager" << "Sorry, cannot delete the Manager";
+    QTest::newRow("other case") << "bob" << missing;
+    QTest::newRow("unlisted") << "Nobody" << missing;
+    QTest::newRow("empty") << "" << missing;
+}
+
+void tst_employees::deleteRefused()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, text);
+    TestApp app;
+    app.addEmployee(QStringLiteral("Bob"));
+    app.addEntry(QStringLiteral("Bob"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
+    managerLogOn(app);
+    const auto before = snapshot(app);
+    app.main()->manlist->setText(shown);
+    app.main()->Deleteemp->click();
+    QCOMPARE(app.dialogs.count(), 1);
+    checkBox(app, text, QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation);
+    QCOMPARE(snapshot(app), before);
+    QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
+}
+
+void tst_employees::deleteKinds_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("No") << "Dup" << "No" << false;
+    QTest::newRow("Enter answers No") << "Dup" << "Enter" << false;
+    QTest::newRow("two equal rows") << "Dup" << "Yes" << true;
+    QTest::newRow("other case of a listed log") << "bob" << "Yes" << true;
+    QTest::newRow("missing log") << "Gone" << "Yes" << true;
+    QTest::newRow("settings table's name") << "company DATA" << "Yes" << true;
+}
+
+void tst_employees::deleteKinds()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, answer);
+    QFETCH(bool, deleted);
+    TestApp app;
+    app.addEmployee(QStringLiteral("Bob"));
+    app.addEntry(QStringLiteral("Bob"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
+    app.addEmployee(QStringLiteral("Dup"));
+    app.addEntry(QStringLiteral("Dup"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
+    // Rows that earlier versions could leave: a second equal row, and names without a log of their own.
+    for (const char *extra : {"Dup", "bob", "Gone", "company DATA"})
+        app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage) VALUES (?, '1')"), {QString::fromLatin1(extra)});
+    managerLogOn(app);
+    frmmain *m = app.main();
+    m->manlist->setText(name);
+    if (answer != QLatin1String("Enter"))
+        app.dialogs.answer(answer == QLatin1String("Yes") ? Dialogs::Yes : Dialogs::No);
+    const int listedBefore = app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt();
+    const int rowsOfName = app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt();
+    m->Deleteemp->click();
+
+    const auto &question = app.dialogs.shown().first();
+    QCOMPARE(question.text, QStringLiteral("Deleting an employee is permanent.  He/She will no longer be able to use "
+                                           "the Punchwell Program unless you add them again. Do you want to continue ?"));
+    QCOMPARE(question.title, QStringLiteral("Punchwell Warning"));
+    QCOMPARE(question.icon, Dialogs::Icon::Critical);
+    QCOMPARE(question.buttons, Dialogs::Yes | Dialogs::No);
+    QCOMPARE(question.defaultButton, Dialogs::No);
+    QCOMPARE(app.dialogs.count(), deleted ? 2 : 1);
+    if (deleted)
+        checkBox(app, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
+                 Dialogs::Icon::Information);
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt(),
+             listedBefore - (deleted ? rowsOfName : 0));
+    QCOMPARE(app.log(QStringLiteral("Dup")).size(), name == QLatin1String("Dup") && deleted ? 0 : 1);
+    QCOMPARE(listed(app.logon()).contains(name), !deleted);
+    // Another employee's log, and the settings, are never emptied by a name in other case.
+    QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
+    QCOMPARE(app.value(QStringLiteral("SELECT company FROM \"Company Data\"")).toString(), QStringLiteral("Acme Widgets"));
+}
+
+void tst_employees::deleteFailsHalfway()
+{
+    TestApp app;
+    app.addEmployee(QStringLiteral("Bob"));
+    app.addEntry(QStringLiteral("Bob"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
+    // The log can be emptied, but the list refuses to give up its row.
+    app.exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON datalist BEGIN SELECT RAISE(ABORT, 'kept'); END"));
+    managerLogOn(app);
+    const auto before = snapshot(app);
+    app.main()->manlist->setText(QStringLiteral("Bob"));
+    app.dialogs.answer(Dialogs::Yes);
+    app.main()->Deleteemp->click();
+    checkBox(app, QStringLiteral("Sorry, the Employee could not be deleted: kept (error 3000).  Nothing was changed."),
+             QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation);
+    QCOMPARE(snapshot(app), before);
+    QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
+    QVERIFY(listed(app.logon()).contains(QStringLiteral("Bob")));
+}
+
+PW_TEST_MAIN(tst_employees)
+#include "tst_employees.moc"
