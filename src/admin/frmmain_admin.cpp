@@ -82,7 +82,7 @@ void frmmain::Deleteemp_Click()
     m_forms.dialogs().inform(this, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
                              Dialogs::Icon::Information);
     if (pw::DbError e = mandata->records().refresh())
-        reportBrowserFailure(e);
+        reportUpdateError(e);
     // The grid stays on the emptied log; a log that was missing leaves it empty.
     openManagedLog(name);
 }
