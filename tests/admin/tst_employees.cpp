@@ -1,6 +1,7 @@
 // Adding and deleting employees through the add dialog and the Management tab.
 #include "admin/frmadd.h"
 #include "clock/frmmain.h"
+#include "clock/frmsub.h"
 #include "db/recordbrowser.h"
 #include "db/recordset.h"
 #include "startup/frmlogon.h"
@@ -178,7 +179,15 @@ void tst_employees::addLogOnDelete()
     QVERIFY(app.logOn(name));
     QCOMPARE(m->nameemp->text(), name);
     QCOMPARE(m->database->records().recordSource(), name);
-    app.addEntry(name, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+    app.clock.set(2026, 12, 7, 8, 0, 0);
+    m->clockin->click();
+    app.forms().sub()->activity->setText(QStringLiteral("Stock"));
+    app.forms().sub()->Command1->click();
+    app.clock.set(2026, 12, 7, 9, 30, 0);
+    m->clockout->click();
+    QCOMPARE(app.log(name), (QList<QVariantList>{{name, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Stock")},
+                                                 {name, QStringLiteral("2026-12-07 09:30:00"), QStringLiteral("Clocked Out"), QVariant(QMetaType(QMetaType::QString))}}));
+    QCOMPARE(m->currhours->text(), QStringLiteral("1.5 "));
 
     // Deleted: the log is emptied but kept, the row and the logon list's item are gone.
     m->exitmain->trigger();
