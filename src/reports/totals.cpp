@@ -1,8 +1,5 @@
 #include "reports/totals.h"
 
-#include "db/database.h"
-#include "db/logtable.h"
-
 #include <cmath>
 
 namespace pw {
@@ -84,34 +81,6 @@ QString wageText(double estimate, const QLocale &locale)
 }
 
 } // namespace totals
-
-DbResult<LogCount> countLog(Database &db, const QString &table, const LocalDateTime &now)
-{
-    LogTable log(db, table);
-    auto last = log.last();
-    if (!last)
-        return last.error();
-    LogCount count;
-    if (!last->has_value())
-        return count;
-    count.openShift = (*last)->status() == kClockedIn;
-
-    totals::Pairing pairing;
-    qint64 entries = 0;
-    if (DbError e = log.scanTimes([&](const std::optional<LocalDateTime> &reading) {
-            ++entries;
-            pairing.add(reading);
-        }))
-        return e;
-    // The open shift ends now, in memory only: the stored log is never touched by a count.
-    if (count.openShift)
-        pairing.add(now);
-    count.entries = entries;
-    count.totalMinutes = pairing.totalMinutes();
-    count.unreadablePairs = pairing.unreadablePairs();
-    count.unpaired = pairing.unpaired();
-    return count;
-}
 
 TotalsText totalsText(const LogCount &count, const QString &wageText, const QString &employee, const QLocale &locale)
 {
