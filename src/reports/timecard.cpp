@@ -24,6 +24,18 @@ CardBuilder::CardBuilder(Heading heading, std::optional<LocalDateTime> ending, L
                          const QLocale &locale)
     : m_heading(std::move(heading)), m_ending(ending), m_now(now), m_sink(std::move(sink)), m_locale(locale)
 {
+    // A card prints two date-times a line: the format is worked out once, not for every one.
+    m_timeFormat = formats::longTimeFormat(m_locale);
+    const QString general = formats::generalDateFormat(m_locale);
+    if (general.endsWith(QLatin1Char(' ') + m_timeFormat))
+        m_dateFormat = general.chopped(m_timeFormat.size() + 1);
+}
+
+QString CardBuilder::general(const LocalDateTime &when) const
+{
+    if (m_dateFormat.isEmpty())
+        return formats::generalDate(when, m_locale);
+    return m_locale.toString(when.date(), m_dateFormat) + QLatin1Char(' ') + m_locale.toString(when.time(), m_timeFormat);
 }
 
 void CardBuilder::begin()
@@ -43,7 +55,7 @@ QString CardBuilder::dateText(const Entry &e, const std::optional<LocalDateTime>
 {
     // An entry whose date-time cannot be read shows what is stored.
     if (when)
-        return formats::generalDate(*when, m_locale);
+        return general(*when);
     return e.datetime.isNull() ? QString() : e.datetime.toString();
 }
 
@@ -61,7 +73,7 @@ void CardBuilder::add(const Entry &entry)
     m_pending.reset();
     // A clock-out after the ending date-time closes the shift now, not at the ending date-time.
     if (m_ending && when && *when > *m_ending)
-        shift(in, m_now, formats::generalDate(m_now, m_locale));
+        shift(in, m_now, general(m_now));
     else
         shift(in, when, dateText(entry, when));
 }
@@ -90,7 +102,7 @@ void CardBuilder::finish()
     if (m_pending) {
         const Entry in = *m_pending;
         m_pending.reset();
-        shift(in, m_now, formats::generalDate(m_now, m_locale));
+        shift(in, m_now, general(m_now));
     }
     m_sink({});
     m_sink({});

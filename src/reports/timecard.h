@@ -78,12 +78,14 @@ public:
 private:
     void shift(const Entry &in, const std::optional<LocalDateTime> &out, const QString &outText);
     QString dateText(const Entry &e, const std::optional<LocalDateTime> &when) const;
+    QString general(const LocalDateTime &when) const;
 
     Heading m_heading;
     std::optional<LocalDateTime> m_ending;
     LocalDateTime m_now;
     Emit m_sink;
     QLocale m_locale;
+    QString m_dateFormat, m_timeFormat; // the general date format's two halves
     std::optional<Entry> m_pending;
     float m_total = 0.0f;
     int m_shifts = 0;
