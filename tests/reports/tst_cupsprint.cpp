@@ -100,6 +100,7 @@ private Q_SLOTS:
     void cardOnDefaultPrinter();
     void stoppedPrinterOffersPdf();
     void noDefaultPrinter();
+    void longCardSavedAsPdf();
     void cleanupTestCase();
 
 private:
@@ -115,7 +116,7 @@ private:
 
 void tst_cupsprint::initTestCase()
 {
-    for (const char *name : {"cupsd", "lpadmin", "lpstat", "cupsdisable", "pdftotext"})
+    for (const char *name : {"cupsd", "lpadmin", "lpstat", "cupsdisable", "pdftotext", "pdfinfo"})
         if (tool(QLatin1String(name)).isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1 is missing; the Debian packages %2 provide what this test needs")
                                  .arg(QLatin1String(name), kPackages)));
@@ -275,6 +276,40 @@ void tst_cupsprint::noDefaultPrinter()
              QStringLiteral("The time card of Ann was not printed: this computer has no default printer.\n\nWould you "
                             "like to save the time card as a PDF file instead?"));
     QCOMPARE(app.dialogs.last().title, QStringLiteral("Punchwell"));
+}
+
+// A card longer than a page, saved by the real PDF printer: it goes on over further pages, the
+// headings once at the top and the total at the end. (The queue is gone since the test above.)
+void tst_cupsprint::longCardSavedAsPdf()
+{
+    TestApp app(QStringLiteral("Acme Widgets"), &m_printers);
+    app.addEmployee(QStringLiteral("Ann"));
+    app.exec(QStringLiteral("BEGIN"));
+    for (int day = 0; day < 150; ++day) {
+        const QString date = QDate(2026, 1, 1).addDays(day).toString(Qt::ISODate);
+        app.addEntry(QStringLiteral("Ann"), date + QStringLiteral(" 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Day %1").arg(day));
+        app.addEntry(QStringLiteral("Ann"), date + QStringLiteral(" 16:00:00"), QStringLiteral("Clocked Out"));
+    }
+    app.exec(QStringLiteral("COMMIT"));
+    QVERIFY(app.logOn(QStringLiteral("Ann")));
+    const QString pdf = path(QStringLiteral("home/long.pdf"));
+    app.dialogs.answer(Dialogs::Ok);
+    app.dialogs.answer(Dialogs::Yes);
+    app.dialogs.answerFile(pdf);
+    app.main()->prntdata->trigger();
+    QCOMPARE(app.dialogs.count(), 3);
+
+    const auto info = run(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info);
+    const int pages = info->section(QStringLiteral("Pages:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+    QVERIFY2(pages >= 2, qPrintable(*info));
+    const QStringList lines = pdfLines(pdf);
+    QCOMPARE(lines.size(), 4 + 150);
+    QCOMPARE(lines.first(), QStringLiteral("Punchwell Log for: Acme Widgets"));
+    QCOMPARE(lines.count(QStringLiteral("Clock In Clock Out Activity Sub Total (Hours)")), 1);
+    QCOMPARE(lines[3], QStringLiteral("1/1/2026 8:00:00 AM 1/1/2026 4:00:00 PM Day 0 8"));
+    QCOMPARE(lines[152], QStringLiteral("5/30/2026 8:00:00 AM 5/30/2026 4:00:00 PM Day 149 8"));
+    QCOMPARE(lines.last(), QStringLiteral("Ann has a total of 1200 hours"));
 }
 
 void tst_cupsprint::cleanupTestCase()
