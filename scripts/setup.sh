@@ -9,6 +9,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev sqlite3
   libbenchmark-dev fonts-dejavu-core
+  cups cups-client cups-bsd poppler-utils
   "$@"
 )
 

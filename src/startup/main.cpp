@@ -2,6 +2,7 @@
 #include "platform/clock.h"
 #include "platform/context.h"
 #include "platform/dialogs.h"
+#include "platform/lineprinter.h"
 #include "platform/programend.h"
 #include "startup/artwork.h"
 #include "startup/forms.h"
@@ -22,10 +23,12 @@ int main(int argc, char *argv[])
     pw::QtDialogs dialogs;
     pw::SystemClock clock;
     pw::QtProgramEnd programEnd;
+    pw::QtPrinterFactory printers;
     pw::AppContext context;
     context.dialogs = &dialogs;
     context.clock = &clock;
     context.programEnd = &programEnd;
+    context.printers = &printers;
 
     // The company database is the file of this name in the working folder.
     pw::Database db(QDir::current().absoluteFilePath(QStringLiteral("Employee.mdb")));

@@ -48,7 +48,7 @@ void settle(int rounds)
     }
 }
 
-TestApp::TestApp(const QString &company)
+TestApp::TestApp(const QString &company, PrinterFactory *printerFactory)
 {
     quietOffscreenWarnings();
     if (!m_dir.isValid())
@@ -59,6 +59,7 @@ TestApp::TestApp(const QString &company)
     m_ctx.dialogs = &dialogs;
     m_ctx.clock = &clock;
     m_ctx.programEnd = &programEnd;
+    m_ctx.printers = printerFactory ? printerFactory : &printers;
     openRun();
     if (!company.isNull())
         exec(QStringLiteral("INSERT INTO \"Company Data\" (company) VALUES (?)"), {company});

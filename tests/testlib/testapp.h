@@ -4,6 +4,7 @@
 #include "platform/context.h"
 #include "startup/forms.h"
 #include "testlib/fakes.h"
+#include "testlib/recordingprinter.h"
 
 #include <QTemporaryDir>
 #include <QVariant>
@@ -20,7 +21,8 @@ namespace pw::test {
 class TestApp {
 public:
     // A company name makes the settings row; a null QString leaves the database as delivered.
-    explicit TestApp(const QString &company = QStringLiteral("Acme Widgets"));
+    // Print jobs go to the recording printers unless other printers are given.
+    explicit TestApp(const QString &company = QStringLiteral("Acme Widgets"), PrinterFactory *printerFactory = nullptr);
     ~TestApp();
     TestApp(const TestApp &) = delete;
     TestApp &operator=(const TestApp &) = delete;
@@ -35,6 +37,7 @@ public:
     FakeDialogs dialogs;
     FakeClock clock;
     FakeProgramEnd programEnd;
+    RecordingPrinterFactory printers;
 
     // SQL on the test's database, for setting up and looking at it.
     void exec(const QString &sql, const QVariantList &values = {});

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "db/datetimecodec.h"
+#include "reports/timecard.h"
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace pw {
+
+class Forms;
+
+// The boxes that printing and clearing share.
+namespace reportdialogs {
+
+// The input box for an ending date: the prompt "Enter an ending date:" and, as its default text,
+// "now" in the general date format. Returns the typed text, empty when cancelled or cleared.
+QString askEndingDate(Forms &forms, QWidget *parent, const QString &title, const LocalDateTime &now);
+
+// The typed ending date read as a date-time. Text that does not read as one is refused with a box
+// (exclamation icon, the given title) and nothing comes back.
+std::optional<LocalDateTime> readEndingDate(Forms &forms, QWidget *parent, const QString &text,
+                                            const QString &title, const LocalDateTime &now);
+
+// The refusal of a name that the employee list does not hold.
+void refuseName(Forms &forms, QWidget *parent);
+
+// Prints one time card as a print job of its own on the default printer. When there is no default
+// printer, or the printer fails, a box says so and offers to save the card as a PDF file instead
+// (boxes titled as given). Nothing is written to the database either way.
+enum class CardSent { Printed, SavedAsPdf, NotPrinted };
+CardSent printCard(Forms &forms, QWidget *parent, const timecard::CardRequest &request, const QString &title);
+
+} // namespace reportdialogs
+} // namespace pw
