@@ -9,7 +9,6 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev sqlite3
   libbenchmark-dev fonts-dejavu-core
-  cups cups-client cups-bsd poppler-utils
   "$@"
 )
 
@@ -25,5 +24,5 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$top/build"

@@ -1,9 +1,40 @@
 #!/usr/bin/env bash
-# Builds Punchwell and runs every test through CTest on Qt's offscreen platform.
+# Builds Punchwell and runs every test on Qt's offscreen platform:
+#   1. the fuzz targets (clang's libFuzzer), each for a short fixed time from the seeds in tests/fuzz;
+#   2. the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/),
+#      where any report fails the run;
+#   3. the whole suite as the program is built for use (build/), ending with CTest's summary.
+# The printer test starts and stops a private CUPS of its own; the machine's printers are not touched.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
 
-"$top/scripts/setup.sh"
+"$top/scripts/setup.sh" clang libclang-rt-14-dev cups cups-client cups-bsd poppler-utils \
+  desktop-file-utils file
 
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$top/build" --output-on-failure -j2
+fuzz_seconds=${PUNCHWELL_FUZZ_SECONDS:-15}
+
+echo "== Fuzzing, ${fuzz_seconds} s a target"
+cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build-fuzz
+for target in datetime totals quoting; do
+  corpus=$(mktemp -d)
+  if ! build-fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+      "$corpus" "tests/fuzz/seeds/$target" >"build-fuzz/fuzz_$target.log" 2>&1; then
+    tail -n 60 "build-fuzz/fuzz_$target.log"
+    echo "fuzz_$target failed; the input that failed is named in the log above"
+    exit 1
+  fi
+  grep -E "^stat::number_of_executed_units" "build-fuzz/fuzz_$target.log" | sed "s/^/fuzz_$target: /"
+  rm -rf "$corpus"
+done
+
+echo "== Sanitizers"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUNCHWELL_SANITIZE=ON -DPUNCHWELL_BENCH=OFF >/dev/null
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j2
+
+echo "== Tests"
+ctest --test-dir build --output-on-failure -j2

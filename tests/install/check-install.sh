@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs into a scratch prefix and checks what a desktop needs: the program and its starter, the
+# delivered database, the menu entry (valid) and the icon; then starts it through the starter in a
+# new home folder and checks that the company database was put there.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+prefix=$scratch/prefix
+cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/cmake_install.cmake" >/dev/null
+
+for f in bin/punchwell bin/punchwell-start share/punchwell/Employee.mdb \
+         share/applications/punchwell.desktop share/icons/hicolor/256x256/apps/punchwell.png; do
+  [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
+done
+[ -x "$prefix/bin/punchwell" ] && [ -x "$prefix/bin/punchwell-start" ] || { echo "not executable"; exit 1; }
+desktop-file-validate "$prefix/share/applications/punchwell.desktop"
+file "$prefix/share/icons/hicolor/256x256/apps/punchwell.png" | grep -q "PNG image data, 256 x 256"
+[ "$(sqlite3 "$prefix/share/punchwell/Employee.mdb" "SELECT Ename FROM datalist")" = "Manager" ]
+
+# The starter makes the working folder and starts the program there.
+export HOME=$scratch/home QT_QPA_PLATFORM=offscreen
+mkdir -p "$HOME"
+"$prefix/bin/punchwell-start" &
+pid=$!
+for _ in $(seq 50); do
+  [ -s "$HOME/Punchwell/Employee.mdb" ] && break
+  sleep 0.1
+done
+sleep 1
+kill -0 "$pid" || { echo "the program did not keep running"; exit 1; }
+cmp "$HOME/Punchwell/Employee.mdb" "$prefix/share/punchwell/Employee.mdb"
+echo "installed and started: $prefix"
