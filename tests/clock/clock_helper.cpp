@@ -47,6 +47,8 @@ int main(int argc, char *argv[])
     }
 
     // Each event is printed only once it is committed: the test holds us to every printed line.
+    std::printf("ready\n");
+    std::fflush(stdout);
     for (long n = 0;; ++n) {
         pw::LogTable log(db, name);
         auto last = log.last();

@@ -56,8 +56,12 @@ void tst_crashsafety::killedWhileClocking()
         QProcess helper;
         helper.start(QStringLiteral(CLOCK_HELPER), {QStringLiteral("clock"), path, ann});
         QVERIFY2(helper.waitForStarted(), qPrintable(helper.errorString()));
-        // Killed at a random moment: before its first event, in the middle of one, or after many.
-        QTest::qWait(int(random.bounded(5, 60)));
+        // Once it is clocking, it is killed at a random moment: in its first event, in the middle of
+        // one, or after many.
+        QVERIFY(helper.waitForReadyRead(20000));
+        QVERIFY(helper.canReadLine());
+        QCOMPARE(helper.readLine(), QByteArray("ready\n"));
+        QTest::qWait(int(random.bounded(0, 40)));
         helper.kill();
         QVERIFY(helper.waitForFinished());
         const QList<QByteArray> lines = helper.readAllStandardOutput().split('\n');
