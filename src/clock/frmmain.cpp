@@ -4,6 +4,7 @@
 #include "clock/clicklabel.h"
 #include "db/database.h"
 #include "db/datetimecodec.h"
+#include "db/employeelist.h"
 #include "db/loggridmodel.h"
 #include "db/recordbrowser.h"
 #include "db/recordset.h"
@@ -395,9 +396,14 @@ pw::DbError frmmain::openManagedLog(const QString &name)
 
 void frmmain::Label8_Click()
 {
-    // The chosen employee's log is read again on every click; one that cannot be opened (an empty
-    // name, a missing table) leaves the grid empty.
-    openManagedLog(manlist->text());
+    // The chosen employee's log is read again on every click; one that cannot be opened leaves the
+    // grid empty. For a listed employee that is worth a word; an empty or unlisted name is not.
+    const QString name = manlist->text();
+    if (pw::DbError e = openManagedLog(name)) {
+        const auto listed = pw::EmployeeList(m_forms.db()).find(name);
+        if (!listed || listed->has_value())
+            reportLogFailure(name, e, QStringLiteral("Punchwell"));
+    }
     const bool show = Picture3->isHidden();
     Picture3->setVisible(show);
     m_employeeFields->setVisible(!show);

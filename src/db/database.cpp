@@ -206,10 +206,31 @@ DbResult<QStringList> Database::tableNames()
     return names;
 }
 
+DbError Database::checkInPlace() const
+{
+    // SQLite will not write to an open file that was moved away or deleted (the change would be
+    // lost with it), but calls that a read-only file. Asking first gives the user the real reason.
+    sqlite3 *db = handle();
+    int moved = 0;
+    if (db && sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
+        return DbError::make(ErrFileNotFound,
+                             QStringLiteral("the database file %1 was moved, renamed or deleted while Punchwell was "
+                                            "running, so nothing can be stored in it. Put the file back, or start "
+                                            "Punchwell again")
+                                 .arg(QDir::toNativeSeparators(m_path)));
+    return {};
+}
+
 Database::Transaction::Transaction(Database &db) : m_db(db)
 {
     m_error = m_db.exec(QStringLiteral("BEGIN IMMEDIATE"));
     m_open = !m_error;
+    if (m_open) {
+        if (DbError e = m_db.checkInPlace()) {
+            rollback();
+            m_error = e;
+        }
+    }
 }
 
 Database::Transaction::~Transaction()

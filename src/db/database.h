@@ -27,6 +27,8 @@ public:
     DbError open();
     // A full look through the file for damaged pages.
     DbError verify();
+    // Whether the file that is open is still the one at its path (not moved away or deleted).
+    DbError checkInPlace() const;
     void close();
     bool isOpen() const;
 

@@ -134,8 +134,9 @@ DbError RecordBrowser::updateRecord()
 {
     if (!m_records.hasCurrent())
         return {};
-    // Every edit is read before the first is stored: storing one shows the row again.
-    std::vector<std::pair<QString, QVariant>> changes;
+    // Every edit is read first, then all are stored in one statement: a failure leaves the row as
+    // it was, not with some of the edits.
+    RecordSet::Fields changes;
     for (Binding &b : m_bindings) {
         if (!b.widget || qobject_cast<QLabel *>(b.widget))
             continue;
@@ -153,10 +154,7 @@ DbError RecordBrowser::updateRecord()
         }
         changes.emplace_back(b.field, value);
     }
-    for (const auto &[field, value] : changes)
-        if (DbError e = m_records.setField(field, value))
-            return e;
-    return {};
+    return m_records.setFields(changes);
 }
 
 void RecordBrowser::onAboutToLeave()

@@ -146,20 +146,35 @@ QVariant RecordSet::field(const QString &name) const
 
 DbError RecordSet::setField(const QString &name, const QVariant &value)
 {
+    return setFields({{name, value}});
+}
+
+DbError RecordSet::setFields(const Fields &fields)
+{
     if (m_state != State::Current)
         return DbError::make(ErrGeneral, QStringLiteral("there is no current record"));
-    const int index = m_record.indexOf(name);
-    if (index < 0)
-        return DbError::make(ErrGeneral, QStringLiteral("the table has no field \"%1\"").arg(name));
+    if (fields.empty())
+        return {};
+    QStringList assignments;
+    std::vector<int> indexes;
+    for (const auto &f : fields) {
+        const int index = m_record.indexOf(f.first);
+        if (index < 0)
+            return DbError::make(ErrGeneral, QStringLiteral("the table has no field \"%1\"").arg(f.first));
+        assignments << QStringLiteral("%1 = ?").arg(quoteIdentifier(m_record.fieldName(index)));
+        indexes.push_back(index);
+    }
     QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                       .arg(quoteIdentifier(m_table), quoteIdentifier(m_record.fieldName(index)))))
+    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                       .arg(quoteIdentifier(m_table), assignments.join(QStringLiteral(", ")))))
         return DbError::fromSql(q.lastError());
-    q.addBindValue(value);
+    for (const auto &f : fields)
+        q.addBindValue(f.second);
     q.addBindValue(m_rowid);
     if (!q.exec())
         return DbError::fromSql(q.lastError());
-    m_record.setValue(index, value);
+    for (size_t i = 0; i < indexes.size(); ++i)
+        m_record.setValue(indexes[i], fields[i].second);
     Q_EMIT currentChanged();
     return {};
 }

@@ -55,6 +55,8 @@ public:
 
     // Stores a field of the current row at once.
     DbError setField(const QString &name, const QVariant &value);
+    // Stores several fields of the current row in one statement: all of them, or none.
+    DbError setFields(const Fields &fields);
     // Appends a row with these fields; the view keeps its position.
     DbError addNew(const Fields &fields);
     // Deletes the current row; the view then has no current row until it moves.

@@ -94,18 +94,21 @@ TotalsText totalsText(const LogCount &count, const QString &wageText, const QStr
     out.hours = totals::hoursText(hours, locale);
     const int hundredths = totals::hundredthsOf(out.hours, locale);
     const auto wage = totals::readWage(wageText, locale);
-    out.wage = totals::wageText(wage ? totals::wageEstimate(*wage, hundredths) : 0.0, locale);
+    const double estimate = wage ? totals::wageEstimate(*wage, hundredths) : 0.0;
+    // A wage so large that the estimate overflows is no more a number to count with than text is.
+    const bool counted = wage && std::isfinite(estimate);
+    out.wage = totals::wageText(counted ? estimate : 0.0, locale);
     if (count.unreadablePairs > 0)
         out.problem = DbError::make(ErrUnreadableDateTime,
                                     QStringLiteral("the time log of %1 holds an entry without a readable date and "
                                                    "time, so %2 left out of the total")
                                         .arg(employee, count.unreadablePairs == 1 ? QStringLiteral("one shift was")
                                                                                   : QStringLiteral("%1 shifts were").arg(count.unreadablePairs)));
-    else if (!wage)
+    else if (!counted)
         out.problem = DbError::make(ErrWageNotANumber,
-                                    QStringLiteral("the wage per hour of %1 (\"%2\") is not a number, so the wages "
-                                                   "show 0")
-                                        .arg(employee, wageText));
+                                    QStringLiteral("the wage per hour of %1 (\"%2\") is %3, so the wages show 0")
+                                        .arg(employee, wageText,
+                                             wage ? QStringLiteral("too large to count with") : QStringLiteral("not a number")));
     return out;
 }
 

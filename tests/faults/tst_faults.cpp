@@ -1,0 +1,322 @@
+// The company file failing under the running program, through the real windows: each failure ends
+// in a box that says what is wrong, nothing is half-written, and the program works again once the
+// file is back in order.
+#include "admin/frmadd.h"
+#include "admin/frmprop.h"
+#include "clock/clicklabel.h"
+#include "clock/frmmain.h"
+#include "db/recordbrowser.h"
+#include "startup/forms.h"
+#include "testlib/filestate.h"
+#include "testlib/testapp.h"
+#include "testlib/testmain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+#include <optional>
+
+using pw::Dialogs;
+using pw::test::FakeDialogs;
+using pw::test::TableDump;
+using pw::test::TestApp;
+
+namespace {
+
+const QString ann = QStringLiteral("Ann");
+const QString bob = QStringLiteral("Bob");
+const QString kNotes = QStringLiteral("Night shifts only. ").repeated(1000);
+
+// Ann and Bob, each with one closed shift; the Manager has the password "boss"; clock-in asks for
+// no task.
+void company(TestApp &app)
+{
+    for (const QString &name : {ann, bob}) {
+        app.addEmployee(name, QStringLiteral("10"));
+        app.addEntry(name, QStringLiteral("2026-12-01 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Stock"));
+        app.addEntry(name, QStringLiteral("2026-12-01 09:30:00"), QStringLiteral("Clocked Out"));
+    }
+    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
+    app.forms().prop()->subs->setChecked(true);
+    app.clock.set(2026, 12, 7, 9, 0, 0);
+}
+
+// One user action that writes, as the window offers it.
+struct Operation {
+    QString title;                  // of the box that reports its failure
+    Dialogs::Icon icon;             // and its icon
+    QStringList changes;            // the tables it is meant to change
+    std::function<void()> prepare;  // gets the windows ready (again)
+    std::function<void()> act;      // the click, with the answers to its boxes
+    std::function<bool()> done;     // its whole change is stored
+};
+
+Operation operation(TestApp &app, const QString &which)
+{
+    frmmain *m = app.main();
+    auto onTab = [&app] {
+        if (!app.main()->Picture1->isVisible())
+            pw::test::managerShowing(app, ann);
+        if (app.main()->manlist->text() != ann)
+            QVERIFY(pw::test::showEmployee(app.main(), ann));
+    };
+    const Dialogs::Icon warning = Dialogs::Icon::Exclamation;
+    if (which == QLatin1String("clock-in"))
+        return {QStringLiteral("Clock In Error"), warning, {ann},
+                [&app] {
+                    if (app.main()->nameemp->text() != ann || !app.main()->isVisible())
+                        QVERIFY(app.logOn(ann));
+                },
+                [m] { m->clockin->click(); },
+                [&app] { return app.log(ann).size() == 3 && app.log(ann).last()[2] == QStringLiteral("Clocked In"); }};
+    if (which == QLatin1String("add"))
+        return {QStringLiteral("Add Error"), warning, {QStringLiteral("datalist"), QStringLiteral("Zed")},
+                [&app, onTab] {
+                    onTab();
+                    if (!app.forms().hasAdd() || !app.forms().add()->isVisible())
+                        app.main()->Command5->click();
+                    app.forms().add()->newemployee->setText(QStringLiteral("Zed"));
+                    app.forms().add()->newwage->setText(QStringLiteral("12"));
+                },
+                [&app] { app.forms().add()->Command1->click(); },
+                [&app] {
+                    return app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = 'Zed'")).toInt() == 1
+                        && *app.db().tableExists(QStringLiteral("Zed"));
+                }};
+    if (which == QLatin1String("clear"))
+        return {QStringLiteral("Clear"), warning, {ann}, onTab,
+                [&app, m] {
+                    app.dialogs.answer(Dialogs::No);
+                    app.dialogs.answerInput(QStringLiteral("12/7/2026"));
+                    m->Command4->click();
+                },
+                [&app] { return app.log(ann).isEmpty(); }};
+    // The wage and the notes typed on the Management tab, stored when the browser moves on (a
+    // failure there is reported like one of UPDATE, without an icon).
+    if (which == QLatin1String("edit"))
+        return {QStringLiteral("Punchwell"), Dialogs::Icon::None, {QStringLiteral("datalist")},
+                [&app, onTab] {
+                    onTab();
+                    app.main()->emoney->setText(QStringLiteral("12"));
+                    app.main()->Text1->setPlainText(kNotes);
+                },
+                [m] { m->mandata->firstButton()->click(); },
+                [&app] {
+                    return app.rows(QStringLiteral("SELECT Ewage, Ecomment FROM datalist WHERE Ename = 'Ann'"))
+                        == QList<QVariantList>{{QStringLiteral("12"), kNotes}};
+                }};
+    return {QStringLiteral("Delete Error"), warning, {QStringLiteral("datalist"), ann}, onTab,
+            [&app, m] {
+                app.dialogs.answer(Dialogs::Yes);
+                m->Deleteemp->click();
+            },
+            [&app] { return app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = 'Ann'")).toInt() == 0; }};
+}
+
+// The boxes that report a failure: everything with an OK button only, but the confirmations.
+QList<FakeDialogs::Shown> failures(const TestApp &app)
+{
+    QList<FakeDialogs::Shown> out;
+    for (const FakeDialogs::Shown &s : app.dialogs.shown())
+        if (s.kind == FakeDialogs::Shown::Message && s.buttons == Dialogs::Buttons(Dialogs::Ok)
+            && s.icon != Dialogs::Icon::Information)
+            out << s;
+    return out;
+}
+
+// The file's bytes damaged as the fault says. Another program that rewrites the file changes the
+// change counter in its header, so the program's connection reads the file afresh.
+QByteArray damaged(QByteArray bytes, const QString &fault)
+{
+    if (fault == QLatin1String("not SQLite"))
+        return QByteArrayLiteral("Name,Hours\nAnn,1.5\nBob,1.5\n");
+    const int pageSize = (uchar(bytes[16]) << 8) | uchar(bytes[17]);
+    if (fault == QLatin1String("truncated"))
+        bytes.truncate(2 * pageSize); // the schema and the settings stay; the list and the logs are cut off
+    else
+        for (qsizetype at = 2 * pageSize; at < bytes.size(); ++at) // every page after the settings
+            bytes[at] = char(0x5A ^ (at & 0xff));
+    bytes[27] = char(bytes[27] + 1);
+    return bytes;
+}
+
+} // namespace
+
+class tst_faults : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fileFaults_data();
+    void fileFaults();
+    void missingLog_data();
+    void missingLog();
+};
+
+void tst_faults::fileFaults_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<int>("number"); // the error number every failure box gives; 0: the operation succeeds
+    QTest::addColumn<QString>("words");
+    const struct {
+        const char *fault;
+        int number;
+        const char *words;
+    } faults[] = {
+        {"missing", pw::ErrFileNotFound, "moved, renamed or deleted"},
+        {"read-only", pw::ErrReadOnly, "read-only"},
+        {"locked", pw::ErrInUse, "the database is in use"},
+        {"truncated", pw::ErrDamaged, "damaged"},
+        {"damaged pages", pw::ErrDamaged, "damaged"},
+        {"not SQLite", pw::ErrNotADatabase, "not a database"},
+        {"full", 0, ""},
+    };
+    for (const auto &f : faults)
+        for (const char *op : {"clock-in", "add", "clear", "delete"}) {
+            const QString fault = QString::fromLatin1(f.fault);
+            // Deleting takes no room, so a full file can still be cleared (which is how room is
+            // made). A full file at clock-in and at an add, and a read-only one at an add, are in the
+            // clock and employee tests.
+            if ((fault == QLatin1String("full") && QByteArray(op) != "clear" && QByteArray(op) != "delete")
+                || (fault == QLatin1String("read-only") && QByteArray(op) == "add"))
+                continue;
+            QTest::addRow("%s, %s", f.fault, op) << fault << QString::fromLatin1(op) << f.number << QString::fromLatin1(f.words);
+        }
+    // The wage fits where it stood, the long notes need pages the file cannot have.
+    QTest::newRow("full, edit") << "full" << "edit" << int(pw::ErrDiskFull) << "no room left";
+}
+
+void tst_faults::fileFaults()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, operation);
+    QFETCH(int, number);
+    QFETCH(QString, words);
+    TestApp app;
+    company(app);
+    const Operation op = ::operation(app, operation);
+    op.prepare();
+    const TableDump before = pw::test::dumpTables(app);
+    const QByteArray good = pw::test::fileBytes(app.path());
+    const QString moved = app.path() + QStringLiteral(".moved");
+
+    QByteArray bad;
+    std::optional<pw::test::WriteLockHolder> other;
+    if (fault == QLatin1String("missing")) {
+        QVERIFY(QFile::rename(app.path(), moved));
+    } else if (fault == QLatin1String("read-only")) {
+        app.exec(QStringLiteral("PRAGMA query_only = 1"));
+    } else if (fault == QLatin1String("locked")) {
+        other.emplace(app.path());
+        QVERIFY(other->holding());
+    } else if (fault == QLatin1String("full")) {
+        app.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(app.value(QStringLiteral("PRAGMA page_count")).toInt()));
+    } else {
+        bad = damaged(good, fault);
+        pw::test::overwrite(app.path(), bad);
+    }
+    app.dialogs.clear();
+    op.act();
+    const QList<FakeDialogs::Shown> boxes = failures(app);
+
+    if (number == 0) {
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.isEmpty() ? QString() : boxes.first().text));
+        QVERIFY(op.done());
+        QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app), op.changes), QStringList());
+        return;
+    }
+    QVERIFY(!boxes.isEmpty());
+    QCOMPARE(boxes.first().title, op.title);
+    QCOMPARE(boxes.first().icon, op.icon);
+    for (const FakeDialogs::Shown &box : boxes)
+        QVERIFY2(box.text.contains(QString::number(number)) && box.text.contains(words), qPrintable(box.text));
+    if (!bad.isEmpty())
+        QVERIFY(pw::test::fileBytes(app.path()) == bad); // not a byte written to a damaged file
+
+    // The file back in order: nothing of the failed operation is in it, and it can be done now.
+    if (fault == QLatin1String("missing"))
+        QVERIFY(QFile::rename(moved, app.path()));
+    else if (fault == QLatin1String("read-only"))
+        app.exec(QStringLiteral("PRAGMA query_only = 0"));
+    else if (fault == QLatin1String("full"))
+        app.exec(QStringLiteral("PRAGMA max_page_count = 1000000"));
+    other.reset();
+    if (!bad.isEmpty())
+        pw::test::overwrite(app.path(), good);
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app)), QStringList());
+    app.dialogs.clear();
+    op.prepare();
+    op.act();
+    QVERIFY(failures(app).isEmpty());
+    QVERIFY(op.done());
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app), op.changes), QStringList());
+}
+
+// A listed employee whose log table is gone, in the functions that open a log and have no test of
+// this elsewhere (the logon, clocking in and out, UPDATE, printing and clearing all employees and
+// deleting the employee have theirs beside their other tests).
+void tst_faults::missingLog_data()
+{
+    QTest::addColumn<bool>("management"); // the Manager on the Management tab; otherwise Ann logged on
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("delete last") << false << "dltlast" << "Punchwell";
+    QTest::newRow("print, menu") << false << "prntdata" << "Punchwell";
+    QTest::newRow("clear, menu") << false << "dltdata" << "Punchwell";
+    QTest::newRow("Get Hrs/$") << true << "Command1" << "Punchwell";
+    QTest::newRow("grid toggle") << true << "Label8" << "Punchwell";
+    QTest::newRow("print, one") << true << "Command3" << "Print";
+    QTest::newRow("clear, one") << true << "Command4" << "Clear";
+}
+
+void tst_faults::missingLog()
+{
+    QFETCH(bool, management);
+    QFETCH(QString, function);
+    QFETCH(QString, title);
+    TestApp app;
+    company(app);
+    frmmain *m = management ? pw::test::managerShowing(app, ann) : (app.logOn(ann), app.main());
+    QVERIFY(m->isVisible());
+    app.exec(QStringLiteral("DROP TABLE Ann"));
+    const TableDump before = pw::test::dumpTables(app);
+    app.dialogs.clear();
+
+    app.dialogs.answer(function == QLatin1String("prntdata") ? Dialogs::Ok : function == QLatin1String("dltdata") ? Dialogs::Yes : Dialogs::No);
+    if (QAction *item = m->findChild<QAction *>(function)) {
+        QVERIFY(item->isEnabled());
+        item->trigger();
+    } else if (auto *label = m->findChild<ClickLabel *>(function)) {
+        QTest::mouseClick(label, Qt::LeftButton);
+    } else {
+        m->findChild<QPushButton *>(function)->click();
+    }
+
+    bool told = false;
+    for (const FakeDialogs::Shown &box : app.dialogs.shown())
+        told = told
+            || (box.title == title && box.icon == Dialogs::Icon::Exclamation && box.text.contains(ann)
+                && box.text.contains(QString::number(pw::ErrTableMissing)));
+    QVERIFY2(told, qPrintable(app.dialogs.texts().join(QStringLiteral(" / "))));
+    QVERIFY(!*app.db().tableExists(ann)); // not made anew behind the Manager's back
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app)), QStringList());
+
+    // Everybody else goes on working.
+    m->exitmain->trigger();
+    app.dialogs.clear();
+    QVERIFY(app.logOn(bob));
+    m->clockin->click();
+    QCOMPARE(app.log(bob).size(), 3);
+    QCOMPARE(app.dialogs.count(), 0);
+}
+
+PW_TEST_MAIN(tst_faults)
+#include "tst_faults.moc"

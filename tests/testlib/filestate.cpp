@@ -1,0 +1,115 @@
+#include "testlib/filestate.h"
+
+#include "clock/frmmain.h"
+#include "db/quoting.h"
+#include "db/recordbrowser.h"
+#include "db/recordset.h"
+#include "testlib/testapp.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace pw::test {
+
+TableDump dumpTables(TestApp &app)
+{
+    TableDump dump;
+    for (const QVariantList &object : app.rows(QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name"))) {
+        const QString type = object[0].toString(), name = object[1].toString();
+        QStringList &lines = dump[type == QLatin1String("table") ? name : type + QLatin1Char(':') + name];
+        lines << object[2].toString();
+        if (type != QLatin1String("table"))
+            continue;
+        QStringList values{QStringLiteral("quote(rowid)")};
+        for (const QVariantList &field : app.rows(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid"), {name}))
+            values << QStringLiteral("quote(%1)").arg(quoteIdentifier(field[0].toString()));
+        const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                                   .arg(values.join(QStringLiteral(", ")), quoteIdentifier(name));
+        for (const QVariantList &row : app.rows(select)) {
+            QStringList cells;
+            for (const QVariant &v : row)
+                cells << v.toString();
+            lines << cells.join(QStringLiteral(" | "));
+        }
+    }
+    return dump;
+}
+
+QStringList changedTables(const TableDump &before, const TableDump &after, const QStringList &mayChange)
+{
+    QStringList changed;
+    QStringList names = before.keys() + after.keys();
+    names.removeDuplicates();
+    for (const QString &name : names)
+        if (!mayChange.contains(name) && before.value(name, {QStringLiteral("(none)")}) != after.value(name, {QStringLiteral("(none)")}))
+            changed << name;
+    return changed;
+}
+
+bool showEmployee(frmmain *main, const QString &name)
+{
+    main->mandata->firstButton()->click();
+    for (int guard = 0; main->manlist->text() != name && guard < 1000; ++guard) {
+        const qint64 row = main->mandata->records().currentRowid();
+        main->mandata->nextButton()->click();
+        if (main->mandata->records().currentRowid() == row)
+            break; // the last row
+    }
+    return main->manlist->text() == name;
+}
+
+frmmain *managerShowing(TestApp &app, const QString &name)
+{
+    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
+    if (app.main()->isVisible())
+        app.main()->exitmain->trigger();
+    if (!app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")))
+        qFatal("the Manager cannot log on");
+    if (!showEmployee(app.main(), name))
+        qFatal("%s is not listed", qPrintable(name));
+    return app.main();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return f.readAll();
+}
+
+void overwrite(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite) || !f.resize(0) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+WriteLockHolder::WriteLockHolder(const QString &path)
+{
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.start(QStringLiteral("sqlite3"), {path});
+    if (!m_process.waitForStarted(5000))
+        return;
+    // The answer to the SELECT comes only once the lock is held.
+    m_process.write("BEGIN IMMEDIATE;\nSELECT 'holding';\n");
+    QByteArray said;
+    while (!said.contains("holding") && m_process.waitForReadyRead(5000))
+        said += m_process.readAll();
+    m_holding = said.contains("holding") && !said.contains("Error");
+}
+
+WriteLockHolder::~WriteLockHolder()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    // The end of its input ends the tool; the open transaction is rolled back.
+    m_process.closeWriteChannel();
+    if (!m_process.waitForFinished(5000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+} // namespace pw::test

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+class frmmain;
+
+namespace pw::test {
+
+class TestApp;
+
+// What the company file holds, table by table: the table's CREATE statement, then every row in
+// stored order as SQLite writes its values (rowid first, each value typed: 'text', 12, NULL).
+// Two dumps are equal exactly when every table is byte for byte the same.
+using TableDump = QMap<QString, QStringList>;
+TableDump dumpTables(TestApp &app);
+
+// The tables (by name) that were added, removed or changed between two dumps, leaving out those
+// that were allowed to change. Empty when nothing else changed.
+QStringList changedTables(const TableDump &before, const TableDump &after, const QStringList &mayChange = {});
+
+// Gives the Manager the password "boss", logs the Manager on (leaving the main window first if it
+// is shown) and moves the Management tab onto this employee.
+frmmain *managerShowing(TestApp &app, const QString &name);
+// Moves the Management tab's browser onto the employee of that name; false when none is listed.
+bool showEmployee(frmmain *main, const QString &name);
+
+// The file's bytes, and writing bytes into the same file in place (the program's open connection
+// keeps its handle, as it would when another program rewrites the file).
+QByteArray fileBytes(const QString &path);
+void overwrite(const QString &path, const QByteArray &bytes);
+
+// Another program holding the file: the sqlite3 tool inside an open BEGIN IMMEDIATE, until this is
+// destroyed. Readers still read; every writer waits and then fails.
+class WriteLockHolder {
+public:
+    explicit WriteLockHolder(const QString &path);
+    ~WriteLockHolder();
+    WriteLockHolder(const WriteLockHolder &) = delete;
+    WriteLockHolder &operator=(const WriteLockHolder &) = delete;
+
+    bool holding() const { return m_holding; }
+
+private:
+    QProcess m_process;
+    bool m_holding = false;
+};
+
+} // namespace pw::test
