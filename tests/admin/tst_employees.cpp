@@ -20,6 +20,7 @@
 
 using pw::Dialogs;
 using pw::test::TestApp;
+using pw::test::listedNames;
 
 namespace {
 
@@ -28,12 +29,6 @@ const QString kLongName = QStringLiteral("Sorry, the name is to long.  Please ty
                                          "etc.)");
 const QString kTaken = QStringLiteral("Sorry, the data file already holds a table of this name (capital and small "
                                       "letters count as the same there).  Please type in another name.");
-
-void managerLogOn(TestApp &app)
-{
-    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
-}
 
 frmadd *openAdd(TestApp &app, const QString &name, const QString &wage = QStringLiteral("10"))
 {
@@ -45,27 +40,11 @@ frmadd *openAdd(TestApp &app, const QString &name, const QString &wage = QString
     return a;
 }
 
-void checkBox(const TestApp &app, const QString &text, const QString &title, Dialogs::Icon icon)
-{
-    QCOMPARE(app.dialogs.last().text, text);
-    QCOMPARE(app.dialogs.last().title, title);
-    QCOMPARE(app.dialogs.last().icon, icon);
-    QCOMPARE(app.dialogs.last().buttons, Dialogs::Buttons(Dialogs::Ok));
-}
-
 // Everything the file holds that an add or a delete could change.
 QList<QVariantList> snapshot(TestApp &app)
 {
     return app.rows(QStringLiteral("SELECT 'list', Ename, Ewage, epass, Ecomment FROM datalist UNION ALL "
                                    "SELECT type, name, NULL, NULL, NULL FROM sqlite_master ORDER BY 1, 2"));
-}
-
-QStringList listed(frmlogon *l)
-{
-    QStringList out;
-    for (int i = 0; i < l->namechoice->count(); ++i)
-        out << l->namechoice->itemText(i);
-    return out;
 }
 
 } // namespace
@@ -93,7 +72,7 @@ private Q_SLOTS:
 void tst_employees::addDialog()
 {
     TestApp app;
-    managerLogOn(app);
+    app.managerLogOn();
     app.main()->Command5->click();
     frmadd *a = app.forms().add();
     QVERIFY(a->isVisible());
@@ -147,7 +126,7 @@ void tst_employees::addLogOnDelete()
     QFETCH(QString, name);
     TestApp app;
     app.createLog(QStringLiteral("Dana")); // the kept, emptied log of a deleted "Dana"
-    managerLogOn(app);
+    app.managerLogOn();
     frmmain *m = app.main();
     const int tables = app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt()
                        + (name == QLatin1String("DANA") ? 0 : 1);
@@ -155,7 +134,7 @@ void tst_employees::addLogOnDelete()
     frmadd *a = openAdd(app, name, QStringLiteral(" "));
     a->passwrd->clear();
     a->Command1->click();
-    checkBox(app, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
+    expectBox(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
     QCOMPARE(app.dialogs.count(), 1);
     QCOMPARE(app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist WHERE rowid > 1")),
              (QList<QVariantList>{{name, QStringLiteral(" "), QString(), QStringLiteral("  \n")}}));
@@ -169,7 +148,7 @@ void tst_employees::addLogOnDelete()
     QVERIFY(m->manlist->isEnabled());
     m->mandata->lastButton()->click();
     QCOMPARE(m->manlist->text(), name);
-    const QStringList names = listed(app.logon());
+    const QStringList names = listedNames(app.logon());
     QVERIFY(names.contains(name));
     for (int i = 1; i < names.size(); ++i)
         QVERIFY(QString::compare(names[i - 1], names[i], Qt::CaseInsensitive) <= 0);
@@ -191,24 +170,24 @@ void tst_employees::addLogOnDelete()
 
     // Deleted: the log is emptied but kept, the row and the logon list's item are gone.
     m->exitmain->trigger();
-    managerLogOn(app);
+    app.managerLogOn();
     m->mandata->lastButton()->click();
     app.dialogs.clear();
     app.dialogs.answer(Dialogs::Yes);
     m->Deleteemp->click();
     QCOMPARE(app.dialogs.count(), 2);
-    checkBox(app, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"), Dialogs::Icon::Information);
+    expectBox(app.dialogs, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"), Dialogs::Icon::Information);
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt(), 0);
     QVERIFY(app.log(name).isEmpty());
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables);
-    QVERIFY(!listed(app.logon()).contains(name));
+    QVERIFY(!listedNames(app.logon()).contains(name));
     QCOMPARE(m->manuse->recordSource(), name);
     QCOMPARE(m->manlist->text(), QStringLiteral("Manager"));
 
     // Added again, the employee takes over the kept log.
     app.dialogs.clear();
     openAdd(app, name)->Command1->click();
-    checkBox(app, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
+    expectBox(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt(), 1);
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables);
 }
@@ -253,7 +232,7 @@ void tst_employees::refused()
     app.addEntry(QStringLiteral("Kept"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
     app.exec(QStringLiteral("CREATE TABLE Other (Ename, datetime, inoutfx)"));
     app.exec(QStringLiteral("CREATE INDEX ByName ON datalist (Ename)"));
-    managerLogOn(app);
+    app.managerLogOn();
     const auto before = snapshot(app);
     frmadd *a = openAdd(app, name);
     // A second press with the boxes unchanged is refused the same way (a too long name is gone).
@@ -261,7 +240,7 @@ void tst_employees::refused()
     for (int press = 1; press <= (cleared ? 1 : 2); ++press) {
         a->Command1->click();
         QCOMPARE(app.dialogs.count(), press);
-        checkBox(app, text, title, Dialogs::Icon::Exclamation);
+        expectBox(app.dialogs, text, title, Dialogs::Icon::Exclamation);
     }
     QCOMPARE(a->newemployee->text(), cleared ? QString() : name);
     QCOMPARE(a->passwrd->text(), QStringLiteral("pw"));
@@ -283,7 +262,7 @@ void tst_employees::closedWithoutAdding()
 {
     QFETCH(int, how);
     TestApp app;
-    managerLogOn(app);
+    app.managerLogOn();
     const auto before = snapshot(app);
     frmadd *a = openAdd(app, QStringLiteral("Zed"));
     if (how == 0)
@@ -320,17 +299,17 @@ void tst_employees::storingFails()
     QFETCH(QString, repair);
     QFETCH(QString, why);
     TestApp app;
-    managerLogOn(app);
+    app.managerLogOn();
     const auto before = snapshot(app);
     app.exec(QString(fault).replace(QStringLiteral("%1"), app.value(QStringLiteral("PRAGMA page_count")).toString()));
     frmadd *a = openAdd(app, QStringLiteral("Zed"));
     a->Command1->click();
-    checkBox(app, QStringLiteral("Sorry, the Employee could not be added: %1.  Nothing was stored.").arg(why),
+    expectBox(app.dialogs, QStringLiteral("Sorry, the Employee could not be added: %1.  Nothing was stored.").arg(why),
              QStringLiteral("Add Error"), Dialogs::Icon::Exclamation);
     QCOMPARE(snapshot(app), before);
     QVERIFY(a->isVisible());
     QCOMPARE(a->newemployee->text(), QStringLiteral("Zed"));
-    QVERIFY(!listed(app.logon()).contains(QStringLiteral("Zed")));
+    QVERIFY(!listedNames(app.logon()).contains(QStringLiteral("Zed")));
 
     // Nothing half-made stands in the way of the next try.
     app.exec(repair);
@@ -357,12 +336,12 @@ void tst_employees::deleteRefused()
     TestApp app;
     app.addEmployee(QStringLiteral("Bob"));
     app.addEntry(QStringLiteral("Bob"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
-    managerLogOn(app);
+    app.managerLogOn();
     const auto before = snapshot(app);
     app.main()->manlist->setText(shown);
     app.main()->Deleteemp->click();
     QCOMPARE(app.dialogs.count(), 1);
-    checkBox(app, text, QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation);
+    expectBox(app.dialogs, text, QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation);
     QCOMPARE(snapshot(app), before);
     QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
 }
@@ -393,7 +372,7 @@ void tst_employees::deleteKinds()
     // Rows that earlier versions could leave: a second equal row, and names without a log of their own.
     for (const char *extra : {"Dup", "bob", "Gone", "company DATA"})
         app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage) VALUES (?, '1')"), {QString::fromLatin1(extra)});
-    managerLogOn(app);
+    app.managerLogOn();
     frmmain *m = app.main();
     m->manlist->setText(name);
     if (answer != QLatin1String("Enter"))
@@ -411,12 +390,12 @@ void tst_employees::deleteKinds()
     QCOMPARE(question.defaultButton, Dialogs::No);
     QCOMPARE(app.dialogs.count(), deleted ? 2 : 1);
     if (deleted)
-        checkBox(app, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
+        expectBox(app.dialogs, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
                  Dialogs::Icon::Information);
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt(),
              listedBefore - (deleted ? rowsOfName : 0));
     QCOMPARE(app.log(QStringLiteral("Dup")).size(), name == QLatin1String("Dup") && deleted ? 0 : 1);
-    QCOMPARE(listed(app.logon()).contains(name), !deleted);
+    QCOMPARE(listedNames(app.logon()).contains(name), !deleted);
     // Another employee's log, and the settings, are never emptied by a name in other case.
     QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
     QCOMPARE(app.value(QStringLiteral("SELECT company FROM \"Company Data\"")).toString(), QStringLiteral("Acme Widgets"));
@@ -429,16 +408,16 @@ void tst_employees::deleteFailsHalfway()
     app.addEntry(QStringLiteral("Bob"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
     // The log can be emptied, but the list refuses to give up its row.
     app.exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON datalist BEGIN SELECT RAISE(ABORT, 'kept'); END"));
-    managerLogOn(app);
+    app.managerLogOn();
     const auto before = snapshot(app);
     app.main()->manlist->setText(QStringLiteral("Bob"));
     app.dialogs.answer(Dialogs::Yes);
     app.main()->Deleteemp->click();
-    checkBox(app, QStringLiteral("Sorry, the Employee could not be deleted: kept (error 3000).  Nothing was changed."),
+    expectBox(app.dialogs, QStringLiteral("Sorry, the Employee could not be deleted: kept (error 3000).  Nothing was changed."),
              QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation);
     QCOMPARE(snapshot(app), before);
     QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
-    QVERIFY(listed(app.logon()).contains(QStringLiteral("Bob")));
+    QVERIFY(listedNames(app.logon()).contains(QStringLiteral("Bob")));
 }
 
 PW_TEST_MAIN(tst_employees)

@@ -17,12 +17,6 @@ using pw::test::TestApp;
 
 namespace {
 
-void managerLogOn(TestApp &app)
-{
-    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
-}
-
 // The stored switches, edits, money and subs, as text ("" for Null).
 QString stored(TestApp &app)
 {
@@ -73,7 +67,7 @@ void tst_properties::clicks()
     QFETCH(QString, onShown);
     QFETCH(QString, offStored);
     TestApp app;
-    managerLogOn(app);
+    app.managerLogOn();
     frmmain *m = app.main();
     m->Command2->click();
     frmprop *p = app.forms().prop();
@@ -96,7 +90,7 @@ void tst_properties::clicks()
 void tst_properties::reloadAndRestart()
 {
     TestApp app;
-    managerLogOn(app);
+    app.managerLogOn();
     frmmain *m = app.main();
     m->Command2->click();
     frmprop *p = app.forms().prop();

@@ -50,15 +50,6 @@ bool sameLog(const QList<QVariantList> &actual, const QList<Row> &expected)
     return true;
 }
 
-void expectBox(TestApp &app, const QString &text, const QString &title, Dialogs::Icon icon = Dialogs::Icon::Exclamation)
-{
-    QVERIFY(app.dialogs.count() > 0);
-    QCOMPARE(app.dialogs.last().text, text);
-    QCOMPARE(app.dialogs.last().title, title);
-    QCOMPARE(app.dialogs.last().icon, icon);
-    QCOMPARE(app.dialogs.last().buttons, Dialogs::Buttons(Dialogs::Ok));
-}
-
 // Logs Ann (wage 10) on, with an empty log.
 frmmain *annLoggedOn(TestApp &app, const QString &wage = QStringLiteral("10"))
 {
@@ -166,7 +157,7 @@ void tst_clocking::promptLength()
     const QString thirtyOne(31, QLatin1Char('x'));
     prompt->activity->setText(thirtyOne);
     prompt->Command1->click();
-    expectBox(app, QStringLiteral("Sorry, Tasks can only be up to 30 characters in length."), QStringLiteral("Clock In Error"));
+    expectBox(app.dialogs, QStringLiteral("Sorry, Tasks can only be up to 30 characters in length."), QStringLiteral("Clock In Error"));
     QVERIFY(prompt->isVisible());
     QCOMPARE(prompt->activity->text(), thirtyOne);
     QVERIFY(app.log(ann).isEmpty());
@@ -187,7 +178,7 @@ void tst_clocking::promptClosed()
     frmsub *prompt = app.forms().sub();
     prompt->activity->setText(QStringLiteral("Half typed"));
     prompt->close();
-    expectBox(app,
+    expectBox(app.dialogs,
               QStringLiteral("Clock In has been Canceled.  If you wish to disable the prompt for a project activity, "
                              "check the box marked disable"),
               QStringLiteral("Canceled"));
@@ -238,7 +229,7 @@ void tst_clocking::refusals()
     frmmain *m = annLoggedOn(app);
     // Clock-out on an empty log: small "i".
     m->clockout->click();
-    expectBox(app, QStringLiteral("You must first Clock in."), QStringLiteral("Clock out Error"));
+    expectBox(app.dialogs, QStringLiteral("You must first Clock in."), QStringLiteral("Clock out Error"));
     QCOMPARE(m->currhours->text(), QStringLiteral("0"));
     QVERIFY(app.log(ann).isEmpty());
 
@@ -247,13 +238,13 @@ void tst_clocking::refusals()
     // Clock-in while clocked in: refused before any prompt.
     app.forms().prop()->subs->setChecked(false);
     m->Clkin->trigger();
-    expectBox(app, QStringLiteral("You must first Clock Out."), QStringLiteral("Clock In Error"));
+    expectBox(app.dialogs, QStringLiteral("You must first Clock Out."), QStringLiteral("Clock In Error"));
     QVERIFY(!app.forms().hasSub() || !app.forms().sub()->isVisible());
 
     m->clkout->trigger();
     // A second clock-out: capital "I".
     m->clockout->click();
-    expectBox(app, QStringLiteral("You must first Clock In."), QStringLiteral("Clock out Error"));
+    expectBox(app.dialogs, QStringLiteral("You must first Clock In."), QStringLiteral("Clock out Error"));
     QCOMPARE(app.log(ann).size(), 2);
     QCOMPARE(app.dialogs.count(), 3);
 }
@@ -267,11 +258,11 @@ void tst_clocking::oddStatus()
     m->clockin->click();
     QVERIFY(app.forms().sub()->isVisible());
     app.forms().sub()->Command1->click();
-    expectBox(app, QStringLiteral("You must first Clock Out."), QStringLiteral("Clock In Error"));
+    expectBox(app.dialogs, QStringLiteral("You must first Clock Out."), QStringLiteral("Clock In Error"));
     QCOMPARE(app.log(ann).size(), 1);
     QCOMPARE(m->currhours->text(), QStringLiteral("0   ")); // recomputed: one unpaired entry
     m->clockout->click();
-    expectBox(app, QStringLiteral("You must first Clock In."), QStringLiteral("Clock out Error"));
+    expectBox(app.dialogs, QStringLiteral("You must first Clock In."), QStringLiteral("Clock out Error"));
 }
 
 void tst_clocking::openShiftCounts()
@@ -312,7 +303,7 @@ void tst_clocking::deleteLast()
     // Removing the clock-out re-opens the shift: clock-in is refused, clock-out allowed.
     m->dltlast->trigger();
     m->clockin->click();
-    expectBox(app, QStringLiteral("You must first Clock Out."), QStringLiteral("Clock In Error"));
+    expectBox(app.dialogs, QStringLiteral("You must first Clock Out."), QStringLiteral("Clock In Error"));
     m->clockout->click();
     QCOMPARE(app.log(ann).size(), 2);
     QCOMPARE(app.log(ann)[1][1].toString(), QStringLiteral("2026-12-07 11:00:00"));
@@ -347,7 +338,7 @@ void tst_clocking::updateAction()
     // Text that is not a date and time is refused, and nothing is stored.
     m->lgndatetime->setText(QStringLiteral("half past nine"));
     QTest::mouseClick(m->Label11, Qt::LeftButton);
-    expectBox(app, QStringLiteral("Invalid Date / Time.  Please correct the entry and try again"), QStringLiteral("Punchwell"),
+    expectBox(app.dialogs, QStringLiteral("Invalid Date / Time.  Please correct the entry and try again"), QStringLiteral("Punchwell"),
               Dialogs::Icon::None);
     QCOMPARE(app.log(ann)[1][1].toString(), QStringLiteral("2026-12-07 09:30:00"));
     // The browse buttons refuse it the same way, and stay on the entry.

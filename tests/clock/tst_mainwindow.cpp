@@ -27,13 +27,6 @@ using pw::test::TestApp;
 
 namespace {
 
-// Logs the Manager on through the password panel, so the "Management" panel is open.
-void managerLogOn(TestApp &app)
-{
-    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
-}
-
 QString textOf(QWidget *w)
 {
     if (auto *l = qobject_cast<QLabel *>(w))
@@ -273,7 +266,7 @@ void tst_mainwindow::leaving()
     QFETCH(bool, closeBox);
     QFETCH(QString, prompt);
     TestApp app;
-    managerLogOn(app);
+    app.managerLogOn();
     frmmain *m = app.main();
     QVERIFY(!m->Picture1->isHidden());
     if (closeBox)
@@ -295,7 +288,7 @@ void tst_mainwindow::gridToggle()
 {
     TestApp app;
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Payroll"));
-    managerLogOn(app);
+    app.managerLogOn();
     frmmain *m = app.main();
     QCOMPARE(m->manlist->text(), QStringLiteral("Manager"));
     m->Label8_Click();
@@ -329,7 +322,7 @@ void tst_mainwindow::gridToggleWithoutTable()
     QFETCH(QString, chosen);
     TestApp app;
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
-    managerLogOn(app);
+    app.managerLogOn();
     frmmain *m = app.main();
     m->Label8_Click();
     QCOMPARE(m->DBGrid1->model()->rowCount(), 1);
@@ -344,7 +337,7 @@ void tst_mainwindow::gridToggleWithoutTable()
 void tst_mainwindow::keyboardAccess()
 {
     TestApp app;
-    managerLogOn(app);
+    app.managerLogOn();
     frmmain *m = app.main();
     QVERIFY(QTest::qWaitForWindowActive(m));
     // The clickable labels take the focus and act on Space, like buttons.

@@ -65,14 +65,6 @@ private:
     TableDump m_now, m_before;
 };
 
-void expectBox(TestApp &app, const QString &text, const QString &title, Dialogs::Icon icon)
-{
-    QVERIFY(app.dialogs.count() > 0);
-    QCOMPARE(app.dialogs.last().text, text);
-    QCOMPARE(app.dialogs.last().title, title);
-    QCOMPARE(app.dialogs.last().icon, icon);
-}
-
 // An employee with one closed shift (the Manager is there already).
 void staff(TestApp &app, const QString &name)
 {
@@ -173,7 +165,7 @@ void tst_badinput::names()
     Watch watch(app);
 
     // Add.
-    frmmain *m = pw::test::managerShowing(app, QStringLiteral("Manager"));
+    frmmain *m = app.managerShowing(QStringLiteral("Manager"));
     QCOMPARE(watch.changedBeyond({QStringLiteral("datalist")}), QStringList()); // the Manager's password
     app.dialogs.clear();
     m->Command5->click();
@@ -184,7 +176,7 @@ void tst_badinput::names()
     add->Command1->click();
     const QList<QVariantList> row{{name, wage, password, QStringLiteral("  \n")}};
     if (fits) {
-        expectBox(app, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
+        expectBox(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
         QCOMPARE(watch.changedBeyond({QStringLiteral("datalist"), name}), QStringList());
         QCOMPARE(watch.changedRows(QStringLiteral("datalist")), 1);
         QCOMPARE(app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist ORDER BY rowid DESC LIMIT 1")), row);
@@ -192,12 +184,12 @@ void tst_badinput::names()
                                                                      "inoutfx VARCHAR(11), activity VARCHAR(30))")
                                                           .arg(pw::quoteIdentifier(name))});
     } else {
-        expectBox(app, kLongName, QStringLiteral("Add error"), Dialogs::Icon::Exclamation);
+        expectBox(app.dialogs, kLongName, QStringLiteral("Add error"), Dialogs::Icon::Exclamation);
         QCOMPARE(watch.changedBeyond(), QStringList());
         add->Command2->click();
         m->exitmain->trigger();
         QVERIFY(!app.logOn(name));
-        expectBox(app, QStringLiteral("Please enter a valid Name or click on the Combo Box."), QStringLiteral("Log In Error"),
+        expectBox(app.dialogs, QStringLiteral("Please enter a valid Name or click on the Combo Box."), QStringLiteral("Log In Error"),
                   Dialogs::Icon::Exclamation);
         QCOMPARE(watch.changedBeyond(), QStringList());
         app.addEmployee(name, wage, password, QStringLiteral("  \n"));
@@ -240,14 +232,14 @@ void tst_badinput::names()
     m->chpass->trigger();
     app.forms().pass()->newpasswrd->setText(QStringLiteral("own ") + password);
     app.forms().pass()->Command1->click();
-    expectBox(app, QStringLiteral("Password Successfully Changed."), QStringLiteral("Successful!"), Dialogs::Icon::Information);
+    expectBox(app.dialogs, QStringLiteral("Password Successfully Changed."), QStringLiteral("Successful!"), Dialogs::Icon::Information);
     QCOMPARE(watch.changedBeyond({QStringLiteral("datalist")}), QStringList());
     QCOMPARE(watch.changedRows(QStringLiteral("datalist")), 1);
     QCOMPARE(app.value(QStringLiteral("SELECT epass FROM datalist WHERE Ename = ?"), {name}).toString(),
              QStringLiteral("own ") + password);
 
     // The Manager: count, print, password and clear for the employee shown.
-    m = pw::test::managerShowing(app, name);
+    m = app.managerShowing(name);
     watch.changedBeyond({QStringLiteral("datalist")});
     app.dialogs.clear();
     m->Command1->click();
@@ -265,7 +257,7 @@ void tst_badinput::names()
     m->ChgPass->click();
     app.forms().pass()->Text1->setText(QStringLiteral("set ") + password);
     app.forms().pass()->Command3->click();
-    expectBox(app, QStringLiteral("Password Successfully Changed."), QStringLiteral("Successful!"), Dialogs::Icon::Information);
+    expectBox(app.dialogs, QStringLiteral("Password Successfully Changed."), QStringLiteral("Successful!"), Dialogs::Icon::Information);
     QCOMPARE(watch.changedBeyond({QStringLiteral("datalist")}), QStringList());
     QCOMPARE(watch.changedRows(QStringLiteral("datalist")), 1);
     QCOMPARE(app.value(QStringLiteral("SELECT epass FROM datalist WHERE Ename = ?"), {name}).toString(),
@@ -288,10 +280,10 @@ void tst_badinput::names()
     // Delete, with an open shift in the log.
     clockIn(app, QStringLiteral("2026-12-03 08:00:00"), task);
     QCOMPARE(watch.changedBeyond({name}), QStringList());
-    m = pw::test::managerShowing(app, name);
+    m = app.managerShowing(name);
     app.dialogs.answer(Dialogs::Yes);
     m->Deleteemp->click();
-    expectBox(app, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"), Dialogs::Icon::Information);
+    expectBox(app.dialogs, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"), Dialogs::Icon::Information);
     QVERIFY(app.log(name).isEmpty());
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt(), 0);
 
@@ -369,7 +361,7 @@ void tst_badinput::typedTexts()
         else
             QTest::mouseClick(m->Label11, Qt::LeftButton);
         if (reading.isEmpty()) {
-            expectBox(app, QStringLiteral("Invalid Date / Time.  Please correct the entry and try again"),
+            expectBox(app.dialogs, QStringLiteral("Invalid Date / Time.  Please correct the entry and try again"),
                       QStringLiteral("Punchwell"), Dialogs::Icon::None);
             QCOMPARE(watch.changedBeyond(), QStringList());
         } else {
@@ -382,7 +374,7 @@ void tst_badinput::typedTexts()
 
     // The ending date of a printed card: the shift that begins a minute before it is printed with
     // its clock-out at that very moment, and the one that begins a second after it is not.
-    m = pw::test::managerShowing(app, ann);
+    m = app.managerShowing(ann);
     app.exec(QStringLiteral("DELETE FROM Ann"));
     const QString at = reading.isEmpty() ? QStringLiteral("2026-12-07 08:00:00") : reading;
     app.addEntry(ann, plus(at, -60), kIn, QStringLiteral("Work"));
@@ -404,7 +396,7 @@ void tst_badinput::typedTexts()
     } else {
         QCOMPARE(app.printers.jobs.size(), 0);
         if (!text.isEmpty()) // an empty ending date is a cancel
-            expectBox(app, refusal, QStringLiteral("Print"), Dialogs::Icon::Exclamation);
+            expectBox(app.dialogs, refusal, QStringLiteral("Print"), Dialogs::Icon::Exclamation);
     }
     QCOMPARE(watch.changedBeyond(), QStringList());
 
@@ -423,7 +415,7 @@ void tst_badinput::typedTexts()
         QCOMPARE(app.log(ann), entries({{at, kIn, "Work"}, {plus(at, 1), kIn, "Work"}}, ann));
     } else {
         if (!text.isEmpty())
-            expectBox(app, refusal, QStringLiteral("Clear"), Dialogs::Icon::Exclamation);
+            expectBox(app.dialogs, refusal, QStringLiteral("Clear"), Dialogs::Icon::Exclamation);
         QCOMPARE(watch.changedBeyond(), QStringList());
     }
 
@@ -439,7 +431,7 @@ void tst_badinput::typedTexts()
         return;
     }
     add->Command1->click();
-    expectBox(app, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
+    expectBox(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
     QCOMPARE(app.rows(QStringLiteral("SELECT Ewage, typeof(Ewage) FROM datalist WHERE Ename = 'Wes'")),
              (QList<QVariantList>{{text, QStringLiteral("text")}}));
     app.addEntry(wes, QStringLiteral("2026-12-01 08:00:00"), kIn, QStringLiteral("Work"));

@@ -64,7 +64,7 @@ Operation operation(TestApp &app, const QString &which)
     frmmain *m = app.main();
     auto onTab = [&app] {
         if (!app.main()->Picture1->isVisible())
-            pw::test::managerShowing(app, ann);
+            app.managerShowing(ann);
         if (app.main()->manlist->text() != ann)
             QVERIFY(pw::test::showEmployee(app.main(), ann));
     };
@@ -284,7 +284,7 @@ void tst_faults::missingLog()
     QFETCH(QString, title);
     TestApp app;
     company(app);
-    frmmain *m = management ? pw::test::managerShowing(app, ann) : (app.logOn(ann), app.main());
+    frmmain *m = management ? app.managerShowing(ann) : (app.logOn(ann), app.main());
     QVERIFY(m->isVisible());
     app.exec(QStringLiteral("DROP TABLE Ann"));
     const TableDump before = pw::test::dumpTables(app);

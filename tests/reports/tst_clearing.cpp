@@ -43,19 +43,6 @@ void fill(TestApp &app, const QString &name, const QStringList &log)
 const QStringList kTwoDays{"2026-01-05 08:00:00 Clocked In", "2026-01-05 17:00:00 Clocked Out",
                            "2026-01-06 08:00:00 Clocked In", "2026-01-06 17:00:00 Clocked Out"};
 
-frmmain *managerShowing(TestApp &app, const QString &name)
-{
-    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    if (!app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")))
-        qFatal("the Manager cannot log on");
-    frmmain *m = app.main();
-    while (m->manlist->text() != name && !m->mandata->records().eof())
-        m->mandata->nextButton()->click();
-    if (m->manlist->text() != name)
-        qFatal("%s is not listed", qPrintable(name));
-    return m;
-}
-
 } // namespace
 
 class tst_clearing : public QObject {
@@ -118,7 +105,7 @@ void tst_clearing::oneEmployee()
     fill(app, ann, log);
     fill(app, bob, kTwoDays);
     app.clock.set(2026, 12, 7, 9, 0, 0);
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
 
     app.dialogs.answer(Dialogs::No);
     if (!ending.isNull())
@@ -142,7 +129,7 @@ void tst_clearing::boxes()
     TestApp app;
     app.addEmployee(ann);
     app.clock.set(2026, 12, 6, 9, 5, 0);
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::No);
     app.dialogs.answerInput(QString());
     m->Command4->click();
@@ -169,7 +156,7 @@ void tst_clearing::allEmployees()
     fill(app, QStringLiteral("Manager"), {"2026-01-05 08:00:00 Clocked In", "2026-01-06 09:00:00 Clocked Out"});
     fill(app, ann, kTwoDays);
     fill(app, bob, {"2026-01-06 07:00:00 Clocked In", "2026-01-06 15:00:00 Clocked Out"});
-    frmmain *m = managerShowing(app, bob);
+    frmmain *m = app.managerShowing(bob);
     app.dialogs.answer(Dialogs::Yes);
     app.dialogs.answerInput(QStringLiteral("1/6/2026 8:00:00 AM"));
     m->Command4->click();
@@ -229,7 +216,7 @@ void tst_clearing::nothingCleared()
     app.createLog(QStringLiteral("Zed"));
     fill(app, QStringLiteral("Zed"), kTwoDays);
     app.clock.set(2026, 12, 7, 9, 0, 0);
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     m->manlist->setText(shownName);
 
     app.dialogs.answer(Dialogs::Button(answer));
@@ -259,7 +246,7 @@ void tst_clearing::missingLogInRun()
     app.addEmployee(bob);
     fill(app, bob, kTwoDays);
     app.exec(QStringLiteral("DROP TABLE Ann"));
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::Yes);
     app.dialogs.answerInput(QStringLiteral("1/6/2026"));
     m->Command4->click();
@@ -279,7 +266,7 @@ void tst_clearing::failureLeavesLog()
     fill(app, ann, kTwoDays);
     app.exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON Ann WHEN old.datetime = '2026-01-06 17:00:00' "
                             "BEGIN SELECT RAISE(ABORT, 'kept by a trigger'); END"));
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::No);
     app.dialogs.answerInput(QStringLiteral("1/6/2026 12:00:00 PM"));
     m->Command4->click();
@@ -295,7 +282,7 @@ void tst_clearing::ownLogShown()
 {
     TestApp app;
     fill(app, QStringLiteral("Manager"), kTwoDays);
-    frmmain *m = managerShowing(app, QStringLiteral("Manager"));
+    frmmain *m = app.managerShowing(QStringLiteral("Manager"));
     QVERIFY(!m->lgndatetime->text().isEmpty());
     app.dialogs.answer(Dialogs::No);
     app.dialogs.answerInput(QStringLiteral("1/6/2026 12:00:00 PM"));

@@ -67,17 +67,6 @@ QStringList pdfLines(const QString &file)
     return lines;
 }
 
-frmmain *managerShowing(TestApp &app, const QString &name)
-{
-    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    if (!app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")))
-        qFatal("the Manager cannot log on");
-    frmmain *m = app.main();
-    while (m->manlist->text() != name && !m->mandata->records().eof())
-        m->mandata->nextButton()->click();
-    return m;
-}
-
 void annWithOneShift(TestApp &app)
 {
     app.addEmployee(QStringLiteral("Ann"));
@@ -201,7 +190,7 @@ void tst_cupsprint::cardOnDefaultPrinter()
 {
     TestApp app(QStringLiteral("Acme Widgets"), &m_printers);
     annWithOneShift(app);
-    frmmain *m = managerShowing(app, QStringLiteral("Ann"));
+    frmmain *m = app.managerShowing(QStringLiteral("Ann"));
     QCOMPARE(m->manlist->text(), QStringLiteral("Ann"));
     app.dialogs.answer(Dialogs::No);
     m->Command3->click();
@@ -237,7 +226,7 @@ void tst_cupsprint::stoppedPrinterOffersPdf()
     QVERIFY2(run(QStringLiteral("cupsdisable"), {QStringLiteral("-h"), socket(), kQueue}, &errors), qPrintable(errors));
     TestApp app(QStringLiteral("Acme Widgets"), &m_printers);
     annWithOneShift(app);
-    frmmain *m = managerShowing(app, QStringLiteral("Ann"));
+    frmmain *m = app.managerShowing(QStringLiteral("Ann"));
     const QString pdf = path(QStringLiteral("home/Ann's card.pdf"));
     app.dialogs.answer(Dialogs::No);
     app.dialogs.answerInput(QStringLiteral("12/7/2026 9:30:00 AM"));

@@ -50,20 +50,6 @@ void fill(TestApp &app, const QString &name, const Log &log)
         app.addEntry(name, e.when, e.status, e.activity);
 }
 
-// The Manager with a password on the Management tab, showing the employee of that name.
-frmmain *managerShowing(TestApp &app, const QString &name)
-{
-    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    if (!app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")))
-        qFatal("the Manager cannot log on");
-    frmmain *m = app.main();
-    while (m->manlist->text() != name && !m->mandata->records().eof())
-        m->mandata->nextButton()->click();
-    if (m->manlist->text() != name)
-        qFatal("%s is not listed", qPrintable(name));
-    return m;
-}
-
 // Every change the connection made since it was opened: a print must make none.
 qint64 changes(TestApp &app)
 {
@@ -185,7 +171,7 @@ void tst_printing::oneEmployee()
     app.addEmployee(ann);
     fill(app, ann, log);
     app.clock.set(2026, 12, 7, 17, 0, 0);
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     const auto stored = app.log(ann);
     const qint64 before = changes(app);
 
@@ -219,7 +205,7 @@ void tst_printing::boxes()
     TestApp app;
     app.addEmployee(ann);
     app.clock.set(2026, 12, 6, 9, 5, 0);
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::No);
     m->Command3->click();
     QCOMPARE(app.dialogs.count(), 2);
@@ -276,7 +262,7 @@ void tst_printing::nothingPrinted()
     app.addEmployee(ann);
     fill(app, ann, {{"2026-12-07 09:00:00", kIn, "Filing"}, {"2026-12-07 10:30:00", kOut, {}}});
     app.clock.set(2026, 12, 7, 17, 0, 0);
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     // Bob's log exists but he is not listed: his log must not be printed under his name.
     app.createLog(bob);
     app.addEntry(bob, QStringLiteral("2026-12-07 09:00:00"), kIn, QStringLiteral("x"));
@@ -309,7 +295,7 @@ void tst_printing::allEmployees()
     fill(app, ann, {{"2026-12-07 09:00:00", kIn, "Filing"}, {"2026-12-07 10:30:00", kOut, {}}});
     fill(app, bob, {{"2026-12-07 08:00:00", kIn, "Loading"}});
     app.clock.set(2026, 12, 7, 9, 0, 30);
-    frmmain *m = managerShowing(app, bob);
+    frmmain *m = app.managerShowing(bob);
 
     app.dialogs.answer(Dialogs::Yes);
     app.dialogs.answerInput(QStringLiteral("12/7/2026 11:00:00 AM"));
@@ -337,7 +323,7 @@ void tst_printing::missingLogInRun()
     app.addEmployee(bob);
     fill(app, bob, {{"2026-12-07 08:00:00", kIn, "Loading"}, {"2026-12-07 09:00:00", kOut, {}}});
     app.exec(QStringLiteral("DROP TABLE Ann"));
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::Yes);
     m->Command3->click();
     QCOMPARE(app.dialogs.count(), 3);
@@ -426,7 +412,7 @@ void tst_printing::pages()
     fill(app, ann, log);
     app.printers.linesPerPage = 20;
     app.clock.set(2026, 12, 7, 17, 0, 0);
-    frmmain *m = managerShowing(app, ann);
+    frmmain *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::No);
     m->Command3->click();
 
@@ -480,7 +466,7 @@ void tst_printing::noPrinter()
         m = app.main();
         app.dialogs.answer(Dialogs::Ok);
     } else {
-        m = managerShowing(app, ann);
+        m = app.managerShowing(ann);
         app.dialogs.answer(Dialogs::No);
     }
     app.dialogs.answer(Dialogs::Button(offer));

@@ -16,6 +16,7 @@
 
 using pw::Dialogs;
 using pw::test::TestApp;
+using pw::test::listedNames;
 
 namespace {
 
@@ -29,14 +30,6 @@ void staff(TestApp &app)
     app.addEmployee(QStringLiteral("alice"), QStringLiteral("9"), QString());
     app.addEmployee(QStringLiteral("Carl"), QStringLiteral("11"), QStringLiteral("Secret"));
     app.addEmployee(QStringLiteral(" Dee"), QStringLiteral("10"), QString());
-}
-
-QStringList listed(frmlogon *l)
-{
-    QStringList out;
-    for (int i = 0; i < l->namechoice->count(); ++i)
-        out << l->namechoice->itemText(i);
-    return out;
 }
 
 } // namespace
@@ -64,7 +57,7 @@ void tst_logon::loadsSortedList()
     TestApp app;
     staff(app);
     frmlogon *l = app.logon();
-    QCOMPARE(listed(l), (QStringList{QStringLiteral(" Dee"), QStringLiteral("alice"), QStringLiteral("Bob"),
+    QCOMPARE(listedNames(l), (QStringList{QStringLiteral(" Dee"), QStringLiteral("alice"), QStringLiteral("Bob"),
                                      QStringLiteral("Carl"), QStringLiteral("Manager")}));
     QCOMPARE(l->namechoice->currentText(), QStringLiteral("Click here for names-->"));
     QVERIFY(l->Command1->isDefault());

@@ -47,30 +47,6 @@ QStringList changedTables(const TableDump &before, const TableDump &after, const
     return changed;
 }
 
-bool showEmployee(frmmain *main, const QString &name)
-{
-    main->mandata->firstButton()->click();
-    for (int guard = 0; main->manlist->text() != name && guard < 1000; ++guard) {
-        const qint64 row = main->mandata->records().currentRowid();
-        main->mandata->nextButton()->click();
-        if (main->mandata->records().currentRowid() == row)
-            break; // the last row
-    }
-    return main->manlist->text() == name;
-}
-
-frmmain *managerShowing(TestApp &app, const QString &name)
-{
-    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    if (app.main()->isVisible())
-        app.main()->exitmain->trigger();
-    if (!app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")))
-        qFatal("the Manager cannot log on");
-    if (!showEmployee(app.main(), name))
-        qFatal("%s is not listed", qPrintable(name));
-    return app.main();
-}
-
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);

@@ -22,11 +22,6 @@ TableDump dumpTables(TestApp &app);
 // that were allowed to change. Empty when nothing else changed.
 QStringList changedTables(const TableDump &before, const TableDump &after, const QStringList &mayChange = {});
 
-// Gives the Manager the password "boss", logs the Manager on (leaving the main window first if it
-// is shown) and moves the Management tab onto this employee.
-frmmain *managerShowing(TestApp &app, const QString &name);
-// Moves the Management tab's browser onto the employee of that name; false when none is listed.
-bool showEmployee(frmmain *main, const QString &name);
 
 // The file's bytes, and writing bytes into the same file in place (the program's open connection
 // keeps its handle, as it would when another program rewrites the file).

@@ -4,8 +4,13 @@
 #include "clock/frmmain.h"
 #include "db/quoting.h"
 #include "startup/frmlogon.h"
+#include "db/recordset.h"
+#include "db/recordbrowser.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QToolButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -153,6 +158,53 @@ void TestApp::addEntry(const QString &table, const QString &when, const QString 
 QList<QVariantList> TestApp::log(const QString &table)
 {
     return rows(QStringLiteral("SELECT Ename, datetime, inoutfx, activity FROM %1 ORDER BY rowid").arg(quoteIdentifier(table)));
+}
+
+frmmain *TestApp::managerLogOn()
+{
+    exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
+    if (main()->isVisible())
+        main()->exitmain->trigger();
+    if (!logOn(QStringLiteral("Manager"), QStringLiteral("boss")))
+        qFatal("the Manager cannot log on");
+    return main();
+}
+
+frmmain *TestApp::managerShowing(const QString &name)
+{
+    managerLogOn();
+    if (!showEmployee(main(), name))
+        qFatal("%s is not listed", qPrintable(name));
+    return main();
+}
+
+bool showEmployee(frmmain *main, const QString &name)
+{
+    main->mandata->firstButton()->click();
+    for (int guard = 0; main->manlist->text() != name && guard < 1000; ++guard) {
+        const qint64 row = main->mandata->records().currentRowid();
+        main->mandata->nextButton()->click();
+        if (main->mandata->records().currentRowid() == row)
+            break; // the last row
+    }
+    return main->manlist->text() == name;
+}
+
+QStringList listedNames(frmlogon *logon)
+{
+    QStringList out;
+    for (int i = 0; i < logon->namechoice->count(); ++i)
+        out << logon->namechoice->itemText(i);
+    return out;
+}
+
+void expectBox(const FakeDialogs &dialogs, const QString &text, const QString &title, Dialogs::Icon icon)
+{
+    QVERIFY(dialogs.count() > 0);
+    QCOMPARE(dialogs.last().text, text);
+    QCOMPARE(dialogs.last().title, title);
+    QCOMPARE(dialogs.last().icon, icon);
+    QCOMPARE(dialogs.last().buttons, Dialogs::Buttons(Dialogs::Ok));
 }
 
 bool TestApp::logOn(const QString &name, const QString &password)

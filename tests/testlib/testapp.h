@@ -57,6 +57,11 @@ public:
     // Loads the logon window as the start-up does and logs a name on (with a password when the
     // panel asks for one). Returns whether the main window is shown afterwards.
     bool logOn(const QString &name, const QString &password = QString());
+    // Gives the Manager the password "boss" and logs the Manager on through the password panel
+    // (leaving the main window first if it is shown), so the "Management" panel is open.
+    frmmain *managerLogOn();
+    // The same, with the Management tab moved onto the employee of that name.
+    frmmain *managerShowing(const QString &name);
 
     // Closes the connection and opens a new program run on the same file.
     void restart();
@@ -73,5 +78,13 @@ private:
 
 // Lets queued events (deferred deletes, zero timers) run.
 void settle(int rounds = 3);
+
+// Moves the Management tab's browser onto the employee of that name; false when none is listed.
+bool showEmployee(frmmain *main, const QString &name);
+// The logon window's name list, in its order.
+QStringList listedNames(frmlogon *logon);
+// Checks the last box shown: its text, title and icon, and that it had only an OK button.
+void expectBox(const FakeDialogs &dialogs, const QString &text, const QString &title,
+               Dialogs::Icon icon = Dialogs::Icon::Exclamation);
 
 } // namespace pw::test
