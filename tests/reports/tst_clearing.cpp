@@ -233,10 +233,7 @@ void tst_clearing::nothingCleared()
         return;
     }
     QCOMPARE(app.dialogs.count(), 3);
-    QCOMPARE(app.dialogs.last().text, refusal);
-    QCOMPARE(app.dialogs.last().title, title);
-    QCOMPARE(app.dialogs.last().icon, Dialogs::Icon::Exclamation);
-    QCOMPARE(app.dialogs.last().buttons, Dialogs::Buttons(Dialogs::Ok));
+    expectBox(app.dialogs, refusal, title);
 }
 
 void tst_clearing::missingLogInRun()

@@ -279,10 +279,7 @@ void tst_printing::nothingPrinted()
         return;
     }
     QCOMPARE(app.dialogs.count(), 3);
-    QCOMPARE(app.dialogs.last().text, refusal);
-    QCOMPARE(app.dialogs.last().title, title);
-    QCOMPARE(app.dialogs.last().icon, Dialogs::Icon::Exclamation);
-    QCOMPARE(app.dialogs.last().buttons, Dialogs::Buttons(Dialogs::Ok));
+    expectBox(app.dialogs, refusal, title);
 }
 
 // Every employee in the list's order: the Manager's empty log gives no card; the browser ends on
