@@ -9,7 +9,6 @@
 #include "reports/totals.h"
 #include "startup/forms.h"
 #include "startup/frmlogon.h"
-#include "testlib/fakes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,14 +85,8 @@ static void BM_ClockIn(benchmark::State &state)
     BenchDb &db = dbWith(state.range(0));
     pw::Database database(db.path());
     database.open();
-    pw::test::FakeDialogs dialogs;
-    pw::test::FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(17, 0, 0)));
-    pw::test::FakeProgramEnd end;
-    pw::AppContext ctx;
-    ctx.dialogs = &dialogs;
-    ctx.clock = &clock;
-    ctx.programEnd = &end;
-    pw::Forms forms(ctx, database);
+    pw::bench::FakeSeams seams;
+    pw::Forms forms(seams.context(), database);
     frmlogon *logon = forms.logon();
     logon->namechoice->setEditText(kName);
     logon->Command1->click();
@@ -106,7 +99,7 @@ static void BM_ClockIn(benchmark::State &state)
         log.deleteRow((*log.last())->rowid);
         state.ResumeTiming();
     }
-    if (dialogs.count() != 0)
+    if (seams.dialogs.count() != 0)
         state.SkipWithError("a message box was shown");
 }
 BENCHMARK(BM_ClockIn)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
@@ -126,11 +119,4 @@ static void BM_RawAppendCommit(benchmark::State &state)
 }
 BENCHMARK(BM_RawAppendCommit)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    pw::bench::prepareQt(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PW_BENCH_MAIN()

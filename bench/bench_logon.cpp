@@ -3,10 +3,8 @@
 
 #include "db/database.h"
 #include "platform/context.h"
-#include "platform/programend.h"
 #include "startup/forms.h"
 #include "startup/frmlogon.h"
-#include "testlib/fakes.h"
 
 #include <QComboBox>
 
@@ -36,26 +34,13 @@ static void BM_LogonLoad(benchmark::State &state)
     db.addEmployees(int(state.range(0)));
     pw::Database database(db.path());
     database.open();
-    pw::test::FakeDialogs dialogs;
-    pw::test::FakeClock clock;
-    pw::test::FakeProgramEnd end;
-    pw::AppContext ctx;
-    ctx.dialogs = &dialogs;
-    ctx.clock = &clock;
-    ctx.programEnd = &end;
+    pw::bench::FakeSeams seams;
     for (auto _ : state) {
-        pw::Forms forms(ctx, database);
+        pw::Forms forms(seams.context(), database);
         frmlogon *logon = forms.logon();
         benchmark::DoNotOptimize(logon->namechoice->count());
     }
 }
 BENCHMARK(BM_LogonLoad)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    pw::bench::prepareQt(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PW_BENCH_MAIN()

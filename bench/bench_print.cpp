@@ -10,8 +10,6 @@
 #include "reports/timecard.h"
 #include "startup/forms.h"
 #include "startup/frmlogon.h"
-#include "testlib/fakes.h"
-#include "testlib/recordingprinter.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -137,16 +135,10 @@ static void BM_PrintAllThroughWindow(benchmark::State &state)
     BenchDb &db = company();
     pw::Database database(db.path());
     database.open();
-    pw::test::FakeDialogs dialogs;
-    pw::test::FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(17, 0, 0)));
-    pw::test::FakeProgramEnd end;
-    pw::test::RecordingPrinterFactory printers;
-    pw::AppContext ctx;
-    ctx.dialogs = &dialogs;
-    ctx.clock = &clock;
-    ctx.programEnd = &end;
-    ctx.printers = &printers;
-    pw::Forms forms(ctx, database);
+    pw::bench::FakeSeams seams;
+    pw::test::FakeDialogs &dialogs = seams.dialogs;
+    pw::test::RecordingPrinterFactory &printers = seams.printers;
+    pw::Forms forms(seams.context(), database);
     frmlogon *logon = forms.logon();
     logon->namechoice->setEditText(QStringLiteral("Manager"));
     logon->Command1->click();
@@ -167,11 +159,4 @@ static void BM_PrintAllThroughWindow(benchmark::State &state)
 }
 BENCHMARK(BM_PrintAllThroughWindow)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    pw::bench::prepareQt(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PW_BENCH_MAIN()

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/context.h"
+#include "testlib/fakes.h"
+#include "testlib/recordingprinter.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -31,5 +35,30 @@ private:
 
 // Prepares Qt (offscreen, en_US) for benchmarks that make windows.
 void prepareQt(int &argc, char **argv);
+
+// The seams the windows need, all fakes: boxes answer by themselves, the clock stands at
+// 7 December 2026 17:00, and print jobs are recorded.
+struct FakeSeams {
+    test::FakeDialogs dialogs;
+    test::FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(17, 0, 0))};
+    test::FakeProgramEnd end;
+    test::RecordingPrinterFactory printers;
+    AppContext context() { return {&dialogs, &clock, &end, &printers}; }
+};
+
+} // namespace pw::bench
+
+// main() of a benchmark program that makes windows.
+#define PW_BENCH_MAIN()                                                                                            \
+    int main(int argc, char **argv)                                                                                \
+    {                                                                                                              \
+        pw::bench::prepareQt(argc, argv);                                                                          \
+        benchmark::Initialize(&argc, argv);                                                                        \
+        benchmark::RunSpecifiedBenchmarks();                                                                       \
+        benchmark::Shutdown();                                                                                     \
+        return 0;                                                                                                  \
+    }
+
+namespace pw::bench {
 
 } // namespace pw::bench
