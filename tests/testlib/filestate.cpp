@@ -1,14 +1,9 @@
 #include "testlib/filestate.h"
 
-#include "clock/frmmain.h"
 #include "db/quoting.h"
-#include "db/recordbrowser.h"
-#include "db/recordset.h"
 #include "testlib/testapp.h"
 
 #include <QFile>
-#include <QLineEdit>
-#include <QToolButton>
 
 namespace pw::test {
 

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class frmmain;
-
 namespace pw::test {
 
 class TestApp;

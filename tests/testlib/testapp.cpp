@@ -1,20 +1,25 @@
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
+// The one place in the tests that knows the window classes: the program's registry of windows
+// makes and finds them; everything else reaches them as widgets, by objectName.
+#include "admin/frmadd.h"
+#include "admin/frmpass.h"
+#include "admin/frmprop.h"
 #include "clock/frmmain.h"
-#include "db/quoting.h"
+#include "clock/frmsub.h"
+#include "startup/forms.h"
 #include "startup/frmlogon.h"
+#include "startup/frmsplash.h"
+#include "startup/frmstartup.h"
+#include "startup/module1.h"
+
+#include "db/quoting.h"
 #include "db/recordset.h"
-#include "db/recordbrowser.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QToolButton>
-#include <QAction>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -98,6 +103,34 @@ void TestApp::restart()
 frmlogon *TestApp::logon() { return m_forms->logon(); }
 frmmain *TestApp::main() { return m_forms->main(); }
 
+QWidget *TestApp::window(const char *objectName)
+{
+    Forms &f = *m_forms;
+    const QByteArray name(objectName);
+    if (name == "frmsplash")
+        return f.hasSplash() ? f.splash() : nullptr;
+    if (name == "frmstartup")
+        return f.hasStartup() ? f.startup() : nullptr;
+    if (name == "frmlogon")
+        return f.hasLogon() ? f.logon() : nullptr;
+    if (name == "frmmain")
+        return f.hasMain() ? f.main() : nullptr;
+    if (name == "frmsub")
+        return f.hasSub() ? f.sub() : nullptr;
+    if (name == "frmadd")
+        return f.hasAdd() ? f.add() : nullptr;
+    if (name == "frmpass")
+        return f.hasPass() ? f.pass() : nullptr;
+    if (name == "frmprop")
+        return f.hasProp() ? f.prop() : nullptr;
+    return topLevel(objectName);
+}
+
+void TestApp::startProgram()
+{
+    Module1::Main(*m_forms);
+}
+
 void TestApp::exec(const QString &sql, const QVariantList &values)
 {
     QSqlQuery q = m_db->query();
@@ -163,8 +196,6 @@ QList<QVariantList> TestApp::log(const QString &table)
 frmmain *TestApp::managerLogOn()
 {
     exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    if (main()->isVisible())
-        main()->exitmain->trigger();
     if (!logOn(QStringLiteral("Manager"), QStringLiteral("boss")))
         qFatal("the Manager cannot log on");
     return main();
@@ -178,47 +209,89 @@ frmmain *TestApp::managerShowing(const QString &name)
     return main();
 }
 
-bool showEmployee(frmmain *main, const QString &name)
+bool TestApp::logOn(const QString &name, const QString &password)
 {
-    main->mandata->firstButton()->click();
-    for (int guard = 0; main->manlist->text() != name && guard < 1000; ++guard) {
-        const qint64 row = main->mandata->records().currentRowid();
-        main->mandata->nextButton()->click();
-        if (main->mandata->records().currentRowid() == row)
-            break; // the last row
+    if (QWidget *m = window("frmmain"); m && m->isVisible())
+        trigger(m, "exitmain");
+    QWidget *l = logon();
+    if (!l->isVisible())
+        l->show();
+    typeInto(l, "namechoice", name);
+    click(l, "Command1");
+    if (child<QWidget>(l, "passwordbx")->isVisible()) {
+        typeInto(l, "txtpass", password);
+        click(l, "Command3");
     }
-    return main->manlist->text() == name;
+    return main()->isVisible();
 }
 
-QStringList listedNames(frmlogon *logon)
+bool showEmployee(QWidget *main, const QString &name)
 {
+    browse(main, "mandata", "first");
+    for (int guard = 0; textOf(main, "manlist") != name && guard < 1000; ++guard) {
+        const qint64 row = records(main, "mandata").currentRowid();
+        browse(main, "mandata", "next");
+        if (records(main, "mandata").currentRowid() == row)
+            break; // the last row
+    }
+    return textOf(main, "manlist") == name;
+}
+
+bool showUnlisted(TestApp &app, const QString &name)
+{
+    const QString listed = QStringLiteral("SELECT rowid FROM datalist WHERE Ename = ?");
+    if (!app.rows(listed, {name}).isEmpty()) {
+        qWarning("\"%s\" is listed already", qPrintable(name));
+        return false;
+    }
+    app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage) VALUES (?, '1')"), {name});
+    const QVariant rowid = app.value(listed, {name});
+    const bool shown = showEmployee(app.main(), name);
+    app.exec(QStringLiteral("DELETE FROM datalist WHERE rowid = ?"), {rowid});
+    if (!shown)
+        qWarning("the Management tab could not be moved onto \"%s\"", qPrintable(name));
+    return shown;
+}
+
+QStringList listedNames(QWidget *logon)
+{
+    auto *names = child<QComboBox>(logon, "namechoice");
     QStringList out;
-    for (int i = 0; i < logon->namechoice->count(); ++i)
-        out << logon->namechoice->itemText(i);
+    for (int i = 0; i < names->count(); ++i)
+        out << names->itemText(i);
     return out;
+}
+
+bool lastBoxIs(const FakeDialogs &dialogs, const QString &text, const QString &title, Dialogs::Icon icon)
+{
+    if (dialogs.count() == 0) {
+        qWarning("no box was shown; expected \"%s\"", qPrintable(text));
+        return false;
+    }
+    const FakeDialogs::Shown &box = dialogs.last();
+    bool same = true;
+    if (box.text != text) {
+        qWarning("the last box says  \"%s\"\n            expected \"%s\"", qPrintable(box.text), qPrintable(text));
+        same = false;
+    }
+    if (box.title != title) {
+        qWarning("the last box is titled \"%s\", expected \"%s\"", qPrintable(box.title), qPrintable(title));
+        same = false;
+    }
+    if (box.icon != icon) {
+        qWarning("the last box has icon %d, expected %d", int(box.icon), int(icon));
+        same = false;
+    }
+    if (box.buttons != Dialogs::Buttons(Dialogs::Ok)) {
+        qWarning("the last box has buttons 0x%x, expected only OK", unsigned(box.buttons.toInt()));
+        same = false;
+    }
+    return same;
 }
 
 void expectBox(const FakeDialogs &dialogs, const QString &text, const QString &title, Dialogs::Icon icon)
 {
-    QVERIFY(dialogs.count() > 0);
-    QCOMPARE(dialogs.last().text, text);
-    QCOMPARE(dialogs.last().title, title);
-    QCOMPARE(dialogs.last().icon, icon);
-    QCOMPARE(dialogs.last().buttons, Dialogs::Buttons(Dialogs::Ok));
-}
-
-bool TestApp::logOn(const QString &name, const QString &password)
-{
-    frmlogon *l = logon();
-    if (!l->isVisible())
-        l->show();
-    l->namechoice->setEditText(name);
-    l->Command1->click();
-    if (l->passwordbx->isVisible()) {
-        l->txtpass->setText(password);
-        l->Command3->click();
-    }
-    return main()->isVisible();
+    QVERIFY(lastBoxIs(dialogs, text, title, icon));
 }
 
 } // namespace pw::test

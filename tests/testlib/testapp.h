@@ -3,6 +3,9 @@
 #include "db/database.h"
 #include "platform/context.h"
 #include "startup/forms.h"
+#include "clock/frmmain.h"
+#include "startup/frmlogon.h"
+#include "testlib/controls.h"
 #include "testlib/fakes.h"
 #include "testlib/recordingprinter.h"
 
@@ -11,13 +14,11 @@
 
 #include <memory>
 
-class frmlogon;
-class frmmain;
-
 namespace pw::test {
 
 // One program run for a test: its own copy of the delivered database in a temporary folder, the
-// fake seams, and the windows made on demand.
+// fake seams, and the windows made on demand. Tests reach the windows only as widgets, and their
+// controls only by objectName (controls.h).
 class TestApp {
 public:
     // A company name makes the settings row; a null QString leaves the database as delivered.
@@ -30,9 +31,16 @@ public:
     QString dir() const { return m_dir.path(); }
     QString path() const { return m_path; }
     Database &db() { return *m_db; }
+    // The logon window ("frmlogon") and the main window ("frmmain"), loaded as the program loads
+    // them when they are not loaded yet.
     Forms &forms() { return *m_forms; }
     frmlogon *logon();
     frmmain *main();
+    // A loaded window of that objectName ("frmsub", "frmprop", ...), or nullptr when it is not
+    // loaded; nothing is loaded by looking.
+    QWidget *window(const char *objectName);
+    // Runs the start-up procedure, as the program's start does; queued events are left to the test.
+    void startProgram();
 
     FakeDialogs dialogs;
     FakeClock clock;
@@ -54,11 +62,11 @@ public:
     // A log's rows in stored order: Ename, datetime, inoutfx, activity.
     QList<QVariantList> log(const QString &table);
 
-    // Loads the logon window as the start-up does and logs a name on (with a password when the
-    // panel asks for one). Returns whether the main window is shown afterwards.
+    // Leaves the main window if it is shown, then logs a name on through the logon window (with a
+    // password when the panel asks for one). Returns whether the main window is shown afterwards.
     bool logOn(const QString &name, const QString &password = QString());
-    // Gives the Manager the password "boss" and logs the Manager on through the password panel
-    // (leaving the main window first if it is shown), so the "Management" panel is open.
+    // Gives the Manager the password "boss" and logs the Manager on through the password panel, so
+    // the "Management" panel is open. Returns the main window.
     frmmain *managerLogOn();
     // The same, with the Management tab moved onto the employee of that name.
     frmmain *managerShowing(const QString &name);
@@ -80,10 +88,17 @@ private:
 void settle(int rounds = 3);
 
 // Moves the Management tab's browser onto the employee of that name; false when none is listed.
-bool showEmployee(frmmain *main, const QString &name);
+bool showEmployee(QWidget *main, const QString &name);
+// Moves the Management tab onto a name that no row of the list holds, the way a user meets one:
+// the row is listed, the tab is moved onto it, and another workstation removes the row. False
+// when a row of that name is listed already or the tab could not be moved onto it.
+bool showUnlisted(TestApp &app, const QString &name);
 // The logon window's name list, in its order.
-QStringList listedNames(frmlogon *logon);
-// Checks the last box shown: its text, title and icon, and that it had only an OK button.
+QStringList listedNames(QWidget *logon);
+// Whether the last box shown had this text, title and icon, and only an OK button; what differed
+// is told with qWarning.
+bool lastBoxIs(const FakeDialogs &dialogs, const QString &text, const QString &title,
+               Dialogs::Icon icon = Dialogs::Icon::Exclamation);
 void expectBox(const FakeDialogs &dialogs, const QString &text, const QString &title,
                Dialogs::Icon icon = Dialogs::Icon::Exclamation);
 
