@@ -1,22 +1,21 @@
 // The logon window: the name list, every logon path, the password panel and leaving.
-#include "clock/frmmain.h"
-#include "db/recordbrowser.h"
 #include "db/recordset.h"
-#include "startup/frmlogon.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
 #include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 using pw::Dialogs;
 using pw::test::TestApp;
+using pw::test::child;
+using pw::test::click;
+using pw::test::isHidden;
 using pw::test::listedNames;
+using pw::test::textOf;
+using pw::test::typeInto;
 
 namespace {
 
@@ -56,19 +55,19 @@ void tst_logon::loadsSortedList()
 {
     TestApp app;
     staff(app);
-    frmlogon *l = app.logon();
+    QWidget *l = app.logon();
     QCOMPARE(listedNames(l), (QStringList{QStringLiteral(" Dee"), QStringLiteral("alice"), QStringLiteral("Bob"),
                                      QStringLiteral("Carl"), QStringLiteral("Manager")}));
-    QCOMPARE(l->namechoice->currentText(), QStringLiteral("Click here for names-->"));
-    QVERIFY(l->Command1->isDefault());
-    QVERIFY(l->passwordbx->isHidden());
-    QCOMPARE(l->Frame1->title(), QStringLiteral("Find Your Name"));
-    QCOMPARE(l->Frame2->title(), QStringLiteral("Password Required:"));
-    QCOMPARE(l->Command1->text(), QStringLiteral("OK"));
-    QCOMPARE(l->Command2->text(), QStringLiteral("Exit"));
-    QCOMPARE(l->Command3->text(), QStringLiteral("OK"));
-    QCOMPARE(l->Command4->text(), QStringLiteral("Cancel"));
-    QCOMPARE(l->txtpass->echoMode(), QLineEdit::Password);
+    QCOMPARE(textOf(l, "namechoice"), QStringLiteral("Click here for names-->"));
+    QVERIFY(child<QPushButton>(l, "Command1")->isDefault());
+    QVERIFY(isHidden(l, "passwordbx"));
+    QCOMPARE(textOf(l, "Frame1"), QStringLiteral("Find Your Name"));
+    QCOMPARE(textOf(l, "Frame2"), QStringLiteral("Password Required:"));
+    QCOMPARE(textOf(l, "Command1"), QStringLiteral("OK"));
+    QCOMPARE(textOf(l, "Command2"), QStringLiteral("Exit"));
+    QCOMPARE(textOf(l, "Command3"), QStringLiteral("OK"));
+    QCOMPARE(textOf(l, "Command4"), QStringLiteral("Cancel"));
+    QCOMPARE(child<QLineEdit>(l, "txtpass")->echoMode(), QLineEdit::Password);
 }
 
 void tst_logon::refused_data()
@@ -96,8 +95,8 @@ void tst_logon::refused()
     QCOMPARE(app.dialogs.last().icon, Dialogs::Icon::Exclamation);
     QCOMPARE(app.dialogs.last().buttons, Dialogs::Buttons(Dialogs::Ok));
     QVERIFY(app.logon()->isVisible());
-    QVERIFY(app.logon()->passwordbx->isHidden());
-    QCOMPARE(app.main()->nameemp->text(), typed); // the typed text, overwritten by the next logon
+    QVERIFY(isHidden(app.logon(), "passwordbx"));
+    QCOMPARE(textOf(app.main(), "nameemp"), typed); // the typed text, overwritten by the next logon
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt(), 5);
 }
 
@@ -119,16 +118,16 @@ void tst_logon::withoutPassword()
     app.addEntry(name, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Filing"));
     QVERIFY(app.logOn(name));
     QCOMPARE(app.dialogs.count(), 0);
-    frmmain *m = app.main();
+    QWidget *m = app.main();
     QVERIFY(!app.logon()->isVisible());
-    QCOMPARE(m->nameemp->text(), name);
-    QCOMPARE(m->Thismoney->text(), wage);
-    QCOMPARE(m->database->records().recordSource(), name);
-    QCOMPARE(m->lgndatetime->text(), QStringLiteral("12/7/2026 8:00:00 AM"));
-    QCOMPARE(m->Lastlogonvalue->text(), QStringLiteral("Clocked In"));
-    QCOMPARE(m->Label5->text(), QStringLiteral("Filing"));
-    QVERIFY(m->Picture1->isHidden());
-    QVERIFY(app.logon()->txtpass->text().isEmpty());
+    QCOMPARE(textOf(m, "nameemp"), name);
+    QCOMPARE(textOf(m, "Thismoney"), wage);
+    QCOMPARE(pw::test::records(m, "database").recordSource(), name);
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 8:00:00 AM"));
+    QCOMPARE(textOf(m, "Lastlogonvalue"), QStringLiteral("Clocked In"));
+    QCOMPARE(textOf(m, "Label5"), QStringLiteral("Filing"));
+    QVERIFY(isHidden(m, "Picture1"));
+    QVERIFY(textOf(app.logon(), "txtpass").isEmpty());
 }
 
 void tst_logon::managerWithoutPassword()
@@ -140,60 +139,60 @@ void tst_logon::managerWithoutPassword()
              QStringLiteral("You will be unable to use Management functions until you change your password."));
     QCOMPARE(app.dialogs.last().title, QStringLiteral("Information"));
     QCOMPARE(app.dialogs.last().icon, Dialogs::Icon::Exclamation);
-    QVERIFY(app.main()->Picture1->isHidden());
+    QVERIFY(isHidden(app.main(), "Picture1"));
 }
 
 void tst_logon::passwordPanel()
 {
     TestApp app;
     staff(app);
-    frmlogon *l = app.logon();
+    QWidget *l = app.logon();
     l->show();
-    l->namechoice->setEditText(QStringLiteral("Carl"));
-    l->Command1->click();
-    QVERIFY(!l->passwordbx->isHidden());
-    QVERIFY(!l->Frame1->isVisible()); // covered by the panel
+    typeInto(l, "namechoice", QStringLiteral("Carl"));
+    click(l, "Command1");
+    QVERIFY(!isHidden(l, "passwordbx"));
+    QVERIFY(!child<QWidget>(l, "Frame1")->isVisible()); // covered by the panel
     QVERIFY(!app.main()->isVisible());
-    QCOMPARE(app.main()->Thismoney->text(), QStringLiteral("11"));
+    QCOMPARE(textOf(app.main(), "Thismoney"), QStringLiteral("11"));
 
     // Any number of wrong tries; each empties the box.
     for (const QString &wrong : {QStringLiteral("secret"), QStringLiteral("Secret "), QString(), QStringLiteral("x")}) {
-        l->txtpass->setText(wrong);
-        QVERIFY(l->Command3->isDefault());
-        l->Command3->click();
+        typeInto(l, "txtpass", wrong);
+        QVERIFY(child<QPushButton>(l, "Command3")->isDefault());
+        click(l, "Command3");
         QCOMPARE(app.dialogs.last().text, QStringLiteral("Incorrect Password, Please retry or Cancel."));
         QCOMPARE(app.dialogs.last().title, QStringLiteral("Password Error"));
         QCOMPARE(app.dialogs.last().icon, Dialogs::Icon::Exclamation);
-        QVERIFY(l->txtpass->text().isEmpty());
-        QVERIFY(!l->passwordbx->isHidden());
+        QVERIFY(textOf(l, "txtpass").isEmpty());
+        QVERIFY(!isHidden(l, "passwordbx"));
         QVERIFY(!app.main()->isVisible());
     }
     QCOMPARE(app.dialogs.count(), 4);
-    l->txtpass->setText(QStringLiteral("Secret"));
-    l->Command3->click();
+    typeInto(l, "txtpass", QStringLiteral("Secret"));
+    click(l, "Command3");
     QCOMPARE(app.dialogs.count(), 4);
     QVERIFY(app.main()->isVisible());
     QVERIFY(!l->isVisible());
-    QVERIFY(l->passwordbx->isHidden());
-    QVERIFY(l->txtpass->text().isEmpty());
-    QCOMPARE(app.main()->nameemp->text(), QStringLiteral("Carl"));
-    QCOMPARE(app.main()->database->records().recordSource(), QStringLiteral("Carl"));
-    QVERIFY(app.main()->Picture1->isHidden()); // only the Manager gets the panel
+    QVERIFY(isHidden(l, "passwordbx"));
+    QVERIFY(textOf(l, "txtpass").isEmpty());
+    QCOMPARE(textOf(app.main(), "nameemp"), QStringLiteral("Carl"));
+    QCOMPARE(pw::test::records(app.main(), "database").recordSource(), QStringLiteral("Carl"));
+    QVERIFY(isHidden(app.main(), "Picture1")); // only the Manager gets the panel
 }
 
 void tst_logon::passwordCancel()
 {
     TestApp app;
     staff(app);
-    frmlogon *l = app.logon();
+    QWidget *l = app.logon();
     l->show();
-    l->namechoice->setEditText(QStringLiteral("Carl"));
-    l->Command1->click();
-    l->txtpass->setText(QStringLiteral("half"));
-    l->Command4->click();
-    QVERIFY(l->passwordbx->isHidden());
-    QVERIFY(l->Frame1->isVisible());
-    QCOMPARE(l->namechoice->currentText(), QStringLiteral("Click here for names-->"));
+    typeInto(l, "namechoice", QStringLiteral("Carl"));
+    click(l, "Command1");
+    typeInto(l, "txtpass", QStringLiteral("half"));
+    click(l, "Command4");
+    QVERIFY(isHidden(l, "passwordbx"));
+    QVERIFY(child<QWidget>(l, "Frame1")->isVisible());
+    QCOMPARE(textOf(l, "namechoice"), QStringLiteral("Click here for names-->"));
     QVERIFY(!app.main()->isVisible());
     QCOMPARE(app.dialogs.count(), 0);
 }
@@ -204,27 +203,29 @@ void tst_logon::managerWithPassword()
     app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
     QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
     QCOMPARE(app.dialogs.count(), 0);
-    QVERIFY(!app.main()->Picture1->isHidden());
+    QVERIFY(!isHidden(app.main(), "Picture1"));
     // Leaving hides the panel again until the next password logon.
-    app.main()->exitmain->trigger();
-    QVERIFY(app.main()->Picture1->isHidden());
+    pw::test::trigger(app.main(), "exitmain");
+    QVERIFY(isHidden(app.main(), "Picture1"));
 }
 
 void tst_logon::enterKeys()
 {
     TestApp app;
     staff(app);
-    frmlogon *l = app.logon();
+    QWidget *l = app.logon();
     l->show();
     QVERIFY(QTest::qWaitForWindowActive(l));
-    l->namechoice->setFocus();
-    l->namechoice->lineEdit()->selectAll();
-    QTest::keyClicks(l->namechoice, QStringLiteral("Carl"));
-    QTest::keyClick(l->namechoice, Qt::Key_Return);
-    QVERIFY(!l->passwordbx->isHidden());
-    QTRY_VERIFY(l->txtpass->hasFocus());
-    QTest::keyClicks(l->txtpass, QStringLiteral("Secret"));
-    QTest::keyClick(l->txtpass, Qt::Key_Return);
+    auto *names = child<QComboBox>(l, "namechoice");
+    names->setFocus();
+    names->lineEdit()->selectAll();
+    QTest::keyClicks(names, QStringLiteral("Carl"));
+    QTest::keyClick(names, Qt::Key_Return);
+    QVERIFY(!isHidden(l, "passwordbx"));
+    auto *password = child<QLineEdit>(l, "txtpass");
+    QTRY_VERIFY(password->hasFocus());
+    QTest::keyClicks(password, QStringLiteral("Secret"));
+    QTest::keyClick(password, Qt::Key_Return);
     QVERIFY(app.main()->isVisible());
     QCOMPARE(app.dialogs.count(), 0);
 }
@@ -242,7 +243,7 @@ void tst_logon::missingLogTable()
     QVERIFY(app.logon()->isVisible());
     // The logon window is still usable.
     QVERIFY(app.logOn(QStringLiteral("alice")));
-    QCOMPARE(app.main()->nameemp->text(), QStringLiteral("alice"));
+    QCOMPARE(textOf(app.main(), "nameemp"), QStringLiteral("alice"));
 }
 
 void tst_logon::exitAndClose()
@@ -250,7 +251,7 @@ void tst_logon::exitAndClose()
     {
         TestApp app;
         app.logon()->show();
-        app.logon()->Command2->click();
+        click(app.logon(), "Command2");
         QVERIFY(app.programEnd.ended());
         QVERIFY(!app.logon()->isVisible());
     }
@@ -264,15 +265,15 @@ void tst_logon::exitAndClose()
         // Esc on the name panel does not end the program; on the password panel it cancels.
         TestApp app;
         staff(app);
-        frmlogon *l = app.logon();
+        QWidget *l = app.logon();
         l->show();
         QTest::keyClick(l, Qt::Key_Escape);
         QVERIFY(l->isVisible());
         QVERIFY(!app.programEnd.ended());
-        l->namechoice->setEditText(QStringLiteral("Carl"));
-        l->Command1->click();
-        QTest::keyClick(l->txtpass, Qt::Key_Escape);
-        QVERIFY(l->passwordbx->isHidden());
+        typeInto(l, "namechoice", QStringLiteral("Carl"));
+        click(l, "Command1");
+        QTest::keyClick(child<QLineEdit>(l, "txtpass"), Qt::Key_Escape);
+        QVERIFY(isHidden(l, "passwordbx"));
         QVERIFY(l->isVisible());
     }
 }
