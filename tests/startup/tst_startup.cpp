@@ -1,10 +1,4 @@
 // Start-up: the company database checks, the splash, the first run and the normal start.
-#include "clock/frmmain.h"
-#include "startup/forms.h"
-#include "startup/frmlogon.h"
-#include "startup/frmsplash.h"
-#include "startup/frmstartup.h"
-#include "startup/module1.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -22,6 +16,8 @@
 using pw::Dialogs;
 using pw::test::FakeDialogs;
 using pw::test::TestApp;
+using pw::test::child;
+using pw::test::textOf;
 
 namespace {
 
@@ -38,9 +34,39 @@ bool centred(QWidget *w)
     return w->x() == (screen.width() - w->width()) / 2 && w->y() == (screen.height() - w->height()) / 2;
 }
 
+// Looks at a window of that objectName each time it is shown.
+class WhenShown : public QObject {
+public:
+    explicit WhenShown(const char *objectName) : m_name(QString::fromLatin1(objectName)) { qApp->installEventFilter(this); }
+    ~WhenShown() override { qApp->removeEventFilter(this); }
+
+    int times = 0;
+    QSize size;
+    QString title;
+    QImage picture;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && watched->objectName() == m_name) {
+            auto *w = static_cast<QWidget *>(watched);
+            if (w->isWindow()) {
+                ++times;
+                size = w->size();
+                title = w->windowTitle();
+                picture = w->grab().toImage();
+            }
+        }
+        return false;
+    }
+
+private:
+    QString m_name;
+};
+
 void start(TestApp &app)
 {
-    Module1::Main(app.forms());
+    app.startProgram();
     pw::test::settle();
 }
 
@@ -66,15 +92,15 @@ void tst_startup::normalStart()
 {
     TestApp app;
     start(app);
-    QVERIFY(!app.forms().hasSplash());
-    QVERIFY(!app.forms().hasStartup());
+    QVERIFY(!app.window("frmsplash"));
+    QVERIFY(!app.window("frmstartup"));
     QVERIFY(app.logon()->isVisible());
     QVERIFY(centred(app.logon()));
     QCOMPARE(app.logon()->windowTitle(), QStringLiteral("Punchwell"));
     // The main window is loaded, hidden, with the company name on its "About" tab.
-    QVERIFY(app.forms().hasMain());
+    QVERIFY(app.window("frmmain"));
     QVERIFY(!app.main()->isVisible());
-    QCOMPARE(app.main()->company->text(), QStringLiteral("Acme Widgets"));
+    QCOMPARE(textOf(app.main(), "company"), QStringLiteral("Acme Widgets"));
     QCOMPARE(app.dialogs.count(), 0);
     QVERIFY(!app.programEnd.ended());
 }
@@ -94,19 +120,21 @@ void tst_startup::firstRun()
     QFETCH(QString, company);
     TestApp app{QString()};
     start(app);
-    frmstartup *first = app.forms().startup();
+    QWidget *first = app.window("frmstartup");
+    QVERIFY(first);
     QVERIFY(first->isVisible());
     QVERIFY(centred(first));
     QVERIFY(!app.logon()->isVisible());
-    QVERIFY(!app.forms().hasSplash());
+    QVERIFY(!app.window("frmsplash"));
     QCOMPARE(first->windowTitle(), QStringLiteral("Punchwell Startup Screen"));
-    QCOMPARE(first->Frame1->title(), QStringLiteral("Company Name:"));
-    QVERIFY(first->Label1->text().startsWith(QStringLiteral("     Welcome to Punchwell startup!  I'm glad")));
-    QVERIFY(first->Label1->text().contains(QStringLiteral("as others have.\nIn order for Punchwell")));
-    QVERIFY(first->Label1->text().endsWith(QStringLiteral("You will NOT be able to change this later.")));
+    QCOMPARE(textOf(first, "Frame1"), QStringLiteral("Company Name:"));
+    const QString welcome = textOf(first, "Label1");
+    QVERIFY(welcome.startsWith(QStringLiteral("     Welcome to Punchwell startup!  I'm glad")));
+    QVERIFY(welcome.contains(QStringLiteral("as others have.\nIn order for Punchwell")));
+    QVERIFY(welcome.endsWith(QStringLiteral("You will NOT be able to change this later.")));
 
-    first->Companyname->setText(company);
-    QTest::keyClick(first->Companyname, Qt::Key_Return); // Enter presses "OK"
+    pw::test::typeInto(first, "Companyname", company);
+    QTest::keyClick(child<QLineEdit>(first, "Companyname"), Qt::Key_Return); // Enter presses "OK"
 
     const auto rows = app.rows(QStringLiteral("SELECT company, subs, money, edits FROM \"Company Data\""));
     QCOMPARE(rows.size(), 1);
@@ -124,17 +152,18 @@ void tst_startup::firstRun()
     // The next start goes to the logon window.
     app.restart();
     start(app);
-    QVERIFY(!app.forms().hasStartup());
+    QVERIFY(!app.window("frmstartup"));
     QVERIFY(app.logon()->isVisible());
-    QCOMPARE(app.main()->company->text(), company);
+    QCOMPARE(textOf(app.main(), "company"), company);
 }
 
 void tst_startup::firstRunClosed()
 {
     TestApp app{QString()};
     start(app);
-    frmstartup *first = app.forms().startup();
-    first->Companyname->setText(QStringLiteral("Never stored"));
+    QWidget *first = app.window("frmstartup");
+    QVERIFY(first);
+    pw::test::typeInto(first, "Companyname", QStringLiteral("Never stored"));
     first->close();
     QVERIFY(app.programEnd.ended());
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM \"Company Data\"")).toInt(), 0);
@@ -142,7 +171,8 @@ void tst_startup::firstRunClosed()
 
     app.restart();
     start(app);
-    QVERIFY(app.forms().startup()->isVisible());
+    QVERIFY(app.window("frmstartup"));
+    QVERIFY(app.window("frmstartup")->isVisible());
 }
 
 void tst_startup::missingFileCreated()
@@ -160,7 +190,8 @@ void tst_startup::missingFileCreated()
     QVERIFY(QFile::exists(app.path()));
     QVERIFY(!app.programEnd.ended());
     // The first run follows on the new file.
-    QVERIFY(app.forms().startup()->isVisible());
+    QVERIFY(app.window("frmstartup"));
+    QVERIFY(app.window("frmstartup")->isVisible());
     QCOMPARE(app.value(QStringLiteral("SELECT Ename FROM datalist")).toString(), QStringLiteral("Manager"));
 }
 
@@ -173,8 +204,8 @@ void tst_startup::missingFileDeclined()
     start(app);
     QVERIFY(app.programEnd.ended());
     QVERIFY(!QFile::exists(app.path()));
-    QVERIFY(!app.forms().hasSplash());
-    QVERIFY(!app.forms().hasLogon());
+    QVERIFY(!app.window("frmsplash"));
+    QVERIFY(!app.window("frmlogon"));
 }
 
 void tst_startup::unusableFile_data()
@@ -207,7 +238,7 @@ void tst_startup::unusableFile()
     QVERIFY2(box.text.contains(words), qPrintable(box.text));
     QCOMPARE(box.icon, Dialogs::Icon::Critical);
     QVERIFY(app.programEnd.ended());
-    QVERIFY(!app.forms().hasLogon());
+    QVERIFY(!app.window("frmlogon"));
     QCOMPARE(fileBytes(app.path()), content);
 }
 
@@ -229,13 +260,18 @@ void tst_startup::fileInUse()
 
 void tst_startup::splashPicture()
 {
+    // The splash as the start-up shows it: it gives way to the logon window at once, so its
+    // picture is taken the moment it is shown.
     TestApp app;
-    frmsplash *splash = app.forms().splash();
-    QCOMPARE(splash->size(), QSize(340, 243));
-    QCOMPARE(splash->windowTitle(), QStringLiteral("Punchwell"));
-    const QImage picture = splash->grab().toImage();
-    QCOMPARE(picture.size(), QSize(340, 243));
-    QVERIFY(picture.pixelColor(5, 5) != picture.pixelColor(170, 200)); // a picture, not a blank
+    WhenShown splash("frmsplash");
+    start(app);
+    QCOMPARE(splash.times, 1);
+    QCOMPARE(splash.size, QSize(340, 243));
+    QCOMPARE(splash.title, QStringLiteral("Punchwell"));
+    QCOMPARE(splash.picture.size(), QSize(340, 243));
+    QVERIFY(splash.picture.pixelColor(5, 5) != splash.picture.pixelColor(170, 200)); // a picture, not a blank
+    QVERIFY(!app.window("frmsplash"));
+    QVERIFY(app.logon()->isVisible());
 }
 
 PW_TEST_MAIN(tst_startup)
