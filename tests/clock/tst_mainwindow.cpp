@@ -1,11 +1,7 @@
 // The main window: its controls and captions, the switches read at load, the clock display, the
 // grid toggle, the menu enabling and leaving the window.
-#include "admin/frmprop.h"
-#include "clock/clicklabel.h"
-#include "clock/frmmain.h"
 #include "db/recordbrowser.h"
 #include "db/recordset.h"
-#include "startup/frmlogon.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -24,10 +20,15 @@
 #include <QToolButton>
 
 using pw::test::TestApp;
+using pw::test::child;
+using pw::test::clickLabel;
+using pw::test::isHidden;
+using pw::test::textOf;
+using pw::test::typeInto;
 
 namespace {
 
-QString textOf(QWidget *w)
+QString shownText(QWidget *w)
 {
     if (auto *l = qobject_cast<QLabel *>(w))
         return l->text();
@@ -111,27 +112,27 @@ void tst_mainwindow::controls()
     QFETCH(QString, text);
     QFETCH(QString, tip);
     TestApp app;
-    frmmain *m = app.main();
-    QWidget *w = m->findChild<QWidget *>(name);
-    QVERIFY2(w, qPrintable(name));
+    QWidget *w = child<QWidget>(app.main(), name.toUtf8().constData());
     if (!text.isEmpty())
-        QCOMPARE(textOf(w), text);
+        QCOMPARE(shownText(w), text);
     QCOMPARE(w->toolTip(), tip);
     // Every control can be told apart by assistive technology.
-    QVERIFY2(!w->accessibleName().isEmpty() || textOf(w) != QLatin1String("<no text>"), qPrintable(name));
+    QVERIFY2(!w->accessibleName().isEmpty() || shownText(w) != QLatin1String("<no text>"), qPrintable(name));
 }
 
 void tst_mainwindow::tabsAndMenu()
 {
     TestApp app;
-    frmmain *m = app.main();
+    QWidget *m = app.main();
     QCOMPARE(m->windowTitle(), QStringLiteral("Punchwell"));
-    QCOMPARE(m->SSTab1->count(), 3);
-    QCOMPARE(m->SSTab1->tabText(0), QStringLiteral("Time Functions"));
-    QCOMPARE(m->SSTab1->tabText(1), QStringLiteral("Management"));
-    QCOMPARE(m->SSTab1->tabText(2), QStringLiteral("About"));
-    QCOMPARE(m->usermenu->title(), QStringLiteral("&Tools"));
-    const QList<QAction *> items = m->usermenu->actions();
+    auto *tabs = child<QTabWidget>(m, "SSTab1");
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Time Functions"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Management"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("About"));
+    auto *menu = child<QMenu>(m, "usermenu");
+    QCOMPARE(menu->title(), QStringLiteral("&Tools"));
+    const QList<QAction *> items = menu->actions();
     const QStringList names{"Clkin", "clkout", "prntdata", "dltdata", "dltlast", "chpass", "exitmain"};
     const QStringList captions{"Clock &In", "Clock &Out", "&Print Log", "&Clear Log", "&Delete Last",
                                "Change My Pass&word", "E&xit"};
@@ -145,14 +146,14 @@ void tst_mainwindow::tabsAndMenu()
         QCOMPARE(items[i]->shortcut(), keys[i]);
         QCOMPARE(items[i]->isEnabled(), enabled[i]);
     }
-    QVERIFY(m->Picture1->isHidden());
-    QVERIFY(m->Picture3->isHidden());
-    QVERIFY(m->Picture2->isHidden());
-    QVERIFY(!m->frmmoney->isHidden());
-    QVERIFY(m->Thismoney->isHidden());
-    QVERIFY(m->manlist->isReadOnly());
-    QCOMPARE(m->Timer1->interval(), 250);
-    QVERIFY(m->Timer1->isActive());
+    QVERIFY(isHidden(m, "Picture1"));
+    QVERIFY(isHidden(m, "Picture3"));
+    QVERIFY(isHidden(m, "Picture2"));
+    QVERIFY(!isHidden(m, "frmmoney"));
+    QVERIFY(isHidden(m, "Thismoney"));
+    QVERIFY(child<QLineEdit>(m, "manlist")->isReadOnly());
+    QCOMPARE(child<QTimer>(m, "Timer1")->interval(), 250);
+    QVERIFY(child<QTimer>(m, "Timer1")->isActive());
 }
 
 void tst_mainwindow::switchesAtLoad_data()
@@ -172,16 +173,11 @@ void tst_mainwindow::switchesAtLoad()
     QFETCH(bool, on);
     TestApp app;
     app.exec(QStringLiteral("UPDATE \"Company Data\" SET subs = ?, money = ?, edits = ?"), {stored, stored, stored});
-    frmlogon *l = app.logon();
-    Q_UNUSED(l);
-    frmmain *m = app.main();
-    frmprop *p = app.forms().prop();
-    QCOMPARE(p->edits->isChecked(), on);
-    QCOMPARE(p->money->isChecked(), on);
-    QCOMPARE(p->subs->isChecked(), on);
-    QCOMPARE(m->lgndatetime->isReadOnly(), on);
-    QCOMPARE(m->frmmoney->isHidden(), on);
-    QCOMPARE(m->Picture2->isHidden(), !on);
+    app.logon();
+    QWidget *m = app.main();
+    QCOMPARE(child<QLineEdit>(m, "lgndatetime")->isReadOnly(), on);
+    QCOMPARE(isHidden(m, "frmmoney"), on);
+    QCOMPARE(isHidden(m, "Picture2"), !on);
     // Reading the switches changes nothing in the file.
     const auto row = app.rows(QStringLiteral("SELECT subs, money, edits FROM \"Company Data\""));
     for (int i = 0; i < 3; ++i) {
@@ -190,8 +186,16 @@ void tst_mainwindow::switchesAtLoad()
     }
     // In effect from the first logon of the run.
     QVERIFY(app.logOn(QStringLiteral("Manager")));
-    QCOMPARE(m->frmmoney->isVisible(), !on);
-    QCOMPARE(m->Picture2->isVisible(), on);
+    QCOMPARE(child<QWidget>(m, "frmmoney")->isVisible(), !on);
+    QCOMPARE(child<QWidget>(m, "Picture2")->isVisible(), on);
+    // The properties dialog shows them ticked when the Manager opens it.
+    app.managerLogOn();
+    pw::test::click(m, "Command2");
+    QWidget *p = app.window("frmprop");
+    QVERIFY(p && p->isVisible());
+    QCOMPARE(child<QCheckBox>(p, "edits")->isChecked(), on);
+    QCOMPARE(child<QCheckBox>(p, "money")->isChecked(), on);
+    QCOMPARE(child<QCheckBox>(p, "subs")->isChecked(), on);
 }
 
 void tst_mainwindow::editsLockedStillBrowses()
@@ -201,56 +205,59 @@ void tst_mainwindow::editsLockedStillBrowses()
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("Clocked Out"));
     QVERIFY(app.logOn(QStringLiteral("Manager")));
-    frmmain *m = app.main();
-    QVERIFY(m->lgndatetime->isReadOnly());
-    m->database->firstButton()->click();
-    QCOMPARE(m->lgndatetime->text(), QStringLiteral("12/7/2026 8:00:00 AM"));
-    m->database->nextButton()->click();
-    QCOMPARE(m->lgndatetime->text(), QStringLiteral("12/7/2026 12:00:00 PM"));
-    QCOMPARE(m->Lastlogonvalue->text(), QStringLiteral("Clocked Out"));
-    m->database->nextButton()->click(); // stays on the last entry
-    QCOMPARE(m->lgndatetime->text(), QStringLiteral("12/7/2026 12:00:00 PM"));
+    QWidget *m = app.main();
+    QVERIFY(child<QLineEdit>(m, "lgndatetime")->isReadOnly());
+    pw::test::browse(m, "database", "first");
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 8:00:00 AM"));
+    pw::test::browse(m, "database", "next");
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 12:00:00 PM"));
+    QCOMPARE(textOf(m, "Lastlogonvalue"), QStringLiteral("Clocked Out"));
+    pw::test::browse(m, "database", "next"); // stays on the last entry
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 12:00:00 PM"));
 }
 
 void tst_mainwindow::clockLabels()
 {
     TestApp app;
     app.clock.set(2026, 12, 7, 9, 5, 0);
-    frmmain *m = app.main();
-    m->Timer1_Timer();
-    QCOMPARE(m->lbltime->text(), QStringLiteral("9:05:00 AM"));
-    QCOMPARE(m->lbldate->text(), QStringLiteral("12/7/26"));
+    QWidget *m = app.main();
+    // Shown at once when the window loads.
+    QCOMPARE(textOf(m, "lbltime"), QStringLiteral("9:05:00 AM"));
+    QCOMPARE(textOf(m, "lbldate"), QStringLiteral("12/7/26"));
+    // The running timer follows the clock within a quarter of a second; the date changes with the
+    // time, in the same tick.
     app.clock.set(2026, 12, 7, 23, 59, 59);
-    m->Timer1_Timer();
-    QCOMPARE(m->lbltime->text(), QStringLiteral("11:59:59 PM"));
-    QCOMPARE(m->lbldate->text(), QStringLiteral("12/7/26"));
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(m, "lbltime"), QStringLiteral("11:59:59 PM"), 400);
+    QCOMPARE(textOf(m, "lbldate"), QStringLiteral("12/7/26"));
     app.clock.advance(1); // midnight
-    m->Timer1_Timer();
-    QCOMPARE(m->lbltime->text(), QStringLiteral("12:00:00 AM"));
-    QCOMPARE(m->lbldate->text(), QStringLiteral("12/8/26"));
-    // The running timer follows the clock within a quarter of a second.
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(m, "lbltime"), QStringLiteral("12:00:00 AM"), 400);
+    QCOMPARE(textOf(m, "lbldate"), QStringLiteral("12/8/26"));
     app.clock.set(2026, 12, 8, 14, 30, 1);
-    QTRY_COMPARE_WITH_TIMEOUT(m->lbltime->text(), QStringLiteral("2:30:01 PM"), 400);
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(m, "lbltime"), QStringLiteral("2:30:01 PM"), 400);
 }
 
 void tst_mainwindow::menuEnabling()
 {
     TestApp app;
-    frmmain *m = app.main();
+    QWidget *m = app.main();
+    auto *print = child<QAction>(m, "prntdata");
+    auto *clear = child<QAction>(m, "dltdata");
     QVERIFY(app.logOn(QStringLiteral("Manager")));
-    QVERIFY(m->lgndatetime->text().isEmpty());
-    QVERIFY(!m->prntdata->isEnabled());
-    QVERIFY(!m->dltdata->isEnabled());
+    QVERIFY(textOf(m, "lgndatetime").isEmpty());
+    QVERIFY(!print->isEnabled());
+    QVERIFY(!clear->isEnabled());
+    // An entry in the log, shown at the next logon, enables both.
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
-    QVERIFY(!m->openLog(QStringLiteral("Manager")));
-    QVERIFY(m->prntdata->isEnabled());
-    QVERIFY(m->dltdata->isEnabled());
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 8:00:00 AM"));
+    QVERIFY(print->isEnabled());
+    QVERIFY(clear->isEnabled());
     // Typing follows too: an emptied box disables both.
-    m->lgndatetime->clear();
-    QVERIFY(!m->prntdata->isEnabled());
-    QVERIFY(!m->dltdata->isEnabled());
-    m->lgndatetime->setText(QStringLiteral("1"));
-    QVERIFY(m->prntdata->isEnabled());
+    typeInto(m, "lgndatetime", QString());
+    QVERIFY(!print->isEnabled());
+    QVERIFY(!clear->isEnabled());
+    typeInto(m, "lgndatetime", QStringLiteral("1"));
+    QVERIFY(print->isEnabled());
 }
 
 void tst_mainwindow::leaving_data()
@@ -266,53 +273,52 @@ void tst_mainwindow::leaving()
     QFETCH(bool, closeBox);
     QFETCH(QString, prompt);
     TestApp app;
-    app.managerLogOn();
-    frmmain *m = app.main();
-    QVERIFY(!m->Picture1->isHidden());
+    QWidget *m = app.managerLogOn();
+    QVERIFY(!isHidden(m, "Picture1"));
     if (closeBox)
         QVERIFY(!m->close());
     else
-        m->exitmain->trigger();
+        pw::test::trigger(m, "exitmain");
     QVERIFY(!m->isVisible());
     QVERIFY(app.logon()->isVisible());
-    QCOMPARE(app.logon()->namechoice->currentText(), prompt);
-    QVERIFY(m->Picture1->isHidden());
+    QCOMPARE(textOf(app.logon(), "namechoice"), prompt);
+    QVERIFY(isHidden(m, "Picture1"));
     QVERIFY(!app.programEnd.ended());
     // The same window comes back, with the company name still on the "About" tab.
     QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
     QCOMPARE(app.main(), m);
-    QCOMPARE(m->company->text(), QStringLiteral("Acme Widgets"));
+    QCOMPARE(textOf(m, "company"), QStringLiteral("Acme Widgets"));
 }
 
 void tst_mainwindow::gridToggle()
 {
     TestApp app;
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Payroll"));
-    app.managerLogOn();
-    frmmain *m = app.main();
-    QCOMPARE(m->manlist->text(), QStringLiteral("Manager"));
-    m->Label8_Click();
-    QVERIFY(!m->Picture3->isHidden());
-    QCOMPARE(m->manuse->recordSource(), QStringLiteral("Manager"));
-    QCOMPARE(m->DBGrid1->model()->rowCount(), 1);
-    QCOMPARE(m->DBGrid1->model()->columnCount(), 4);
-    QCOMPARE(m->DBGrid1->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("inoutfx"));
-    QCOMPARE(m->DBGrid1->model()->index(0, 1).data().toString(), QStringLiteral("12/7/2026 8:00:00 AM"));
-    QCOMPARE(m->DBGrid1->model()->index(0, 3).data().toString(), QStringLiteral("Payroll"));
+    QWidget *m = app.managerLogOn();
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
+    clickLabel(m, "Label8");
+    QVERIFY(!isHidden(m, "Picture3"));
+    QCOMPARE(child<pw::RecordSet>(m, "manuse")->recordSource(), QStringLiteral("Manager"));
+    const QAbstractItemModel *grid = child<QTableView>(m, "DBGrid1")->model();
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(grid->columnCount(), 4);
+    QCOMPARE(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("inoutfx"));
+    QCOMPARE(grid->index(0, 1).data().toString(), QStringLiteral("12/7/2026 8:00:00 AM"));
+    QCOMPARE(grid->index(0, 3).data().toString(), QStringLiteral("Payroll"));
 
     // The second click hides the grid, and reads the log again.
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("Clocked Out"));
-    m->Label8_Click();
-    QVERIFY(m->Picture3->isHidden());
-    QCOMPARE(m->DBGrid1->model()->rowCount(), 2);
-    m->Label8_Click();
-    QVERIFY(!m->Picture3->isHidden());
+    clickLabel(m, "Label8");
+    QVERIFY(isHidden(m, "Picture3"));
+    QCOMPARE(child<QTableView>(m, "DBGrid1")->model()->rowCount(), 2);
+    clickLabel(m, "Label8");
+    QVERIFY(!isHidden(m, "Picture3"));
     QCOMPARE(app.dialogs.count(), 0);
 }
 
 void tst_mainwindow::gridToggleWithoutTable_data()
 {
-    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("chosen"); // shown on the tab, listed by no row
     QTest::newRow("empty") << "";
     QTest::newRow("unknown") << "Nobody";
 }
@@ -322,30 +328,29 @@ void tst_mainwindow::gridToggleWithoutTable()
     QFETCH(QString, chosen);
     TestApp app;
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
-    app.managerLogOn();
-    frmmain *m = app.main();
-    m->Label8_Click();
-    QCOMPARE(m->DBGrid1->model()->rowCount(), 1);
-    m->Label8_Click();
-    m->manlist->setText(chosen);
-    m->Label8_Click();
-    QVERIFY(!m->Picture3->isHidden());
-    QCOMPARE(m->DBGrid1->model()->rowCount(), 0);
+    QWidget *m = app.managerLogOn();
+    clickLabel(m, "Label8");
+    QCOMPARE(child<QTableView>(m, "DBGrid1")->model()->rowCount(), 1);
+    clickLabel(m, "Label8");
+    QVERIFY(pw::test::showUnlisted(app, chosen));
+    clickLabel(m, "Label8");
+    QVERIFY(!isHidden(m, "Picture3"));
+    QCOMPARE(child<QTableView>(m, "DBGrid1")->model()->rowCount(), 0);
     QCOMPARE(app.dialogs.count(), 0);
 }
 
 void tst_mainwindow::keyboardAccess()
 {
     TestApp app;
-    app.managerLogOn();
-    frmmain *m = app.main();
+    QWidget *m = app.managerLogOn();
     QVERIFY(QTest::qWaitForWindowActive(m));
     // The clickable labels take the focus and act on Space, like buttons.
-    QCOMPARE(m->Label8->focusPolicy(), Qt::StrongFocus);
-    m->SSTab1->setCurrentIndex(1);
-    m->Label8->setFocus();
-    QTest::keyClick(m->Label8, Qt::Key_Space);
-    QVERIFY(!m->Picture3->isHidden());
+    auto *toggle = child<QLabel>(m, "Label8");
+    QCOMPARE(toggle->focusPolicy(), Qt::StrongFocus);
+    child<QTabWidget>(m, "SSTab1")->setCurrentIndex(1);
+    toggle->setFocus();
+    QTest::keyClick(toggle, Qt::Key_Space);
+    QVERIFY(!isHidden(m, "Picture3"));
     // Every button can be reached with the Tab key.
     for (QPushButton *b : m->findChildren<QPushButton *>())
         QVERIFY2(b->focusPolicy() & Qt::TabFocus, qPrintable(b->objectName()));
