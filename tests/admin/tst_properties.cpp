@@ -1,19 +1,16 @@
 // The company-wide switches: stored at each click, applied to the main window at once, and shown
 // truly whenever the dialog loads, across closing and restarting.
-#include "admin/frmprop.h"
-#include "clock/frmmain.h"
-#include "startup/frmlogon.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
 #include <QCheckBox>
-#include <QFrame>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 using pw::test::TestApp;
+using pw::test::child;
+using pw::test::click;
+using pw::test::isHidden;
 
 namespace {
 
@@ -29,11 +26,18 @@ QString stored(TestApp &app)
 
 // What the main window shows of the switches: edits locks the date box, money swaps the wages
 // frame for the picture.
-QString mainWindow(frmmain *m)
+QString mainWindow(QWidget *m)
 {
     return QStringLiteral("%1 %2 %3")
-        .arg(m->lgndatetime->isReadOnly() ? "locked" : "open", m->frmmoney->isHidden() ? "-" : "wages",
-             m->Picture2->isHidden() ? "-" : "picture");
+        .arg(child<QLineEdit>(m, "lgndatetime")->isReadOnly() ? "locked" : "open",
+             isHidden(m, "frmmoney") ? "-" : "wages", isHidden(m, "Picture2") ? "-" : "picture");
+}
+
+// The properties dialog as "Properties" on the Management tab opens it.
+QWidget *openProperties(TestApp &app)
+{
+    click(app.main(), "Command2");
+    return app.window("frmprop");
 }
 
 } // namespace
@@ -67,15 +71,13 @@ void tst_properties::clicks()
     QFETCH(QString, onShown);
     QFETCH(QString, offStored);
     TestApp app;
-    app.managerLogOn();
-    frmmain *m = app.main();
-    m->Command2->click();
-    frmprop *p = app.forms().prop();
+    QWidget *m = app.managerLogOn();
+    QWidget *p = openProperties(app);
+    QVERIFY(p);
     QVERIFY(p->isVisible());
     QCOMPARE(p->windowTitle(), QStringLiteral("Punchwell"));
-    QCOMPARE(p->Frame1->title(), QStringLiteral("User Properties:"));
-    auto *check = p->findChild<QCheckBox *>(box);
-    QVERIFY(check);
+    QCOMPARE(pw::test::textOf(p, "Frame1"), QStringLiteral("User Properties:"));
+    auto *check = child<QCheckBox>(p, box.toUtf8().constData());
     QCOMPARE(check->text(), caption);
 
     check->click();
@@ -90,36 +92,41 @@ void tst_properties::clicks()
 void tst_properties::reloadAndRestart()
 {
     TestApp app;
-    app.managerLogOn();
-    frmmain *m = app.main();
-    m->Command2->click();
-    frmprop *p = app.forms().prop();
-    p->money->click();
-    p->subs->click();
+    QWidget *m = app.managerLogOn();
+    QWidget *p = openProperties(app);
+    QVERIFY(p);
+    click(p, "money");
+    click(p, "subs");
     // Stored by hand as 2, which reads as off: loading the dialog must not write it back.
     app.exec(QStringLiteral("UPDATE \"Company Data\" SET edits = 2"));
 
     // Closing unloads the dialog; the next load (the clock-in's look at subs included) reads the
-    // stored switches again.
+    // stored switches again: the clock-in asks for no task.
     QVERIFY(p->close());
     pw::test::settle();
-    QVERIFY(!app.forms().hasProp());
-    QVERIFY(app.forms().prop()->subs->isChecked());
-    m->Command2->click();
-    p = app.forms().prop();
+    QVERIFY(!app.window("frmprop"));
+    click(m, "clockin");
+    QVERIFY(!app.window("frmsub") || !app.window("frmsub")->isVisible());
+    QCOMPARE(app.log(QStringLiteral("Manager")).size(), 1);
+    QCOMPARE(app.log(QStringLiteral("Manager")).first()[3].toString(), QStringLiteral(" "));
+    p = openProperties(app);
+    QVERIFY(p);
     QVERIFY(p->isVisible());
-    QVERIFY(!p->edits->isChecked());
-    QVERIFY(p->money->isChecked());
+    QVERIFY(!child<QCheckBox>(p, "edits")->isChecked());
+    QVERIFY(child<QCheckBox>(p, "money")->isChecked());
+    QVERIFY(child<QCheckBox>(p, "subs")->isChecked());
     QCOMPARE(stored(app), QStringLiteral("2 1 1"));
     QCOMPARE(mainWindow(m), QStringLiteral("open - picture"));
 
     // A restart with money stored as 1: ticked and in effect without a click.
-    p->subs->click();
+    click(p, "subs");
     app.restart();
     QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
-    QVERIFY(app.forms().prop()->money->isChecked());
-    QVERIFY(!app.forms().prop()->subs->isChecked());
     QCOMPARE(mainWindow(app.main()), QStringLiteral("open - picture"));
+    p = openProperties(app);
+    QVERIFY(p);
+    QVERIFY(child<QCheckBox>(p, "money")->isChecked());
+    QVERIFY(!child<QCheckBox>(p, "subs")->isChecked());
     QCOMPARE(stored(app), QStringLiteral("2 1 0"));
 }
 
