@@ -1,34 +1,32 @@
 // The password dialog in both modes: whose row it writes, its mode switch, its keys and closing.
-#include "admin/frmpass.h"
-#include "clock/frmmain.h"
-#include "db/recordbrowser.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
-#include <QAction>
-#include <QFrame>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 using pw::Dialogs;
 using pw::test::TestApp;
+using pw::test::child;
+using pw::test::click;
+using pw::test::isHidden;
+using pw::test::typeInto;
 
 namespace {
 
 const QString kNotFound =
     QStringLiteral("Sorry, their was a problem with the data file. Check with your system administrator.");
 
-// Bob with a password, two rows named Dup, and the Manager logged on through the password panel.
-void setUp(TestApp &app, const QString &user = QStringLiteral("Manager"))
+// Bob with a password, two rows named Dup, and the Manager (or Bob) logged on through the password
+// panel. Returns whether the logon succeeded.
+bool setUp(TestApp &app, const QString &user = QStringLiteral("Manager"))
 {
     app.addEmployee(QStringLiteral("Bob"), QStringLiteral("10"), QStringLiteral("old"));
     app.addEmployee(QStringLiteral("Dup"), QStringLiteral("10"), QStringLiteral("d1"));
     app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage, epass) VALUES ('Dup', '10', 'd2')"));
     app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    QVERIFY(app.logOn(user, user == QLatin1String("Bob") ? QStringLiteral("old") : QStringLiteral("boss")));
+    return app.logOn(user, user == QLatin1String("Bob") ? QStringLiteral("old") : QStringLiteral("boss"));
 }
 
 QList<QVariantList> passwords(TestApp &app)
@@ -37,13 +35,27 @@ QList<QVariantList> passwords(TestApp &app)
 }
 
 // Opens the dialog from the menu ("own") or from "Chg Pass" ("employee").
-frmpass *open(TestApp &app, const QString &mode)
+QWidget *open(TestApp &app, const QString &mode)
 {
     if (mode == QLatin1String("own"))
-        app.main()->chpass->trigger();
+        pw::test::trigger(app.main(), "chpass");
     else
-        app.main()->ChgPass->click();
-    return app.forms().pass();
+        click(app.main(), "ChgPass");
+    QWidget *dialog = app.window("frmpass");
+    if (!dialog)
+        qFatal("the password dialog did not open");
+    return dialog;
+}
+
+// The mode is the visibility of the employee-password panel.
+bool isEmployeeMode(QWidget *dialog)
+{
+    return !isHidden(dialog, "Picture1");
+}
+
+bool isDefault(QWidget *dialog, const char *button)
+{
+    return child<QPushButton>(dialog, button)->isDefault();
 }
 
 } // namespace
@@ -83,17 +95,18 @@ void tst_password::change()
     QFETCH(QString, password);
     QFETCH(int, row);
     TestApp app;
-    setUp(app, user);
-    frmmain *m = app.main();
+    QVERIFY(setUp(app, user));
+    QWidget *m = app.main();
     QList<QVariantList> expected = passwords(app);
     expected[row][1] = password;
 
-    frmpass *p = open(app, mode);
+    QWidget *p = open(app, mode);
     // The Management tab moves on after the dialog opened.
-    while (!shown.isEmpty() && m->manlist->text() != shown)
-        m->mandata->nextButton()->click();
-    (mode == QLatin1String("own") ? p->newpasswrd : p->Text1)->setText(password);
-    (mode == QLatin1String("own") ? p->Command1 : p->Command3)->click();
+    if (!shown.isEmpty())
+        QVERIFY(pw::test::showEmployee(m, shown));
+    const bool own = mode == QLatin1String("own");
+    typeInto(p, own ? "newpasswrd" : "Text1", password);
+    click(p, own ? "Command1" : "Command3");
 
     QCOMPARE(app.dialogs.count(), 1);
     QCOMPARE(app.dialogs.last().text, QStringLiteral("Password Successfully Changed."));
@@ -101,17 +114,17 @@ void tst_password::change()
     QCOMPARE(app.dialogs.last().icon, Dialogs::Icon::Information);
     QCOMPARE(passwords(app), expected);
     pw::test::settle();
-    QVERIFY(!app.forms().hasPass());
+    QVERIFY(!app.window("frmpass"));
 
     // The next logon asks for the new password, or for none when it is empty.
-    m->exitmain->trigger();
+    pw::test::trigger(m, "exitmain");
     QVERIFY(app.logOn(expected[row][0].toString(), password));
-    QCOMPARE(m->Picture1->isHidden(), password.isEmpty() || row != 0);
+    QCOMPARE(isHidden(m, "Picture1"), password.isEmpty() || row != 0);
 }
 
 void tst_password::notChanged_data()
 {
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("shown"); // on the Management tab; only Bob is listed
     QTest::addColumn<int>("how");
     QTest::addColumn<QString>("text"); // of the one box shown, if any
     QTest::newRow("other case") << "bob" << 0 << kNotFound;
@@ -130,19 +143,22 @@ void tst_password::notChanged()
     QFETCH(int, how);
     QFETCH(QString, text);
     TestApp app;
-    setUp(app);
+    QVERIFY(setUp(app));
     const auto before = passwords(app);
-    frmpass *p = open(app, QStringLiteral("employee"));
-    app.main()->manlist->setText(shown);
-    p->Text1->setText(QStringLiteral("new"));
+    QWidget *p = open(app, QStringLiteral("employee"));
+    if (shown == QLatin1String("Bob"))
+        QVERIFY(pw::test::showEmployee(app.main(), shown));
+    else
+        QVERIFY(pw::test::showUnlisted(app, shown));
+    typeInto(p, "Text1", QStringLiteral("new"));
     if (how == 1)
         app.exec(QStringLiteral("PRAGMA query_only = 1"));
     if (how <= 1)
-        p->Command3->click();
+        click(p, "Command3");
     else if (how == 2)
         QVERIFY(p->close());
     else
-        QTest::keyClick(p->Text1, Qt::Key_Escape);
+        QTest::keyClick(child<QLineEdit>(p, "Text1"), Qt::Key_Escape);
     QCOMPARE(app.dialogs.count(), text.isEmpty() ? 0 : 1);
     if (!text.isEmpty()) {
         QCOMPARE(app.dialogs.last().text, text);
@@ -151,51 +167,54 @@ void tst_password::notChanged()
     }
     QCOMPARE(passwords(app), before);
     pw::test::settle();
-    QVERIFY(!app.forms().hasPass());
+    QVERIFY(!app.window("frmpass"));
 }
 
 void tst_password::modeSwitch()
 {
     TestApp app;
-    setUp(app);
-    frmpass *p = open(app, QStringLiteral("own"));
+    QVERIFY(setUp(app));
+    QWidget *p = open(app, QStringLiteral("own"));
     QVERIFY(p->isVisible());
     QCOMPARE(p->windowTitle(), QStringLiteral("Punchwell"));
-    QCOMPARE(p->Frame1->title(), QStringLiteral("Enter New Password:"));
-    QCOMPARE(p->Frame2->title(), QStringLiteral("Enter New Password:"));
-    QCOMPARE(p->Command1->text() + p->Command2->text() + p->Command3->text(), QStringLiteral("OKCancelOK"));
-    for (QLineEdit *box : {p->newpasswrd, p->Text1}) {
+    QCOMPARE(pw::test::textOf(p, "Frame1"), QStringLiteral("Enter New Password:"));
+    QCOMPARE(pw::test::textOf(p, "Frame2"), QStringLiteral("Enter New Password:"));
+    QCOMPARE(pw::test::textOf(p, "Command1") + pw::test::textOf(p, "Command2") + pw::test::textOf(p, "Command3"),
+             QStringLiteral("OKCancelOK"));
+    for (const char *name : {"newpasswrd", "Text1"}) {
+        auto *box = child<QLineEdit>(p, name);
         QCOMPARE(box->echoMode(), QLineEdit::Password);
         QCOMPARE(box->styleSheet(), QStringLiteral("lineedit-password-character: 43"));
     }
-    QVERIFY(!p->isEmployeeMode());
-    QVERIFY(p->Command1->isDefault());
-    p->newpasswrd->setText(QStringLiteral("half"));
-    QVERIFY(p->Command1->isDefault());
+    QVERIFY(!isEmployeeMode(p));
+    QVERIFY(isDefault(p, "Command1"));
+    typeInto(p, "newpasswrd", QStringLiteral("half"));
+    QVERIFY(isDefault(p, "Command1"));
 
     // "Chg Pass" turns the open dialog to the employee mode; the menu item leaves it there.
     QCOMPARE(open(app, QStringLiteral("employee")), p);
-    QVERIFY(p->isEmployeeMode());
-    QVERIFY(p->Text1->isVisible());
-    QVERIFY(!p->Frame1->isVisible() && !p->Command1->isVisible() && !p->Command2->isVisible());
-    QVERIFY(p->Command3->isDefault());
+    QVERIFY(isEmployeeMode(p));
+    QVERIFY(child<QWidget>(p, "Text1")->isVisible());
+    for (const char *covered : {"Frame1", "Command1", "Command2"})
+        QVERIFY2(!child<QWidget>(p, covered)->isVisible(), covered);
+    QVERIFY(isDefault(p, "Command3"));
     QCOMPARE(open(app, QStringLiteral("own")), p);
-    QVERIFY(p->isEmployeeMode());
+    QVERIFY(isEmployeeMode(p));
 
     // Closed, it is unloaded: the menu item opens a fresh own-password dialog.
     p->close();
     pw::test::settle();
-    QVERIFY(!app.forms().hasPass());
+    QVERIFY(!app.window("frmpass"));
     p = open(app, QStringLiteral("own"));
-    QVERIFY(!p->isEmployeeMode());
-    QVERIFY(p->newpasswrd->text().isEmpty());
-    QVERIFY(p->Command1->isDefault());
+    QVERIFY(!isEmployeeMode(p));
+    QVERIFY(pw::test::textOf(p, "newpasswrd").isEmpty());
+    QVERIFY(isDefault(p, "Command1"));
     // Cancel unloads too, and stores nothing.
     const auto before = passwords(app);
-    p->newpasswrd->setText(QStringLiteral("half"));
-    p->Command2->click();
+    typeInto(p, "newpasswrd", QStringLiteral("half"));
+    click(p, "Command2");
     pw::test::settle();
-    QVERIFY(!app.forms().hasPass());
+    QVERIFY(!app.window("frmpass"));
     QCOMPARE(passwords(app), before);
     QCOMPARE(app.dialogs.count(), 0);
 }
@@ -213,11 +232,11 @@ void tst_password::enterKey()
     QFETCH(QString, mode);
     QFETCH(int, row);
     TestApp app;
-    setUp(app);
-    app.main()->mandata->nextButton()->click(); // Bob
-    frmpass *p = open(app, mode);
+    QVERIFY(setUp(app));
+    pw::test::browse(app.main(), "mandata", "next"); // Bob
+    QWidget *p = open(app, mode);
     QVERIFY(QTest::qWaitForWindowActive(p));
-    QLineEdit *box = mode == QLatin1String("own") ? p->newpasswrd : p->Text1;
+    auto *box = child<QLineEdit>(p, mode == QLatin1String("own") ? "newpasswrd" : "Text1");
     QTRY_VERIFY(box->hasFocus());
     QTest::keyClicks(box, QStringLiteral("k3y"));
     QTest::keyClick(box, Qt::Key_Return);
