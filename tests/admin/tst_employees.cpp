@@ -1,26 +1,21 @@
 // Adding and deleting employees through the add dialog and the Management tab.
-#include "admin/frmadd.h"
-#include "clock/frmmain.h"
-#include "clock/frmsub.h"
-#include "db/recordbrowser.h"
 #include "db/recordset.h"
-#include "startup/frmlogon.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 using pw::Dialogs;
 using pw::test::TestApp;
+using pw::test::child;
+using pw::test::click;
+using pw::test::lastBoxIs;
 using pw::test::listedNames;
+using pw::test::textOf;
+using pw::test::trigger;
+using pw::test::typeInto;
 
 namespace {
 
@@ -30,14 +25,21 @@ const QString kLongName = QStringLiteral("Sorry, the name is to long.  Please ty
 const QString kTaken = QStringLiteral("Sorry, the data file already holds a table of this name (capital and small "
                                       "letters count as the same there).  Please type in another name.");
 
-frmadd *openAdd(TestApp &app, const QString &name, const QString &wage = QStringLiteral("10"))
+QWidget *openAdd(TestApp &app, const QString &name, const QString &wage = QStringLiteral("10"))
 {
-    app.main()->Command5->click();
-    frmadd *a = app.forms().add();
-    a->newemployee->setText(name);
-    a->passwrd->setText(QStringLiteral("pw"));
-    a->newwage->setText(wage);
+    click(app.main(), "Command5");
+    QWidget *a = app.window("frmadd");
+    if (!a)
+        qFatal("the add dialog did not open");
+    typeInto(a, "newemployee", name);
+    typeInto(a, "passwrd", QStringLiteral("pw"));
+    typeInto(a, "newwage", wage);
     return a;
+}
+
+bool listEnabled(TestApp &app)
+{
+    return child<QWidget>(app.main(), "manlist")->isEnabled();
 }
 
 // Everything the file holds that an add or a delete could change.
@@ -73,36 +75,37 @@ void tst_employees::addDialog()
 {
     TestApp app;
     app.managerLogOn();
-    app.main()->Command5->click();
-    frmadd *a = app.forms().add();
+    click(app.main(), "Command5");
+    QWidget *a = app.window("frmadd");
+    QVERIFY(a);
     QVERIFY(a->isVisible());
-    QVERIFY(!app.main()->manlist->isEnabled());
+    QVERIFY(!listEnabled(app));
     QCOMPARE(a->windowTitle(), QStringLiteral("Punchwell"));
-    QCOMPARE(a->Frame1->title(), QStringLiteral("Add a New Employee:"));
-    QCOMPARE(a->comments->toPlainText(), QStringLiteral("  \n"));
-    QCOMPARE(a->passwrd->echoMode(), QLineEdit::Password);
-    QVERIFY(a->Command1->isDefault());
-    QVERIFY(!a->Command1->isEnabled());
+    QCOMPARE(textOf(a, "Frame1"), QStringLiteral("Add a New Employee:"));
+    QCOMPARE(textOf(a, "comments"), QStringLiteral("  \n"));
+    QCOMPARE(child<QLineEdit>(a, "passwrd")->echoMode(), QLineEdit::Password);
+    auto *ok = child<QPushButton>(a, "Command1");
+    QVERIFY(ok->isDefault());
+    QVERIFY(!ok->isEnabled());
     // A single blank is a wage; an emptied box disables OK again.
-    a->newwage->setText(QStringLiteral(" "));
-    QVERIFY(a->Command1->isEnabled());
-    a->newwage->clear();
-    QVERIFY(!a->Command1->isEnabled());
+    typeInto(a, "newwage", QStringLiteral(" "));
+    QVERIFY(ok->isEnabled());
+    typeInto(a, "newwage", QString());
+    QVERIFY(!ok->isEnabled());
 
     // Tab order, and the dialog's activation hides the logon window (here shown after "E&xit").
-    app.main()->exitmain->trigger();
+    trigger(app.main(), "exitmain");
     QVERIFY(app.logon()->isVisible());
     a->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(a));
     QTRY_VERIFY(!app.logon()->isVisible());
-    a->newemployee->setFocus();
-    for (QWidget *next : {static_cast<QWidget *>(a->passwrd), static_cast<QWidget *>(a->newwage),
-                          static_cast<QWidget *>(a->comments), static_cast<QWidget *>(a->Command2)}) {
+    child<QWidget>(a, "newemployee")->setFocus();
+    for (const char *next : {"passwrd", "newwage", "comments", "Command2"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next); // OK is skipped while disabled
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(a, next)); // OK is skipped while disabled
     }
     // With nobody logged on, closing the dialog brings the logon window back.
-    a->Command2->click();
+    click(a, "Command2");
     QVERIFY(app.logon()->isVisible());
 }
 
@@ -126,15 +129,15 @@ void tst_employees::addLogOnDelete()
     QFETCH(QString, name);
     TestApp app;
     app.createLog(QStringLiteral("Dana")); // the kept, emptied log of a deleted "Dana"
-    app.managerLogOn();
-    frmmain *m = app.main();
+    QWidget *m = app.managerLogOn();
     const int tables = app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt()
                        + (name == QLatin1String("DANA") ? 0 : 1);
 
-    frmadd *a = openAdd(app, name, QStringLiteral(" "));
-    a->passwrd->clear();
-    a->Command1->click();
-    expectBox(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
+    QWidget *a = openAdd(app, name, QStringLiteral(" "));
+    typeInto(a, "passwrd", QString());
+    click(a, "Command1");
+    QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"),
+                      Dialogs::Icon::Information));
     QCOMPARE(app.dialogs.count(), 1);
     QCOMPARE(app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist WHERE rowid > 1")),
              (QList<QVariantList>{{name, QStringLiteral(" "), QString(), QStringLiteral("  \n")}}));
@@ -144,50 +147,53 @@ void tst_employees::addLogOnDelete()
                                   {"activity", "VARCHAR(30)"}}));
     QVERIFY(app.log(name).isEmpty());
     pw::test::settle();
-    QVERIFY(!app.forms().hasAdd());
-    QVERIFY(m->manlist->isEnabled());
-    m->mandata->lastButton()->click();
-    QCOMPARE(m->manlist->text(), name);
+    QVERIFY(!app.window("frmadd"));
+    QVERIFY(listEnabled(app));
+    pw::test::browse(m, "mandata", "last");
+    QCOMPARE(textOf(m, "manlist"), name);
     const QStringList names = listedNames(app.logon());
     QVERIFY(names.contains(name));
     for (int i = 1; i < names.size(); ++i)
         QVERIFY(QString::compare(names[i - 1], names[i], Qt::CaseInsensitive) <= 0);
 
     // The new employee logs on at once and has a working log.
-    m->exitmain->trigger();
+    trigger(m, "exitmain");
     QVERIFY(app.logOn(name));
-    QCOMPARE(m->nameemp->text(), name);
-    QCOMPARE(m->database->records().recordSource(), name);
+    QCOMPARE(textOf(m, "nameemp"), name);
+    QCOMPARE(pw::test::records(m, "database").recordSource(), name);
     app.clock.set(2026, 12, 7, 8, 0, 0);
-    m->clockin->click();
-    app.forms().sub()->activity->setText(QStringLiteral("Stock"));
-    app.forms().sub()->Command1->click();
+    click(m, "clockin");
+    QWidget *prompt = app.window("frmsub");
+    QVERIFY(prompt);
+    typeInto(prompt, "activity", QStringLiteral("Stock"));
+    click(prompt, "Command1");
     app.clock.set(2026, 12, 7, 9, 30, 0);
-    m->clockout->click();
+    click(m, "clockout");
     QCOMPARE(app.log(name), (QList<QVariantList>{{name, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Stock")},
                                                  {name, QStringLiteral("2026-12-07 09:30:00"), QStringLiteral("Clocked Out"), QVariant(QMetaType(QMetaType::QString))}}));
-    QCOMPARE(m->currhours->text(), QStringLiteral("1.5 "));
+    QCOMPARE(textOf(m, "currhours"), QStringLiteral("1.5 "));
 
     // Deleted: the log is emptied but kept, the row and the logon list's item are gone.
-    m->exitmain->trigger();
     app.managerLogOn();
-    m->mandata->lastButton()->click();
+    pw::test::browse(m, "mandata", "last");
     app.dialogs.clear();
     app.dialogs.answer(Dialogs::Yes);
-    m->Deleteemp->click();
+    click(m, "Deleteemp");
     QCOMPARE(app.dialogs.count(), 2);
-    expectBox(app.dialogs, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"), Dialogs::Icon::Information);
+    QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
+                      Dialogs::Icon::Information));
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt(), 0);
     QVERIFY(app.log(name).isEmpty());
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables);
     QVERIFY(!listedNames(app.logon()).contains(name));
-    QCOMPARE(m->manuse->recordSource(), name);
-    QCOMPARE(m->manlist->text(), QStringLiteral("Manager"));
+    QCOMPARE(child<pw::RecordSet>(m, "manuse")->recordSource(), name);
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
 
     // Added again, the employee takes over the kept log.
     app.dialogs.clear();
-    openAdd(app, name)->Command1->click();
-    expectBox(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"), Dialogs::Icon::Information);
+    click(openAdd(app, name), "Command1");
+    QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"),
+                      Dialogs::Icon::Information));
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt(), 1);
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), tables);
 }
@@ -234,19 +240,19 @@ void tst_employees::refused()
     app.exec(QStringLiteral("CREATE INDEX ByName ON datalist (Ename)"));
     app.managerLogOn();
     const auto before = snapshot(app);
-    frmadd *a = openAdd(app, name);
+    QWidget *a = openAdd(app, name);
     // A second press with the boxes unchanged is refused the same way (a too long name is gone).
     const bool cleared = title == QLatin1String("Add error");
     for (int press = 1; press <= (cleared ? 1 : 2); ++press) {
-        a->Command1->click();
+        click(a, "Command1");
         QCOMPARE(app.dialogs.count(), press);
-        expectBox(app.dialogs, text, title, Dialogs::Icon::Exclamation);
+        QVERIFY(lastBoxIs(app.dialogs, text, title, Dialogs::Icon::Exclamation));
     }
-    QCOMPARE(a->newemployee->text(), cleared ? QString() : name);
-    QCOMPARE(a->passwrd->text(), QStringLiteral("pw"));
-    QCOMPARE(a->newwage->text(), QStringLiteral("10"));
+    QCOMPARE(textOf(a, "newemployee"), cleared ? QString() : name);
+    QCOMPARE(textOf(a, "passwrd"), QStringLiteral("pw"));
+    QCOMPARE(textOf(a, "newwage"), QStringLiteral("10"));
     QVERIFY(a->isVisible());
-    QVERIFY(!app.main()->manlist->isEnabled());
+    QVERIFY(!listEnabled(app));
     QCOMPARE(snapshot(app), before);
 }
 
@@ -264,20 +270,24 @@ void tst_employees::closedWithoutAdding()
     TestApp app;
     app.managerLogOn();
     const auto before = snapshot(app);
-    frmadd *a = openAdd(app, QStringLiteral("Zed"));
+    QWidget *a = openAdd(app, QStringLiteral("Zed"));
     if (how == 0)
-        a->Command2->click();
+        click(a, "Command2");
     else if (how == 1)
         QVERIFY(a->close());
     else
         QTest::keyClick(a, Qt::Key_Escape);
     pw::test::settle();
-    QVERIFY(!app.forms().hasAdd());
-    QVERIFY(app.main()->manlist->isEnabled());
+    QVERIFY(!app.window("frmadd"));
+    QVERIFY(listEnabled(app));
     QCOMPARE(app.dialogs.count(), 0);
     QCOMPARE(snapshot(app), before);
     // The next opening starts afresh.
-    QVERIFY(openAdd(app, QString(), QString())->newemployee->text().isEmpty());
+    click(app.main(), "Command5");
+    QWidget *again = app.window("frmadd");
+    QVERIFY(again);
+    for (const char *box : {"newemployee", "passwrd", "newwage"})
+        QVERIFY2(textOf(again, box).isEmpty(), box);
 }
 
 void tst_employees::storingFails_data()
@@ -302,25 +312,25 @@ void tst_employees::storingFails()
     app.managerLogOn();
     const auto before = snapshot(app);
     app.exec(QString(fault).replace(QStringLiteral("%1"), app.value(QStringLiteral("PRAGMA page_count")).toString()));
-    frmadd *a = openAdd(app, QStringLiteral("Zed"));
-    a->Command1->click();
-    expectBox(app.dialogs, QStringLiteral("Sorry, the Employee could not be added: %1.  Nothing was stored.").arg(why),
-             QStringLiteral("Add Error"), Dialogs::Icon::Exclamation);
+    QWidget *a = openAdd(app, QStringLiteral("Zed"));
+    click(a, "Command1");
+    QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Sorry, the Employee could not be added: %1.  Nothing was stored.").arg(why),
+                      QStringLiteral("Add Error"), Dialogs::Icon::Exclamation));
     QCOMPARE(snapshot(app), before);
     QVERIFY(a->isVisible());
-    QCOMPARE(a->newemployee->text(), QStringLiteral("Zed"));
+    QCOMPARE(textOf(a, "newemployee"), QStringLiteral("Zed"));
     QVERIFY(!listedNames(app.logon()).contains(QStringLiteral("Zed")));
 
     // Nothing half-made stands in the way of the next try.
     app.exec(repair);
-    a->Command1->click();
+    click(a, "Command1");
     QCOMPARE(app.dialogs.last().text, QStringLiteral("Employee has been added!"));
     QVERIFY(app.log(QStringLiteral("Zed")).isEmpty());
 }
 
 void tst_employees::deleteRefused_data()
 {
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("shown"); // on the Management tab; only the Manager and Bob are listed
     QTest::addColumn<QString>("text");
     const QString missing = QStringLiteral("Sorry, the Name doesn't appear to exist.  Try again.");
     QTest::newRow("Manager") << "Manager" << "Sorry, cannot delete the Manager";
@@ -337,11 +347,14 @@ void tst_employees::deleteRefused()
     app.addEmployee(QStringLiteral("Bob"));
     app.addEntry(QStringLiteral("Bob"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
     app.managerLogOn();
+    if (shown == QLatin1String("Manager"))
+        QVERIFY(pw::test::showEmployee(app.main(), shown));
+    else
+        QVERIFY(pw::test::showUnlisted(app, shown));
     const auto before = snapshot(app);
-    app.main()->manlist->setText(shown);
-    app.main()->Deleteemp->click();
+    click(app.main(), "Deleteemp");
     QCOMPARE(app.dialogs.count(), 1);
-    expectBox(app.dialogs, text, QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation);
+    QVERIFY(lastBoxIs(app.dialogs, text, QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation));
     QCOMPARE(snapshot(app), before);
     QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
 }
@@ -372,14 +385,13 @@ void tst_employees::deleteKinds()
     // Rows that earlier versions could leave: a second equal row, and names without a log of their own.
     for (const char *extra : {"Dup", "bob", "Gone", "company DATA"})
         app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage) VALUES (?, '1')"), {QString::fromLatin1(extra)});
-    app.managerLogOn();
-    frmmain *m = app.main();
-    m->manlist->setText(name);
+    QWidget *m = app.managerLogOn();
+    QVERIFY(pw::test::showEmployee(m, name));
     if (answer != QLatin1String("Enter"))
         app.dialogs.answer(answer == QLatin1String("Yes") ? Dialogs::Yes : Dialogs::No);
     const int listedBefore = app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt();
     const int rowsOfName = app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt();
-    m->Deleteemp->click();
+    click(m, "Deleteemp");
 
     const auto &question = app.dialogs.shown().first();
     QCOMPARE(question.text, QStringLiteral("Deleting an employee is permanent.  He/She will no longer be able to use "
@@ -390,8 +402,8 @@ void tst_employees::deleteKinds()
     QCOMPARE(question.defaultButton, Dialogs::No);
     QCOMPARE(app.dialogs.count(), deleted ? 2 : 1);
     if (deleted)
-        expectBox(app.dialogs, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
-                 Dialogs::Icon::Information);
+        QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
+                          Dialogs::Icon::Information));
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt(),
              listedBefore - (deleted ? rowsOfName : 0));
     QCOMPARE(app.log(QStringLiteral("Dup")).size(), name == QLatin1String("Dup") && deleted ? 0 : 1);
@@ -410,11 +422,12 @@ void tst_employees::deleteFailsHalfway()
     app.exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON datalist BEGIN SELECT RAISE(ABORT, 'kept'); END"));
     app.managerLogOn();
     const auto before = snapshot(app);
-    app.main()->manlist->setText(QStringLiteral("Bob"));
+    QVERIFY(pw::test::showEmployee(app.main(), QStringLiteral("Bob")));
     app.dialogs.answer(Dialogs::Yes);
-    app.main()->Deleteemp->click();
-    expectBox(app.dialogs, QStringLiteral("Sorry, the Employee could not be deleted: kept (error 3000).  Nothing was changed."),
-             QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation);
+    click(app.main(), "Deleteemp");
+    QVERIFY(lastBoxIs(app.dialogs,
+                      QStringLiteral("Sorry, the Employee could not be deleted: kept (error 3000).  Nothing was changed."),
+                      QStringLiteral("Delete Error"), Dialogs::Icon::Exclamation));
     QCOMPARE(snapshot(app), before);
     QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
     QVERIFY(listedNames(app.logon()).contains(QStringLiteral("Bob")));
