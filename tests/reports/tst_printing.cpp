@@ -1,7 +1,5 @@
 // Time cards through the real windows: the "Print Log" button for one employee or all, and the
 // menu item "&Print Log", printed on the recording printer and read back line by line.
-#include "clock/frmmain.h"
-#include "db/recordbrowser.h"
 #include "db/recordset.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
@@ -15,6 +13,10 @@
 
 using pw::Dialogs;
 using pw::test::TestApp;
+using pw::test::child;
+using pw::test::click;
+using pw::test::textOf;
+using pw::test::trigger;
 
 namespace {
 
@@ -48,6 +50,11 @@ void fill(TestApp &app, const QString &name, const Log &log)
 {
     for (const Stored &e : log)
         app.addEntry(name, e.when, e.status, e.activity);
+}
+
+pw::RecordSet *manuse(QWidget *main)
+{
+    return child<pw::RecordSet>(main, "manuse");
 }
 
 // Every change the connection made since it was opened: a print must make none.
@@ -171,14 +178,14 @@ void tst_printing::oneEmployee()
     app.addEmployee(ann);
     fill(app, ann, log);
     app.clock.set(2026, 12, 7, 17, 0, 0);
-    frmmain *m = app.managerShowing(ann);
+    QWidget *m = app.managerShowing(ann);
     const auto stored = app.log(ann);
     const qint64 before = changes(app);
 
     app.dialogs.answer(Dialogs::No);
     if (!ending.isNull())
         app.dialogs.answerInput(ending);
-    m->Command3->click();
+    click(m, "Command3");
 
     QCOMPARE(app.dialogs.count(), 2);
     QCOMPARE(app.printers.jobs.size(), 1);
@@ -193,10 +200,10 @@ void tst_printing::oneEmployee()
     // Nothing stored changed; the grid's log is at its last entry; the browser on Ann's row.
     QCOMPARE(app.log(ann), stored);
     QCOMPARE(changes(app), before);
-    QCOMPARE(m->manuse->recordSource(), ann);
-    QVERIFY(m->manuse->hasCurrent());
-    QCOMPARE(m->manuse->currentRowid(), app.value(QStringLiteral("SELECT max(rowid) FROM Ann")).toLongLong());
-    QCOMPARE(m->manlist->text(), ann);
+    QCOMPARE(manuse(m)->recordSource(), ann);
+    QVERIFY(manuse(m)->hasCurrent());
+    QCOMPARE(manuse(m)->currentRowid(), app.value(QStringLiteral("SELECT max(rowid) FROM Ann")).toLongLong());
+    QCOMPARE(textOf(m, "manlist"), ann);
 }
 
 // The question and the ending-date box, exactly.
@@ -205,9 +212,9 @@ void tst_printing::boxes()
     TestApp app;
     app.addEmployee(ann);
     app.clock.set(2026, 12, 6, 9, 5, 0);
-    frmmain *m = app.managerShowing(ann);
+    QWidget *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::No);
-    m->Command3->click();
+    click(m, "Command3");
     QCOMPARE(app.dialogs.count(), 2);
     const auto &q = app.dialogs.shown()[0];
     QCOMPARE(q.text, QStringLiteral("Would you like to print all employees? (default:  print current employee only)"));
@@ -262,16 +269,17 @@ void tst_printing::nothingPrinted()
     app.addEmployee(ann);
     fill(app, ann, {{"2026-12-07 09:00:00", kIn, "Filing"}, {"2026-12-07 10:30:00", kOut, {}}});
     app.clock.set(2026, 12, 7, 17, 0, 0);
-    frmmain *m = app.managerShowing(ann);
+    QWidget *m = app.managerShowing(ann);
     // Bob's log exists but he is not listed: his log must not be printed under his name.
     app.createLog(bob);
     app.addEntry(bob, QStringLiteral("2026-12-07 09:00:00"), kIn, QStringLiteral("x"));
-    m->manlist->setText(shownName);
+    if (shownName != ann)
+        QVERIFY(pw::test::showUnlisted(app, shownName));
 
     app.dialogs.answer(Dialogs::Button(answer));
     if (!ending.isNull())
         app.dialogs.answerInput(ending);
-    m->Command3->click();
+    click(m, "Command3");
 
     QVERIFY(app.printers.jobs.isEmpty());
     if (refusal.isEmpty()) {
@@ -279,7 +287,7 @@ void tst_printing::nothingPrinted()
         return;
     }
     QCOMPARE(app.dialogs.count(), 3);
-    expectBox(app.dialogs, refusal, title);
+    QVERIFY(pw::test::lastBoxIs(app.dialogs, refusal, title));
 }
 
 // Every employee in the list's order: the Manager's empty log gives no card; the browser ends on
@@ -292,11 +300,11 @@ void tst_printing::allEmployees()
     fill(app, ann, {{"2026-12-07 09:00:00", kIn, "Filing"}, {"2026-12-07 10:30:00", kOut, {}}});
     fill(app, bob, {{"2026-12-07 08:00:00", kIn, "Loading"}});
     app.clock.set(2026, 12, 7, 9, 0, 30);
-    frmmain *m = app.managerShowing(bob);
+    QWidget *m = app.managerShowing(bob);
 
     app.dialogs.answer(Dialogs::Yes);
     app.dialogs.answerInput(QStringLiteral("12/7/2026 11:00:00 AM"));
-    m->Command3->click();
+    click(m, "Command3");
 
     QCOMPARE(app.dialogs.count(), 2);
     QCOMPARE(app.printers.printed().size(), 2);
@@ -307,9 +315,9 @@ void tst_printing::allEmployees()
     QCOMPARE(app.printers.jobs[1].lines(),
              card(QStringLiteral("Punchwell Data for:  "), bob,
                   {shift("12/7/2026 8:00:00 AM", "12/7/2026 9:00:30 AM", "Loading", "1   ")}, "1   "));
-    QCOMPARE(m->manlist->text(), QStringLiteral("Manager"));
-    QCOMPARE(m->manuse->recordSource(), bob);
-    QVERIFY(m->manuse->hasCurrent());
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
+    QCOMPARE(manuse(m)->recordSource(), bob);
+    QVERIFY(manuse(m)->hasCurrent());
 }
 
 // A listed employee without a log: a box names him, and the others still print.
@@ -320,16 +328,16 @@ void tst_printing::missingLogInRun()
     app.addEmployee(bob);
     fill(app, bob, {{"2026-12-07 08:00:00", kIn, "Loading"}, {"2026-12-07 09:00:00", kOut, {}}});
     app.exec(QStringLiteral("DROP TABLE Ann"));
-    frmmain *m = app.managerShowing(ann);
+    QWidget *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::Yes);
-    m->Command3->click();
+    click(m, "Command3");
     QCOMPARE(app.dialogs.count(), 3);
     QVERIFY(app.dialogs.last().text.startsWith(QStringLiteral("The time log of Ann cannot be used")));
     QCOMPARE(app.dialogs.last().title, QStringLiteral("Print"));
     QCOMPARE(app.dialogs.last().icon, Dialogs::Icon::Exclamation);
     QCOMPARE(app.printers.printed().size(), 1);
     QCOMPARE(app.printers.jobs[0].name, QStringLiteral("Punchwell time card: Bob"));
-    QCOMPARE(m->manlist->text(), QStringLiteral("Manager"));
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
 }
 
 // The menu item: the message first, the heading word by the state at the start, no date limit, and
@@ -371,8 +379,8 @@ void tst_printing::menuPrint()
     fill(app, ann, log);
     app.clock.set(2026, 12, 7, 17, 0, 0);
     QVERIFY(app.logOn(ann));
-    frmmain *m = app.main();
-    QVERIFY(m->prntdata->isEnabled());
+    QWidget *m = app.main();
+    QVERIFY(child<QAction>(m, "prntdata")->isEnabled());
     const auto stored = app.log(ann);
     const qint64 before = changes(app);
 
@@ -392,8 +400,8 @@ void tst_printing::menuPrint()
     // The log is as it was, and was never written; the view is on its last entry.
     QCOMPARE(app.log(ann), stored);
     QCOMPARE(changes(app), before);
-    QCOMPARE(m->database->records().currentRowid(), app.value(QStringLiteral("SELECT max(rowid) FROM Ann")).toLongLong());
-    QCOMPARE(m->Lastlogonvalue->text(), stored.last()[2].toString());
+    QCOMPARE(pw::test::records(m, "database").currentRowid(), app.value(QStringLiteral("SELECT max(rowid) FROM Ann")).toLongLong());
+    QCOMPARE(textOf(m, "Lastlogonvalue"), stored.last()[2].toString());
 }
 
 // A card longer than a page goes on over the next pages; the headings are not repeated.
@@ -409,9 +417,9 @@ void tst_printing::pages()
     fill(app, ann, log);
     app.printers.linesPerPage = 20;
     app.clock.set(2026, 12, 7, 17, 0, 0);
-    frmmain *m = app.managerShowing(ann);
+    QWidget *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::No);
-    m->Command3->click();
+    click(m, "Command3");
 
     QCOMPARE(app.printers.printed().size(), 1);
     const pw::test::PrintJob job = app.printers.jobs[0];
@@ -457,7 +465,7 @@ void tst_printing::noPrinter()
     app.clock.set(2026, 12, 7, 17, 0, 0);
     app.printers.hasDefault = failing;
     app.printers.failing = failing;
-    frmmain *m = nullptr;
+    QWidget *m = nullptr;
     if (menu) {
         QVERIFY(app.logOn(ann));
         m = app.main();
@@ -472,9 +480,9 @@ void tst_printing::noPrinter()
     const auto stored = app.log(ann);
     const qint64 before = changes(app);
     if (menu)
-        m->prntdata->trigger();
+        trigger(m, "prntdata");
     else
-        m->Command3->click();
+        click(m, "Command3");
 
     const QString title = menu ? QStringLiteral("Punchwell") : QStringLiteral("Print");
     const int offerBox = menu ? 1 : 2;
