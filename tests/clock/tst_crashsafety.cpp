@@ -1,7 +1,6 @@
 // Nothing lost: a process clocking in and out is killed at random moments, over and over; the file
 // stays sound and holds every event the process said was stored. And two programs on one file: the
 // second one's writes wait, then say the database is in use, and neither loses anything.
-#include "clock/frmmain.h"
 #include "db/database.h"
 #include "db/logtable.h"
 #include "testlib/testapp.h"
@@ -15,6 +14,7 @@
 #include <QTest>
 
 using pw::test::TestApp;
+using pw::test::click;
 
 namespace {
 
@@ -122,7 +122,7 @@ void tst_crashsafety::twoCopiesAtOnce()
     app.addEmployee(ann);
     app.addEmployee(bob);
     QVERIFY(app.logOn(ann));
-    frmmain *m = app.main();
+    QWidget *m = app.main();
     app.addEntry(ann, QStringLiteral("2026-12-07 07:00:00"), pw::kClockedIn, QStringLiteral(" "));
 
     // Another copy, at another workstation, is in the middle of storing Bob's clock-in.
@@ -134,7 +134,7 @@ void tst_crashsafety::twoCopiesAtOnce()
     QElapsedTimer waited;
     waited.start();
     app.clock.set(2026, 12, 7, 8, 0, 0);
-    m->clockout->click();
+    click(m, "clockout");
     QVERIFY(waited.elapsed() >= pw::Database::kBusyTimeoutMs - 100); // it waited for the file first
     QCOMPARE(app.dialogs.count(), 1);
     QVERIFY2(app.dialogs.last().text.contains(QStringLiteral("the database is in use")), qPrintable(app.dialogs.last().text));
@@ -144,7 +144,7 @@ void tst_crashsafety::twoCopiesAtOnce()
     other.write("commit\n");
     QVERIFY(other.waitForFinished(10000));
     QCOMPARE(other.readAll().trimmed(), QByteArray("committed"));
-    m->clockout->click();
+    click(m, "clockout");
     QCOMPARE(app.dialogs.count(), 1);
     const auto annLog = app.log(ann);
     QCOMPARE(annLog.size(), 2);

@@ -3,8 +3,6 @@
 // socket and spool in a temporary folder. Its default printer is a raw queue that throws the paper
 // away but keeps each job's document, the PDF that Qt sent, which is read back with pdftotext.
 // The machine's own CUPS and printers are never touched.
-#include "clock/frmmain.h"
-#include "db/recordbrowser.h"
 #include "db/recordset.h"
 #include "platform/lineprinter.h"
 #include "testlib/testapp.h"
@@ -26,6 +24,9 @@
 
 using pw::Dialogs;
 using pw::test::TestApp;
+using pw::test::click;
+using pw::test::textOf;
+using pw::test::trigger;
 
 namespace {
 
@@ -190,10 +191,10 @@ void tst_cupsprint::cardOnDefaultPrinter()
 {
     TestApp app(QStringLiteral("Acme Widgets"), &m_printers);
     annWithOneShift(app);
-    frmmain *m = app.managerShowing(QStringLiteral("Ann"));
-    QCOMPARE(m->manlist->text(), QStringLiteral("Ann"));
+    QWidget *m = app.managerShowing(QStringLiteral("Ann"));
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Ann"));
     app.dialogs.answer(Dialogs::No);
-    m->Command3->click();
+    click(m, "Command3");
     QCOMPARE(app.dialogs.count(), 2); // the question and the ending date; nothing went wrong
 
     // The job is in the scheduler's hands once QPrinter is done; wait for it to be printed.
@@ -226,14 +227,14 @@ void tst_cupsprint::stoppedPrinterOffersPdf()
     QVERIFY2(run(QStringLiteral("cupsdisable"), {QStringLiteral("-h"), socket(), kQueue}, &errors), qPrintable(errors));
     TestApp app(QStringLiteral("Acme Widgets"), &m_printers);
     annWithOneShift(app);
-    frmmain *m = app.managerShowing(QStringLiteral("Ann"));
+    QWidget *m = app.managerShowing(QStringLiteral("Ann"));
     const QString pdf = path(QStringLiteral("home/Ann's card.pdf"));
     app.dialogs.answer(Dialogs::No);
     app.dialogs.answerInput(QStringLiteral("12/7/2026 9:30:00 AM"));
     app.dialogs.answer(Dialogs::Yes);
     app.dialogs.answerFile(pdf);
     const int jobsBefore = int(jobFiles().size());
-    m->Command3->click();
+    click(m, "Command3");
     run(QStringLiteral("cupsenable"), {QStringLiteral("-h"), socket(), kQueue});
 
     QCOMPARE(app.dialogs.count(), 4);
@@ -259,7 +260,7 @@ void tst_cupsprint::noDefaultPrinter()
     QVERIFY(app.logOn(QStringLiteral("Ann")));
     app.dialogs.answer(Dialogs::Ok);
     app.dialogs.answer(Dialogs::No);
-    app.main()->prntdata->trigger();
+    trigger(app.main(), "prntdata");
     QCOMPARE(app.dialogs.count(), 2);
     QCOMPARE(app.dialogs.last().text,
              QStringLiteral("The time card of Ann was not printed: this computer has no default printer.\n\nWould you "
@@ -285,7 +286,7 @@ void tst_cupsprint::longCardSavedAsPdf()
     app.dialogs.answer(Dialogs::Ok);
     app.dialogs.answer(Dialogs::Yes);
     app.dialogs.answerFile(pdf);
-    app.main()->prntdata->trigger();
+    trigger(app.main(), "prntdata");
     QCOMPARE(app.dialogs.count(), 3);
 
     const auto info = run(QStringLiteral("pdfinfo"), {pdf});
