@@ -1,7 +1,5 @@
 // Renders the logon window and each tab of the main window as a user sees them. With
 // PUNCHWELL_SCREENSHOTS set to a folder, the pictures are saved there (the README's come from here).
-#include "clock/frmmain.h"
-#include "startup/frmlogon.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -52,18 +50,18 @@ void tst_screenshots::windows()
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 10:15:00"), QStringLiteral("Clocked Out"));
     app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 10:30:00"), QStringLiteral("Clocked In"), QStringLiteral("Interviews"));
 
-    frmlogon *logon = app.logon();
+    QWidget *logon = app.logon();
     logon->show();
     logon->adjustSize();
     keep(logon, QStringLiteral("logon"));
 
     QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
-    frmmain *m = app.main();
-    m->Timer1_Timer();
+    QWidget *m = app.main();
+    QTRY_COMPARE_WITH_TIMEOUT(pw::test::textOf(m, "lbltime"), QStringLiteral("10:42:17 AM"), 400);
     m->resize(680, 480);
     const QStringList tabs{QStringLiteral("time-functions"), QStringLiteral("management"), QStringLiteral("about")};
     for (int i = 0; i < tabs.size(); ++i) {
-        m->SSTab1->setCurrentIndex(i);
+        pw::test::child<QTabWidget>(m, "SSTab1")->setCurrentIndex(i);
         keep(m, tabs[i]);
     }
 }
