@@ -1,12 +1,6 @@
 // The company file failing under the running program, through the real windows: each failure ends
 // in a box that says what is wrong, nothing is half-written, and the program works again once the
 // file is back in order.
-#include "admin/frmadd.h"
-#include "admin/frmprop.h"
-#include "clock/clicklabel.h"
-#include "clock/frmmain.h"
-#include "db/recordbrowser.h"
-#include "startup/forms.h"
 #include "testlib/filestate.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
@@ -28,6 +22,9 @@ using pw::Dialogs;
 using pw::test::FakeDialogs;
 using pw::test::TableDump;
 using pw::test::TestApp;
+using pw::test::click;
+using pw::test::textOf;
+using pw::test::typeInto;
 
 namespace {
 
@@ -36,7 +33,7 @@ const QString bob = QStringLiteral("Bob");
 const QString kNotes = QStringLiteral("Night shifts only. ").repeated(1000);
 
 // Ann and Bob, each with one closed shift; the Manager has the password "boss"; clock-in asks for
-// no task.
+// no task (the switch was set in an earlier run, before any window is loaded).
 void company(TestApp &app)
 {
     for (const QString &name : {ann, bob}) {
@@ -45,7 +42,7 @@ void company(TestApp &app)
         app.addEntry(name, QStringLiteral("2026-12-01 09:30:00"), QStringLiteral("Clocked Out"));
     }
     app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    app.forms().prop()->subs->setChecked(true);
+    app.exec(QStringLiteral("UPDATE \"Company Data\" SET subs = 1"));
     app.clock.set(2026, 12, 7, 9, 0, 0);
 }
 
@@ -54,39 +51,40 @@ struct Operation {
     QString title;                  // of the box that reports its failure
     Dialogs::Icon icon;             // and its icon
     QStringList changes;            // the tables it is meant to change
-    std::function<void()> prepare;  // gets the windows ready (again)
+    std::function<bool()> prepare;  // gets the windows ready (again); false when it cannot
     std::function<void()> act;      // the click, with the answers to its boxes
     std::function<bool()> done;     // its whole change is stored
 };
 
 Operation operation(TestApp &app, const QString &which)
 {
-    frmmain *m = app.main();
+    QWidget *m = app.main();
     auto onTab = [&app] {
-        if (!app.main()->Picture1->isVisible())
+        if (!pw::test::child<QWidget>(app.main(), "Picture1")->isVisible())
             app.managerShowing(ann);
-        if (app.main()->manlist->text() != ann)
-            QVERIFY(pw::test::showEmployee(app.main(), ann));
+        return textOf(app.main(), "manlist") == ann || pw::test::showEmployee(app.main(), ann);
     };
     const Dialogs::Icon warning = Dialogs::Icon::Exclamation;
     if (which == QLatin1String("clock-in"))
         return {QStringLiteral("Clock In Error"), warning, {ann},
-                [&app] {
-                    if (app.main()->nameemp->text() != ann || !app.main()->isVisible())
-                        QVERIFY(app.logOn(ann));
-                },
-                [m] { m->clockin->click(); },
+                [&app] { return (textOf(app.main(), "nameemp") == ann && app.main()->isVisible()) || app.logOn(ann); },
+                [m] { click(m, "clockin"); },
                 [&app] { return app.log(ann).size() == 3 && app.log(ann).last()[2] == QStringLiteral("Clocked In"); }};
     if (which == QLatin1String("add"))
         return {QStringLiteral("Add Error"), warning, {QStringLiteral("datalist"), QStringLiteral("Zed")},
                 [&app, onTab] {
-                    onTab();
-                    if (!app.forms().hasAdd() || !app.forms().add()->isVisible())
-                        app.main()->Command5->click();
-                    app.forms().add()->newemployee->setText(QStringLiteral("Zed"));
-                    app.forms().add()->newwage->setText(QStringLiteral("12"));
+                    if (!onTab())
+                        return false;
+                    if (!app.window("frmadd") || !app.window("frmadd")->isVisible())
+                        click(app.main(), "Command5");
+                    QWidget *add = app.window("frmadd");
+                    if (!add)
+                        return false;
+                    typeInto(add, "newemployee", QStringLiteral("Zed"));
+                    typeInto(add, "newwage", QStringLiteral("12"));
+                    return true;
                 },
-                [&app] { app.forms().add()->Command1->click(); },
+                [&app] { click(app.window("frmadd"), "Command1"); },
                 [&app] {
                     return app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = 'Zed'")).toInt() == 1
                         && *app.db().tableExists(QStringLiteral("Zed"));
@@ -96,7 +94,7 @@ Operation operation(TestApp &app, const QString &which)
                 [&app, m] {
                     app.dialogs.answer(Dialogs::No);
                     app.dialogs.answerInput(QStringLiteral("12/7/2026"));
-                    m->Command4->click();
+                    click(m, "Command4");
                 },
                 [&app] { return app.log(ann).isEmpty(); }};
     // The wage and the notes typed on the Management tab, stored when the browser moves on (a
@@ -104,11 +102,13 @@ Operation operation(TestApp &app, const QString &which)
     if (which == QLatin1String("edit"))
         return {QStringLiteral("Punchwell"), Dialogs::Icon::None, {QStringLiteral("datalist")},
                 [&app, onTab] {
-                    onTab();
-                    app.main()->emoney->setText(QStringLiteral("12"));
-                    app.main()->Text1->setPlainText(kNotes);
+                    if (!onTab())
+                        return false;
+                    typeInto(app.main(), "emoney", QStringLiteral("12"));
+                    typeInto(app.main(), "Text1", kNotes);
+                    return true;
                 },
-                [m] { m->mandata->firstButton()->click(); },
+                [m] { pw::test::browse(m, "mandata", "first"); },
                 [&app] {
                     return app.rows(QStringLiteral("SELECT Ewage, Ecomment FROM datalist WHERE Ename = 'Ann'"))
                         == QList<QVariantList>{{QStringLiteral("12"), kNotes}};
@@ -116,7 +116,7 @@ Operation operation(TestApp &app, const QString &which)
     return {QStringLiteral("Delete Error"), warning, {QStringLiteral("datalist"), ann}, onTab,
             [&app, m] {
                 app.dialogs.answer(Dialogs::Yes);
-                m->Deleteemp->click();
+                click(m, "Deleteemp");
             },
             [&app] { return app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = 'Ann'")).toInt() == 0; }};
 }
@@ -203,7 +203,7 @@ void tst_faults::fileFaults()
     TestApp app;
     company(app);
     const Operation op = ::operation(app, operation);
-    op.prepare();
+    QVERIFY(op.prepare());
     const TableDump before = pw::test::dumpTables(app);
     const QByteArray good = pw::test::fileBytes(app.path());
     const QString moved = app.path() + QStringLiteral(".moved");
@@ -253,7 +253,7 @@ void tst_faults::fileFaults()
         pw::test::overwrite(app.path(), good);
     QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app)), QStringList());
     app.dialogs.clear();
-    op.prepare();
+    QVERIFY(op.prepare());
     op.act();
     QVERIFY(failures(app).isEmpty());
     QVERIFY(op.done());
@@ -284,20 +284,21 @@ void tst_faults::missingLog()
     QFETCH(QString, title);
     TestApp app;
     company(app);
-    frmmain *m = management ? app.managerShowing(ann) : (app.logOn(ann), app.main());
+    QWidget *m = management ? app.managerShowing(ann) : (app.logOn(ann), app.main());
     QVERIFY(m->isVisible());
     app.exec(QStringLiteral("DROP TABLE Ann"));
     const TableDump before = pw::test::dumpTables(app);
     app.dialogs.clear();
 
     app.dialogs.answer(function == QLatin1String("prntdata") ? Dialogs::Ok : function == QLatin1String("dltdata") ? Dialogs::Yes : Dialogs::No);
+    const QByteArray name = function.toUtf8();
     if (QAction *item = m->findChild<QAction *>(function)) {
         QVERIFY(item->isEnabled());
         item->trigger();
-    } else if (auto *label = m->findChild<ClickLabel *>(function)) {
-        QTest::mouseClick(label, Qt::LeftButton);
+    } else if (m->findChild<QLabel *>(function)) {
+        pw::test::clickLabel(m, name.constData());
     } else {
-        m->findChild<QPushButton *>(function)->click();
+        click(m, name.constData());
     }
 
     bool told = false;
@@ -310,10 +311,10 @@ void tst_faults::missingLog()
     QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app)), QStringList());
 
     // Everybody else goes on working.
-    m->exitmain->trigger();
+    pw::test::trigger(m, "exitmain");
     app.dialogs.clear();
     QVERIFY(app.logOn(bob));
-    m->clockin->click();
+    click(m, "clockin");
     QCOMPARE(app.log(bob).size(), 3);
     QCOMPARE(app.dialogs.count(), 0);
 }
