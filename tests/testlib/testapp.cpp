@@ -23,7 +23,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTest>
 
 namespace pw::test {
 
@@ -100,8 +99,8 @@ void TestApp::restart()
     openRun();
 }
 
-frmlogon *TestApp::logon() { return m_forms->logon(); }
-frmmain *TestApp::main() { return m_forms->main(); }
+QWidget *TestApp::logon() { return m_forms->logon(); }
+QWidget *TestApp::main() { return m_forms->main(); }
 
 QWidget *TestApp::window(const char *objectName)
 {
@@ -193,7 +192,7 @@ QList<QVariantList> TestApp::log(const QString &table)
     return rows(QStringLiteral("SELECT Ename, datetime, inoutfx, activity FROM %1 ORDER BY rowid").arg(quoteIdentifier(table)));
 }
 
-frmmain *TestApp::managerLogOn()
+QWidget *TestApp::managerLogOn()
 {
     exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
     if (!logOn(QStringLiteral("Manager"), QStringLiteral("boss")))
@@ -201,7 +200,7 @@ frmmain *TestApp::managerLogOn()
     return main();
 }
 
-frmmain *TestApp::managerShowing(const QString &name)
+QWidget *TestApp::managerShowing(const QString &name)
 {
     managerLogOn();
     if (!showEmployee(main(), name))
@@ -287,11 +286,6 @@ bool lastBoxIs(const FakeDialogs &dialogs, const QString &text, const QString &t
         same = false;
     }
     return same;
-}
-
-void expectBox(const FakeDialogs &dialogs, const QString &text, const QString &title, Dialogs::Icon icon)
-{
-    QVERIFY(lastBoxIs(dialogs, text, title, icon));
 }
 
 } // namespace pw::test

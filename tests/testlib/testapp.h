@@ -2,9 +2,6 @@
 
 #include "db/database.h"
 #include "platform/context.h"
-#include "startup/forms.h"
-#include "clock/frmmain.h"
-#include "startup/frmlogon.h"
 #include "testlib/controls.h"
 #include "testlib/fakes.h"
 #include "testlib/recordingprinter.h"
@@ -13,6 +10,10 @@
 #include <QVariant>
 
 #include <memory>
+
+namespace pw {
+class Forms;
+}
 
 namespace pw::test {
 
@@ -33,9 +34,8 @@ public:
     Database &db() { return *m_db; }
     // The logon window ("frmlogon") and the main window ("frmmain"), loaded as the program loads
     // them when they are not loaded yet.
-    Forms &forms() { return *m_forms; }
-    frmlogon *logon();
-    frmmain *main();
+    QWidget *logon();
+    QWidget *main();
     // A loaded window of that objectName ("frmsub", "frmprop", ...), or nullptr when it is not
     // loaded; nothing is loaded by looking.
     QWidget *window(const char *objectName);
@@ -67,9 +67,9 @@ public:
     bool logOn(const QString &name, const QString &password = QString());
     // Gives the Manager the password "boss" and logs the Manager on through the password panel, so
     // the "Management" panel is open. Returns the main window.
-    frmmain *managerLogOn();
+    QWidget *managerLogOn();
     // The same, with the Management tab moved onto the employee of that name.
-    frmmain *managerShowing(const QString &name);
+    QWidget *managerShowing(const QString &name);
 
     // Closes the connection and opens a new program run on the same file.
     void restart();
@@ -98,8 +98,6 @@ QStringList listedNames(QWidget *logon);
 // Whether the last box shown had this text, title and icon, and only an OK button; what differed
 // is told with qWarning.
 bool lastBoxIs(const FakeDialogs &dialogs, const QString &text, const QString &title,
-               Dialogs::Icon icon = Dialogs::Icon::Exclamation);
-void expectBox(const FakeDialogs &dialogs, const QString &text, const QString &title,
                Dialogs::Icon icon = Dialogs::Icon::Exclamation);
 
 } // namespace pw::test
