@@ -22,11 +22,11 @@ QByteArray fileBytes(const QString &path)
     return f.readAll();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+// Whether the file now holds exactly these bytes.
+bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -184,13 +184,13 @@ void tst_storage::openRefuses()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Employee.mdb"));
     if (kind == QLatin1String("empty")) {
-        writeFile(path, {});
+        QVERIFY(writeFile(path, {}));
     } else if (kind == QLatin1String("text")) {
-        writeFile(path, "Name,Hours\nAnn,8\n");
+        QVERIFY(writeFile(path, "Name,Hours\nAnn,8\n"));
     } else if (kind == QLatin1String("jet")) {
         QByteArray jet(4096, '\0');
         jet.replace(0, 19, QByteArray("\x00\x01\x00\x00Standard Jet DB", 19));
-        writeFile(path, jet);
+        QVERIFY(writeFile(path, jet));
     } else if (kind == QLatin1String("foreign")) {
         pw::Database::createDelivered(path);
         pw::Database d(path);
@@ -199,7 +199,7 @@ void tst_storage::openRefuses()
     } else if (kind == QLatin1String("truncated")) {
         pw::Database::createDelivered(path);
         QByteArray bytes = fileBytes(path);
-        writeFile(path, bytes.left(60));
+        QVERIFY(writeFile(path, bytes.left(60)));
     } else if (kind == QLatin1String("damaged")) {
         pw::Database::createDelivered(path);
         {
@@ -214,7 +214,7 @@ void tst_storage::openRefuses()
         // Scribble over every page after the schema page.
         for (qsizetype at = 4096; at < bytes.size(); ++at)
             bytes[at] = char(0xA5 ^ (at & 0xff));
-        writeFile(path, bytes);
+        QVERIFY(writeFile(path, bytes));
     } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Employee.mdb")));
     }
