@@ -1,5 +1,5 @@
 // Writes the program's icon, drawn by the same code as the windows', as a PNG file.
-#include "startup/artwork.h"
+#include "ui/artwork.h"
 
 #include <QGuiApplication>
 

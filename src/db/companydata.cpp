@@ -31,11 +31,12 @@ DbResult<std::optional<Settings>> CompanyData::read()
 {
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT company, subs, money, edits FROM \"Company Data\" ORDER BY rowid LIMIT 1")))
-        return DbError::fromSql(q.lastError());
+    if (!q.exec(QStringLiteral("SELECT company, subs, money, edits FROM %1 ORDER BY %2 LIMIT 1")
+                    .arg(quoteIdentifier(kSettingsTable), m_db.orderKey())))
+        return m_db.error(q);
     if (!q.next()) {
         if (q.lastError().type() != QSqlError::NoError)
-            return DbError::fromSql(q.lastError());
+            return m_db.error(q);
         return std::optional<Settings>();
     }
     Settings s;
@@ -51,7 +52,8 @@ DbError CompanyData::storeCompany(const QString &company)
     Database::Transaction t(m_db);
     if (!t.ok())
         return t.beginError();
-    if (DbError e = m_db.exec(QStringLiteral("INSERT INTO \"Company Data\" (Company) VALUES (?)"), {company}))
+    if (DbError e = m_db.exec(QStringLiteral("INSERT INTO %1 (Company) VALUES (?)").arg(quoteIdentifier(kSettingsTable)),
+                              {company}))
         return e;
     return t.commit();
 }
@@ -61,9 +63,8 @@ DbError CompanyData::setSwitch(Switch which, bool on)
     Database::Transaction t(m_db);
     if (!t.ok())
         return t.beginError();
-    const QString sql = QStringLiteral("UPDATE \"Company Data\" SET %1 = ? WHERE rowid = "
-                                       "(SELECT rowid FROM \"Company Data\" ORDER BY rowid LIMIT 1)")
-                            .arg(quoteIdentifier(switchField(which)));
+    const QString sql = QStringLiteral("UPDATE %3 SET %1 = ? WHERE %2 = (SELECT %2 FROM %3 ORDER BY %2 LIMIT 1)")
+                            .arg(quoteIdentifier(switchField(which)), m_db.orderKey(), quoteIdentifier(kSettingsTable));
     if (DbError e = m_db.exec(sql, {on ? 1 : 0}))
         return e;
     return t.commit();

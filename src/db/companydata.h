@@ -11,6 +11,9 @@ namespace pw {
 
 class Database;
 
+// The settings table's name.
+inline const QString kSettingsTable = QStringLiteral("Company Data");
+
 // The three company-wide switches, as stored in "Company Data".
 enum class Switch { Subs, Money, Edits };
 QString switchField(Switch s);

@@ -5,8 +5,6 @@
 #include <utility>
 #include <variant>
 
-class QSqlError;
-
 namespace pw {
 
 // Error numbers that the program reports to the user, so a message can be quoted on the phone.
@@ -32,13 +30,15 @@ enum ErrorNumber : int {
 struct DbError {
     int number = ErrNone;
     QString description; // plain words for the user
-    int sqliteCode = 0;  // the primary SQLite result code behind it, 0 if none
+    int engineCode = 0;  // the storage engine's own code behind it (SQLite's primary result code), 0 if none
 
     bool isError() const { return number != ErrNone; }
     explicit operator bool() const { return isError(); }
 
-    static DbError fromSql(const QSqlError &error);
-    static DbError fromSqlite(int code, const QString &message);
+    // The description and the number, as every box that reports a failure shows them:
+    // "the database file is damaged (error 3049)".
+    QString text() const { return QStringLiteral("%1 (error %2)").arg(description).arg(number); }
+
     static DbError make(int number, QString description) { return {number, std::move(description), 0}; }
 };
 

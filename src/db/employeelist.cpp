@@ -12,13 +12,13 @@ DbResult<QStringList> EmployeeList::names()
 {
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT Ename FROM datalist ORDER BY rowid")))
-        return DbError::fromSql(q.lastError());
+    if (!q.exec(QStringLiteral("SELECT Ename FROM datalist ORDER BY %1").arg(m_db.orderKey())))
+        return m_db.error(q);
     QStringList names;
     while (q.next())
         names << q.value(0).toString();
     if (q.lastError().type() != QSqlError::NoError)
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     return names;
 }
 
@@ -27,15 +27,15 @@ DbResult<std::optional<Employee>> EmployeeList::find(const QString &name)
     // "=" on text compares byte for byte: case, blanks and every character count.
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT rowid, Ename, Ewage, Ecomment, epass FROM datalist "
-                                  "WHERE Ename = ? ORDER BY rowid LIMIT 1")))
-        return DbError::fromSql(q.lastError());
+    if (!q.prepare(QStringLiteral("SELECT %1, Ename, Ewage, Ecomment, epass FROM datalist "
+                                  "WHERE Ename = ? ORDER BY %1 LIMIT 1").arg(m_db.orderKey())))
+        return m_db.error(q);
     q.addBindValue(name);
     if (!q.exec())
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     if (!q.next()) {
         if (q.lastError().type() != QSqlError::NoError)
-            return DbError::fromSql(q.lastError());
+            return m_db.error(q);
         return std::optional<Employee>();
     }
     Employee e;
@@ -57,13 +57,13 @@ DbError EmployeeList::append(const QString &name, const QString &wage, const QSt
 DbResult<bool> EmployeeList::setPassword(const QString &name, const QString &password)
 {
     QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("UPDATE datalist SET epass = ? WHERE rowid = "
-                                  "(SELECT rowid FROM datalist WHERE Ename = ? ORDER BY rowid LIMIT 1)")))
-        return DbError::fromSql(q.lastError());
+    if (!q.prepare(QStringLiteral("UPDATE datalist SET epass = ? WHERE %1 = "
+                                  "(SELECT %1 FROM datalist WHERE Ename = ? ORDER BY %1 LIMIT 1)").arg(m_db.orderKey())))
+        return m_db.error(q);
     q.addBindValue(password);
     q.addBindValue(name);
     if (!q.exec())
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     return q.numRowsAffected() > 0;
 }
 
@@ -71,20 +71,20 @@ DbResult<int> EmployeeList::remove(const QString &name)
 {
     QSqlQuery q = m_db.query();
     if (!q.prepare(QStringLiteral("DELETE FROM datalist WHERE Ename = ?")))
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     q.addBindValue(name);
     if (!q.exec())
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     return q.numRowsAffected();
 }
 
 namespace {
 
 // The answer of a query that yields one true-or-false value.
-DbResult<bool> yesNo(QSqlQuery &q)
+DbResult<bool> yesNo(Database &db, QSqlQuery &q)
 {
     if (!q.exec() || !q.next())
-        return DbError::fromSql(q.lastError());
+        return db.error(q);
     return q.value(0).toBool();
 }
 
@@ -94,56 +94,36 @@ DbResult<bool> EmployeeList::sharesLogWithOthers(const QString &name)
 {
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE Ename = ? COLLATE NOCASE "
-                                  "AND Ename <> ?)")))
-        return DbError::fromSql(q.lastError());
+    if (!q.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE %1 AND Ename <> ?)")
+                       .arg(m_db.engine().sameNameAs(QStringLiteral("Ename")))))
+        return m_db.error(q);
     q.addBindValue(name);
     q.addBindValue(name);
-    return yesNo(q);
+    return yesNo(m_db, q);
 }
 
 DbResult<bool> EmployeeList::isLogTable(const QString &name)
 {
-    // pragma_table_info finds the table as SQLite does, letter case aside; no table, no fields.
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid")))
-        return DbError::fromSql(q.lastError());
-    q.addBindValue(name);
-    if (!q.exec())
-        return DbError::fromSql(q.lastError());
-    QStringList fields;
-    while (q.next())
-        fields << q.value(0).toString().toLower();
-    if (q.lastError().type() != QSqlError::NoError)
-        return DbError::fromSql(q.lastError());
-    return fields == QStringList{QStringLiteral("ename"), QStringLiteral("datetime"), QStringLiteral("inoutfx"),
-                                 QStringLiteral("activity")};
+    auto fields = m_db.fieldsOf(name);
+    if (!fields)
+        return fields.error();
+    QStringList lower;
+    for (const QString &f : *fields)
+        lower << f.toLower();
+    return lower == QStringList{QStringLiteral("ename"), QStringLiteral("datetime"), QStringLiteral("inoutfx"),
+                                QStringLiteral("activity")};
 }
 
 DbResult<EmployeeList::LogName> EmployeeList::logNameUse(const QString &name)
 {
-    // SQLite keeps tables, indexes, views and triggers in one name space, and matches names with
-    // ASCII letter case aside: COLLATE NOCASE is that rule.
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT type, name FROM sqlite_master WHERE name = ? COLLATE NOCASE")))
-        return DbError::fromSql(q.lastError());
-    q.addBindValue(name);
-    if (!q.exec())
-        return DbError::fromSql(q.lastError());
-    QStringList types;
-    QString table;
-    while (q.next()) {
-        types << q.value(0).toString();
-        table = q.value(1).toString();
-    }
-    if (q.lastError().type() != QSqlError::NoError)
-        return DbError::fromSql(q.lastError());
-    if (types.isEmpty())
+    auto objects = m_db.engine().objectsNamed(m_db, name);
+    if (!objects)
+        return objects.error();
+    if (objects->isEmpty())
         return LogName::Free;
-    if (types != QStringList{QStringLiteral("table")})
+    if (objects->size() != 1 || objects->first().type != QLatin1String("table"))
         return LogName::Taken;
+    const QString table = objects->first().name;
 
     auto isLog = isLogTable(table);
     if (!isLog)
@@ -152,14 +132,17 @@ DbResult<EmployeeList::LogName> EmployeeList::logNameUse(const QString &name)
         return LogName::Taken;
 
     // No rows, and nobody listed who would open it.
+    QSqlQuery q = m_db.query();
+    q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)").arg(quoteIdentifier(table))) || !q.next())
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     if (q.value(0).toBool())
         return LogName::Taken;
-    if (!q.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE Ename = ? COLLATE NOCASE)")))
-        return DbError::fromSql(q.lastError());
+    if (!q.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE %1)")
+                       .arg(m_db.engine().sameNameAs(QStringLiteral("Ename")))))
+        return m_db.error(q);
     q.addBindValue(table);
-    auto used = yesNo(q);
+    auto used = yesNo(m_db, q);
     if (!used)
         return used.error();
     return *used ? LogName::Taken : LogName::KeptLog;

@@ -5,9 +5,6 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
-
-#include <sqlite3.h>
 
 namespace pw {
 
@@ -17,12 +14,13 @@ DbResult<std::optional<LogEntry>> oneEntry(Database &db, const QString &table, b
 {
     QSqlQuery q = db.query();
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT rowid, Ename, datetime, inoutfx, activity FROM %1 ORDER BY rowid%2 LIMIT 1")
-                    .arg(quoteIdentifier(table), descending ? QStringLiteral(" DESC") : QString())))
-        return DbError::fromSql(q.lastError());
+    const QString key = db.orderKey();
+    if (!q.exec(QStringLiteral("SELECT %1, Ename, datetime, inoutfx, activity FROM %2 ORDER BY %1%3 LIMIT 1")
+                    .arg(key, quoteIdentifier(table), descending ? QStringLiteral(" DESC") : QString())))
+        return db.error(q);
     if (!q.next()) {
         if (q.lastError().type() != QSqlError::NoError)
-            return DbError::fromSql(q.lastError());
+            return db.error(q);
         return std::optional<LogEntry>();
     }
     LogEntry e;
@@ -34,18 +32,19 @@ DbResult<std::optional<LogEntry>> oneEntry(Database &db, const QString &table, b
     return std::optional<LogEntry>(e);
 }
 
-} // namespace
-
-DbResult<bool> LogTable::exists()
+QVariant textOrNull(const RawRow &row, int column)
 {
-    return m_db.tableExists(m_name);
+    if (row.isNull(column))
+        return QVariant(QMetaType(QMetaType::QString));
+    const QByteArrayView text = row.text(column);
+    return QString::fromUtf8(text.data(), text.size());
 }
+
+} // namespace
 
 DbError LogTable::create()
 {
-    return m_db.exec(QStringLiteral("CREATE TABLE %1 (Ename VARCHAR(20), datetime DATETIME, inoutfx VARCHAR(11), "
-                                    "activity VARCHAR(30))")
-                         .arg(quoteIdentifier(m_name)));
+    return m_db.exec(m_db.engine().createLogTable(quoteIdentifier(m_name)));
 }
 
 DbResult<qint64> LogTable::count()
@@ -53,7 +52,7 @@ DbResult<qint64> LogTable::count()
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(quoteIdentifier(m_name))) || !q.next())
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     return q.value(0).toLongLong();
 }
 
@@ -69,22 +68,30 @@ DbResult<std::optional<LogEntry>> LogTable::first()
 
 DbError LogTable::append(const QString &ename, const LocalDateTime &when, const QString &inoutfx, const QVariant &activity)
 {
-    QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("INSERT INTO %1 (Ename, datetime, inoutfx, activity) VALUES (?, ?, ?, ?)")
-                       .arg(quoteIdentifier(m_name))))
-        return DbError::fromSql(q.lastError());
-    q.addBindValue(ename);
-    q.addBindValue(when.toStored());
-    q.addBindValue(inoutfx);
-    q.addBindValue(activity.isValid() ? activity : QVariant(QMetaType(QMetaType::QString)));
-    if (!q.exec())
-        return DbError::fromSql(q.lastError());
-    return {};
+    return m_db.exec(QStringLiteral("INSERT INTO %1 (Ename, datetime, inoutfx, activity) VALUES (?, ?, ?, ?)")
+                         .arg(quoteIdentifier(m_name)),
+                     {ename, when.toStored(), inoutfx,
+                      activity.isValid() ? activity : QVariant(QMetaType(QMetaType::QString))});
 }
 
 DbError LogTable::deleteRow(qint64 rowid)
 {
-    return m_db.exec(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_name)), {rowid});
+    return m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_name), m_db.orderKey()), {rowid});
+}
+
+DbError LogTable::deleteRows(const QList<qint64> &rowids)
+{
+    if (rowids.isEmpty())
+        return {};
+    QSqlQuery q = m_db.query();
+    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_name), m_db.orderKey())))
+        return m_db.error(q);
+    for (qint64 rowid : rowids) {
+        q.bindValue(0, rowid);
+        if (!q.exec())
+            return m_db.error(q);
+    }
+    return {};
 }
 
 DbError LogTable::deleteAll()
@@ -94,30 +101,73 @@ DbError LogTable::deleteAll()
 
 DbError LogTable::scanTimes(const std::function<void(std::optional<LocalDateTime>)> &visit)
 {
-    // The count walks whole logs, so it reads through SQLite directly: no QVariant or QString per
-    // row, just the stored bytes of the date-time.
-    sqlite3 *db = m_db.handle();
-    if (!db)
-        return DbError::make(ErrGeneral, QStringLiteral("the database is not open"));
-    const QByteArray sql = QStringLiteral("SELECT datetime FROM %1 ORDER BY rowid").arg(quoteIdentifier(m_name)).toUtf8();
-    sqlite3_stmt *st = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st, nullptr);
-    if (rc != SQLITE_OK) {
-        const DbError e = DbError::fromSqlite(rc, QString::fromUtf8(sqlite3_errmsg(db)));
-        sqlite3_finalize(st);
+    // The count walks whole logs: no QVariant or QString per row, just the stored bytes.
+    return m_db.scan(QStringLiteral("SELECT datetime FROM %1 ORDER BY %2").arg(quoteIdentifier(m_name), m_db.orderKey()),
+                     {}, [&](const RawRow &row) {
+                         if (row.isNull(0)) {
+                             visit(std::nullopt);
+                         } else {
+                             const QByteArrayView text = row.text(0);
+                             visit(LocalDateTime::fromStored(text.data(), text.size()));
+                         }
+                     });
+}
+
+DbError LogTable::scanDatesAndTasks(const std::function<void(const QVariant &, const QVariant &)> &visit)
+{
+    return m_db.scan(QStringLiteral("SELECT datetime, activity FROM %1 ORDER BY %2")
+                         .arg(quoteIdentifier(m_name), m_db.orderKey()),
+                     {}, [&](const RawRow &row) { visit(textOrNull(row, 0), textOrNull(row, 1)); });
+}
+
+DbResult<QList<qint64>> LogTable::keysDatedBefore(const LocalDateTime &ending)
+{
+    QList<qint64> keys;
+    const DbError e = m_db.scan(QStringLiteral("SELECT %2, datetime FROM %1 ORDER BY %2")
+                                    .arg(quoteIdentifier(m_name), m_db.orderKey()),
+                                {}, [&](const RawRow &row) {
+                                    if (row.isNull(1))
+                                        return;
+                                    const QByteArrayView text = row.text(1);
+                                    const auto when = LocalDateTime::fromStored(text.data(), text.size());
+                                    if (when && *when < ending)
+                                        keys.append(row.integer(0));
+                                });
+    if (e)
         return e;
+    return keys;
+}
+
+DbResult<QStringList> LogTable::fields()
+{
+    return m_db.fieldsOf(m_name);
+}
+
+DbResult<QList<QVariantList>> LogTable::rows(const QStringList &fields, qint64 offset, int limit)
+{
+    QStringList quoted;
+    for (const QString &f : fields)
+        quoted << quoteIdentifier(f);
+    QSqlQuery q = m_db.query();
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3 LIMIT ? OFFSET ?")
+                       .arg(quoted.join(QStringLiteral(", ")), quoteIdentifier(m_name), m_db.orderKey())))
+        return m_db.error(q);
+    q.addBindValue(limit);
+    q.addBindValue(offset);
+    if (!q.exec())
+        return m_db.error(q);
+    QList<QVariantList> out;
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(fields.size());
+        for (int c = 0; c < int(fields.size()); ++c)
+            row << q.value(c);
+        out << row;
     }
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        if (sqlite3_column_type(st, 0) == SQLITE_NULL) {
-            visit(std::nullopt);
-        } else {
-            const char *text = reinterpret_cast<const char *>(sqlite3_column_text(st, 0));
-            visit(LocalDateTime::fromStored(text, sqlite3_column_bytes(st, 0)));
-        }
-    }
-    const DbError e = rc == SQLITE_DONE ? DbError{} : DbError::fromSqlite(rc, QString::fromUtf8(sqlite3_errmsg(db)));
-    sqlite3_finalize(st);
-    return e;
+    if (q.lastError().type() != QSqlError::NoError)
+        return m_db.error(q);
+    return out;
 }
 
 } // namespace pw

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "db/datetimecodec.h"
 #include "db/dberror.h"
+#include "platform/datetimecodec.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -37,7 +39,6 @@ public:
 
     const QString &name() const { return m_name; }
 
-    DbResult<bool> exists();
     // Makes the empty table (fails if a table of that name exists, in any letter case).
     DbError create();
 
@@ -54,6 +55,17 @@ public:
     // Walks the date-times of every entry in stored order, fast: the callback gets each entry's
     // reading, or nothing for an entry without a readable date-time.
     DbError scanTimes(const std::function<void(std::optional<LocalDateTime>)> &visit);
+    // Walks every entry's datetime and activity in stored order, as stored (Null kept).
+    DbError scanDatesAndTasks(const std::function<void(const QVariant &datetime, const QVariant &activity)> &visit);
+    // The keys of the entries whose date-time reads as one earlier than the ending date-time.
+    // Each stored date-time is read as a date-time (not compared as text), so every form the
+    // reader takes compares correctly.
+    DbResult<QList<qint64>> keysDatedBefore(const LocalDateTime &ending);
+    DbError deleteRows(const QList<qint64> &rowids);
+
+    // For a grid: the table's fields in their order, and a block of its rows in stored order.
+    DbResult<QStringList> fields();
+    DbResult<QList<QVariantList>> rows(const QStringList &fields, qint64 offset, int limit);
 
 private:
     Database &m_db;

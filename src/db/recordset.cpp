@@ -5,6 +5,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace pw {
 
@@ -21,52 +22,54 @@ void RecordSet::setClosed()
     const bool had = m_state != State::Closed;
     m_state = State::Closed;
     m_rowid = -1;
-    m_record = QSqlRecord();
+    m_fields.clear();
+    m_values.clear();
     if (had)
         Q_EMIT currentChanged();
-}
-
-void RecordSet::close()
-{
-    setClosed();
 }
 
 DbError RecordSet::fetchOne(const QString &where, bool descending, const QVariantList &values, State whenNone)
 {
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT rowid, * FROM %1%2 ORDER BY rowid%3 LIMIT 1")
+    const QString key = m_db.orderKey();
+    const QString sql = QStringLiteral("SELECT %4, * FROM %1%2 ORDER BY %4%3 LIMIT 1")
                             .arg(quoteIdentifier(m_table), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
-                                 descending ? QStringLiteral(" DESC") : QString());
+                                 descending ? QStringLiteral(" DESC") : QString(), key);
     if (!q.prepare(sql)) {
-        const DbError e = DbError::fromSql(q.lastError());
+        const DbError e = m_db.error(q);
         setClosed();
         return e;
     }
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec()) {
-        const DbError e = DbError::fromSql(q.lastError());
+        const DbError e = m_db.error(q);
         setClosed();
         return e;
     }
-    if (q.next()) {
-        QSqlRecord rec = q.record();
+    const bool found = q.next();
+    if (!found && q.lastError().type() != QSqlError::NoError) {
+        const DbError e = m_db.error(q);
+        setClosed();
+        return e;
+    }
+    // The field names stay known on an empty view (an empty row of the table's shape). The
+    // engine's own columns are left out.
+    const QSqlRecord rec = q.record();
+    const QStringList hidden = m_db.engine().hiddenColumns();
+    m_fields.clear();
+    m_values.clear();
+    for (int i = 1; i < rec.count(); ++i) {
+        if (hidden.contains(rec.fieldName(i), Qt::CaseInsensitive))
+            continue;
+        m_fields << rec.fieldName(i);
+        m_values << (found ? rec.value(i) : QVariant());
+    }
+    if (found) {
         m_rowid = rec.value(0).toLongLong();
-        rec.remove(0);
-        m_record = rec;
         m_state = State::Current;
     } else {
-        if (q.lastError().type() != QSqlError::NoError) {
-            const DbError e = DbError::fromSql(q.lastError());
-            setClosed();
-            return e;
-        }
-        // Keep the field names (an empty row of the table's shape) so hasField() still answers.
-        m_record = q.record();
-        if (!m_record.isEmpty())
-            m_record.remove(0);
-        m_record.clearValues();
         m_state = whenNone;
     }
     Q_EMIT currentChanged();
@@ -105,7 +108,7 @@ DbError RecordSet::moveNext()
         Q_EMIT aboutToLeaveRow();
         [[fallthrough]];
     case State::Deleted:
-        return fetchOne(QStringLiteral("rowid > ?"), false, {m_rowid}, State::Eof);
+        return fetchOne(m_db.orderKey() + QStringLiteral(" > ?"), false, {m_rowid}, State::Eof);
     }
     return {};
 }
@@ -123,30 +126,25 @@ DbError RecordSet::movePrevious()
         Q_EMIT aboutToLeaveRow();
         [[fallthrough]];
     case State::Deleted:
-        return fetchOne(QStringLiteral("rowid < ?"), true, {m_rowid}, State::Bof);
+        return fetchOne(m_db.orderKey() + QStringLiteral(" < ?"), true, {m_rowid}, State::Bof);
     }
     return {};
-}
-
-DbResult<bool> RecordSet::isEmpty() const
-{
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)").arg(quoteIdentifier(m_table))) || !q.next())
-        return DbError::fromSql(q.lastError());
-    return !q.value(0).toBool();
 }
 
 QVariant RecordSet::field(const QString &name) const
 {
     if (m_state != State::Current)
         return {};
-    return m_record.value(name);
+    const int i = indexOf(name);
+    return i < 0 ? QVariant() : m_values.at(i);
 }
 
-DbError RecordSet::setField(const QString &name, const QVariant &value)
+int RecordSet::indexOf(const QString &name) const
 {
-    return setFields({{name, value}});
+    for (int i = 0; i < int(m_fields.size()); ++i)
+        if (m_fields.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
 }
 
 DbError RecordSet::setFields(const Fields &fields)
@@ -158,42 +156,24 @@ DbError RecordSet::setFields(const Fields &fields)
     QStringList assignments;
     std::vector<int> indexes;
     for (const auto &f : fields) {
-        const int index = m_record.indexOf(f.first);
+        const int index = indexOf(f.first);
         if (index < 0)
             return DbError::make(ErrGeneral, QStringLiteral("the table has no field \"%1\"").arg(f.first));
-        assignments << QStringLiteral("%1 = ?").arg(quoteIdentifier(m_record.fieldName(index)));
+        assignments << QStringLiteral("%1 = ?").arg(quoteIdentifier(m_fields.at(index)));
         indexes.push_back(index);
     }
     QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                       .arg(quoteIdentifier(m_table), assignments.join(QStringLiteral(", ")))))
-        return DbError::fromSql(q.lastError());
+    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                       .arg(quoteIdentifier(m_table), assignments.join(QStringLiteral(", ")), m_db.orderKey())))
+        return m_db.error(q);
     for (const auto &f : fields)
         q.addBindValue(f.second);
     q.addBindValue(m_rowid);
     if (!q.exec())
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     for (size_t i = 0; i < indexes.size(); ++i)
-        m_record.setValue(indexes[i], fields[i].second);
+        m_values[indexes[i]] = fields[i].second;
     Q_EMIT currentChanged();
-    return {};
-}
-
-DbError RecordSet::addNew(const Fields &fields)
-{
-    QStringList names, marks;
-    for (const auto &f : fields) {
-        names << quoteIdentifier(f.first);
-        marks << QStringLiteral("?");
-    }
-    QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(quoteIdentifier(m_table), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
-        return DbError::fromSql(q.lastError());
-    for (const auto &f : fields)
-        q.addBindValue(f.second);
-    if (!q.exec())
-        return DbError::fromSql(q.lastError());
     return {};
 }
 
@@ -202,13 +182,14 @@ DbError RecordSet::deleteCurrent()
     if (m_state != State::Current)
         return DbError::make(ErrGeneral, QStringLiteral("there is no current record"));
     QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table))))
-        return DbError::fromSql(q.lastError());
+    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_table), m_db.orderKey())))
+        return m_db.error(q);
     q.addBindValue(m_rowid);
     if (!q.exec())
-        return DbError::fromSql(q.lastError());
+        return m_db.error(q);
     m_state = State::Deleted;
-    m_record.clearValues();
+    for (QVariant &v : m_values)
+        v = QVariant();
     Q_EMIT currentChanged();
     return {};
 }

@@ -3,8 +3,8 @@
 #include "db/dberror.h"
 
 #include <QObject>
-#include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <utility>
@@ -15,8 +15,8 @@ namespace pw {
 class Database;
 
 // A named view of one table with a current row. Nothing is loaded whole: every move is one
-// indexed query on rowid, so a move costs the same on ten rows or a million. Rows are always in
-// stored (rowid) order.
+// indexed query on the stored order's key (rowid), so a move costs the same on ten rows or a
+// million. Rows are always in stored order.
 class RecordSet : public QObject {
     Q_OBJECT
 
@@ -45,24 +45,15 @@ public:
     bool bof() const { return m_state == State::Bof || m_state == State::Closed; }
     bool hasCurrent() const { return m_state == State::Current; }
     qint64 currentRowid() const { return hasCurrent() ? m_rowid : -1; }
-    // Whether the table holds no rows (read from the file, not from the view's position).
-    DbResult<bool> isEmpty() const;
 
     // A field of the current row, found without regard to letter case; an invalid value when there
     // is no current row, a null one for a stored Null.
     QVariant field(const QString &name) const;
-    bool hasField(const QString &name) const { return m_record.indexOf(name) >= 0; }
 
-    // Stores a field of the current row at once.
-    DbError setField(const QString &name, const QVariant &value);
     // Stores several fields of the current row in one statement: all of them, or none.
     DbError setFields(const Fields &fields);
-    // Appends a row with these fields; the view keeps its position.
-    DbError addNew(const Fields &fields);
     // Deletes the current row; the view then has no current row until it moves.
     DbError deleteCurrent();
-
-    void close();
 
 Q_SIGNALS:
     // Before the view leaves a current row by a move, so bound controls can store their edits.
@@ -75,12 +66,15 @@ private:
 
     DbError fetchOne(const QString &where, bool descending, const QVariantList &values, State whenNone);
     void setClosed();
+    // The field of that name, letter case aside; -1 when there is none.
+    int indexOf(const QString &name) const;
 
     Database &m_db;
     QString m_table;
     State m_state = State::Closed;
     qint64 m_rowid = -1;
-    QSqlRecord m_record;
+    QStringList m_fields;
+    QVariantList m_values;
 };
 
 } // namespace pw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/datetimecodec.h"
+
 #include <QDateTime>
 
 namespace pw {
@@ -9,6 +11,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+
+    // The same reading to the second, as entries store it.
+    LocalDateTime localNow() const { return LocalDateTime::fromQt(now()).value_or(LocalDateTime()); }
 };
 
 class SystemClock : public Clock {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/datetimecodec.h"
+#include "platform/datetimecodec.h"
 
 #include <QLocale>
 #include <QString>

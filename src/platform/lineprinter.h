@@ -32,7 +32,7 @@ public:
     virtual QString errorString() const = 0;
 };
 
-// Where print jobs go. Windows reach it through AppContext::printers.
+// Where print jobs go: one of the seams (Seams::printers).
 class PrinterFactory {
 public:
     virtual ~PrinterFactory() = default;
@@ -42,18 +42,6 @@ public:
     virtual std::unique_ptr<LinePrinter> defaultPrinter(const QString &jobName, QString *whyNot) = 0;
     // A job written to a PDF file at path (replacing a file of that name).
     virtual std::unique_ptr<LinePrinter> pdfFile(const QString &path, const QString &jobName) = 0;
-};
-
-// The real printers: QPrinter on the system's default printer (CUPS on Linux), and QPrinter's PDF
-// output. Text is drawn with QPainter in the printer's default font, made smaller where needed so
-// that a time card's widest line fits the page.
-class QtPrinterFactory : public PrinterFactory {
-public:
-    std::unique_ptr<LinePrinter> defaultPrinter(const QString &jobName, QString *whyNot) override;
-    std::unique_ptr<LinePrinter> pdfFile(const QString &path, const QString &jobName) override;
-
-    // How many character columns a line must hold across the page.
-    static constexpr int kColumnsAcross = 127;
 };
 
 } // namespace pw

@@ -2,7 +2,7 @@
 // function that takes one; a typed text through every box that reads a date-time or a wage. After
 // each step the company file is compared table by table with how it stood before: only what the
 // function is meant to change may differ, and that exactly as meant.
-#include "db/datetimecodec.h"
+#include "platform/datetimecodec.h"
 #include "db/quoting.h"
 #include "platform/formats.h"
 #include "testlib/filestate.h"
@@ -205,7 +205,6 @@ void tst_badinput::names()
     QVERIFY(app.logOn(name, password));
     m = app.main();
     QCOMPARE(textOf(m, "nameemp"), name);
-    QCOMPARE(textOf(m, "Thismoney"), wage);
     QVERIFY(!child<QWidget>(m, "Picture1")->isVisible());
 
     // Clock in and out, twice.

@@ -1,6 +1,6 @@
 // The stored date-time reader and the typed date-time parser: never crash, and whatever they read
 // survives the trip back through the stored form and the general date format.
-#include "db/datetimecodec.h"
+#include "platform/datetimecodec.h"
 #include "platform/formats.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 // The hours and wage texts: always four characters where they must be, readable back, and never
 // a crash for any total, wage text or run of readings.
-#include "reports/totals.h"
+#include "domain/totals.h"
 
 #include <QLocale>
 #include <QString>

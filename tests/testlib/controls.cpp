@@ -1,6 +1,6 @@
 #include "testlib/controls.h"
 
-#include "db/recordbrowser.h"
+#include "ui/recordbrowser.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -118,7 +118,7 @@ QString textOf(QObject *window, const char *name)
     if (auto *frame = qobject_cast<QGroupBox *>(w))
         return frame->title();
     if (auto *browser = qobject_cast<RecordBrowser *>(w))
-        return browser->caption();
+        return child<QLabel>(browser, "caption")->text();
     qFatal("\"%s\" in \"%s\" is a %s, which shows no text", name, whereIs(window).constData(), w->metaObject()->className());
 }
 

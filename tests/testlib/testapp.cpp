@@ -3,16 +3,11 @@
 
 // The one place in the tests that knows the window classes: the program's registry of windows
 // makes and finds them; everything else reaches them as widgets, by objectName.
-#include "admin/frmadd.h"
-#include "admin/frmpass.h"
-#include "admin/frmprop.h"
-#include "clock/frmmain.h"
-#include "clock/frmsub.h"
-#include "startup/forms.h"
-#include "startup/frmlogon.h"
-#include "startup/frmsplash.h"
-#include "startup/frmstartup.h"
-#include "startup/module1.h"
+#include "app/startup.h"
+#include "ui/logonwindow.h"
+#include "ui/mainwindow.h"
+#include "ui/splashwindow.h"
+#include "ui/windows.h"
 
 #include "db/quoting.h"
 #include "db/recordset.h"
@@ -65,10 +60,7 @@ TestApp::TestApp(const QString &company, PrinterFactory *printerFactory)
     m_path = m_dir.filePath(QStringLiteral("Employee.mdb"));
     if (DbError e = Database::createDelivered(m_path))
         qFatal("cannot make the delivered database: %s", qPrintable(e.description));
-    m_ctx.dialogs = &dialogs;
-    m_ctx.clock = &clock;
-    m_ctx.programEnd = &programEnd;
-    m_ctx.printers = printerFactory ? printerFactory : &printers;
+    m_printers = printerFactory ? printerFactory : &printers;
     openRun();
     if (!company.isNull())
         exec(QStringLiteral("INSERT INTO \"Company Data\" (company) VALUES (?)"), {company});
@@ -76,7 +68,7 @@ TestApp::TestApp(const QString &company, PrinterFactory *printerFactory)
 
 TestApp::~TestApp()
 {
-    m_forms.reset();
+    m_windows.reset();
     settle(1);
     m_db.reset();
 }
@@ -86,12 +78,12 @@ void TestApp::openRun()
     m_db = std::make_unique<Database>(m_path);
     if (DbError e = m_db->open())
         qFatal("cannot open the test database: %s", qPrintable(e.description));
-    m_forms = std::make_unique<Forms>(m_ctx, *m_db);
+    m_windows = std::make_unique<Windows>(*m_db, Seams{dialogs, clock, programEnd, *m_printers});
 }
 
 void TestApp::restart()
 {
-    m_forms.reset();
+    m_windows.reset();
     settle(1);
     m_db.reset();
     dialogs.clear();
@@ -99,35 +91,26 @@ void TestApp::restart()
     openRun();
 }
 
-QWidget *TestApp::logon() { return m_forms->logon(); }
-QWidget *TestApp::main() { return m_forms->main(); }
+QWidget *TestApp::logon() { return m_windows->logon(); }
+QWidget *TestApp::main() { return m_windows->main(); }
 
 QWidget *TestApp::window(const char *objectName)
 {
-    Forms &f = *m_forms;
     const QByteArray name(objectName);
     if (name == "frmsplash")
-        return f.hasSplash() ? f.splash() : nullptr;
-    if (name == "frmstartup")
-        return f.hasStartup() ? f.startup() : nullptr;
+        return m_windows->hasSplash() ? m_windows->splash() : nullptr;
     if (name == "frmlogon")
-        return f.hasLogon() ? f.logon() : nullptr;
+        return m_windows->hasLogon() ? m_windows->logon() : nullptr;
     if (name == "frmmain")
-        return f.hasMain() ? f.main() : nullptr;
-    if (name == "frmsub")
-        return f.hasSub() ? f.sub() : nullptr;
-    if (name == "frmadd")
-        return f.hasAdd() ? f.add() : nullptr;
-    if (name == "frmpass")
-        return f.hasPass() ? f.pass() : nullptr;
-    if (name == "frmprop")
-        return f.hasProp() ? f.prop() : nullptr;
+        return m_windows->hasMain() ? m_windows->main() : nullptr;
+    // A dialog that was closed is on its way out: let it go before looking.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return topLevel(objectName);
 }
 
 void TestApp::startProgram()
 {
-    Module1::Main(*m_forms);
+    startUp(*m_windows);
 }
 
 void TestApp::exec(const QString &sql, const QVariantList &values)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/database.h"
-#include "platform/context.h"
+#include "platform/seams.h"
 #include "testlib/controls.h"
 #include "testlib/fakes.h"
 #include "testlib/recordingprinter.h"
@@ -12,7 +12,7 @@
 #include <memory>
 
 namespace pw {
-class Forms;
+class Windows;
 }
 
 namespace pw::test {
@@ -80,8 +80,8 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
     std::unique_ptr<Database> m_db;
-    AppContext m_ctx;
-    std::unique_ptr<Forms> m_forms;
+    PrinterFactory *m_printers;
+    std::unique_ptr<Windows> m_windows;
 };
 
 // Lets queued events (deferred deletes, zero timers) run.

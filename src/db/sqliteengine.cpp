@@ -1,0 +1,370 @@
+// Everything that is particular to SQLite: the file, its checks and settings, its catalog, its
+// error codes, and the raw scans through SQLite's own interface.
+#include "db/sqliteengine.h"
+
+#include "db/database.h"
+#include "db/delivered.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+namespace pw {
+
+namespace {
+
+// One prepared statement of SQLite's own interface, finalized whatever way its scope is left.
+class Statement {
+public:
+    Statement(sqlite3 *db, const QByteArray &sql) : m_db(db)
+    {
+        m_rc = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &m_st, nullptr);
+    }
+    ~Statement() { sqlite3_finalize(m_st); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    bool prepared() const { return m_rc == SQLITE_OK && m_st; }
+    sqlite3_stmt *get() const { return m_st; }
+    DbError error(int rc) const { return SqliteEngine::fromSqlite(rc, QString::fromUtf8(sqlite3_errmsg(m_db))); }
+    DbError prepareError() const { return error(m_rc == SQLITE_OK ? SQLITE_ERROR : m_rc); }
+
+    DbError bind(const QVariantList &values)
+    {
+        for (int i = 0; i < int(values.size()); ++i) {
+            const QVariant &v = values[i];
+            int rc;
+            if (v.isNull()) {
+                rc = sqlite3_bind_null(m_st, i + 1);
+            } else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int) {
+                rc = sqlite3_bind_int64(m_st, i + 1, v.toLongLong());
+            } else {
+                const QByteArray text = v.toString().toUtf8();
+                rc = sqlite3_bind_text(m_st, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+            }
+            if (rc != SQLITE_OK)
+                return error(rc);
+        }
+        return {};
+    }
+
+private:
+    sqlite3 *m_db;
+    sqlite3_stmt *m_st = nullptr;
+    int m_rc;
+};
+
+class SqliteRow : public RawRow {
+public:
+    explicit SqliteRow(sqlite3_stmt *st) : m_st(st) {}
+    bool isNull(int column) const override { return sqlite3_column_type(m_st, column) == SQLITE_NULL; }
+    QByteArrayView text(int column) const override
+    {
+        const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_st, column));
+        return QByteArrayView(p, p ? sqlite3_column_bytes(m_st, column) : 0);
+    }
+    qint64 integer(int column) const override { return sqlite3_column_int64(m_st, column); }
+
+private:
+    sqlite3_stmt *m_st;
+};
+
+// Runs SQL text of several statements on a raw handle.
+DbError execScript(sqlite3 *db, const QByteArray &script)
+{
+    char *message = nullptr;
+    const int rc = sqlite3_exec(db, script.constData(), nullptr, nullptr, &message);
+    const QString text = message ? QString::fromUtf8(message) : QString();
+    sqlite3_free(message);
+    return rc == SQLITE_OK ? DbError{} : SqliteEngine::fromSqlite(rc, text);
+}
+
+} // namespace
+
+SqliteEngine::SqliteEngine(const QString &path) : m_path(QFileInfo(path).absoluteFilePath()) {}
+
+DbError SqliteEngine::fromSqlite(int code, const QString &message)
+{
+    const int primary = code & 0xff;
+    DbError e;
+    e.engineCode = primary;
+    switch (primary) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        e.number = ErrInUse;
+        e.description = QStringLiteral("the database is in use by another program or another copy of "
+                                       "Punchwell. Please wait a moment and try again");
+        break;
+    case SQLITE_READONLY:
+        e.number = ErrReadOnly;
+        e.description = QStringLiteral("the database file is read-only, so nothing can be stored in it");
+        break;
+    case SQLITE_FULL:
+        e.number = ErrDiskFull;
+        e.description = QStringLiteral("there is no room left to store the change (the disk or the "
+                                       "database file is full)");
+        break;
+    case SQLITE_CORRUPT:
+        e.number = ErrDamaged;
+        e.description = QStringLiteral("the database file is damaged");
+        break;
+    case SQLITE_NOTADB:
+        e.number = ErrNotADatabase;
+        e.description = QStringLiteral("the file is not a database that Punchwell can read");
+        break;
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        e.number = ErrCannotOpen;
+        e.description = QStringLiteral("the database file cannot be opened");
+        break;
+    case SQLITE_IOERR:
+        e.number = ErrIo;
+        e.description = QStringLiteral("the disk could not be read or written");
+        break;
+    default:
+        e.number = ErrGeneral;
+        e.description = message.isEmpty() ? QStringLiteral("the database reported an error") : message;
+        if (message.startsWith(QLatin1String("no such table"))) {
+            e.number = ErrTableMissing;
+            e.description = QStringLiteral("a table cannot be found (%1)").arg(message);
+        }
+        break;
+    }
+    return e;
+}
+
+DbError SqliteEngine::error(const QSqlError &error) const
+{
+    if (error.type() == QSqlError::NoError)
+        return {};
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.driverText();
+    return fromSqlite(ok ? code : SQLITE_ERROR, text);
+}
+
+DbError SqliteEngine::checkFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return DbError::make(ErrFileNotFound, QStringLiteral("the file does not exist"));
+    if (info.isDir())
+        return DbError::make(ErrCannotOpen, QStringLiteral("it is a folder, not a database file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return DbError::make(ErrCannotOpen,
+                             QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    const QByteArray head = file.read(100);
+    if (head.isEmpty())
+        return DbError::make(ErrNotPunchwell, QStringLiteral("the file is empty"));
+    if (!head.startsWith(QByteArrayLiteral("SQLite format 3\0"))) {
+        if (head.mid(4, 15) == QByteArrayLiteral("Standard Jet DB") || head.mid(4, 15) == QByteArrayLiteral("Standard ACE DB"))
+            return DbError::make(ErrNotADatabase,
+                                 QStringLiteral("it is a Microsoft Access (Jet) database. This version of "
+                                                "Punchwell keeps its data in an SQLite database and cannot "
+                                                "read Access files"));
+        return DbError::make(ErrNotADatabase, QStringLiteral("the file is not a database that Punchwell can read"));
+    }
+    if (head.size() < 100)
+        return DbError::make(ErrDamaged, QStringLiteral("the file is damaged (it is cut short)"));
+    return {};
+}
+
+DbError SqliteEngine::check() const
+{
+    return checkFile(m_path);
+}
+
+DbError SqliteEngine::createCompany()
+{
+    return createDelivered(m_path);
+}
+
+DbError SqliteEngine::createDelivered(const QString &path)
+{
+    const QFileInfo target(path);
+    if (target.exists())
+        return DbError::make(ErrGeneral, QStringLiteral("a file of that name exists already"));
+    // Built beside the target under a temporary name, then renamed: a failure leaves no file.
+    const QString temp = target.absolutePath() + QStringLiteral("/.Employee-%1.tmp").arg(QCoreApplication::applicationPid());
+    QFile::remove(temp);
+    sqlite3 *db = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(temp).constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    DbError e;
+    if (rc != SQLITE_OK) {
+        e = fromSqlite(rc, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString());
+    } else {
+        e = execScript(db, QByteArrayLiteral("BEGIN;") + QByteArray(kDeliveredSql) + QByteArrayLiteral(";COMMIT;"));
+    }
+    sqlite3_close(db);
+    if (!e && !QFile::rename(temp, target.absoluteFilePath()))
+        e = DbError::make(ErrCannotOpen, QStringLiteral("the new file could not be put in place"));
+    if (e)
+        QFile::remove(temp);
+    return e;
+}
+
+QString SqliteEngine::driver() const
+{
+    return QStringLiteral("QSQLITE");
+}
+
+void SqliteEngine::configure(QSqlDatabase &connection) const
+{
+    connection.setDatabaseName(m_path);
+    connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+}
+
+DbError SqliteEngine::afterOpen(Database &db)
+{
+    // Every commit is made durable before the user is told (synchronous FULL). The rollback journal
+    // is truncated rather than deleted after each commit, which saves a directory update per clock
+    // event; the company's data is always whole in the one file between commits.
+    db.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    db.exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
+    return {};
+}
+
+DbError SqliteEngine::verify(Database &db)
+{
+    QSqlQuery q = db.query();
+    if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next())
+        return db.error(q);
+    const QString result = q.value(0).toString();
+    if (result != QLatin1String("ok"))
+        return DbError::make(ErrDamaged, QStringLiteral("the database file is damaged (%1)").arg(result));
+    return {};
+}
+
+sqlite3 *SqliteEngine::handle(Database &db)
+{
+    const QSqlDatabase sql = db.sql();
+    const QVariant v = sql.driver() ? sql.driver()->handle() : QVariant();
+    if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
+        return *static_cast<sqlite3 *const *>(v.constData());
+    return nullptr;
+}
+
+DbError SqliteEngine::checkInPlace(Database &db)
+{
+    // SQLite will not write to an open file that was moved away or deleted (the change would be
+    // lost with it), but calls that a read-only file. Asking first gives the user the real reason.
+    sqlite3 *raw = handle(db);
+    int moved = 0;
+    if (raw && sqlite3_file_control(raw, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
+        return DbError::make(ErrFileNotFound,
+                             QStringLiteral("the database file %1 was moved, renamed or deleted while Punchwell was "
+                                            "running, so nothing can be stored in it. Put the file back, or start "
+                                            "Punchwell again")
+                                 .arg(QDir::toNativeSeparators(m_path)));
+    return {};
+}
+
+QString SqliteEngine::beginWrite() const
+{
+    return QStringLiteral("BEGIN IMMEDIATE");
+}
+
+QString SqliteEngine::orderKey() const
+{
+    return QStringLiteral("rowid");
+}
+
+QString SqliteEngine::sameNameAs(const QString &column) const
+{
+    // SQLite resolves table names without regard to ASCII letter case; COLLATE NOCASE is that rule.
+    return column + QStringLiteral(" = ? COLLATE NOCASE");
+}
+
+bool SqliteEngine::reservesName(const QString &name) const
+{
+    return name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive);
+}
+
+DbResult<QStringList> SqliteEngine::tableNames(Database &db)
+{
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid")))
+        return db.error(q);
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString();
+    if (q.lastError().type() != QSqlError::NoError)
+        return db.error(q);
+    return names;
+}
+
+DbResult<QList<NamedObject>> SqliteEngine::objectsNamed(Database &db, const QString &name)
+{
+    // Tables, indexes, views and triggers share one name space.
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT type, name FROM sqlite_master WHERE %1").arg(sameNameAs(QStringLiteral("name")))))
+        return db.error(q);
+    q.addBindValue(name);
+    if (!q.exec())
+        return db.error(q);
+    QList<NamedObject> objects;
+    while (q.next())
+        objects.append({q.value(0).toString(), q.value(1).toString()});
+    if (q.lastError().type() != QSqlError::NoError)
+        return db.error(q);
+    return objects;
+}
+
+DbResult<QStringList> SqliteEngine::fieldsOf(Database &db, const QString &table)
+{
+    // pragma_table_info finds the table as SQLite does, letter case aside; no table, no fields.
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid")))
+        return db.error(q);
+    q.addBindValue(table);
+    if (!q.exec())
+        return db.error(q);
+    QStringList fields;
+    while (q.next())
+        fields << q.value(0).toString();
+    if (q.lastError().type() != QSqlError::NoError)
+        return db.error(q);
+    return fields;
+}
+
+QString SqliteEngine::createLogTable(const QString &quotedName) const
+{
+    return QStringLiteral("CREATE TABLE %1 (Ename VARCHAR(20), datetime DATETIME, inoutfx VARCHAR(11), "
+                          "activity VARCHAR(30))")
+        .arg(quotedName);
+}
+
+DbError SqliteEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)
+{
+    // Whole logs are read this way: no QVariant or QString per value, just the stored bytes.
+    sqlite3 *raw = handle(db);
+    if (!raw)
+        return DbError::make(ErrGeneral, QStringLiteral("the database is not open"));
+    Statement st(raw, statement.toUtf8());
+    if (!st.prepared())
+        return st.prepareError();
+    if (DbError e = st.bind(values))
+        return e;
+    const SqliteRow row(st.get());
+    int rc;
+    while ((rc = sqlite3_step(st.get())) == SQLITE_ROW)
+        visit(row);
+    return rc == SQLITE_DONE ? DbError{} : st.error(rc);
+}
+
+} // namespace pw

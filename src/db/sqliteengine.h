@@ -1,0 +1,52 @@
+#pragma once
+
+#include "db/engine.h"
+
+struct sqlite3;
+
+namespace pw {
+
+// The company in one SQLite 3 file, "Employee.mdb" in the working folder unless told otherwise.
+// Table names are matched with ASCII letter case aside (SQLite's own rule); stored order is rowid
+// order. A write waits up to kBusyTimeoutMs for another program to let go of the file.
+class SqliteEngine : public Engine {
+public:
+    explicit SqliteEngine(const QString &path);
+
+    // Looks at the file before SQLite does: is it there, can it be read, is it an SQLite file.
+    static DbError checkFile(const QString &path);
+    // Writes the delivered company database to path, which must not exist yet. The file appears
+    // whole or not at all.
+    static DbError createDelivered(const QString &path);
+    // An SQLite result code and message, in the program's terms.
+    static DbError fromSqlite(int code, const QString &message);
+
+    static constexpr int kBusyTimeoutMs = 2000;
+
+    QString location() const override { return m_path; }
+    DbError check() const override;
+    DbError createCompany() override;
+    QString driver() const override;
+    void configure(QSqlDatabase &connection) const override;
+    DbError afterOpen(Database &db) override;
+    DbError verify(Database &db) override;
+    DbError checkInPlace(Database &db) override;
+    QString beginWrite() const override;
+    DbError error(const QSqlError &error) const override;
+    QString orderKey() const override;
+    QStringList hiddenColumns() const override { return {}; }
+    QString sameNameAs(const QString &column) const override;
+    bool reservesName(const QString &name) const override;
+    DbResult<QStringList> tableNames(Database &db) override;
+    DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) override;
+    DbResult<QStringList> fieldsOf(Database &db, const QString &table) override;
+    QString createLogTable(const QString &quotedName) const override;
+    DbError scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
+
+private:
+    static sqlite3 *handle(Database &db);
+
+    QString m_path;
+};
+
+} // namespace pw

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "db/dberror.h"
+#include "platform/datetimecodec.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace pw {
+
+class Database;
+
+// The clock events of one employee's log. Each writes one entry in one transaction: it is stored
+// whole and committed, or the log is left as it was.
+namespace clocking {
+
+// The longest task a clock-in stores, in characters (the width of the activity field).
+inline constexpr int kMaxTask = 30;
+
+enum class Outcome {
+    Stored,        // the entry is stored and committed
+    EmptyLog,      // clock-out refused: nothing to close
+    NotClockedIn,  // clock-out refused: the last entry is not "Clocked In"
+    NotClockedOut, // clock-in refused: the last entry is not "Clocked Out"
+    Failed,        // the log could not be read or the entry could not be stored; nothing was written
+};
+
+struct Result {
+    Outcome outcome = Outcome::Stored;
+    DbError error; // why, when the outcome is Failed
+
+    bool stored() const { return outcome == Outcome::Stored; }
+    static Result failed(DbError e) { return {Outcome::Failed, std::move(e)}; }
+};
+
+// Whether the last entry of the log reads exactly "Clocked In"; false for an empty log.
+DbResult<bool> isClockedIn(Database &db, const QString &table);
+
+// Appends a "Clocked In" entry (ename, now, the task) unless the last entry says otherwise: an
+// empty log or a last "Clocked Out" allows it.
+Result clockIn(Database &db, const QString &table, const QString &ename, const LocalDateTime &now,
+               const QString &activity);
+// Appends a "Clocked Out" entry without a task when the last entry is "Clocked In".
+Result clockOut(Database &db, const QString &table, const QString &ename, const LocalDateTime &now);
+// Removes the most recent entry; an empty log is left alone. Tells whether an entry was removed.
+DbResult<bool> deleteLast(Database &db, const QString &table);
+
+} // namespace clocking
+} // namespace pw

@@ -1,0 +1,155 @@
+// The administration procedures: adding and deleting employees, changing passwords.
+#include "domain/employees.h"
+
+#include "db/database.h"
+#include "db/employeelist.h"
+#include "db/logtable.h"
+
+namespace pw {
+
+namespace {
+
+// SQLite ends a name at NUL, and a lone surrogate has no UTF-8 form to store.
+bool canBeTableName(const QString &name)
+{
+    return !name.contains(QChar(0)) && QStringView(name).isValidUtf16();
+}
+
+AddResult refused(AddRefusal why)
+{
+    AddResult r;
+    r.refusal = why;
+    return r;
+}
+
+AddResult failed(const DbError &error)
+{
+    AddResult r;
+    r.error = error;
+    return r;
+}
+
+} // namespace
+
+AddResult addEmployee(Database &db, const NewEmployee &employee)
+{
+    const QString &name = employee.name;
+    if (characters(name) > kMaxEmployeeName)
+        return refused(AddRefusal::TooLong);
+
+    // Every test and both writes happen under the write lock, so nothing changes in between.
+    Database::Transaction t(db);
+    if (!t.ok())
+        return failed(t.beginError());
+
+    EmployeeList list(db);
+    auto existing = list.find(name);
+    if (!existing)
+        return failed(existing.error());
+    if (existing->has_value())
+        return refused(AddRefusal::Exists);
+    if (name.isEmpty())
+        return refused(AddRefusal::Empty);
+    if (!canBeTableName(name))
+        return refused(AddRefusal::BadCharacter);
+    if (db.engine().reservesName(name))
+        return refused(AddRefusal::Reserved);
+    auto use = list.logNameUse(name);
+    if (!use)
+        return failed(use.error());
+    if (*use == EmployeeList::LogName::Taken)
+        return refused(AddRefusal::TableTaken);
+
+    if (DbError e = list.append(name, employee.wage, employee.password, employee.comment))
+        return failed(e);
+    AddResult result;
+    result.reusedLog = *use == EmployeeList::LogName::KeptLog;
+    if (!result.reusedLog) {
+        if (DbError e = LogTable(db, name).create())
+            return failed(e);
+    }
+    if (DbError e = t.commit())
+        return failed(e);
+    return result;
+}
+
+DbError deleteEmployee(Database &db, const QString &name)
+{
+    Database::Transaction t(db);
+    if (!t.ok())
+        return t.beginError();
+    EmployeeList list(db);
+    // Only a time log is emptied: a listed name that is the settings' or the list's own table in
+    // other letter case (possible in files from earlier versions) leaves that table alone.
+    LogTable log(db, name);
+    auto isLog = list.isLogTable(name);
+    if (!isLog)
+        return isLog.error();
+    if (*isLog) {
+        auto shared = list.sharesLogWithOthers(name);
+        if (!shared)
+            return shared.error();
+        if (!*shared) {
+            if (DbError e = log.deleteAll())
+                return e;
+        }
+    }
+    auto removed = list.remove(name);
+    if (!removed)
+        return removed.error();
+    return t.commit();
+}
+
+qsizetype characters(const QString &text)
+{
+    return QStringView(text).toUcs4().size();
+}
+
+bool isManager(const QString &name)
+{
+    return name == kManager;
+}
+
+DbResult<QStringList> employeeNames(Database &db)
+{
+    return EmployeeList(db).names();
+}
+
+DbResult<std::optional<Employee>> findEmployee(Database &db, const QString &name)
+{
+    return EmployeeList(db).find(name);
+}
+
+DbResult<LogonCandidate> findForLogon(Database &db, const QString &name)
+{
+    auto found = EmployeeList(db).find(name);
+    if (!found)
+        return found.error();
+    LogonCandidate c;
+    if (!found->has_value())
+        return c;
+    c.listed = true;
+    c.password = (*found)->storedPassword();
+    c.wage = (*found)->wage.toString();
+    auto hasLog = db.tableExists(name);
+    if (hasLog)
+        c.hasLog = *hasLog;
+    else
+        c.logError = hasLog.error();
+    return c;
+}
+
+DbResult<bool> changePassword(Database &db, const QString &name, const QString &password)
+{
+    Database::Transaction t(db);
+    if (!t.ok())
+        return t.beginError();
+    auto found = EmployeeList(db).setPassword(name, password);
+    if (!found || !*found)
+        return found;
+    if (DbError e = t.commit())
+        return e;
+    return true;
+}
+
+} // namespace pw

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "platform/datetimecodec.h"
+#include "db/dberror.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
+namespace pw {
+
+class Database;
+class LinePrinter;
+class PrinterFactory;
+
+// Time cards: one employee's entries paired into shifts, with each shift's hours and the total.
+namespace timecard {
+
+// The heading words of line 1.
+inline const QString kDataFor = QStringLiteral("Punchwell Data for:  ");   // the "Print Log" button
+inline const QString kLogForIn = QStringLiteral("Punchwell Log for  ");    // the menu, clocked in
+inline const QString kLogForOut = QStringLiteral("Punchwell Log for:  ");  // the menu, clocked out
+
+// The character columns of the shift lines and their headings.
+inline constexpr int kClockInColumn = 5;
+inline constexpr int kClockOutColumn = 40;
+inline constexpr int kActivityColumn = 70;
+inline constexpr int kSubTotalColumn = 110;
+
+// One printed item: text at a character column, or (column 0) right after the item before it.
+struct Item {
+    int column = 0;
+    QString text;
+    bool underlined = false;
+
+    friend bool operator==(const Item &, const Item &) = default;
+};
+using Line = QList<Item>;
+
+// One log entry as the card reads it.
+struct Entry {
+    QVariant datetime; // as stored
+    QVariant activity; // as stored; Null prints as an empty column
+
+    std::optional<LocalDateTime> when() const;
+};
+
+struct Heading {
+    QString word;     // kDataFor, kLogForIn or kLogForOut
+    QString company;
+    QString employee;
+};
+
+// Builds a card's lines while the entries come in stored order, handing each finished line on.
+// Entries pair by position: each entry taken as a clock-in is paired with the entry after it,
+// whatever their status words. With an ending date-time, an entry later than it is passed over in
+// the clock-in place, and a clock-out later than it is replaced by "now", as is a missing last
+// clock-out. Sub-totals are the shift's minutes / 60; the total comes from the summed minutes.
+class CardBuilder {
+public:
+    using Emit = std::function<void(const Line &)>;
+
+    CardBuilder(Heading heading, std::optional<LocalDateTime> ending, LocalDateTime now, Emit sink,
+                const QLocale &locale = QLocale());
+
+    // Lines 1 to 6: the heading, the employee's name and the underlined column headings.
+    void begin();
+    void add(const Entry &entry);
+    // The last shift, two empty lines and the total line.
+    void finish();
+
+    float totalMinutes() const { return m_total; }
+    int shifts() const { return m_shifts; }
+
+private:
+    void shift(const Entry &in, const std::optional<LocalDateTime> &out, const QString &outText);
+    QString dateText(const Entry &e, const std::optional<LocalDateTime> &when) const;
+    QString general(const LocalDateTime &when) const;
+
+    Heading m_heading;
+    std::optional<LocalDateTime> m_ending;
+    LocalDateTime m_now;
+    Emit m_sink;
+    QLocale m_locale;
+    QString m_dateFormat, m_timeFormat; // the general date format's two halves
+    std::optional<Entry> m_pending;
+    float m_total = 0.0f;
+    int m_shifts = 0;
+};
+
+// The whole card of these entries.
+QList<Line> cardLines(const QList<Entry> &entries, const Heading &heading,
+                      const std::optional<LocalDateTime> &ending, const LocalDateTime &now,
+                      const QLocale &locale = QLocale());
+
+// Prints one line: items at their columns, underlining switched on before an underlined item and
+// off again after it, before the line ends.
+void printLine(LinePrinter &printer, const Line &line);
+
+// What to print for one employee.
+struct CardRequest {
+    Heading heading;
+    QString table;                       // the employee's log
+    std::optional<LocalDateTime> ending; // nothing: the whole log
+    LocalDateTime now;                   // closes a last shift that has no clock-out
+};
+
+// Reads the log once, in stored order, and prints its card on the printer, page ended; the job is
+// left for the caller to send (endDocument) or drop (abort). Nothing is written to the database:
+// an open shift is closed at "now" in memory.
+DbError writeCard(Database &db, const CardRequest &request, LinePrinter &printer);
+
+// The card of an employee's own whole log, as the menu prints it: headed "Punchwell Log for  "
+// while the employee is clocked in (the open shift closed at "now"), "Punchwell Log for:  "
+// otherwise. Nothing for an empty log.
+DbResult<std::optional<CardRequest>> ownCard(Database &db, const QString &table, const QString &company,
+                                             const QString &employee, const LocalDateTime &now);
+
+// The name of an employee's print job.
+QString jobName(const QString &employee);
+
+// How a card left the program. Nothing is written to the database either way.
+struct Sent {
+    enum Status {
+        Printed,    // sent whole
+        NotPrinted, // the printer or the file did not take it; why says so in plain words
+        Unreadable, // the log could not be read; nothing was sent
+    } status = Printed;
+    QString why;
+    DbError error;
+};
+// One card as a print job of its own on the system's default printer.
+Sent printOnDefault(Database &db, PrinterFactory &printers, const CardRequest &request);
+// One card as a PDF file at path (a file of that name is replaced).
+Sent saveAsPdf(Database &db, PrinterFactory &printers, const CardRequest &request, const QString &path);
+
+} // namespace timecard
+} // namespace pw

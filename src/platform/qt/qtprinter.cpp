@@ -1,0 +1,210 @@
+#include "platform/qt/qtprinter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <optional>
+
+namespace pw {
+
+namespace {
+
+// Lines of text on a QPrinter. The painter is begun by the first thing printed, so a job that
+// prints nothing sends nothing.
+class QtLinePrinter : public LinePrinter {
+public:
+    QtLinePrinter(std::unique_ptr<QPrinter> printer, QString where, bool isFile)
+        : m_printer(std::move(printer)), m_where(std::move(where)), m_isFile(isFile)
+    {
+    }
+
+    ~QtLinePrinter() override
+    {
+        if (m_painter.isActive())
+            abort();
+    }
+
+    void setUnderline(bool on) override
+    {
+        m_underline = on;
+        if (m_painter.isActive()) {
+            m_font.setUnderline(on);
+            m_painter.setFont(m_font);
+        }
+    }
+
+    void printAt(int column, const QString &text) override
+    {
+        if (!openLine())
+            return;
+        const qreal target = qMax(0, column - 1) * m_column;
+        m_x = target >= m_x ? target : m_x + m_blank;
+        draw(text);
+    }
+
+    void print(const QString &text) override
+    {
+        if (!openLine())
+            return;
+        draw(text);
+    }
+
+    void endLine() override
+    {
+        if (!openLine())
+            return;
+        m_y += m_lineHeight;
+        m_lineOpen = false;
+    }
+
+    void endPage() override
+    {
+        if (m_lineOpen)
+            endLine();
+        if (m_painter.isActive())
+            m_pageEnded = true;
+    }
+
+    bool endDocument() override
+    {
+        if (m_lineOpen)
+            endLine();
+        if (!m_failed && m_painter.isActive()) {
+            const bool ended = m_painter.end();
+            const QPrinter::PrinterState state = m_printer->printerState();
+            if (!ended || state == QPrinter::Error || state == QPrinter::Aborted)
+                fail(m_isFile ? QStringLiteral("%1 could not be written completely").arg(m_where)
+                              : QStringLiteral("%1 reported an error while the job was sent").arg(m_where));
+        }
+        return !m_failed;
+    }
+
+    void abort() override
+    {
+        if (m_painter.isActive()) {
+            m_printer->abort();
+            m_painter.end();
+        }
+    }
+
+    QString errorString() const override { return m_error; }
+
+private:
+    void fail(const QString &why)
+    {
+        if (!m_failed) {
+            m_failed = true;
+            m_error = why;
+        }
+    }
+
+    bool start()
+    {
+        if (m_failed)
+            return false;
+        if (m_painter.isActive())
+            return true;
+        if (!m_painter.begin(m_printer.get())) {
+            fail(m_isFile ? QStringLiteral("%1 cannot be written (is the folder there, and may it be written to?)").arg(m_where)
+                          : QStringLiteral("%1 did not accept the job").arg(m_where));
+            return false;
+        }
+        const QRectF page = m_printer->pageRect(QPrinter::DevicePixel);
+        m_width = page.width();
+        m_height = page.height();
+        // The printer's default face and size, made smaller when a card's widest line would not fit.
+        m_font = QFont();
+        QFontMetricsF metrics(m_font, m_printer.get());
+        const qreal needed = metrics.averageCharWidth() * QtPrinterFactory::kColumnsAcross;
+        if (needed > m_width && needed > 0) {
+            m_font.setPointSizeF(m_font.pointSizeF() * m_width / needed);
+            metrics = QFontMetricsF(m_font, m_printer.get());
+        }
+        m_metrics.emplace(metrics);
+        m_column = metrics.averageCharWidth();
+        m_blank = metrics.horizontalAdvance(QLatin1Char(' '));
+        m_lineHeight = metrics.lineSpacing();
+        m_ascent = metrics.ascent();
+        m_font.setUnderline(m_underline);
+        m_painter.setFont(m_font);
+        m_painter.setPen(Qt::black);
+        return true;
+    }
+
+    // Starts a line where the last one ended, on a new page when the page was ended or is full.
+    bool openLine()
+    {
+        if (m_lineOpen)
+            return true;
+        if (!start())
+            return false;
+        if (m_pageEnded || (m_y > 0 && m_y + m_lineHeight > m_height)) {
+            if (!m_printer->newPage()) {
+                fail(QStringLiteral("%1 could not start a new page").arg(m_where));
+                return false;
+            }
+            m_y = 0;
+            m_pageEnded = false;
+        }
+        m_x = 0;
+        m_lineOpen = true;
+        return true;
+    }
+
+    void draw(const QString &text)
+    {
+        m_painter.drawText(QPointF(m_x, m_y + m_ascent), text);
+        m_x += m_metrics->horizontalAdvance(text);
+    }
+
+    std::unique_ptr<QPrinter> m_printer;
+    QString m_where;
+    bool m_isFile;
+    QPainter m_painter;
+    QFont m_font;
+    std::optional<QFontMetricsF> m_metrics;
+    bool m_underline = false;
+    bool m_failed = false;
+    bool m_lineOpen = false;
+    bool m_pageEnded = false;
+    QString m_error;
+    qreal m_width = 0, m_height = 0;
+    qreal m_column = 0, m_blank = 0, m_lineHeight = 0, m_ascent = 0;
+    qreal m_x = 0, m_y = 0;
+};
+
+} // namespace
+
+std::unique_ptr<LinePrinter> QtPrinterFactory::defaultPrinter(const QString &jobName, QString *whyNot)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        if (whyNot)
+            *whyNot = QStringLiteral("this computer has no default printer");
+        return nullptr;
+    }
+    const QString where = QStringLiteral("the printer \"%1\"").arg(info.printerName());
+    if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted) {
+        if (whyNot)
+            *whyNot = QStringLiteral("%1 is stopped or out of order").arg(where);
+        return nullptr;
+    }
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(jobName);
+    return std::make_unique<QtLinePrinter>(std::move(printer), where, false);
+}
+
+std::unique_ptr<LinePrinter> QtPrinterFactory::pdfFile(const QString &path, const QString &jobName)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setDocName(jobName);
+    printer->setCreator(QStringLiteral("Punchwell"));
+    return std::make_unique<QtLinePrinter>(std::move(printer), QStringLiteral("the file \"%1\"").arg(path), true);
+}
+
+} // namespace pw

@@ -1,0 +1,248 @@
+#include "ui/logonwindow.h"
+
+#include "db/database.h"
+#include "domain/companysettings.h"
+#include "domain/employees.h"
+#include "platform/dialogs.h"
+#include "ui/storageerror.h"
+#include "ui/widgets.h"
+#include "ui/windowing.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace pw {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Punchwell");
+const QString kLogInError = QStringLiteral("Log In Error");
+
+// The name list's order: alphabetical with letter case aside, then by case so the order is total.
+bool listedBefore(const QString &a, const QString &b)
+{
+    const int c = QString::compare(a, b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : QString::compare(a, b) < 0;
+}
+
+} // namespace
+
+LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settings, QWidget *parent)
+    : QDialog(parent), m_db(db), m_dialogs(dialogs), m_settings(settings)
+{
+    setUpDialogWindow(this, "frmlogon", kTitle);
+    setModal(false);
+
+    // The name frame with "OK" and "Exit"; the password panel lies over all three.
+    m_choosePanel = named(new QWidget(this), "choosePanel");
+    auto *nameFrame = named(new QGroupBox(QStringLiteral("Find Your Name"), m_choosePanel), "Frame1");
+    m_nameBox = named(new QComboBox(nameFrame), "namechoice", QStringLiteral("Your name"));
+    m_nameBox->setEditable(true);
+    m_nameBox->setInsertPolicy(QComboBox::NoInsert);
+    m_nameBox->setMinimumContentsLength(24);
+    (new QVBoxLayout(nameFrame))->addWidget(m_nameBox);
+    m_nameOkButton = makeButton(m_choosePanel, "Command1", QStringLiteral("OK"));
+    m_exitButton = makeButton(m_choosePanel, "Command2", QStringLiteral("Exit"));
+    auto *choose = new QVBoxLayout(m_choosePanel);
+    choose->setContentsMargins(0, 0, 0, 0);
+    choose->addWidget(nameFrame);
+    auto *chooseButtons = new QHBoxLayout;
+    chooseButtons->addStretch();
+    chooseButtons->addWidget(m_nameOkButton);
+    chooseButtons->addWidget(m_exitButton);
+    choose->addLayout(chooseButtons);
+
+    m_passwordPanel = named(new QFrame(this), "passwordbx");
+    m_passwordPanel->setAutoFillBackground(true);
+    auto *passwordFrame = named(new QGroupBox(QStringLiteral("Password Required:"), m_passwordPanel), "Frame2");
+    m_passwordEdit = named(new QLineEdit(passwordFrame), "txtpass", QStringLiteral("Password"));
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 43"));
+    (new QVBoxLayout(passwordFrame))->addWidget(m_passwordEdit);
+    m_passwordOkButton = makeButton(m_passwordPanel, "Command3", QStringLiteral("OK"));
+    m_passwordCancelButton = makeButton(m_passwordPanel, "Command4", QStringLiteral("Cancel"));
+    auto *passwordLayout = new QVBoxLayout(m_passwordPanel);
+    passwordLayout->setContentsMargins(0, 0, 0, 0);
+    passwordLayout->addWidget(passwordFrame);
+    auto *passwordButtons = new QHBoxLayout;
+    passwordButtons->addStretch();
+    passwordButtons->addWidget(m_passwordOkButton);
+    passwordButtons->addWidget(m_passwordCancelButton);
+    passwordLayout->addLayout(passwordButtons);
+    m_passwordPanel->hide();
+    m_passwordOkButton->setDefault(true);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_choosePanel, 0, 0);
+    grid->addWidget(m_passwordPanel, 0, 0);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_nameBox, &QComboBox::editTextChanged, this, [this] { m_nameOkButton->setDefault(true); });
+    connect(m_passwordEdit, &QLineEdit::textChanged, this, [this] { m_passwordOkButton->setDefault(true); });
+    connect(m_nameOkButton, &QPushButton::clicked, this, &LogonWindow::onNameOkClicked);
+    connect(m_exitButton, &QPushButton::clicked, this, &LogonWindow::exitRequested);
+    connect(m_passwordOkButton, &QPushButton::clicked, this, &LogonWindow::onPasswordOkClicked);
+    connect(m_passwordCancelButton, &QPushButton::clicked, this, &LogonWindow::onPasswordCancelClicked);
+}
+
+LogonWindow::Loaded LogonWindow::load()
+{
+    centreOnScreen(this);
+
+    auto failed = [this](const QString &what, const DbError &e) {
+        m_dialogs.inform(this,
+                         QStringLiteral("Punchwell cannot %1 in the company database\n%2\nbecause %3. Punchwell will "
+                                        "now close.")
+                             .arg(what, m_db.path(), e.text()),
+                         kTitle, Dialogs::Icon::Critical);
+        return Loaded::Failed;
+    };
+
+    // The stored switches come into effect before anybody logs on.
+    auto settings = m_settings.load();
+    if (!settings)
+        return failed(QStringLiteral("read the company settings"), settings.error());
+    if (!*settings)
+        return Loaded::FirstRun;
+
+    auto names = employeeNames(m_db);
+    if (!names)
+        return failed(QStringLiteral("read the list of employees"), names.error());
+    QStringList sorted = *names;
+    std::stable_sort(sorted.begin(), sorted.end(), listedBefore);
+    m_nameBox->addItems(sorted);
+    m_nameBox->setEditText(QString::fromLatin1(kNamePrompt));
+    return Loaded::Ready;
+}
+
+bool LogonWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Q_EMIT activated();
+    return QDialog::event(event);
+}
+
+void LogonWindow::comeBack(const QString &namePrompt)
+{
+    show();
+    raise();
+    activateWindow();
+    m_nameBox->setEditText(namePrompt);
+}
+
+void LogonWindow::addName(const QString &name)
+{
+    int low = 0, high = m_nameBox->count();
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (listedBefore(name, m_nameBox->itemText(mid)))
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    const QString text = m_nameBox->currentText();
+    m_nameBox->insertItem(low, name);
+    m_nameBox->setEditText(text);
+}
+
+void LogonWindow::removeName(const QString &name)
+{
+    const QString text = m_nameBox->currentText();
+    for (int i = m_nameBox->count() - 1; i >= 0; --i)
+        if (m_nameBox->itemText(i) == name)
+            m_nameBox->removeItem(i);
+    m_nameBox->setEditText(text);
+}
+
+void LogonWindow::showPasswordPanel(bool shown)
+{
+    m_choosePanel->setVisible(!shown);
+    m_passwordPanel->setVisible(shown);
+}
+
+void LogonWindow::refuseLogon(const QString &text)
+{
+    m_dialogs.inform(this, text, kLogInError, Dialogs::Icon::Exclamation);
+}
+
+void LogonWindow::onNameOkClicked()
+{
+    const QString name = m_nameBox->currentText();
+    const auto candidate = findForLogon(m_db, name);
+    if (!candidate) {
+        refuseLogon(failureText(QStringLiteral("The list of employees cannot be read"), candidate.error()));
+        return;
+    }
+    if (!candidate->listed) {
+        refuseLogon(QStringLiteral("Please enter a valid Name or click on the Combo Box."));
+        return;
+    }
+    // A listed employee whose time log is gone cannot work: say so, and stay on the logon window.
+    if (candidate->logError) {
+        refuseLogon(failureText(QStringLiteral("The time log of %1 cannot be opened").arg(name), candidate->logError));
+        return;
+    }
+    if (!candidate->hasLog) {
+        refuseLogon(QStringLiteral("The time log of %1 is missing from the company database, so %1 cannot log on. "
+                                   "Please ask the Manager to look into it.")
+                        .arg(name));
+        return;
+    }
+
+    m_chosenName = name;
+    m_storedPassword = candidate->password;
+    m_wage = candidate->wage;
+    m_passwordEdit->clear();
+    if (!m_storedPassword.isEmpty()) {
+        showPasswordPanel(true);
+        m_passwordEdit->setFocus();
+        Q_EMIT passwordAsked(m_chosenName, m_wage);
+    } else {
+        hide();
+        Q_EMIT loggedOn(m_chosenName, m_wage, false);
+    }
+}
+
+void LogonWindow::onPasswordOkClicked()
+{
+    if (m_storedPassword != m_passwordEdit->text()) {
+        m_dialogs.inform(this, QStringLiteral("Incorrect Password, Please retry or Cancel."),
+                         QStringLiteral("Password Error"), Dialogs::Icon::Exclamation);
+        m_passwordEdit->clear();
+        m_passwordEdit->setFocus();
+        return;
+    }
+    showPasswordPanel(false);
+    hide();
+    m_passwordEdit->clear();
+    Q_EMIT loggedOn(m_chosenName, m_wage, true);
+}
+
+void LogonWindow::onPasswordCancelClicked()
+{
+    showPasswordPanel(false);
+    m_nameBox->setEditText(QString::fromLatin1(kNamePrompt));
+    m_nameBox->setFocus();
+}
+
+void LogonWindow::reject()
+{
+    // Esc cancels the password panel; on the name panel it does nothing (Exit ends the program).
+    if (m_passwordPanel->isVisibleTo(this))
+        onPasswordCancelClicked();
+}
+
+void LogonWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT exitRequested();
+}
+
+} // namespace pw

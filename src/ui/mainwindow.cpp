@@ -1,0 +1,196 @@
+#include "ui/mainwindow.h"
+
+#include "domain/session.h"
+#include "ui/abouttab.h"
+#include "ui/addemployeedialog.h"
+#include "ui/artwork.h"
+#include "ui/clockdisplay.h"
+#include "ui/logonwindow.h"
+#include "ui/managementtab.h"
+#include "ui/passworddialog.h"
+#include "ui/propertiesdialog.h"
+#include "ui/timefunctionstab.h"
+#include "ui/widgets.h"
+#include "ui/windowing.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace pw {
+
+namespace {
+
+void showModeless(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, CompanySettings &settings)
+    : QMainWindow(nullptr), m_db(db), m_seams(seams), m_session(session), m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("Punchwell"));
+    setWindowIcon(artwork::icon());
+
+    auto *central = new QWidget(this);
+    m_tabs = named(new QTabWidget(central), "SSTab1", QStringLiteral("Punchwell functions"));
+    m_timeTab = new TimeFunctionsTab(m_db, m_seams, m_session, m_settings);
+    m_managementTab = new ManagementTab(m_db, m_seams, m_settings);
+    m_aboutTab = new AboutTab(m_settings);
+    m_tabs->addTab(m_timeTab, QStringLiteral("Time Functions"));
+    m_tabs->addTab(m_managementTab, QStringLiteral("Management"));
+    m_tabs->addTab(m_aboutTab, QStringLiteral("About"));
+    m_clockDisplay = new ClockDisplay(m_seams.clock, central);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(m_tabs, 1);
+    layout->addWidget(m_clockDisplay);
+    setCentralWidget(central);
+    buildMenu();
+
+    connect(m_timeTab, &TimeFunctionsTab::entryShown, m_printLogAction, &QAction::setEnabled);
+    connect(m_timeTab, &TimeFunctionsTab::entryShown, m_clearLogAction, &QAction::setEnabled);
+    connect(m_managementTab, &ManagementTab::addRequested, this, &MainWindow::openAddDialog);
+    connect(m_managementTab, &ManagementTab::passwordChangeRequested, this, [this] { openPasswordDialog(true); });
+    connect(m_managementTab, &ManagementTab::propertiesRequested, this, &MainWindow::openPropertiesDialog);
+    connect(m_managementTab, &ManagementTab::employeeDeleted, this, &MainWindow::employeeDeleted);
+    connect(m_managementTab, &ManagementTab::cardPrinted, m_timeTab, &TimeFunctionsTab::updateTotals);
+    connect(m_managementTab, &ManagementTab::logCleared, m_timeTab, &TimeFunctionsTab::refreshLog);
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_addDialog;
+    delete m_passwordDialog;
+    delete m_propertiesDialog;
+}
+
+void MainWindow::buildMenu()
+{
+    QMenu *menu = named(menuBar()->addMenu(QStringLiteral("&Tools")), "usermenu");
+    auto item = [this, menu](const char *name, const QString &caption, const QKeySequence &key) {
+        QAction *a = named(menu->addAction(caption), name);
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        return a;
+    };
+    m_clockInAction = item("Clkin", QStringLiteral("Clock &In"), QKeySequence(Qt::Key_F1));
+    m_clockOutAction = item("clkout", QStringLiteral("Clock &Out"), QKeySequence(Qt::Key_F2));
+    m_printLogAction = item("prntdata", QStringLiteral("&Print Log"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_clearLogAction = item("dltdata", QStringLiteral("&Clear Log"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_deleteLastAction = item("dltlast", QStringLiteral("&Delete Last"), QKeySequence());
+    m_changePasswordAction = item("chpass", QStringLiteral("Change My Pass&word"), QKeySequence());
+    m_exitAction = item("exitmain", QStringLiteral("E&xit"), QKeySequence());
+    // Usable once the log view shows an entry.
+    m_printLogAction->setEnabled(false);
+    m_clearLogAction->setEnabled(false);
+
+    connect(m_clockInAction, &QAction::triggered, m_timeTab, &TimeFunctionsTab::requestClockIn);
+    connect(m_clockOutAction, &QAction::triggered, m_timeTab, &TimeFunctionsTab::clockOut);
+    connect(m_printLogAction, &QAction::triggered, m_timeTab, &TimeFunctionsTab::printOwnLog);
+    connect(m_clearLogAction, &QAction::triggered, m_timeTab, &TimeFunctionsTab::clearOwnLog);
+    connect(m_deleteLastAction, &QAction::triggered, m_timeTab, &TimeFunctionsTab::deleteLastEntry);
+    connect(m_changePasswordAction, &QAction::triggered, this, [this] { openPasswordDialog(false); });
+    connect(m_exitAction, &QAction::triggered, this,
+            [this] { leave(QString::fromLatin1(LogonWindow::kNamePrompt)); });
+}
+
+void MainWindow::load()
+{
+    resize(sizeHint().expandedTo(QSize(640, 460)));
+    centreOnScreen(this);
+    m_managementTab->load();
+    m_clockDisplay->start();
+}
+
+void MainWindow::enter()
+{
+    showModeless(this);
+    m_timeTab->enter();
+    m_managementTab->setPanelVisible(m_session.managementOpen());
+}
+
+void MainWindow::countTotals(const QString &name, const QString &wage)
+{
+    m_timeTab->countTotals(name, wage);
+}
+
+void MainWindow::updateTotals()
+{
+    m_timeTab->updateTotals();
+}
+
+void MainWindow::leave(const QString &namePrompt)
+{
+    hide();
+    m_session.logOff();
+    Q_EMIT left(namePrompt);
+    m_managementTab->setPanelVisible(false);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (isVisible())
+        leave(QStringLiteral("Click here for choice of Names---->"));
+}
+
+void MainWindow::hideAll()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{m_addDialog, m_passwordDialog, m_propertiesDialog})
+        if (w)
+            w->hide();
+    m_timeTab->hideTaskPrompt();
+    hide();
+}
+
+void MainWindow::openAddDialog()
+{
+    if (!m_addDialog) {
+        m_addDialog = new AddEmployeeDialog(m_db, m_seams.dialogs);
+        connect(m_addDialog, &AddEmployeeDialog::employeeAdded, this, &MainWindow::employeeAdded);
+        connect(m_addDialog, &AddEmployeeDialog::activated, this, &MainWindow::addDialogActivated);
+        // A closed dialog is gone: the next opening makes a new one.
+        connect(m_addDialog, &AddEmployeeDialog::closed, this, [this] {
+            const bool added = m_addDialog->added();
+            m_addDialog = nullptr;
+            m_managementTab->addDialogClosed(added);
+            Q_EMIT addDialogClosed();
+        });
+    }
+    showModeless(m_addDialog);
+}
+
+void MainWindow::openPasswordDialog(bool employeeMode)
+{
+    // A dialog that is open keeps its mode when the menu opens it again; "Chg Pass" always switches
+    // it to the employee's password.
+    if (!m_passwordDialog) {
+        m_passwordDialog = new PasswordDialog(
+            m_db, m_seams.dialogs, [this] { return m_session.name(); },
+            [this] { return m_managementTab->shownEmployee(); });
+        connect(m_passwordDialog, &PasswordDialog::closed, this, [this] { m_passwordDialog = nullptr; });
+    }
+    if (employeeMode)
+        m_passwordDialog->showEmployeePanel();
+    showModeless(m_passwordDialog);
+}
+
+void MainWindow::openPropertiesDialog()
+{
+    if (!m_propertiesDialog) {
+        m_propertiesDialog = new PropertiesDialog(m_settings, m_seams.dialogs);
+        connect(m_propertiesDialog, &PropertiesDialog::closed, this, [this] { m_propertiesDialog = nullptr; });
+    }
+    showModeless(m_propertiesDialog);
+}
+
+} // namespace pw

@@ -1,0 +1,1 @@
+// The precompiled headers of the test programs are made with this file.

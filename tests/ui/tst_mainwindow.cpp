@@ -1,0 +1,359 @@
+// The main window: its controls and captions, the switches read at load, the clock display, the
+// grid toggle, the menu enabling and leaving the window.
+#include "ui/recordbrowser.h"
+#include "db/recordset.h"
+#include "testlib/testapp.h"
+#include "testlib/testmain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using pw::test::TestApp;
+using pw::test::child;
+using pw::test::clickLabel;
+using pw::test::isHidden;
+using pw::test::textOf;
+using pw::test::typeInto;
+
+namespace {
+
+QString shownText(QWidget *w)
+{
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->text();
+    if (auto *b = qobject_cast<QPushButton *>(w))
+        return b->text();
+    if (auto *g = qobject_cast<QGroupBox *>(w))
+        return g->title();
+    if (auto *c = qobject_cast<QCheckBox *>(w))
+        return c->text();
+    if (auto *r = qobject_cast<pw::RecordBrowser *>(w))
+        return pw::test::child<QLabel>(r, "caption")->text();
+    return QStringLiteral("<no text>");
+}
+
+} // namespace
+
+class tst_mainwindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void controls_data();
+    void controls();
+    void tabsAndMenu();
+    void switchesAtLoad_data();
+    void switchesAtLoad();
+    void editsLockedStillBrowses();
+    void clockLabels();
+    void menuEnabling();
+    void leaving_data();
+    void leaving();
+    void gridToggle();
+    void gridToggleWithoutTable_data();
+    void gridToggleWithoutTable();
+    void keyboardAccess();
+};
+
+void tst_mainwindow::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tip");
+
+    QTest::newRow("Frame1") << "Frame1" << "Time and Date:" << "";
+    QTest::newRow("lbldate") << "lbldate" << "" << "Current Date";
+    QTest::newRow("lbltime") << "lbltime" << "" << "Current Time";
+    QTest::newRow("nameemp") << "nameemp" << "" << "This displays the current users name";
+    QTest::newRow("Label12") << "Label12" << "click here to" << "Click here to update the total hours";
+    QTest::newRow("Label11") << "Label11" << "UPDATE" << "Update the total hours";
+    QTest::newRow("Frame2") << "Frame2" << "Punchwell Data:" << "";
+    QTest::newRow("lgndatetime") << "lgndatetime" << "<no text>" << "Current records time and data";
+    QTest::newRow("Lastlogonvalue") << "Lastlogonvalue" << "LastLogon" << "Status of the current record. ";
+    QTest::newRow("database") << "database" << " Browser"
+                              << "Click on there \"browser\" buttons to move between records.";
+    QTest::newRow("clockin") << "clockin" << "ClockIn (F1)" << "Click here to Clock In";
+    QTest::newRow("clockout") << "clockout" << "ClockOut (F2)" << "Click here to Clock Out";
+    QTest::newRow("Frame7") << "Frame7" << "Tot. Hours" << "";
+    QTest::newRow("currhours") << "currhours" << "0" << "Total number of hours";
+    QTest::newRow("frmmoney") << "frmmoney" << "Est. Wages" << "";
+    QTest::newRow("currmoney") << "currmoney" << "0.00" << "";
+    QTest::newRow("Label13") << "Label13" << "Punchwell" << "";
+    QTest::newRow("Frame3") << "Frame3" << "Select an Employee:" << "";
+    QTest::newRow("mandata") << "mandata" << "Browser" << "";
+    QTest::newRow("manehours") << "manehours" << "0.00" << "";
+    QTest::newRow("manemoney") << "manemoney" << "0.00" << "";
+    QTest::newRow("Label8") << "Label8" << "Toggle Employee Grid" << "Click here to view an Employee's data in a Data Grid.";
+    QTest::newRow("Frame4") << "Frame4" << "Functions:" << "";
+    QTest::newRow("Command5") << "Command5" << "Add New" << "Add a new Employee";
+    QTest::newRow("Deleteemp") << "Deleteemp" << "Delete" << "Delete an Employee";
+    QTest::newRow("Command4") << "Command4" << "Clear Log" << "Clear an Employee's logs";
+    QTest::newRow("Command3") << "Command3" << "Print Log" << "Print an Employee's Time Card";
+    QTest::newRow("ChgPass") << "ChgPass" << "Chg Pass" << "Change an Employee's password";
+    QTest::newRow("Command1") << "Command1" << "Get Hrs/$" << "Get the Employee's total number of hours and pay.";
+    QTest::newRow("Command2") << "Command2" << "Properties" << "Change Punchwell's properties";
+    QTest::newRow("Frame5") << "Frame5" << "About this Program:" << "";
+    QTest::newRow("cmpname") << "cmpname" << "Company Name:" << "";
+}
+
+void tst_mainwindow::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, tip);
+    TestApp app;
+    QWidget *w = child<QWidget>(app.main(), name.toUtf8().constData());
+    if (!text.isEmpty())
+        QCOMPARE(shownText(w), text);
+    QCOMPARE(w->toolTip(), tip);
+    // Every control can be told apart by assistive technology.
+    QVERIFY2(!w->accessibleName().isEmpty() || shownText(w) != QLatin1String("<no text>"), qPrintable(name));
+}
+
+void tst_mainwindow::tabsAndMenu()
+{
+    TestApp app;
+    QWidget *m = app.main();
+    QCOMPARE(m->windowTitle(), QStringLiteral("Punchwell"));
+    auto *tabs = child<QTabWidget>(m, "SSTab1");
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Time Functions"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Management"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("About"));
+    auto *menu = child<QMenu>(m, "usermenu");
+    QCOMPARE(menu->title(), QStringLiteral("&Tools"));
+    const QList<QAction *> items = menu->actions();
+    const QStringList names{"Clkin", "clkout", "prntdata", "dltdata", "dltlast", "chpass", "exitmain"};
+    const QStringList captions{"Clock &In", "Clock &Out", "&Print Log", "&Clear Log", "&Delete Last",
+                               "Change My Pass&word", "E&xit"};
+    const QList<QKeySequence> keys{QKeySequence(Qt::Key_F1), QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_P),
+                                   QKeySequence(Qt::CTRL | Qt::Key_D), {}, {}, {}};
+    const QList<bool> enabled{true, true, false, false, true, true, true};
+    QCOMPARE(items.size(), names.size());
+    for (int i = 0; i < items.size(); ++i) {
+        QCOMPARE(items[i]->objectName(), names[i]);
+        QCOMPARE(items[i]->text(), captions[i]);
+        QCOMPARE(items[i]->shortcut(), keys[i]);
+        QCOMPARE(items[i]->isEnabled(), enabled[i]);
+    }
+    QVERIFY(isHidden(m, "Picture1"));
+    QVERIFY(isHidden(m, "Picture3"));
+    QVERIFY(isHidden(m, "Picture2"));
+    QVERIFY(!isHidden(m, "frmmoney"));
+    QVERIFY(child<QLineEdit>(m, "manlist")->isReadOnly());
+    QCOMPARE(child<QTimer>(m, "Timer1")->interval(), 250);
+    QVERIFY(child<QTimer>(m, "Timer1")->isActive());
+}
+
+void tst_mainwindow::switchesAtLoad_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("1") << QVariant(1) << true;
+    QTest::newRow("0") << QVariant(0) << false;
+    QTest::newRow("2") << QVariant(2) << false;
+    QTest::newRow("-1") << QVariant(-1) << false;
+    QTest::newRow("Null") << QVariant() << false;
+}
+
+void tst_mainwindow::switchesAtLoad()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(bool, on);
+    TestApp app;
+    app.exec(QStringLiteral("UPDATE \"Company Data\" SET subs = ?, money = ?, edits = ?"), {stored, stored, stored});
+    app.logon();
+    QWidget *m = app.main();
+    QCOMPARE(child<QLineEdit>(m, "lgndatetime")->isReadOnly(), on);
+    QCOMPARE(isHidden(m, "frmmoney"), on);
+    QCOMPARE(isHidden(m, "Picture2"), !on);
+    // Reading the switches changes nothing in the file.
+    const auto row = app.rows(QStringLiteral("SELECT subs, money, edits FROM \"Company Data\""));
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(row[0][i].isNull(), stored.isNull());
+        QCOMPARE(row[0][i].toLongLong(), stored.toLongLong());
+    }
+    // In effect from the first logon of the run.
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    QCOMPARE(child<QWidget>(m, "frmmoney")->isVisible(), !on);
+    QCOMPARE(child<QWidget>(m, "Picture2")->isVisible(), on);
+    // The properties dialog shows them ticked when the Manager opens it.
+    app.managerLogOn();
+    pw::test::click(m, "Command2");
+    QWidget *p = app.window("frmprop");
+    QVERIFY(p && p->isVisible());
+    QCOMPARE(child<QCheckBox>(p, "edits")->isChecked(), on);
+    QCOMPARE(child<QCheckBox>(p, "money")->isChecked(), on);
+    QCOMPARE(child<QCheckBox>(p, "subs")->isChecked(), on);
+}
+
+void tst_mainwindow::editsLockedStillBrowses()
+{
+    TestApp app;
+    app.exec(QStringLiteral("UPDATE \"Company Data\" SET edits = 1"));
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("Clocked Out"));
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    QWidget *m = app.main();
+    QVERIFY(child<QLineEdit>(m, "lgndatetime")->isReadOnly());
+    pw::test::browse(m, "database", "first");
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 8:00:00 AM"));
+    pw::test::browse(m, "database", "next");
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 12:00:00 PM"));
+    QCOMPARE(textOf(m, "Lastlogonvalue"), QStringLiteral("Clocked Out"));
+    pw::test::browse(m, "database", "next"); // stays on the last entry
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 12:00:00 PM"));
+}
+
+void tst_mainwindow::clockLabels()
+{
+    TestApp app;
+    app.clock.set(2026, 12, 7, 9, 5, 0);
+    QWidget *m = app.main();
+    // Shown at once when the window loads.
+    QCOMPARE(textOf(m, "lbltime"), QStringLiteral("9:05:00 AM"));
+    QCOMPARE(textOf(m, "lbldate"), QStringLiteral("12/7/26"));
+    // The running timer follows the clock within a quarter of a second; the date changes with the
+    // time, in the same tick.
+    app.clock.set(2026, 12, 7, 23, 59, 59);
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(m, "lbltime"), QStringLiteral("11:59:59 PM"), 400);
+    QCOMPARE(textOf(m, "lbldate"), QStringLiteral("12/7/26"));
+    app.clock.advance(1); // midnight
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(m, "lbltime"), QStringLiteral("12:00:00 AM"), 400);
+    QCOMPARE(textOf(m, "lbldate"), QStringLiteral("12/8/26"));
+    app.clock.set(2026, 12, 8, 14, 30, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(m, "lbltime"), QStringLiteral("2:30:01 PM"), 400);
+}
+
+void tst_mainwindow::menuEnabling()
+{
+    TestApp app;
+    QWidget *m = app.main();
+    auto *print = child<QAction>(m, "prntdata");
+    auto *clear = child<QAction>(m, "dltdata");
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    QVERIFY(textOf(m, "lgndatetime").isEmpty());
+    QVERIFY(!print->isEnabled());
+    QVERIFY(!clear->isEnabled());
+    // An entry in the log, shown at the next logon, enables both.
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 8:00:00 AM"));
+    QVERIFY(print->isEnabled());
+    QVERIFY(clear->isEnabled());
+    // Typing follows too: an emptied box disables both.
+    typeInto(m, "lgndatetime", QString());
+    QVERIFY(!print->isEnabled());
+    QVERIFY(!clear->isEnabled());
+    typeInto(m, "lgndatetime", QStringLiteral("1"));
+    QVERIFY(print->isEnabled());
+}
+
+void tst_mainwindow::leaving_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("Exit") << false << "Click here for names-->";
+    QTest::newRow("close box") << true << "Click here for choice of Names---->";
+}
+
+void tst_mainwindow::leaving()
+{
+    QFETCH(bool, closeBox);
+    QFETCH(QString, prompt);
+    TestApp app;
+    QWidget *m = app.managerLogOn();
+    QVERIFY(!isHidden(m, "Picture1"));
+    if (closeBox)
+        QVERIFY(!m->close());
+    else
+        pw::test::trigger(m, "exitmain");
+    QVERIFY(!m->isVisible());
+    QVERIFY(app.logon()->isVisible());
+    QCOMPARE(textOf(app.logon(), "namechoice"), prompt);
+    QVERIFY(isHidden(m, "Picture1"));
+    QVERIFY(!app.programEnd.ended());
+    // The same window comes back, with the company name still on the "About" tab.
+    QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
+    QCOMPARE(app.main(), m);
+    QCOMPARE(textOf(m, "company"), QStringLiteral("Acme Widgets"));
+}
+
+void tst_mainwindow::gridToggle()
+{
+    TestApp app;
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Payroll"));
+    QWidget *m = app.managerLogOn();
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
+    clickLabel(m, "Label8");
+    QVERIFY(!isHidden(m, "Picture3"));
+    QCOMPARE(child<pw::RecordSet>(m, "manuse")->recordSource(), QStringLiteral("Manager"));
+    const QAbstractItemModel *grid = child<QTableView>(m, "DBGrid1")->model();
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(grid->columnCount(), 4);
+    QCOMPARE(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("inoutfx"));
+    QCOMPARE(grid->index(0, 1).data().toString(), QStringLiteral("12/7/2026 8:00:00 AM"));
+    QCOMPARE(grid->index(0, 3).data().toString(), QStringLiteral("Payroll"));
+
+    // The second click hides the grid, and reads the log again.
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("Clocked Out"));
+    clickLabel(m, "Label8");
+    QVERIFY(isHidden(m, "Picture3"));
+    QCOMPARE(child<QTableView>(m, "DBGrid1")->model()->rowCount(), 2);
+    clickLabel(m, "Label8");
+    QVERIFY(!isHidden(m, "Picture3"));
+    QCOMPARE(app.dialogs.count(), 0);
+}
+
+void tst_mainwindow::gridToggleWithoutTable_data()
+{
+    QTest::addColumn<QString>("chosen"); // shown on the tab, listed by no row
+    QTest::newRow("empty") << "";
+    QTest::newRow("unknown") << "Nobody";
+}
+
+void tst_mainwindow::gridToggleWithoutTable()
+{
+    QFETCH(QString, chosen);
+    TestApp app;
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
+    QWidget *m = app.managerLogOn();
+    clickLabel(m, "Label8");
+    QCOMPARE(child<QTableView>(m, "DBGrid1")->model()->rowCount(), 1);
+    clickLabel(m, "Label8");
+    QVERIFY(pw::test::showUnlisted(app, chosen));
+    clickLabel(m, "Label8");
+    QVERIFY(!isHidden(m, "Picture3"));
+    QCOMPARE(child<QTableView>(m, "DBGrid1")->model()->rowCount(), 0);
+    QCOMPARE(app.dialogs.count(), 0);
+}
+
+void tst_mainwindow::keyboardAccess()
+{
+    TestApp app;
+    QWidget *m = app.managerLogOn();
+    QVERIFY(QTest::qWaitForWindowActive(m));
+    // The clickable labels take the focus and act on Space, like buttons.
+    auto *toggle = child<QLabel>(m, "Label8");
+    QCOMPARE(toggle->focusPolicy(), Qt::StrongFocus);
+    child<QTabWidget>(m, "SSTab1")->setCurrentIndex(1);
+    toggle->setFocus();
+    QTest::keyClick(toggle, Qt::Key_Space);
+    QVERIFY(!isHidden(m, "Picture3"));
+    // Every button can be reached with the Tab key.
+    for (QPushButton *b : m->findChildren<QPushButton *>())
+        QVERIFY2(b->focusPolicy() & Qt::TabFocus, qPrintable(b->objectName()));
+}
+
+PW_TEST_MAIN(tst_mainwindow)
+#include "tst_mainwindow.moc"
