@@ -2,9 +2,8 @@
 #include "benchutil.h"
 
 #include "db/database.h"
-#include "platform/context.h"
-#include "startup/forms.h"
-#include "startup/frmlogon.h"
+#include "ui/logonwindow.h"
+#include "ui/windows.h"
 
 #include <QComboBox>
 
@@ -36,9 +35,9 @@ static void BM_LogonLoad(benchmark::State &state)
     database.open();
     pw::bench::FakeSeams seams;
     for (auto _ : state) {
-        pw::Forms forms(seams.context(), database);
-        frmlogon *logon = forms.logon();
-        benchmark::DoNotOptimize(logon->namechoice->count());
+        pw::Windows windows(database, seams.seams());
+        QWidget *logon = windows.logon();
+        benchmark::DoNotOptimize(pw::bench::control<QComboBox>(logon, "namechoice")->count());
     }
 }
 BENCHMARK(BM_LogonLoad)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);

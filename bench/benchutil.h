@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/context.h"
+#include "platform/seams.h"
 #include "testlib/fakes.h"
 #include "testlib/recordingprinter.h"
 
@@ -9,6 +9,8 @@
 
 #include <sqlite3.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace pw::bench {
@@ -43,7 +45,7 @@ struct FakeSeams {
     test::FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(17, 0, 0))};
     test::FakeProgramEnd end;
     test::RecordingPrinterFactory printers;
-    AppContext context() { return {&dialogs, &clock, &end, &printers}; }
+    Seams seams() { return {dialogs, clock, end, printers}; }
 };
 
 } // namespace pw::bench
@@ -60,5 +62,17 @@ struct FakeSeams {
     }
 
 namespace pw::bench {
+
+// A control of a window, found by its outward name; the benchmark stops when it is missing.
+template <typename T>
+T *control(QObject *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found) {
+        std::fprintf(stderr, "no control %s\n", name);
+        std::abort();
+    }
+    return found;
+}
 
 } // namespace pw::bench
