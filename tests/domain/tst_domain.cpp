@@ -1,0 +1,345 @@
+// What the program does, without any window: clocking, clearing, the card builder and the company
+// settings, on a company database of the test's own.
+#include "db/companydata.h"
+#include "domain/clearing.h"
+#include "domain/clocking.h"
+#include "domain/companysettings.h"
+#include "domain/session.h"
+#include "domain/timecard.h"
+#include "testlib/testapp.h"
+#include "testlib/testmain.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using pw::LocalDateTime;
+using pw::test::TestApp;
+namespace clocking = pw::clocking;
+namespace clearing = pw::clearing;
+namespace timecard = pw::timecard;
+
+namespace {
+
+const QString ann = QStringLiteral("Ann");
+const QString kIn = QStringLiteral("Clocked In");
+const QString kOut = QStringLiteral("Clocked Out");
+
+LocalDateTime at(const QString &text)
+{
+    return *LocalDateTime::fromStored(QStringView(text));
+}
+
+// A log written as "status@YYYY-MM-DD HH:MM:SS" items; "-" stands for an empty log.
+void fill(TestApp &app, const QStringList &entries)
+{
+    for (const QString &e : entries) {
+        if (e == QLatin1String("-"))
+            continue;
+        const QStringList parts = e.split(QLatin1Char('@'));
+        const QString status = parts[0] == QLatin1String("in") ? kIn : parts[0] == QLatin1String("out") ? kOut : parts[0];
+        app.addEntry(ann, parts[1], status, status == kIn ? QVariant(QStringLiteral("Desk")) : QVariant());
+    }
+}
+
+QStringList statuses(TestApp &app)
+{
+    QStringList out;
+    for (const QVariantList &row : app.log(ann))
+        out << row[2].toString();
+    return out;
+}
+
+QStringList times(TestApp &app)
+{
+    QStringList out;
+    for (const QVariantList &row : app.log(ann))
+        out << row[1].toString();
+    return out;
+}
+
+} // namespace
+
+class tst_domain : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void clockEvents_data();
+    void clockEvents();
+    void clockFailureWritesNothing();
+    void deleteLast();
+    void clearBefore_data();
+    void clearBefore();
+    void clearAll();
+    void cardBuilder_data();
+    void cardBuilder();
+    void settings_data();
+    void settings();
+    void settingsNotStored();
+    void session();
+};
+
+void tst_domain::clockEvents_data()
+{
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<bool>("in"); // clock in, else clock out
+    QTest::addColumn<int>("outcome");
+
+    const QString a = QStringLiteral("in@2026-12-07 08:00:00"), b = QStringLiteral("out@2026-12-07 12:00:00");
+    QTest::newRow("in, empty log") << QStringList{"-"} << true << int(clocking::Outcome::Stored);
+    QTest::newRow("in, after out") << QStringList{a, b} << true << int(clocking::Outcome::Stored);
+    QTest::newRow("in, after in") << QStringList{a} << true << int(clocking::Outcome::NotClockedOut);
+    QTest::newRow("in, after an odd status") << QStringList{"Lunch@2026-12-07 08:00:00"} << true
+                                             << int(clocking::Outcome::NotClockedOut);
+    QTest::newRow("out, empty log") << QStringList{"-"} << false << int(clocking::Outcome::EmptyLog);
+    QTest::newRow("out, after in") << QStringList{a} << false << int(clocking::Outcome::Stored);
+    QTest::newRow("out, after out") << QStringList{a, b} << false << int(clocking::Outcome::NotClockedIn);
+    QTest::newRow("out, status in other case") << QStringList{"clocked in@2026-12-07 08:00:00"} << false
+                                               << int(clocking::Outcome::NotClockedIn);
+}
+
+void tst_domain::clockEvents()
+{
+    QFETCH(QStringList, log);
+    QFETCH(bool, in);
+    QFETCH(int, outcome);
+    TestApp app;
+    app.addEmployee(ann);
+    fill(app, log);
+    const int before = int(app.log(ann).size());
+    const LocalDateTime now = at(QStringLiteral("2026-12-07 17:00:00"));
+
+    const clocking::Result r = in ? clocking::clockIn(app.db(), ann, ann, now, QStringLiteral("Filing"))
+                                  : clocking::clockOut(app.db(), ann, ann, now);
+    QCOMPARE(int(r.outcome), outcome);
+    QVERIFY(!r.error);
+    const auto rows = app.log(ann);
+    if (r.stored()) {
+        QCOMPARE(rows.size(), before + 1);
+        QCOMPARE(rows.last()[0].toString(), ann);
+        QCOMPARE(rows.last()[1].toString(), QStringLiteral("2026-12-07 17:00:00"));
+        QCOMPARE(rows.last()[2].toString(), in ? kIn : kOut);
+        // A clock-out carries no task at all, not an empty one.
+        QCOMPARE(rows.last()[3].isNull(), !in);
+        QCOMPARE(*clocking::isClockedIn(app.db(), ann), in);
+    } else {
+        QCOMPARE(rows.size(), before);
+    }
+}
+
+void tst_domain::clockFailureWritesNothing()
+{
+    // A log that cannot be opened is a failure, never "stored".
+    TestApp app;
+    const LocalDateTime now = at(QStringLiteral("2026-12-07 17:00:00"));
+    const clocking::Result in = clocking::clockIn(app.db(), ann, ann, now, QStringLiteral(" "));
+    QCOMPARE(int(in.outcome), int(clocking::Outcome::Failed));
+    QCOMPARE(in.error.number, int(pw::ErrTableMissing));
+    QVERIFY(!in.stored());
+    const clocking::Result out = clocking::clockOut(app.db(), ann, ann, now);
+    QCOMPARE(int(out.outcome), int(clocking::Outcome::Failed));
+    QVERIFY(!clocking::isClockedIn(app.db(), ann));
+}
+
+void tst_domain::deleteLast()
+{
+    TestApp app;
+    app.addEmployee(ann);
+    QCOMPARE(*clocking::deleteLast(app.db(), ann), false); // an empty log is left alone
+    fill(app, {QStringLiteral("in@2026-12-07 08:00:00"), QStringLiteral("out@2026-12-07 12:00:00")});
+    QCOMPARE(*clocking::deleteLast(app.db(), ann), true);
+    QCOMPARE(statuses(app), QStringList{kIn});
+    QCOMPARE(*clocking::isClockedIn(app.db(), ann), true); // the shift is open again
+    QCOMPARE(*clocking::deleteLast(app.db(), ann), true);
+    QVERIFY(app.log(ann).isEmpty());
+}
+
+void tst_domain::clearBefore_data()
+{
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<bool>("leadingClockOut");
+
+    const QStringList week{"in@2026-12-01 08:00:00", "out@2026-12-01 16:00:00", "in@2026-12-02 08:00:00",
+                           "out@2026-12-02 16:00:00", "in@2026-12-03 08:00:00"};
+    QTest::newRow("whole shifts") << week << "2026-12-02 00:00:00"
+                                  << QStringList{"2026-12-02 08:00:00", "2026-12-02 16:00:00", "2026-12-03 08:00:00"} << false;
+    QTest::newRow("between in and out: the out goes too") << week << "2026-12-02 12:00:00"
+                                                          << QStringList{"2026-12-03 08:00:00"} << true;
+    QTest::newRow("exactly at an entry: it stays") << week << "2026-12-03 08:00:00" << QStringList{"2026-12-03 08:00:00"}
+                                                   << false;
+    QTest::newRow("before every entry") << week << "2026-11-01 00:00:00"
+                                        << QStringList{"2026-12-01 08:00:00", "2026-12-01 16:00:00", "2026-12-02 08:00:00",
+                                                       "2026-12-02 16:00:00", "2026-12-03 08:00:00"}
+                                        << false;
+    QTest::newRow("after every entry") << week << "2027-01-01 00:00:00" << QStringList{} << false;
+    // Entries are compared as date-times wherever they stand, not only from the head.
+    QTest::newRow("out of order") << QStringList{"in@2026-12-05 08:00:00", "out@2026-12-01 16:00:00", "in@2026-12-06 08:00:00"}
+                                  << "2026-12-04 00:00:00" << QStringList{"2026-12-05 08:00:00", "2026-12-06 08:00:00"}
+                                  << false;
+}
+
+void tst_domain::clearBefore()
+{
+    QFETCH(QStringList, log);
+    QFETCH(QString, ending);
+    QFETCH(QStringList, left);
+    QFETCH(bool, leadingClockOut);
+    TestApp app;
+    app.addEmployee(ann);
+    fill(app, log);
+    const auto cleared = clearing::clearBefore(app.db(), ann, at(ending));
+    QVERIFY(cleared);
+    QCOMPARE(cleared->leadingClockOut, leadingClockOut);
+    QCOMPARE(cleared->dated + (leadingClockOut ? 1 : 0), qint64(log.size() - left.size()));
+    QCOMPARE(times(app), left);
+}
+
+void tst_domain::clearAll()
+{
+    TestApp app;
+    app.addEmployee(ann);
+    fill(app, {QStringLiteral("in@2026-12-01 08:00:00"), QStringLiteral("out@2026-12-01 16:00:00")});
+    QCOMPARE(*clearing::clearAll(app.db(), ann), qint64(2));
+    QVERIFY(app.log(ann).isEmpty());
+    QCOMPARE(*clearing::clearAll(app.db(), ann), qint64(0));
+    QVERIFY(!clearing::clearAll(app.db(), QStringLiteral("Nobody")));
+}
+
+void tst_domain::cardBuilder_data()
+{
+    QTest::addColumn<QStringList>("stored"); // datetime@activity, "~" for a Null activity
+    QTest::addColumn<QString>("ending");     // empty: no ending date
+    QTest::addColumn<QStringList>("shifts"); // in|out|activity|sub-total
+    QTest::addColumn<QString>("total");
+
+    QTest::newRow("one shift") << QStringList{"2026-12-07 09:00:00@Filing", "2026-12-07 10:30:00@~"} << ""
+                               << QStringList{"12/7/2026 9:00:00 AM|12/7/2026 10:30:00 AM|Filing|1.5 "} << "1.5 ";
+    QTest::newRow("open shift closed now") << QStringList{"2026-12-07 16:00:00@Desk"} << ""
+                                           << QStringList{"12/7/2026 4:00:00 PM|12/7/2026 5:00:00 PM|Desk|1   "} << "1   ";
+    QTest::newRow("61 minutes cut, not rounded") << QStringList{"2026-12-07 09:00:00@a", "2026-12-07 10:01:00@~"} << ""
+                                                 << QStringList{"12/7/2026 9:00:00 AM|12/7/2026 10:01:00 AM|a|1.01"} << "1.01";
+    QTest::newRow("clock-in after the ending date passed over")
+        << QStringList{"2026-12-06 09:00:00@Mon", "2026-12-06 17:00:00@~", "2026-12-07 09:00:00@Tue", "2026-12-07 11:00:00@~"}
+        << "2026-12-07 00:00:00" << QStringList{"12/6/2026 9:00:00 AM|12/6/2026 5:00:00 PM|Mon|8   "} << "8   ";
+    QTest::newRow("clock-out after the ending date closed now")
+        << QStringList{"2026-12-07 09:00:00@Tue", "2026-12-07 11:00:00@~"} << "2026-12-07 10:00:00"
+        << QStringList{"12/7/2026 9:00:00 AM|12/7/2026 5:00:00 PM|Tue|8   "} << "8   ";
+    QTest::newRow("paired by position, status words aside")
+        << QStringList{"2026-12-07 08:00:00@~", "2026-12-07 09:00:00@x", "2026-12-07 10:00:00@~"} << ""
+        << QStringList{"12/7/2026 8:00:00 AM|12/7/2026 9:00:00 AM||1   ", "12/7/2026 10:00:00 AM|12/7/2026 5:00:00 PM||7   "}
+        << "8   ";
+    QTest::newRow("small shifts still count in the total")
+        << QStringList{"2026-12-07 09:00:00@a", "2026-12-07 09:06:00@~", "2026-12-07 10:00:00@b", "2026-12-07 10:06:00@~"} << ""
+        << QStringList{"12/7/2026 9:00:00 AM|12/7/2026 9:06:00 AM|a|<.1 ", "12/7/2026 10:00:00 AM|12/7/2026 10:06:00 AM|b|<.1 "}
+        << "0.2 ";
+    QTest::newRow("no shift") << QStringList{} << "" << QStringList{} << "<.1 ";
+}
+
+void tst_domain::cardBuilder()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QString, ending);
+    QFETCH(QStringList, shifts);
+    QFETCH(QString, total);
+
+    QList<timecard::Entry> entries;
+    for (const QString &s : stored) {
+        const QStringList parts = s.split(QLatin1Char('@'));
+        entries.append({parts[0], parts[1] == QLatin1String("~") ? QVariant(QMetaType(QMetaType::QString)) : QVariant(parts[1])});
+    }
+    const std::optional<LocalDateTime> end = ending.isEmpty() ? std::nullopt : std::optional(at(ending));
+    const QList<timecard::Line> lines = timecard::cardLines(entries, {timecard::kDataFor, QStringLiteral("Acme"), ann}, end,
+                                                            at(QStringLiteral("2026-12-07 17:00:00")));
+
+    // Lines 1 to 6, the shifts, two empty lines and the total line.
+    QCOMPARE(lines.size(), 6 + shifts.size() + 3);
+    QCOMPARE(lines[0], (timecard::Line{{0, timecard::kDataFor}, {0, QStringLiteral("Acme")}}));
+    QCOMPARE(lines[3], (timecard::Line{{0, QStringLiteral("Employee Name:  ")}, {0, ann}}));
+    for (const timecard::Item &heading : lines[5])
+        QVERIFY(heading.underlined);
+    for (int i = 0; i < shifts.size(); ++i) {
+        const QStringList want = shifts[i].split(QLatin1Char('|'));
+        const timecard::Line want_line{{timecard::kClockInColumn, want[0]}, {timecard::kClockOutColumn, want[1]},
+                                       {timecard::kActivityColumn, want[2]}, {timecard::kSubTotalColumn, want[3]}};
+        QCOMPARE(lines[6 + i], want_line);
+    }
+    QVERIFY(lines[6 + shifts.size()].isEmpty() && lines[7 + shifts.size()].isEmpty());
+    QCOMPARE(lines.last(), (timecard::Line{{0, ann}, {0, QStringLiteral(" has a total of ")}, {0, total},
+                                           {0, QStringLiteral(" hours ")}}));
+}
+
+void tst_domain::settings_data()
+{
+    QTest::addColumn<QVariant>("edits");
+    QTest::addColumn<QVariant>("money");
+    QTest::addColumn<QVariant>("subs");
+    QTest::addColumn<QString>("on"); // edits, money, subs as 1/0
+
+    const QVariant null(QMetaType(QMetaType::Int));
+    QTest::newRow("all 1") << QVariant(1) << QVariant(1) << QVariant(1) << "111";
+    QTest::newRow("0, 2 and Null read as off") << QVariant(0) << QVariant(2) << null << "000";
+    QTest::newRow("only money") << null << QVariant(1) << QVariant(0) << "010";
+    QTest::newRow("Access's True is not 1") << QVariant(-1) << QVariant(1) << QVariant(-1) << "010";
+}
+
+void tst_domain::settings()
+{
+    QFETCH(QVariant, edits);
+    QFETCH(QVariant, money);
+    QFETCH(QVariant, subs);
+    QFETCH(QString, on);
+    TestApp app(QString{});
+    pw::CompanySettings settings(app.db());
+    QCOMPARE(*settings.load(), false); // a first run: no settings row yet
+    QVERIFY(!settings.storeCompany(QStringLiteral(" Acme  ")));
+    app.exec(QStringLiteral("UPDATE \"Company Data\" SET edits = ?, money = ?, subs = ?"), {edits, money, subs});
+
+    QSignalSpy changed(&settings, &pw::CompanySettings::switchChanged);
+    QCOMPARE(*settings.load(), true);
+    QCOMPARE(settings.company(), QStringLiteral(" Acme  "));
+    const QString read = QString::number(settings.isOn(pw::Switch::Edits)) + QString::number(settings.isOn(pw::Switch::Money))
+        + QString::number(settings.isOn(pw::Switch::Subs));
+    QCOMPARE(read, on);
+    QCOMPARE(changed.size(), int(on.count(QLatin1Char('1')))); // only what differs from "all off" is announced
+
+    // A change is stored as 1 or 0 first, then announced; the same state again announces nothing.
+    changed.clear();
+    QVERIFY(!settings.setSwitch(pw::Switch::Subs, true));
+    QCOMPARE(app.value(QStringLiteral("SELECT subs FROM \"Company Data\"")).toInt(), 1);
+    QCOMPARE(changed.size(), on[2] == QLatin1Char('1') ? 0 : 1);
+    QVERIFY(!settings.setSwitch(pw::Switch::Subs, false));
+    QCOMPARE(app.value(QStringLiteral("SELECT subs FROM \"Company Data\"")).toInt(), 0);
+    QVERIFY(!settings.isOn(pw::Switch::Subs));
+}
+
+void tst_domain::settingsNotStored()
+{
+    // A switch that cannot be stored keeps its state, and nothing is announced.
+    TestApp app;
+    pw::CompanySettings settings(app.db());
+    QVERIFY(*settings.load());
+    app.exec(QStringLiteral("DROP TABLE \"Company Data\""));
+    QSignalSpy changed(&settings, &pw::CompanySettings::switchChanged);
+    QVERIFY(settings.setSwitch(pw::Switch::Money, true));
+    QVERIFY(!settings.isOn(pw::Switch::Money));
+    QCOMPARE(changed.size(), 0);
+}
+
+void tst_domain::session()
+{
+    // The management functions are open only while the session that opened them lasts.
+    pw::Session s;
+    QVERIFY(!s.isLoggedOn() && !s.managementOpen());
+    s.logOn(QStringLiteral("Manager"), QStringLiteral("20"), true);
+    QVERIFY(s.isLoggedOn() && s.managementOpen());
+    QCOMPARE(s.name(), QStringLiteral("Manager"));
+    s.logOff();
+    QVERIFY(!s.managementOpen());
+    s.logOn(ann, QStringLiteral("9"), false);
+    QVERIFY(!s.managementOpen());
+    QCOMPARE(s.wage(), QStringLiteral("9"));
+}
+
+PW_TEST_MAIN(tst_domain)
+#include "tst_domain.moc"
