@@ -5,6 +5,7 @@
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
+pid=
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
 cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/cmake_install.cmake" >/dev/null
