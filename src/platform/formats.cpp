@@ -6,10 +6,13 @@ namespace pw::formats {
 
 namespace {
 
-// Removes the time zone item ("t", "tt", "ttt", "tttt") and the blanks next to it from a Qt format.
+// Removes the time zone item ("t", "tt", "ttt", "tttt") from a Qt format, with the blanks next to
+// it and the brackets or comma that only set it apart ("H:mm:ss (t)", "h:mm:ss AP, t",
+// "APh:mm:ss [t]").
 QString withoutZone(QString format)
 {
-    static const QRegularExpression zone(QStringLiteral("\\s*(?<![A-Za-z'])t+(?![A-Za-z'])\\s*"));
+    static const QRegularExpression zone(
+        QStringLiteral("\\s*,?\\s*[(\\[]?\\s*(?<![A-Za-z'])t+(?![A-Za-z'])\\s*[)\\]]?\\s*"));
     format.replace(zone, QStringLiteral(" "));
     return format.trimmed();
 }

@@ -13,7 +13,8 @@ namespace pw {
 // the system's locale unless a test pinned another one.
 namespace formats {
 
-// The locale's long time format without its time zone (en_US: "h:mm:ss AP").
+// The locale's long time format without its time zone and what only sets the zone apart
+// (en_US: "h:mm:ss AP"; es_ES "H:mm:ss (t)" becomes "H:mm:ss").
 QString longTimeFormat(const QLocale &locale = QLocale());
 // The locale's short date format (en_US: "M/d/yy").
 QString shortDateFormat(const QLocale &locale = QLocale());

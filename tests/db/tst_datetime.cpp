@@ -126,6 +126,12 @@ void tst_datetime::systemFormats()
     const QLocale de(QLocale::German, QLocale::Germany);
     QCOMPARE(f::generalDate(*LocalDateTime::fromParts(1998, 12, 6, 9, 5, 0), de), QStringLiteral("06.12.1998 09:05:00"));
     QCOMPARE(f::parseTypedDateTime(QStringLiteral("06.12.1998 09:05:00"), de)->toStored(), QStringLiteral("1998-12-06 09:05:00"));
+
+    // The zone goes with the brackets or the comma that only set it apart.
+    QCOMPARE(f::longTimeFormat(QLocale(QLocale::Spanish, QLocale::Spain)), QStringLiteral("H:mm:ss"));
+    QCOMPARE(f::longTimeFormat(QLocale(QLocale::Albanian, QLocale::Albania)), QStringLiteral("h:mm:ss AP"));
+    QCOMPARE(f::longTimeFormat(QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::HongKong)),
+             QStringLiteral("APh:mm:ss"));
 }
 
 void tst_datetime::typed_data()
