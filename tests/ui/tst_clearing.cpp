@@ -193,10 +193,10 @@ void tst_clearing::nothingCleared_data()
                                 << "\"end of June\" is not a date.  Please type the ending date as a date and time, "
                                    "such as 12/7/2026 9:00:00 AM, or as a date alone.  Nothing was done."
                                 << "Clear" << "Manager";
-    QTest::newRow("two-digit year, all") << int(Dialogs::Yes) << "1/6/26" << ann
-                                         << "\"1/6/26\" is not a date.  Please type the ending date as a date and "
-                                            "time, such as 12/7/2026 9:00:00 AM, or as a date alone.  Nothing was done."
-                                         << "Clear" << "Manager";
+    QTest::newRow("no such day, all") << int(Dialogs::Yes) << "2/30/2026" << ann
+                                      << "\"2/30/2026\" is not a date.  Please type the ending date as a date and "
+                                         "time, such as 12/7/2026 9:00:00 AM, or as a date alone.  Nothing was done."
+                                      << "Clear" << "Manager";
     QTest::newRow("name not listed") << int(Dialogs::No) << "1/7/2026" << "Zed"
                                      << "Please enter a valid Name or click on the Combo Box." << "Log In Error"
                                      << "Manager";
