@@ -59,6 +59,7 @@ private Q_SLOTS:
     void oneEmployee();
     void boxes();
     void allEmployees();
+    void cancelledRun();
     void nothingCleared_data();
     void nothingCleared();
     void missingLogInRun();
@@ -173,6 +174,31 @@ void tst_clearing::allEmployees()
     QCOMPARE(entries(app, bob), QStringList());
     QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
     QCOMPARE(manuse(m)->recordSource(), bob);
+    QCOMPARE(app.dialogs.progressShown().size(), 1);
+    QCOMPARE(app.dialogs.progressShown()[0].names, (QStringList{QStringLiteral("Manager"), ann, bob}));
+}
+
+// Cancel in the progress window stops the run after the employee under way: the logs cleared stay
+// cleared, the rest are untouched, and a box says how far it got.
+void tst_clearing::cancelledRun()
+{
+    TestApp app;
+    app.addEmployee(ann);
+    app.addEmployee(bob);
+    fill(app, ann, kTwoDays);
+    fill(app, bob, {"2026-01-06 07:00:00 Clocked In", "2026-01-06 15:00:00 Clocked Out"});
+    QWidget *m = app.managerShowing(bob);
+    app.dialogs.cancelProgressAfter(2);
+    app.dialogs.answer(Dialogs::Yes);
+    app.dialogs.answerInput(QStringLiteral("1/7/2026"));
+    click(m, "Command4");
+
+    QCOMPARE(entries(app, ann), QStringList());
+    QCOMPARE(entries(app, bob), (QStringList{"2026-01-06 07:00:00 Clocked In", "2026-01-06 15:00:00 Clocked Out"}));
+    QCOMPARE(app.dialogs.count(), 3);
+    QVERIFY(pw::test::lastBoxIs(app.dialogs, QStringLiteral("Clearing was stopped after 2 of 3 employees."),
+                                QStringLiteral("Clear"), Dialogs::Icon::Information));
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
 }
 
 // Cancel leaves the tab where it was; an empty or unreadable ending date deletes nothing and brings
