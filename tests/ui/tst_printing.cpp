@@ -566,7 +566,7 @@ void tst_printing::allToOnePdf()
     QCOMPARE(dialog.kind, pw::test::FakeDialogs::Shown::SaveFile);
     QCOMPARE(dialog.defaultText, QDir::current().filePath(QStringLiteral("Time cards up to 2026-12-08.pdf")));
     QCOMPARE(app.printers.saved().size(), 1);
-    const pw::test::PrintJob &pdf = app.printers.saved()[0];
+    const pw::test::PrintJob pdf = app.printers.saved()[0];
     QCOMPARE(pdf.file, file.endsWith(QLatin1String(".pdf")) ? file : file + QStringLiteral(".pdf"));
     QVERIFY(pdf.sent);
     // Ann's card and Bob's, each from the top of a page of its own; the Manager's empty log gives none.
