@@ -130,6 +130,14 @@ void MainWindow::updateTotals()
 
 void MainWindow::leave(const QString &namePrompt)
 {
+    // A correction typed into the log view is stored, as moving to another entry stores it; text
+    // that is not a date and time keeps the employee here to correct it.
+    if (!m_timeTab->storeCorrection())
+        return;
+    // Nothing the session opened outlives it: whoever comes to the logon window next must not find
+    // a task prompt or a Manager's dialog still open.
+    m_timeTab->closeTaskPrompt();
+    closeDialogs();
     hide();
     m_session.logOff();
     Q_EMIT left(namePrompt);
@@ -141,6 +149,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->ignore();
     if (isVisible())
         leave(QStringLiteral("Click here for choice of Names---->"));
+}
+
+void MainWindow::closeDialogs()
+{
+    for (ModelessDialog *d : std::initializer_list<ModelessDialog *>{m_addDialog, m_passwordDialog, m_propertiesDialog})
+        if (d)
+            d->cancel();
 }
 
 void MainWindow::hideAll()
