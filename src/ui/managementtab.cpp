@@ -316,9 +316,11 @@ void ManagementTab::printCard(const QString &endingText)
 void ManagementTab::onClearClicked()
 {
     const LocalDateTime now = m_seams.clock.localNow();
+    // No, the employee shown, is the default, as the question itself says: Enter must never clear
+    // every employee's log.
     const Dialogs::Button answer = m_seams.dialogs.message(
         window(), QStringLiteral("Would you like to clear the log for all employees? (default: clear current employee only)"),
-        kClear, Dialogs::Icon::None, Dialogs::Yes | Dialogs::No | Dialogs::Cancel, Dialogs::Yes);
+        kClear, Dialogs::Icon::None, Dialogs::Yes | Dialogs::No | Dialogs::Cancel, Dialogs::No);
     if (answer != Dialogs::Yes && answer != Dialogs::No)
         return;
 
