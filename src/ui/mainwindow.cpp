@@ -113,6 +113,8 @@ void MainWindow::load()
 
 void MainWindow::enter()
 {
+    // Every logon starts on "Time Functions", whatever tab the last user left.
+    m_tabs->setCurrentIndex(0);
     showModeless(this);
     m_timeTab->enter();
     m_managementTab->setPanelVisible(m_session.managementOpen());

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void leaving();
     void leavingClosesDialogs_data();
     void leavingClosesDialogs();
+    void logonStartsOnTimeFunctions();
     void gridToggle();
     void gridToggleWithoutTable_data();
     void gridToggleWithoutTable();
@@ -361,6 +362,23 @@ void tst_mainwindow::leavingClosesDialogs()
     QVERIFY(!child<QLineEdit>(m, "lgndatetime")->isReadOnly());
     // Closed as Cancel closes it: the name box of the Management tab is usable again.
     QVERIFY(child<QLineEdit>(m, "manlist")->isEnabled());
+}
+
+// Whatever tab the last user left, the next logon starts on "Time Functions".
+void tst_mainwindow::logonStartsOnTimeFunctions()
+{
+    TestApp app;
+    app.addEmployee(QStringLiteral("Ann"));
+    QWidget *m = app.managerLogOn();
+    auto *tabs = child<QTabWidget>(m, "SSTab1");
+    QCOMPARE(tabs->currentIndex(), 0);
+    tabs->setCurrentIndex(1);
+    QVERIFY(app.logOn(QStringLiteral("Ann")));
+    QCOMPARE(tabs->currentIndex(), 0);
+    tabs->setCurrentIndex(2);
+    pw::test::leave(m, true);
+    QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
+    QCOMPARE(tabs->currentIndex(), 0);
 }
 
 void tst_mainwindow::gridToggle()
