@@ -150,7 +150,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     if (isVisible())
-        leave(QStringLiteral("Click here for choice of Names---->"));
+        leave(QString::fromLatin1(LogonWindow::kChoicePrompt));
 }
 
 void MainWindow::closeDialogs()
