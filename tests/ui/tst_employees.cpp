@@ -237,9 +237,12 @@ void tst_employees::refused()
     // A second press with the boxes unchanged is refused the same way (a too long name is gone).
     const bool cleared = title == QLatin1String("Add error");
     for (int press = 1; press <= (cleared ? 1 : 2); ++press) {
+        child<QWidget>(a, "newwage")->setFocus();
         click(a, "Command1");
         QCOMPARE(app.dialogs.count(), press);
         QVERIFY(lastBoxIs(app.dialogs, text, title, Dialogs::Icon::Exclamation));
+        // Back to the name, to correct it.
+        QCOMPARE(a->focusWidget(), child<QWidget>(a, "newemployee"));
     }
     QCOMPARE(textOf(a, "newemployee"), cleared ? QString() : name);
     QCOMPARE(textOf(a, "passwrd"), QStringLiteral("pw"));
