@@ -48,6 +48,8 @@ LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settin
     m_nameBox->setEditable(true);
     m_nameBox->setInsertPolicy(QComboBox::NoInsert);
     m_nameBox->setMinimumContentsLength(24);
+    // As wide as the longest name, known before the window is first shown (and centred).
+    m_nameBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_nameBox->installEventFilter(this);
     m_nameBox->lineEdit()->installEventFilter(this);
     (new QVBoxLayout(nameFrame))->addWidget(m_nameBox);
@@ -81,6 +83,13 @@ LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settin
     passwordLayout->addLayout(passwordButtons);
     m_passwordPanel->hide();
     m_passwordOkButton->setDefault(true);
+    // The two panels share one place, as large as the larger: the window keeps its size when the
+    // password panel shows.
+    for (QWidget *panel : {m_choosePanel, static_cast<QWidget *>(m_passwordPanel)}) {
+        QSizePolicy policy = panel->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        panel->setSizePolicy(policy);
+    }
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_choosePanel, 0, 0);
@@ -123,6 +132,8 @@ LogonWindow::Loaded LogonWindow::load()
     m_nameBox->addItems(sorted);
     setNameText(QString::fromLatin1(kNamePrompt));
     m_nameBox->setFocus();
+    // Centred as it will be shown: a long name in the list widens the name box.
+    centreOnScreen(this);
     return Loaded::Ready;
 }
 
@@ -182,6 +193,9 @@ bool LogonWindow::showsPrompt() const
 void LogonWindow::comeBack(const QString &namePrompt)
 {
     setNameText(namePrompt);
+    // A name added or removed while the window was hidden may have changed its width: it comes
+    // back centred at its new size.
+    fitToContents(this);
     show();
     raise();
     activateWindow();

@@ -118,6 +118,8 @@ void MainWindow::enter()
     showModeless(this);
     m_timeTab->enter();
     m_managementTab->setPanelVisible(m_session.managementOpen());
+    // A long name needs a wider window, centred again rather than hanging off to the right.
+    fitToContents(this);
 }
 
 void MainWindow::countTotals(const QString &name, const QString &wage)

@@ -155,7 +155,7 @@ void TimeFunctionsTab::applySwitch(Switch which, bool on)
 {
     switch (which) {
     case Switch::Edits:
-        m_entryTimeEdit->setReadOnly(on);
+        setLocked(m_entryTimeEdit, on);
         break;
     case Switch::Money:
         m_wagesFrame->setVisible(!on);

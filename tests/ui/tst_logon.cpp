@@ -154,10 +154,14 @@ void tst_logon::passwordPanel()
     staff(app);
     QWidget *l = app.logon();
     l->show();
+    pw::test::settle();
+    const QRect place = l->geometry();
     typeInto(l, "namechoice", QStringLiteral("Carl"));
     click(l, "Command1");
     QVERIFY(!isHidden(l, "passwordbx"));
     QVERIFY(!child<QWidget>(l, "Frame1")->isVisible()); // covered by the panel
+    pw::test::settle();
+    QCOMPARE(l->geometry(), place); // the window keeps still
     QVERIFY(!app.main()->isVisible());
 
     // Any number of wrong tries; each empties the box.

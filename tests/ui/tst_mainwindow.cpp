@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -65,6 +66,7 @@ private Q_SLOTS:
     void leavingClosesDialogs_data();
     void leavingClosesDialogs();
     void logonStartsOnTimeFunctions();
+    void widenedWindowCentred();
     void gridToggle();
     void gridToggleWithoutTable_data();
     void gridToggleWithoutTable();
@@ -379,6 +381,29 @@ void tst_mainwindow::logonStartsOnTimeFunctions()
     pw::test::leave(m, true);
     QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
     QCOMPARE(tabs->currentIndex(), 0);
+}
+
+// A name too long for the window widens it; widened, it is in the middle of the screen again.
+void tst_mainwindow::widenedWindowCentred()
+{
+    TestApp app;
+    const QString longName = QStringLiteral("Maximilian Alexander Wolfgang-Wilhelmsson von Hohenzollern");
+    app.addEmployee(longName);
+    QWidget *m = app.main();
+    const QRect screen = m->screen()->geometry();
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    const QRect usual = m->geometry();
+    QVERIFY(app.logOn(longName));
+    pw::test::settle();
+    QVERIFY(m->width() > usual.width());
+    QVERIFY(child<QLabel>(m, "nameemp")->width() >= child<QLabel>(m, "nameemp")->sizeHint().width());
+    QCOMPARE(m->x(), screen.x() + (screen.width() - m->width()) / 2);
+    // A window that need not grow keeps its place.
+    m->move(m->pos() + QPoint(10, 10));
+    const QPoint moved = m->pos();
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    pw::test::settle();
+    QCOMPARE(m->pos(), moved);
 }
 
 void tst_mainwindow::gridToggle()
