@@ -79,6 +79,9 @@ bool AddEmployeeDialog::event(QEvent *event)
 void AddEmployeeDialog::refuse(const QString &text, const QString &title)
 {
     m_dialogs.inform(this, text, title, Dialogs::Icon::Exclamation);
+    // Back to the name, ready to be corrected or typed over.
+    m_nameEdit->setFocus();
+    m_nameEdit->selectAll();
 }
 
 void AddEmployeeDialog::onOkClicked()

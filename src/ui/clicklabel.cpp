@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace pw {
 
@@ -9,6 +11,22 @@ ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, pare
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    // Room around the text for the focus mark.
+    setMargin(2);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    const QRect text = style()->itemTextRect(fontMetrics(), contentsRect(), int(alignment()), isEnabled(), this->text());
+    option.rect = text.adjusted(-2, -1, 2, 1) & rect();
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)

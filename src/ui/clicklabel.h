@@ -18,6 +18,8 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Marks the focus around the text, as a button marks it.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace pw

@@ -25,6 +25,8 @@ public:
     // Shows the table of this name; a table that cannot be opened leaves the grid empty.
     DbError setTable(const QString &table);
     void clear();
+    // The column of the date-times, or -1 when the table has none.
+    int dateColumn() const { return m_dateColumn; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -47,6 +48,10 @@ LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settin
     m_nameBox->setEditable(true);
     m_nameBox->setInsertPolicy(QComboBox::NoInsert);
     m_nameBox->setMinimumContentsLength(24);
+    // As wide as the longest name, known before the window is first shown (and centred).
+    m_nameBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_nameBox->installEventFilter(this);
+    m_nameBox->lineEdit()->installEventFilter(this);
     (new QVBoxLayout(nameFrame))->addWidget(m_nameBox);
     m_nameOkButton = makeButton(m_choosePanel, "Command1", QStringLiteral("OK"));
     m_exitButton = makeButton(m_choosePanel, "Command2", QStringLiteral("Exit"));
@@ -78,6 +83,13 @@ LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settin
     passwordLayout->addLayout(passwordButtons);
     m_passwordPanel->hide();
     m_passwordOkButton->setDefault(true);
+    // The two panels share one place, as large as the larger: the window keeps its size when the
+    // password panel shows.
+    for (QWidget *panel : {m_choosePanel, static_cast<QWidget *>(m_passwordPanel)}) {
+        QSizePolicy policy = panel->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        panel->setSizePolicy(policy);
+    }
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_choosePanel, 0, 0);
@@ -118,7 +130,10 @@ LogonWindow::Loaded LogonWindow::load()
     QStringList sorted = *names;
     std::stable_sort(sorted.begin(), sorted.end(), listedBefore);
     m_nameBox->addItems(sorted);
-    m_nameBox->setEditText(QString::fromLatin1(kNamePrompt));
+    setNameText(QString::fromLatin1(kNamePrompt));
+    m_nameBox->setFocus();
+    // Centred as it will be shown: a long name in the list widens the name box.
+    centreOnScreen(this);
     return Loaded::Ready;
 }
 
@@ -129,12 +144,62 @@ bool LogonWindow::event(QEvent *event)
     return QDialog::event(event);
 }
 
+bool LogonWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == m_nameBox || watched == m_nameBox->lineEdit())
+        && showsPrompt()) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        switch (key->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+            // From a prompt the arrows start at the first name, not beside the one chosen last.
+            if (plain && m_nameBox->count() > 0) {
+                m_nameBox->setCurrentIndex(0);
+                m_nameBox->setEditText(m_nameBox->itemText(0));
+                return true;
+            }
+            break;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            m_nameBox->clearEditText();
+            return true;
+        default:
+            // The prompt is no part of a name: the first character typed or pasted replaces it.
+            if (key->matches(QKeySequence::Paste) || (plain && !key->text().isEmpty() && key->text().at(0).isPrint()))
+                m_nameBox->clearEditText();
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void LogonWindow::setNameText(const QString &text)
+{
+    m_nameBox->setEditText(text);
+    // The longer prompt does not fit the box: it is shown from its start.
+    if (showsPrompt())
+        m_nameBox->lineEdit()->setCursorPosition(0);
+}
+
+bool LogonWindow::showsPrompt() const
+{
+    const QString text = m_nameBox->currentText();
+    return text == QLatin1String(kNamePrompt) || text == QLatin1String(kChoicePrompt);
+}
+
 void LogonWindow::comeBack(const QString &namePrompt)
 {
+    setNameText(namePrompt);
+    // A name added or removed while the window was hidden may have changed its width: it comes
+    // back centred at its new size.
+    fitToContents(this);
     show();
     raise();
     activateWindow();
-    m_nameBox->setEditText(namePrompt);
+    m_nameBox->setFocus();
 }
 
 void LogonWindow::addName(const QString &name)
@@ -149,7 +214,7 @@ void LogonWindow::addName(const QString &name)
     }
     const QString text = m_nameBox->currentText();
     m_nameBox->insertItem(low, name);
-    m_nameBox->setEditText(text);
+    setNameText(text);
 }
 
 void LogonWindow::removeName(const QString &name)
@@ -158,7 +223,7 @@ void LogonWindow::removeName(const QString &name)
     for (int i = m_nameBox->count() - 1; i >= 0; --i)
         if (m_nameBox->itemText(i) == name)
             m_nameBox->removeItem(i);
-    m_nameBox->setEditText(text);
+    setNameText(text);
 }
 
 void LogonWindow::showPasswordPanel(bool shown)
@@ -170,6 +235,9 @@ void LogonWindow::showPasswordPanel(bool shown)
 void LogonWindow::refuseLogon(const QString &text)
 {
     m_dialogs.inform(this, text, kLogInError, Dialogs::Icon::Exclamation);
+    // Back to the name, ready to be typed over.
+    m_nameBox->setFocus();
+    m_nameBox->lineEdit()->selectAll();
 }
 
 void LogonWindow::onNameOkClicked()
@@ -228,7 +296,7 @@ void LogonWindow::onPasswordOkClicked()
 void LogonWindow::onPasswordCancelClicked()
 {
     showPasswordPanel(false);
-    m_nameBox->setEditText(QString::fromLatin1(kNamePrompt));
+    setNameText(QString::fromLatin1(kNamePrompt));
     m_nameBox->setFocus();
 }
 

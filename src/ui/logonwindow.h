@@ -20,7 +20,10 @@ class LogonWindow : public QDialog {
     Q_OBJECT
 
 public:
+    // What the name box shows while no name is chosen: at load, after "Cancel" and after "E&xit",
+    // and after the main window's close box.
     static constexpr const char *kNamePrompt = "Click here for names-->";
+    static constexpr const char *kChoicePrompt = "Click here for choice of Names---->";
 
     LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settings, QWidget *parent = nullptr);
 
@@ -52,8 +55,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Puts a text into the name box; a prompt is shown from its start.
+    void setNameText(const QString &text);
+    bool showsPrompt() const;
     void showPasswordPanel(bool shown);
     void onNameOkClicked();
     void onPasswordOkClicked();

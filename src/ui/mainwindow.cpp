@@ -113,9 +113,13 @@ void MainWindow::load()
 
 void MainWindow::enter()
 {
+    // Every logon starts on "Time Functions", whatever tab the last user left.
+    m_tabs->setCurrentIndex(0);
     showModeless(this);
     m_timeTab->enter();
     m_managementTab->setPanelVisible(m_session.managementOpen());
+    // A long name needs a wider window, centred again rather than hanging off to the right.
+    fitToContents(this);
 }
 
 void MainWindow::countTotals(const QString &name, const QString &wage)
@@ -130,6 +134,14 @@ void MainWindow::updateTotals()
 
 void MainWindow::leave(const QString &namePrompt)
 {
+    // A correction typed into the log view is stored, as moving to another entry stores it; text
+    // that is not a date and time keeps the employee here to correct it.
+    if (!m_timeTab->storeCorrection())
+        return;
+    // Nothing the session opened outlives it: whoever comes to the logon window next must not find
+    // a task prompt or a Manager's dialog still open.
+    m_timeTab->closeTaskPrompt();
+    closeDialogs();
     hide();
     m_session.logOff();
     Q_EMIT left(namePrompt);
@@ -140,7 +152,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     if (isVisible())
-        leave(QStringLiteral("Click here for choice of Names---->"));
+        leave(QString::fromLatin1(LogonWindow::kChoicePrompt));
+}
+
+void MainWindow::closeDialogs()
+{
+    for (ModelessDialog *d : std::initializer_list<ModelessDialog *>{m_addDialog, m_passwordDialog, m_propertiesDialog})
+        if (d)
+            d->cancel();
 }
 
 void MainWindow::hideAll()

@@ -57,6 +57,7 @@ protected:
 private:
     void buildMenu();
     void leave(const QString &namePrompt);
+    void closeDialogs();
     void openAddDialog();
     void openPasswordDialog(bool employeeMode);
     void openPropertiesDialog();

@@ -8,6 +8,7 @@
 #include "domain/totals.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/formats.h"
 #include "ui/clicklabel.h"
 #include "ui/loggridmodel.h"
 #include "ui/recordbrowser.h"
@@ -83,7 +84,7 @@ void ManagementTab::buildLayout()
     // The employee's fields; the grid panel lies over them while it is shown.
     m_employeeFields = named(new QWidget(employeeFrame), "employeeFields");
     m_nameEdit = named(new QLineEdit(m_employeeFields), "manlist", QStringLiteral("Employee name"));
-    m_nameEdit->setReadOnly(true);
+    setLocked(m_nameEdit, true);
     auto *wageCaption = new QLabel(QStringLiteral("$/hr:"), m_employeeFields);
     m_wageEdit = named(new QLineEdit(m_employeeFields), "emoney", QStringLiteral("Wage per hour"));
     wageCaption->setBuddy(m_wageEdit);
@@ -118,6 +119,7 @@ void ManagementTab::buildLayout()
     m_grid->setModel(m_gridModel);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setWordWrap(false);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     auto *gridLayout = new QVBoxLayout(m_gridPanel);
     gridLayout->setContentsMargins(0, 0, 0, 0);
@@ -131,12 +133,15 @@ void ManagementTab::buildLayout()
     underline.setUnderline(true);
     m_gridToggle->setFont(underline);
 
-    auto *employeeLayout = new QGridLayout(employeeFrame);
-    employeeLayout->addWidget(m_listBrowser, 0, 0);
-    employeeLayout->addWidget(m_employeeFields, 1, 0);
-    employeeLayout->addWidget(m_gridPanel, 1, 0);
-    employeeLayout->addWidget(m_gridToggle, 2, 0);
-    employeeLayout->setRowStretch(1, 1);
+    // The fields and the grid panel share one place of their own, so the rows around it keep their
+    // spacing (a grid cell holding two widgets loses the spacing above it).
+    auto *fieldsOrGrid = new QGridLayout;
+    fieldsOrGrid->addWidget(m_employeeFields, 0, 0);
+    fieldsOrGrid->addWidget(m_gridPanel, 0, 0);
+    auto *employeeLayout = new QVBoxLayout(employeeFrame);
+    employeeLayout->addWidget(m_listBrowser);
+    employeeLayout->addLayout(fieldsOrGrid, 1);
+    employeeLayout->addWidget(m_gridToggle);
 
     auto *functions = named(new QGroupBox(QStringLiteral("Functions:"), m_panel), "Frame4");
     m_addButton = makeButton(functions, "Command5", QStringLiteral("Add New"), QStringLiteral("Add a new Employee"));
@@ -199,6 +204,11 @@ DbError ManagementTab::openManagedLog(const QString &name)
         m_gridModel->clear();
     else
         m_gridModel->setTable(name);
+    // A date-time on one line: as wide as the widest the general date format gives.
+    if (const int column = m_gridModel->dateColumn(); column >= 0) {
+        const QString widest = formats::generalDate(QDateTime(QDate(2026, 12, 28), QTime(22, 58, 58)));
+        m_grid->setColumnWidth(column, m_grid->fontMetrics().horizontalAdvance(widest) + 16);
+    }
     return e;
 }
 
@@ -400,9 +410,11 @@ ManagementTab::Step ManagementTab::printCard(const QString &endingText, CardRun 
 void ManagementTab::onClearClicked()
 {
     const LocalDateTime now = m_seams.clock.localNow();
+    // No, the employee shown, is the default, as the question itself says: Enter must never clear
+    // every employee's log.
     const Dialogs::Button answer = m_seams.dialogs.message(
         window(), QStringLiteral("Would you like to clear the log for all employees? (default: clear current employee only)"),
-        kClear, Dialogs::Icon::None, Dialogs::Yes | Dialogs::No | Dialogs::Cancel, Dialogs::Yes);
+        kClear, Dialogs::Icon::None, Dialogs::Yes | Dialogs::No | Dialogs::Cancel, Dialogs::No);
     if (answer != Dialogs::Yes && answer != Dialogs::No)
         return;
 

@@ -13,6 +13,9 @@ class ModelessDialog : public QDialog {
 public:
     explicit ModelessDialog(QWidget *parent = nullptr);
 
+    // Ends the dialog as its Cancel does: nothing is stored.
+    void cancel() { finish(); }
+
 Q_SIGNALS:
     void closed();
 

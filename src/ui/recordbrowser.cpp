@@ -46,7 +46,7 @@ RecordBrowser::RecordBrowser(RecordSet &records, const QString &caption, QWidget
     setFrameShape(QFrame::StyledPanel);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(1);
+    layout->setSpacing(4);
     m_first = browseButton(this, QStringLiteral("first"), QStringLiteral("|<"), tr("First record"));
     m_previous = browseButton(this, QStringLiteral("previous"), QStringLiteral("<"), tr("Previous record"));
     m_next = browseButton(this, QStringLiteral("next"), QStringLiteral(">"), tr("Next record"));

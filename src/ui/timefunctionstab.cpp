@@ -155,7 +155,7 @@ void TimeFunctionsTab::applySwitch(Switch which, bool on)
 {
     switch (which) {
     case Switch::Edits:
-        m_entryTimeEdit->setReadOnly(on);
+        setLocked(m_entryTimeEdit, on);
         break;
     case Switch::Money:
         m_wagesFrame->setVisible(!on);
@@ -254,10 +254,15 @@ void TimeFunctionsTab::requestClockIn()
     }
     if (!m_taskPrompt) {
         m_taskPrompt = new TaskPrompt(m_seams.dialogs);
-        connect(m_taskPrompt, &TaskPrompt::taskEntered, this, &TimeFunctionsTab::clockIn);
+        // A task clocks in only the employee the prompt was shown to, and only while logged on.
+        connect(m_taskPrompt, &TaskPrompt::taskEntered, this, [this](const QString &task) {
+            if (m_session.isLoggedOn() && m_session.name() == m_promptOpenedFor)
+                clockIn(task);
+        });
         // A closed prompt is gone: the next clock-in shows a new, empty one.
         connect(m_taskPrompt, &TaskPrompt::cancelled, this, [this] { m_taskPrompt = nullptr; });
     }
+    m_promptOpenedFor = m_session.name();
     m_taskPrompt->open();
 }
 
@@ -265,6 +270,20 @@ void TimeFunctionsTab::hideTaskPrompt()
 {
     if (m_taskPrompt)
         m_taskPrompt->hide();
+}
+
+void TimeFunctionsTab::closeTaskPrompt()
+{
+    if (m_taskPrompt && m_taskPrompt->isVisible())
+        m_taskPrompt->close();
+}
+
+bool TimeFunctionsTab::storeCorrection()
+{
+    const DbError e = m_logBrowser->updateRecord();
+    if (e)
+        reportUpdateFailure(m_seams.dialogs, window(), e);
+    return e.number != ErrRefusedValue;
 }
 
 void TimeFunctionsTab::clockIn(const QString &typed)

@@ -53,6 +53,12 @@ public:
     void printOwnLog();
     void clearOwnLog();
     void hideTaskPrompt();
+    // Closes a task prompt that is shown, as its close box does: the clock-in is cancelled.
+    void closeTaskPrompt();
+    // Stores a correction typed into the log view. False, after the "Invalid Date / Time" box, when
+    // the text does not read as a date and time; a storage failure is told, and does not hold the
+    // employee back.
+    bool storeCorrection();
 
 Q_SIGNALS:
     // The log view shows an entry, or none: what the menu's print and clear follow.
@@ -73,6 +79,7 @@ private:
     CompanySettings &m_settings;
     RecordSet *m_logRecords;
     QPointer<TaskPrompt> m_taskPrompt;
+    QString m_promptOpenedFor; // the employee logged on when the prompt was shown
 
     QLabel *m_nameLabel;
     ClickLabel *m_clickHereLabel;

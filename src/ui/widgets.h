@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -28,6 +30,20 @@ inline QPushButton *makeButton(QWidget *parent, const char *objectName, const QS
     if (!toolTip.isEmpty())
         b->setToolTip(toolTip);
     return b;
+}
+
+// Locks a box against typing, or opens it again. A locked box keeps its text readable and
+// selectable, and looks locked: it lies on the window's background, not on the white of a box that
+// takes typing.
+inline void setLocked(QLineEdit *box, bool locked)
+{
+    box->setReadOnly(locked);
+    QPalette palette; // nothing of its own: the box follows its window again
+    if (locked) {
+        palette = box->palette();
+        palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+    }
+    box->setPalette(palette);
 }
 
 // The fixed-size windows of the program: titled "Punchwell" unless told otherwise, no help button.

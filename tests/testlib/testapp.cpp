@@ -207,6 +207,14 @@ bool TestApp::logOn(const QString &name, const QString &password)
     return main()->isVisible();
 }
 
+void leave(QWidget *main, bool closeBox)
+{
+    if (closeBox)
+        main->close();
+    else
+        trigger(main, "exitmain");
+}
+
 bool showEmployee(QWidget *main, const QString &name)
 {
     browse(main, "mandata", "first");

@@ -87,6 +87,9 @@ private:
 // Lets queued events (deferred deletes, zero timers) run.
 void settle(int rounds = 3);
 
+// Leaves the main window as a user does: by "E&xit", or by its close box.
+void leave(QWidget *main, bool closeBox);
+
 // Moves the Management tab's browser onto the employee of that name; false when none is listed.
 bool showEmployee(QWidget *main, const QString &name);
 // Moves the Management tab onto a name that no row of the list holds, the way a user meets one:

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void oneEmployee_data();
     void oneEmployee();
     void boxes();
+    void enterAtEveryBox();
     void allEmployees();
     void cancelledRun();
     void nothingCleared_data();
@@ -146,12 +147,31 @@ void tst_clearing::boxes()
     QCOMPARE(q.title, QStringLiteral("Clear"));
     QCOMPARE(q.icon, Dialogs::Icon::None);
     QCOMPARE(q.buttons, Dialogs::Yes | Dialogs::No | Dialogs::Cancel);
-    QCOMPARE(q.defaultButton, Dialogs::Yes);
+    // Enter keeps to the employee shown, as the question says; all employees must be chosen.
+    QCOMPARE(q.defaultButton, Dialogs::No);
     const auto &in = app.dialogs.shown()[1];
     QCOMPARE(in.kind, pw::test::FakeDialogs::Shown::Input);
     QCOMPARE(in.title, QStringLiteral("Clear log until this date: "));
     QCOMPARE(in.text, QStringLiteral("Enter an ending date:"));
     QCOMPARE(in.defaultText, QStringLiteral("12/6/2026 9:05:00 AM"));
+}
+
+// Enter at the question and Enter at the ending date (each box answered by its default) clear the
+// employee shown up to now, and nobody else.
+void tst_clearing::enterAtEveryBox()
+{
+    TestApp app;
+    app.addEmployee(ann);
+    app.addEmployee(bob);
+    fill(app, ann, kTwoDays);
+    fill(app, bob, kTwoDays);
+    fill(app, QStringLiteral("Manager"), kTwoDays);
+    QWidget *m = app.managerShowing(ann);
+    click(m, "Command4");
+    QCOMPARE(app.dialogs.count(), 2);
+    QVERIFY(entries(app, ann).isEmpty());
+    QCOMPARE(entries(app, bob), kTwoDays);
+    QCOMPARE(entries(app, QStringLiteral("Manager")), kTwoDays);
 }
 
 // Every listed employee, the Manager included, up to the same ending date.

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -30,8 +31,11 @@ namespace {
 const QString ann = QStringLiteral("Ann");
 using Row = QVariantList;
 
-Row in(const QString &when, const QString &task) { return {ann, when, QStringLiteral("Clocked In"), task}; }
-Row out(const QString &when) { return {ann, when, QStringLiteral("Clocked Out"), QVariant()}; }
+Row in(const QString &when, const QString &task, const QString &name = ann)
+{
+    return {name, when, QStringLiteral("Clocked In"), task};
+}
+Row out(const QString &when, const QString &name = ann) { return {name, when, QStringLiteral("Clocked Out"), QVariant()}; }
 
 // Compares a log with the expected rows, a Null activity included.
 bool sameLog(const QList<QVariantList> &actual, const QList<Row> &expected)
@@ -52,17 +56,23 @@ bool sameLog(const QList<QVariantList> &actual, const QList<Row> &expected)
     return true;
 }
 
-// Logs Ann (wage 10) on, with an empty log. With properties, the Manager has first opened the
-// properties dialog with "Properties" and left it open: it is handed back for the test to click.
-QWidget *annLoggedOn(TestApp &app, QWidget **properties = nullptr)
+// The properties dialog, opened with "Properties" by the Manager logged on with a password.
+QWidget *openProperties(TestApp &app)
+{
+    click(app.managerLogOn(), "Command2");
+    QWidget *properties = app.window("frmprop");
+    if (!properties || !properties->isVisible())
+        qFatal("the properties dialog did not open");
+    return properties;
+}
+
+// Logs Ann (wage 10) on, with an empty log. With promptOff, the Manager has first switched the task
+// prompt off ("Turn off all Login Descriptions").
+QWidget *annLoggedOn(TestApp &app, bool promptOff = false)
 {
     app.addEmployee(ann, QStringLiteral("10"));
-    if (properties) {
-        click(app.managerLogOn(), "Command2");
-        *properties = app.window("frmprop");
-        if (!*properties || !(*properties)->isVisible())
-            qFatal("the properties dialog did not open");
-    }
+    if (promptOff)
+        tick(openProperties(app), "subs", true);
     app.clock.set(2026, 12, 7, 8, 0, 0);
     if (!app.logOn(ann))
         qFatal("Ann cannot log on");
@@ -93,12 +103,16 @@ private Q_SLOTS:
     void taskCharacters();
     void openPromptOverlong();
     void promptClosed();
+    void promptClosedOnLeaving_data();
+    void promptClosedOnLeaving();
     void subsSwitch();
     void refusals();
     void oddStatus();
     void openShiftCounts();
     void deleteLast();
     void updateAction();
+    void correctionOnLeaving_data();
+    void correctionOnLeaving();
     void updateReports_data();
     void updateReports();
     void managementTotals();
@@ -287,16 +301,61 @@ void tst_clocking::promptClosed()
     QVERIFY(app.log(ann).isEmpty());
 }
 
+void tst_clocking::promptClosedOnLeaving_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Exit") << false;
+    QTest::newRow("close box") << true;
+}
+
+// A prompt left open when the employee leaves must not clock anybody in from the logon window.
+void tst_clocking::promptClosedOnLeaving()
+{
+    QFETCH(bool, closeBox);
+    TestApp app;
+    QWidget *m = annLoggedOn(app);
+    click(m, "clockin");
+    QPointer<QWidget> prompt = app.window("frmsub");
+    QVERIFY(prompt && prompt->isVisible());
+    typeInto(prompt, "activity", QStringLiteral("Half typed"));
+    pw::test::leave(m, closeBox);
+    QVERIFY(!m->isVisible());
+    QVERIFY(app.logon()->isVisible());
+    // Closed as its close box closes it.
+    QVERIFY(lastBoxIs(app.dialogs,
+                      QStringLiteral("Clock In has been Canceled.  If you wish to disable the prompt for a project "
+                                     "activity, check the box marked disable"),
+                      QStringLiteral("Canceled")));
+    QCOMPARE(app.dialogs.count(), 1);
+    // Somebody at the logon window finds the prompt, if it is still there, and presses Enter in it.
+    pw::test::settle();
+    if (prompt && prompt->isVisible()) {
+        typeInto(prompt, "activity", QStringLiteral("Not Ann"));
+        QTest::keyClick(child<QLineEdit>(prompt, "activity"), Qt::Key_Return);
+    }
+    QVERIFY(!app.window("frmsub"));
+    QVERIFY(app.log(ann).isEmpty());
+
+    // Ann's next session starts with a new, empty prompt.
+    QVERIFY(app.logOn(ann));
+    click(m, "clockin");
+    QVERIFY(promptShown(app));
+    QVERIFY(textOf(app.window("frmsub"), "activity").isEmpty());
+}
+
 void tst_clocking::subsSwitch()
 {
+    // The Manager clocks in with the properties dialog open beside the main window.
     TestApp app;
-    QWidget *props = nullptr;
-    QWidget *m = annLoggedOn(app, &props);
+    const QString manager = QStringLiteral("Manager");
+    QWidget *props = openProperties(app);
+    QWidget *m = app.main();
+    app.clock.set(2026, 12, 7, 8, 0, 0);
     tick(props, "subs", true);
     QCOMPARE(app.value(QStringLiteral("SELECT subs FROM \"Company Data\"")).toInt(), 1);
     click(m, "clockin");
     QVERIFY(!promptShown(app));
-    QVERIFY(sameLog(app.log(ann), {in("2026-12-07 08:00:00", " ")}));
+    QVERIFY(sameLog(app.log(manager), {in("2026-12-07 08:00:00", " ", manager)}));
     app.clock.set(2026, 12, 7, 9, 0, 0);
     click(m, "clockout");
 
@@ -308,27 +367,33 @@ void tst_clocking::subsSwitch()
     tick(props, "subs", true);
     app.clock.set(2026, 12, 7, 10, 0, 0);
     trigger(m, "Clkin");
-    QVERIFY(sameLog(app.log(ann), {in("2026-12-07 08:00:00", " "), out("2026-12-07 09:00:00"),
-                                   in("2026-12-07 10:00:00", "Left open")}));
+    QVERIFY(sameLog(app.log(manager), {in("2026-12-07 08:00:00", " ", manager), out("2026-12-07 09:00:00", manager),
+                                       in("2026-12-07 10:00:00", "Left open", manager)}));
     QVERIFY(textOf(app.window("frmsub"), "activity").isEmpty());
     QCOMPARE(app.dialogs.count(), 0);
+
+    // The switch holds for everybody who logs on afterwards.
+    app.addEmployee(ann);
+    QVERIFY(app.logOn(ann));
+    click(m, "clockin");
+    QVERIFY(!promptShown(app));
+    QVERIFY(sameLog(app.log(ann), {in("2026-12-07 10:00:00", " ")}));
 }
 
 void tst_clocking::refusals()
 {
     TestApp app;
-    QWidget *props = nullptr;
-    QWidget *m = annLoggedOn(app, &props);
+    QWidget *m = annLoggedOn(app);
     // Clock-out on an empty log: small "i".
     click(m, "clockout");
     QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("You must first Clock in."), QStringLiteral("Clock out Error")));
     QCOMPARE(textOf(m, "currhours"), QStringLiteral("0"));
     QVERIFY(app.log(ann).isEmpty());
 
-    tick(props, "subs", true);
     click(m, "clockin");
+    click(app.window("frmsub"), "Command1");
+    QVERIFY(!promptShown(app));
     // Clock-in while clocked in: refused before any prompt.
-    tick(props, "subs", false);
     trigger(m, "Clkin");
     QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("You must first Clock Out."), QStringLiteral("Clock In Error")));
     QVERIFY(!promptShown(app));
@@ -360,9 +425,7 @@ void tst_clocking::oddStatus()
 void tst_clocking::openShiftCounts()
 {
     TestApp app;
-    QWidget *props = nullptr;
-    QWidget *m = annLoggedOn(app, &props);
-    tick(props, "subs", true);
+    QWidget *m = annLoggedOn(app, true);
     click(m, "clockin");
     app.clock.set(2026, 12, 7, 8, 45, 0);
     clickLabel(m, "Label11");
@@ -440,6 +503,51 @@ void tst_clocking::updateAction()
     QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("half past nine"));
 }
 
+void tst_clocking::correctionOnLeaving_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored"); // empty: refused
+    QTest::newRow("Exit") << false << "12/7/2026 9:30:00 AM" << "2026-12-07 09:30:00";
+    QTest::newRow("close box, no seconds") << true << "12/7/2026 9:30 AM" << "2026-12-07 09:30:00";
+    QTest::newRow("Exit, not a date-time") << false << "half past nine" << "";
+    QTest::newRow("close box, not a date-time") << true << "12/7/2026 25:00" << "";
+}
+
+// A correction typed into the log view is stored on leaving, as moving to another entry stores it.
+void tst_clocking::correctionOnLeaving()
+{
+    QFETCH(bool, closeBox);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    TestApp app;
+    QWidget *m = annLoggedOn(app);
+    app.addEntry(ann, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+    app.addEntry(ann, QStringLiteral("2026-12-07 09:00:00"), QStringLiteral("Clocked Out"));
+    clickLabel(m, "Label11");
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 9:00:00 AM"));
+    typeInto(m, "lgndatetime", typed);
+    pw::test::leave(m, closeBox);
+    if (!stored.isEmpty()) {
+        QCOMPARE(app.dialogs.count(), 0);
+        QVERIFY(!m->isVisible());
+        QCOMPARE(app.log(ann)[1][1].toString(), stored);
+        return;
+    }
+    // Refused: the window stays, with the text to correct, and nothing is stored.
+    QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Invalid Date / Time.  Please correct the entry and try again"),
+                      QStringLiteral("Punchwell"), Dialogs::Icon::None));
+    QVERIFY(m->isVisible());
+    QVERIFY(!app.logon()->isVisible());
+    QCOMPARE(textOf(m, "lgndatetime"), typed);
+    QCOMPARE(app.log(ann)[1][1].toString(), QStringLiteral("2026-12-07 09:00:00"));
+    typeInto(m, "lgndatetime", QStringLiteral("12/7/2026 9:15:00 AM"));
+    pw::test::leave(m, closeBox);
+    QVERIFY(!m->isVisible());
+    QCOMPARE(app.log(ann)[1][1].toString(), QStringLiteral("2026-12-07 09:15:00"));
+    QCOMPARE(app.dialogs.count(), 1);
+}
+
 void tst_clocking::updateReports_data()
 {
     QTest::addColumn<QString>("damage");
@@ -513,9 +621,7 @@ void tst_clocking::fullDatabase()
 {
     // The file cannot grow: the clock-in is refused with a message and the log is as it was.
     TestApp app;
-    QWidget *props = nullptr;
-    QWidget *m = annLoggedOn(app, &props);
-    tick(props, "subs", true);
+    QWidget *m = annLoggedOn(app, true);
     // Fill the log's pages with the smallest rows there are, until not one more fits.
     app.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(app.value(QStringLiteral("PRAGMA page_count")).toInt()));
     int filled = 0;

@@ -3,6 +3,7 @@
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +48,10 @@ private Q_SLOTS:
     void passwordCancel();
     void managerWithPassword();
     void enterKeys();
+    void typingOverPrompt_data();
+    void typingOverPrompt();
+    void arrowFromPrompt_data();
+    void arrowFromPrompt();
     void missingLogTable();
     void exitAndClose();
 };
@@ -149,10 +154,14 @@ void tst_logon::passwordPanel()
     staff(app);
     QWidget *l = app.logon();
     l->show();
+    pw::test::settle();
+    const QRect place = l->geometry();
     typeInto(l, "namechoice", QStringLiteral("Carl"));
     click(l, "Command1");
     QVERIFY(!isHidden(l, "passwordbx"));
     QVERIFY(!child<QWidget>(l, "Frame1")->isVisible()); // covered by the panel
+    pw::test::settle();
+    QCOMPARE(l->geometry(), place); // the window keeps still
     QVERIFY(!app.main()->isVisible());
 
     // Any number of wrong tries; each empties the box.
@@ -228,6 +237,98 @@ void tst_logon::enterKeys()
     QTest::keyClick(password, Qt::Key_Return);
     QVERIFY(app.main()->isVisible());
     QCOMPARE(app.dialogs.count(), 0);
+}
+
+namespace {
+
+// Brings the prompt into the name box the way a user meets it: the window's load, leaving the
+// main window by "Exit" or its close box (after a name chosen from the list), or "Cancel" on the
+// password panel. The logon window is shown and active afterwards.
+bool promptBy(TestApp &app, const QString &how)
+{
+    QWidget *l = app.logon();
+    l->show();
+    if (!QTest::qWaitForWindowActive(l))
+        return false;
+    auto *names = child<QComboBox>(l, "namechoice");
+    if (how == QLatin1String("Cancel")) {
+        typeInto(l, "namechoice", QStringLiteral("Carl"));
+        click(l, "Command1");
+        click(l, "Command4");
+    } else if (how != QLatin1String("load")) {
+        names->setCurrentIndex(names->findText(QStringLiteral("Bob")));
+        click(l, "Command1");
+        if (!app.main()->isVisible())
+            return false;
+        pw::test::leave(app.main(), how == QLatin1String("close box"));
+    }
+    // The main window going and the logon window coming are both settled before the test goes on.
+    pw::test::settle();
+    if (!l->isActiveWindow())
+        l->activateWindow();
+    return QTest::qWaitFor([l] { return l->isActiveWindow(); })
+        && names->currentText().startsWith(QLatin1String("Click here for "));
+}
+
+} // namespace
+
+void tst_logon::typingOverPrompt_data()
+{
+    QTest::addColumn<QString>("how");   // how the prompt came into the box
+    QTest::addColumn<QString>("focus"); // how the box got the focus
+    for (const char *focus : {"window", "Tab", "mouse"})
+        for (const char *how : {"load", "Exit", "close box", "Cancel"})
+            QTest::addRow("%s, %s", how, focus) << how << focus;
+}
+
+// The first typed character replaces the prompt, however the box got the focus.
+void tst_logon::typingOverPrompt()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, focus);
+    TestApp app;
+    staff(app);
+    QVERIFY(promptBy(app, how));
+    QWidget *l = app.logon();
+    auto *names = child<QComboBox>(l, "namechoice");
+    if (focus == QLatin1String("Tab")) {
+        auto *exit = child<QPushButton>(l, "Command2");
+        exit->setFocus();
+        QTest::keyClick(exit, Qt::Key_Tab); // round to the first control
+    } else if (focus == QLatin1String("mouse")) {
+        QTest::mouseClick(names->lineEdit(), Qt::LeftButton, {}, names->lineEdit()->rect().center());
+    }
+    QWidget *typedInto = QApplication::focusWidget();
+    QVERIFY(typedInto == names || typedInto == names->lineEdit());
+    QTest::keyClicks(typedInto, QStringLiteral("Bob"));
+    QCOMPARE(names->currentText(), QStringLiteral("Bob"));
+    QTest::keyClick(typedInto, Qt::Key_Return);
+    QVERIFY(app.main()->isVisible());
+    QCOMPARE(textOf(app.main(), "nameemp"), QStringLiteral("Bob"));
+    QCOMPARE(app.dialogs.count(), 0);
+}
+
+void tst_logon::arrowFromPrompt_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("load") << "load";
+    QTest::newRow("Exit") << "Exit";
+    QTest::newRow("close box") << "close box";
+    QTest::newRow("Cancel") << "Cancel";
+}
+
+// Down from the prompt goes to the first name of the list, whatever was chosen before.
+void tst_logon::arrowFromPrompt()
+{
+    QFETCH(QString, how);
+    TestApp app;
+    staff(app);
+    QVERIFY(promptBy(app, how));
+    auto *names = child<QComboBox>(app.logon(), "namechoice");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(names->currentText(), QStringLiteral(" Dee"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(names->currentText(), QStringLiteral("alice"));
 }
 
 void tst_logon::missingLogTable()

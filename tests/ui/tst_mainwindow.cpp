@@ -13,12 +13,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <functional>
 
 using pw::test::TestApp;
 using pw::test::child;
@@ -60,6 +64,10 @@ private Q_SLOTS:
     void menuEnabling();
     void leaving_data();
     void leaving();
+    void leavingClosesDialogs_data();
+    void leavingClosesDialogs();
+    void logonStartsOnTimeFunctions();
+    void widenedWindowCentred();
     void gridToggle();
     void gridToggleWithoutTable_data();
     void gridToggleWithoutTable();
@@ -290,6 +298,115 @@ void tst_mainwindow::leaving()
     QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
     QCOMPARE(app.main(), m);
     QCOMPARE(textOf(m, "company"), QStringLiteral("Acme Widgets"));
+}
+
+void tst_mainwindow::leavingClosesDialogs_data()
+{
+    QTest::addColumn<QString>("opener"); // the button or menu item that opened the dialog
+    QTest::addColumn<bool>("closeBox");
+    for (bool closeBox : {false, true}) {
+        const char *how = closeBox ? "close box" : "Exit";
+        QTest::addRow("Add New, %s", how) << "Command5" << closeBox;
+        QTest::addRow("Chg Pass, %s", how) << "ChgPass" << closeBox;
+        QTest::addRow("Change My Password, %s", how) << "chpass" << closeBox;
+        QTest::addRow("Properties, %s", how) << "Command2" << closeBox;
+    }
+}
+
+// A dialog the Manager left open must not let whoever comes to the logon window next add an
+// employee, set a password or flip a switch: leaving closes it as Cancel would.
+void tst_mainwindow::leavingClosesDialogs()
+{
+    QFETCH(QString, opener);
+    QFETCH(bool, closeBox);
+    TestApp app;
+    QWidget *m = app.managerLogOn();
+    const char *name = nullptr;
+    std::function<void(QWidget *)> fillIn, finish;
+    if (opener == QLatin1String("Command5")) {
+        name = "frmadd";
+        fillIn = [](QWidget *d) {
+            typeInto(d, "newemployee", QStringLiteral("Mallory"));
+            typeInto(d, "newwage", QStringLiteral("99"));
+        };
+        finish = [](QWidget *d) { pw::test::click(d, "Command1"); };
+    } else if (opener == QLatin1String("ChgPass")) {
+        name = "frmpass";
+        fillIn = [](QWidget *d) { typeInto(d, "Text1", QStringLiteral("taken")); };
+        finish = [](QWidget *d) { pw::test::click(d, "Command3"); };
+    } else if (opener == QLatin1String("chpass")) {
+        name = "frmpass";
+        fillIn = [](QWidget *d) { typeInto(d, "newpasswrd", QStringLiteral("taken")); };
+        finish = [](QWidget *d) { pw::test::click(d, "Command1"); };
+    } else {
+        name = "frmprop";
+        fillIn = [](QWidget *) {};
+        finish = [](QWidget *d) { pw::test::tick(d, "edits", true); };
+    }
+    if (opener == QLatin1String("chpass"))
+        pw::test::trigger(m, "chpass");
+    else
+        pw::test::click(m, opener.toUtf8().constData());
+    QPointer<QWidget> dialog = app.window(name);
+    QVERIFY(dialog && dialog->isVisible());
+    fillIn(dialog);
+
+    pw::test::leave(m, closeBox);
+    QVERIFY(!m->isVisible());
+    QVERIFY(app.logon()->isVisible());
+    QCOMPARE(app.dialogs.count(), 0);
+    // Whoever stands at the logon window now finds the dialog, if it is still there, and finishes it.
+    pw::test::settle();
+    if (dialog && dialog->isVisible())
+        finish(dialog);
+    QVERIFY2(!app.window(name), "the dialog outlived the Manager's session");
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = 'Mallory'")).toInt(), 0);
+    QCOMPARE(app.value(QStringLiteral("SELECT epass FROM datalist WHERE Ename = 'Manager'")).toString(),
+             QStringLiteral("boss"));
+    QVERIFY(app.value(QStringLiteral("SELECT edits FROM \"Company Data\"")).isNull());
+    QVERIFY(!child<QLineEdit>(m, "lgndatetime")->isReadOnly());
+    // Closed as Cancel closes it: the name box of the Management tab is usable again.
+    QVERIFY(child<QLineEdit>(m, "manlist")->isEnabled());
+}
+
+// Whatever tab the last user left, the next logon starts on "Time Functions".
+void tst_mainwindow::logonStartsOnTimeFunctions()
+{
+    TestApp app;
+    app.addEmployee(QStringLiteral("Ann"));
+    QWidget *m = app.managerLogOn();
+    auto *tabs = child<QTabWidget>(m, "SSTab1");
+    QCOMPARE(tabs->currentIndex(), 0);
+    tabs->setCurrentIndex(1);
+    QVERIFY(app.logOn(QStringLiteral("Ann")));
+    QCOMPARE(tabs->currentIndex(), 0);
+    tabs->setCurrentIndex(2);
+    pw::test::leave(m, true);
+    QVERIFY(app.logOn(QStringLiteral("Manager"), QStringLiteral("boss")));
+    QCOMPARE(tabs->currentIndex(), 0);
+}
+
+// A name too long for the window widens it; widened, it is in the middle of the screen again.
+void tst_mainwindow::widenedWindowCentred()
+{
+    TestApp app;
+    const QString longName = QStringLiteral("Maximilian Alexander Wolfgang-Wilhelmsson von Hohenzollern");
+    app.addEmployee(longName);
+    QWidget *m = app.main();
+    const QRect screen = m->screen()->geometry();
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    const QRect usual = m->geometry();
+    QVERIFY(app.logOn(longName));
+    pw::test::settle();
+    QVERIFY(m->width() > usual.width());
+    QVERIFY(child<QLabel>(m, "nameemp")->width() >= child<QLabel>(m, "nameemp")->sizeHint().width());
+    QCOMPARE(m->x(), screen.x() + (screen.width() - m->width()) / 2);
+    // A window that need not grow keeps its place.
+    m->move(m->pos() + QPoint(10, 10));
+    const QPoint moved = m->pos();
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    pw::test::settle();
+    QCOMPARE(m->pos(), moved);
 }
 
 void tst_mainwindow::gridToggle()

@@ -1,6 +1,7 @@
 #include "platform/qt/qtdialogs.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -96,9 +97,23 @@ Dialogs::Button QtDialogs::message(QWidget *parent, const QString &text, const Q
 QString QtDialogs::input(QWidget *parent, const QString &prompt, const QString &title,
                          const QString &defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog box(parent);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    // The title may be the only text that says what the box is for ("Clear log until this date: "):
+    // the box is wide enough to show it whole in its title bar, beside the bar's icon and buttons.
+    // The bar's font is the window manager's; a bold, slightly larger one is allowed for.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    constexpr int kTitleBarButtons = 160;
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarButtons;
+    box.adjustSize();
+    if (box.width() < titleWidth)
+        box.resize(titleWidth, box.height());
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
