@@ -3,7 +3,6 @@
 // (as in a crash) and leaves nothing behind. The machine's own PostgreSQL is never touched.
 #include "db/quoting.h"
 #include "testlib/pgserver.h"
-#include "testlib/testmain.h"
 
 #include <QCoreApplication>
 #include <QFile>
