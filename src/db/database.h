@@ -64,6 +64,8 @@ public:
 
     // Where the company is, for messages: the file's full path, or the database and its server.
     QString path() const;
+    // Whether the company is a database on a server rather than a file.
+    bool isServer() const { return m_engine->isServer(); }
     Engine &engine() const { return *m_engine; }
     QSqlDatabase sql() const;
     // A query on the connection, made again first if it was lost and no write is under way.

@@ -68,6 +68,8 @@ public:
 
     // Where the company is, in words for messages (a file's full path, a database on a server).
     virtual QString location() const = 0;
+    // Whether the company is a database on a server rather than a file of this computer.
+    virtual bool isServer() const = 0;
     // Whether the company can be opened, without opening it; ErrFileNotFound when there is none.
     virtual DbError check() const = 0;
     // Makes the delivered company where there is none yet.

@@ -53,6 +53,7 @@ public:
     const Timeouts &timeouts() const { return m_timeouts; }
 
     QString location() const override;
+    bool isServer() const override { return true; }
     DbError check() const override;
     DbError createCompany() override;
     void removeEmptyPlace() override {}
