@@ -147,7 +147,7 @@ void tst_storage::deliveredDatabase()
     QCOMPARE(list[0][0].toString(), QStringLiteral("Manager"));
     QVERIFY(!list[0][1].isNull());
     QCOMPARE(list[0][1].toString(), QString());
-    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM Manager")).toInt(), 0);
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM \"Manager\"")).toInt(), 0);
     const auto columns = app.rows(QStringLiteral("SELECT name, type FROM pragma_table_info('Manager') ORDER BY cid"));
     QCOMPARE(columns.size(), 4);
     const QStringList expected{QStringLiteral("Ename VARCHAR(20)"), QStringLiteral("datetime DATETIME"),
@@ -271,7 +271,7 @@ void tst_storage::recordSetMoves()
     QCOMPARE(at(), QStringLiteral("1"));
 
     // An empty table is at its end at once.
-    app.exec(QStringLiteral("DELETE FROM Manager"));
+    app.exec(QStringLiteral("DELETE FROM \"Manager\""));
     QVERIFY(!rs.refresh());
     QVERIFY(rs.eof());
     QVERIFY(!rs.hasCurrent());

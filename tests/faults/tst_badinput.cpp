@@ -377,7 +377,7 @@ void tst_badinput::typedTexts()
     // The ending date of a printed card: the shift that begins a minute before it is printed with
     // its clock-out at that very moment, and the one that begins a second after it is not.
     m = app.managerShowing(ann);
-    app.exec(QStringLiteral("DELETE FROM Ann"));
+    app.exec(QStringLiteral("DELETE FROM \"Ann\""));
     const QString at = reading.isEmpty() ? QStringLiteral("2026-12-07 08:00:00") : reading;
     app.addEntry(ann, plus(at, -60), kIn, QStringLiteral("Work"));
     app.addEntry(ann, at, kOut);
@@ -403,7 +403,7 @@ void tst_badinput::typedTexts()
     QCOMPARE(watch.changedBeyond(), QStringList());
 
     // The ending date of a clearing: what is dated before it goes, what is dated at it stays.
-    app.exec(QStringLiteral("DELETE FROM Ann"));
+    app.exec(QStringLiteral("DELETE FROM \"Ann\""));
     for (int s : {-1, 0, 1})
         app.addEntry(ann, plus(at, s), kIn, QStringLiteral("Work"));
     watch.changedBeyond({ann});

@@ -286,7 +286,7 @@ void tst_faults::missingLog()
     company(app);
     QWidget *m = management ? app.managerShowing(ann) : (app.logOn(ann), app.main());
     QVERIFY(m->isVisible());
-    app.exec(QStringLiteral("DROP TABLE Ann"));
+    app.exec(QStringLiteral("DROP TABLE \"Ann\""));
     const TableDump before = pw::test::dumpTables(app);
     app.dialogs.clear();
 

@@ -249,7 +249,7 @@ void tst_clearing::missingLogInRun()
     app.addEmployee(ann);
     app.addEmployee(bob);
     fill(app, bob, kTwoDays);
-    app.exec(QStringLiteral("DROP TABLE Ann"));
+    app.exec(QStringLiteral("DROP TABLE \"Ann\""));
     QWidget *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::Yes);
     app.dialogs.answerInput(QStringLiteral("1/6/2026"));

@@ -389,7 +389,7 @@ void tst_clocking::updateReports_data()
                                        << "1   " << "0";
     QTest::newRow("unreadable date-time") << "UPDATE Ann SET datetime = 'soon' WHERE rowid = 2"
                                           << "Error number: 3421  has occured:  " << "0   " << "0";
-    QTest::newRow("log table gone") << "DROP TABLE Ann" << "Error number: 3078  has occured:  " << "1   " << "0";
+    QTest::newRow("log table gone") << "DROP TABLE \"Ann\"" << "Error number: 3078  has occured:  " << "1   " << "0";
 }
 
 void tst_clocking::updateReports()
@@ -458,7 +458,7 @@ void tst_clocking::fullDatabase()
     // Fill the log's pages with the smallest rows there are, until not one more fits.
     app.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(app.value(QStringLiteral("PRAGMA page_count")).toInt()));
     int filled = 0;
-    while (!app.db().exec(QStringLiteral("INSERT INTO Ann (inoutfx) VALUES ('Clocked Out')")))
+    while (!app.db().exec(QStringLiteral("INSERT INTO \"Ann\" (inoutfx) VALUES ('Clocked Out')")))
         ++filled;
     QVERIFY(filled > 0);
     const auto before = app.log(ann);
@@ -481,7 +481,7 @@ void tst_clocking::missingLogTable()
 {
     TestApp app;
     QWidget *m = annLoggedOn(app);
-    app.exec(QStringLiteral("DROP TABLE Ann"));
+    app.exec(QStringLiteral("DROP TABLE \"Ann\""));
     click(m, "clockin");
     QVERIFY(app.dialogs.count() >= 1);
     QVERIFY(app.dialogs.last().text.contains(ann));

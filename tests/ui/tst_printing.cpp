@@ -202,7 +202,7 @@ void tst_printing::oneEmployee()
     QCOMPARE(changes(app), before);
     QCOMPARE(manuse(m)->recordSource(), ann);
     QVERIFY(manuse(m)->hasCurrent());
-    QCOMPARE(manuse(m)->currentRowid(), app.value(QStringLiteral("SELECT max(rowid) FROM Ann")).toLongLong());
+    QCOMPARE(manuse(m)->currentRowid(), app.value(QStringLiteral("SELECT max(%1) FROM \"Ann\"").arg(app.orderKey())).toLongLong());
     QCOMPARE(textOf(m, "manlist"), ann);
 }
 
@@ -327,7 +327,7 @@ void tst_printing::missingLogInRun()
     app.addEmployee(ann);
     app.addEmployee(bob);
     fill(app, bob, {{"2026-12-07 08:00:00", kIn, "Loading"}, {"2026-12-07 09:00:00", kOut, {}}});
-    app.exec(QStringLiteral("DROP TABLE Ann"));
+    app.exec(QStringLiteral("DROP TABLE \"Ann\""));
     QWidget *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::Yes);
     click(m, "Command3");
@@ -400,7 +400,7 @@ void tst_printing::menuPrint()
     // The log is as it was, and was never written; the view is on its last entry.
     QCOMPARE(app.log(ann), stored);
     QCOMPARE(changes(app), before);
-    QCOMPARE(pw::test::records(m, "database").currentRowid(), app.value(QStringLiteral("SELECT max(rowid) FROM Ann")).toLongLong());
+    QCOMPARE(pw::test::records(m, "database").currentRowid(), app.value(QStringLiteral("SELECT max(%1) FROM \"Ann\"").arg(app.orderKey())).toLongLong());
     QCOMPARE(textOf(m, "Lastlogonvalue"), stored.last()[2].toString());
 }
 
