@@ -193,6 +193,18 @@ void TestApp::restart()
     openRun();
 }
 
+void TestApp::restartAt(const QString &location)
+{
+    m_windows.reset();
+    settle(1);
+    m_db.reset();
+    dialogs.clear();
+    programEnd = FakeProgramEnd();
+    m_path = location;
+    m_db = Database::fromLocation(location);
+    m_windows = std::make_unique<Windows>(*m_db, Seams{dialogs, clock, programEnd, *m_printers});
+}
+
 QWidget *TestApp::logon() { return m_windows->logon(); }
 QWidget *TestApp::main() { return m_windows->main(); }
 
@@ -275,6 +287,23 @@ void TestApp::addEntry(const QString &table, const QString &when, const QString 
 {
     exec(QStringLiteral("INSERT INTO %1 (Ename, datetime, inoutfx, activity) VALUES (?, ?, ?, ?)").arg(quoteIdentifier(table)),
          {ename.isNull() ? table : ename, when, inoutfx, activity});
+}
+
+void TestApp::keepRowsOnDelete(const QString &table, const QString &condition)
+{
+    static int triggers = 0;
+    const QString name = QStringLiteral("keep_%1").arg(++triggers);
+    if (onServer()) {
+        exec(QStringLiteral("CREATE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS "
+                            "$$BEGIN RAISE EXCEPTION 'kept'; END$$").arg(name));
+        exec(QStringLiteral("CREATE TRIGGER %1 BEFORE DELETE ON %2 FOR EACH ROW %3 EXECUTE FUNCTION %1()")
+                 .arg(name, quoteIdentifier(table),
+                      condition.isEmpty() ? QString() : QStringLiteral("WHEN (%1)").arg(condition)));
+    } else {
+        exec(QStringLiteral("CREATE TRIGGER %1 BEFORE DELETE ON %2 %3 BEGIN SELECT RAISE(ABORT, 'kept'); END")
+                 .arg(name, quoteIdentifier(table),
+                      condition.isEmpty() ? QString() : QStringLiteral("WHEN %1").arg(condition)));
+    }
 }
 
 QList<QVariantList> TestApp::log(const QString &table)

@@ -89,6 +89,9 @@ public:
     // One log entry; the date-time as stored ("YYYY-MM-DD HH:MM:SS").
     void addEntry(const QString &table, const QString &when, const QString &inoutfx,
                   const QVariant &activity = QVariant(), const QString &ename = QString());
+    // A trigger that fails every delete from the table (of the rows for which the SQL condition on
+    // old holds, when one is given) with the message "kept".
+    void keepRowsOnDelete(const QString &table, const QString &condition = QString());
     // A log's rows in stored order: Ename, datetime (as stored text), inoutfx, activity.
     QList<QVariantList> log(const QString &table);
 
@@ -103,6 +106,9 @@ public:
 
     // Closes the connection and opens a new program run on the same company.
     void restart();
+    // A new program run on the company at another location (a file's path or a URI), which is not
+    // opened: the start-up procedure opens it.
+    void restartAt(const QString &location);
 
 private:
     void openRun();
