@@ -162,6 +162,9 @@ void tst_badinput::names()
 {
     QFETCH(QString, name);
     const QString password = QStringLiteral("p'w\"d;--"), wage = QStringLiteral("12.5"), task = QStringLiteral("a'b\"c;--[x]");
+    if (QStringView(name).toUcs4().size() > 20)
+        PW_FILE_ONLY("a name over 20 characters, as only a file of an earlier version holds; a server holds the log's "
+                     "Ename field to 20");
     TestApp app;
     // Tables a name that is cut, trimmed or split by the quoting would reach instead.
     for (const char *other : {"Ann", "Pat", "x", "J", "Manager"})

@@ -154,7 +154,8 @@ TestApp::~TestApp()
 
 void TestApp::makeServerCompany()
 {
-    const QString schema = QStringLiteral("company_%1").arg(++serverCompanies);
+    m_schema = QStringLiteral("company_%1").arg(++serverCompanies);
+    const QString &schema = m_schema;
     PgServer &server = testServer();
     const QString maintenance = QStringLiteral("testapp-schema");
     {
@@ -289,6 +290,17 @@ void TestApp::addEntry(const QString &table, const QString &when, const QString 
          {ename.isNull() ? table : ename, when, inoutfx, activity});
 }
 
+QSqlDatabase TestApp::otherWorkstation(const QString &connectionName)
+{
+    if (!onServer())
+        qFatal("otherWorkstation() is for a company on a server");
+    QSqlDatabase other = openPostgres(testServer().url(kServerDatabase), connectionName);
+    QSqlQuery q(other);
+    if (!other.isOpen() || !q.exec(QStringLiteral("SET search_path = ") + quoteIdentifier(m_schema)))
+        qFatal("cannot open a second connection: %s", qPrintable(other.lastError().text()));
+    return other;
+}
+
 void TestApp::keepRowsOnDelete(const QString &table, const QString &condition)
 {
     static int triggers = 0;
@@ -308,8 +320,10 @@ void TestApp::keepRowsOnDelete(const QString &table, const QString &condition)
 
 QList<QVariantList> TestApp::log(const QString &table)
 {
+    // The table the name opens, letter case aside, as the program opens it.
+    const auto stored = m_db->storedName(table);
     return rows(QStringLiteral("SELECT Ename, %1, inoutfx, activity FROM %2 ORDER BY %3")
-                    .arg(dateTimeText(QStringLiteral("datetime")), quoteIdentifier(table), orderKey()));
+                    .arg(dateTimeText(QStringLiteral("datetime")), quoteIdentifier(stored ? *stored : table), orderKey()));
 }
 
 QWidget *TestApp::managerLogOn()

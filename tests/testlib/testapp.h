@@ -6,6 +6,7 @@
 #include "testlib/fakes.h"
 #include "testlib/recordingprinter.h"
 
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -89,6 +90,9 @@ public:
     // One log entry; the date-time as stored ("YYYY-MM-DD HH:MM:SS").
     void addEntry(const QString &table, const QString &when, const QString &inoutfx,
                   const QVariant &activity = QVariant(), const QString &ename = QString());
+    // On a server: a connection of another workstation to the same company, registered under that
+    // name (remove it with QSqlDatabase::removeDatabase when done).
+    QSqlDatabase otherWorkstation(const QString &connectionName);
     // A trigger that fails every delete from the table (of the rows for which the SQL condition on
     // old holds, when one is given) with the message "kept".
     void keepRowsOnDelete(const QString &table, const QString &condition = QString());
@@ -116,6 +120,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_path;
+    QString m_schema; // of the company on a server
     std::unique_ptr<Database> m_db;
     PrinterFactory *m_printers;
     std::unique_ptr<Windows> m_windows;

@@ -104,6 +104,8 @@ void tst_clearing::oneEmployee()
     QFETCH(QStringList, log);
     QFETCH(QString, ending);
     QFETCH(QStringList, left);
+    if (QByteArray(QTest::currentDataTag()).contains("unreadable"))
+        PW_FILE_ONLY("a server's date-time field holds nothing but date-times");
 
     TestApp app;
     app.addEmployee(ann);

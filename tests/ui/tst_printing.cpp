@@ -184,6 +184,8 @@ void tst_printing::oneEmployee()
     QFETCH(QString, ending);
     QFETCH(QStringList, shifts);
     QFETCH(QString, total);
+    if (QByteArray(QTest::currentDataTag()).contains("unreadable"))
+        PW_FILE_ONLY("a server's date-time field holds nothing but date-times");
 
     TestApp app;
     app.addEmployee(ann);
