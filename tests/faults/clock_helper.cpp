@@ -5,7 +5,8 @@
 //   clock_helper hold LOCATION NAME          holds a write transaction with one clock-in in it until
 //                                            told "commit" (or "rollback") on its input
 // A clock event refused because another workstation clocked the same employee in between (the
-// status changed under it) is tried again; any other failure ends the helper with exit code 1.
+// status changed under it) is tried again, and in a counted run so is one that found the database
+// in use longer than the program waits; any other failure ends the helper with exit code 1.
 #include "domain/clocking.h"
 #include "db/database.h"
 #include "db/logtable.h"
@@ -30,7 +31,11 @@ int main(int argc, char *argv[])
     const long count = argc == 5 ? std::atol(argv[4]) : -1;
     const auto company = pw::Database::fromLocation(QString::fromLocal8Bit(argv[2]));
     pw::Database &db = *company;
-    if (pw::DbError e = db.open()) {
+    pw::DbError opened = db.open();
+    // Eight workstations starting at once on one file may each find it in use for a moment.
+    for (int attempt = 0; opened.number == pw::ErrInUse && count >= 0 && attempt < 20; ++attempt)
+        opened = db.open();
+    if (pw::DbError e = opened) {
         std::fprintf(stderr, "open: %s\n", qPrintable(e.description));
         return 1;
     }
@@ -60,6 +65,10 @@ int main(int argc, char *argv[])
     for (long n = 0; count < 0 || n < count;) {
         pw::LogTable log(db, name);
         auto last = log.last();
+        if (!last && last.error().number == pw::ErrInUse && count >= 0) {
+            ++inUse;
+            continue;
+        }
         if (!last) {
             std::fprintf(stderr, "read: %s\n", qPrintable(last.error().description));
             return 1;
