@@ -35,7 +35,9 @@ done
 echo "== Sanitizers"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUNCHWELL_SANITIZE=ON -DPUNCHWELL_BENCH=OFF >/dev/null
 cmake --build build-asan
+# The many-workstation and server-stop tests run shorter here: the full counts run in step 3.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  PUNCHWELL_EVENTS=50 PUNCHWELL_STOPS=10 PUNCHWELL_KILLS=50 \
   ctest --test-dir build-asan --output-on-failure -j2
 
 echo "== Tests"
