@@ -8,6 +8,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev sqlite3
+  libqt6sql6-psql libpq-dev
   libbenchmark-dev fonts-dejavu-core
   "$@"
 )
@@ -20,6 +21,13 @@ if ((${#missing[@]})); then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo=sudo
   echo "Installing: ${missing[*]}"
+  # The PostgreSQL server is there for the tests, which start private servers of their own. Without
+  # this, installing it would also make (and start) a cluster for the whole machine on port 5432.
+  # postgresql-common reads this folder when it decides whether to make that cluster.
+  if printf '%s\n' "${missing[@]}" | grep -qE '^postgresql(-[0-9]+)?$'; then
+    $sudo mkdir -p /etc/postgresql-common/createcluster.d
+    echo "create_main_cluster = false" | $sudo tee /etc/postgresql-common/createcluster.d/punchwell.conf >/dev/null
+  fi
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

@@ -5,12 +5,14 @@
 #      where any report fails the run;
 #   3. the whole suite as the program is built for use (build/), ending with CTest's summary.
 # The printer test starts and stops a private CUPS of its own; the machine's printers are not touched.
+# The PostgreSQL tests likewise start private servers on sockets in /tmp; no cluster of the machine's
+# is made, started or used.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
 "$top/scripts/setup.sh" clang libclang-rt-14-dev cups cups-client cups-bsd poppler-utils \
-  desktop-file-utils file
+  desktop-file-utils file postgresql-15 libqt6sql6-psql libpq-dev
 
 export QT_QPA_PLATFORM=offscreen
 fuzz_seconds=${PUNCHWELL_FUZZ_SECONDS:-15}
@@ -33,7 +35,9 @@ done
 echo "== Sanitizers"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUNCHWELL_SANITIZE=ON -DPUNCHWELL_BENCH=OFF >/dev/null
 cmake --build build-asan
+# The many-workstation and server-stop tests run shorter here: the full counts run in step 3.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  PUNCHWELL_EVENTS=50 PUNCHWELL_STOPS=10 PUNCHWELL_KILLS=50 \
   ctest --test-dir build-asan --output-on-failure -j2
 
 echo "== Tests"

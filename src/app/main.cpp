@@ -1,3 +1,5 @@
+#include "app/copycommand.h"
+#include "app/options.h"
 #include "app/startup.h"
 #include "db/database.h"
 #include "platform/clock.h"
@@ -11,8 +13,53 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void print(std::FILE *to, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), to);
+    std::fflush(to);
+}
+
+// Copying a company and the help need no windows, so they run without a display.
+int runWithoutWindows(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Punchwell"));
+    const pw::CommandLine line = pw::parseCommandLine(argumentsOf(argc, argv));
+    switch (line.mode) {
+    case pw::CommandLine::Mode::Help:
+        print(stdout, pw::helpText());
+        return 0;
+    case pw::CommandLine::Mode::Copy: {
+        const pw::CopyCommandResult result = pw::copyCompanyCommand(line.copyFrom, line.copyTo, QDir::currentPath());
+        print(result.exitCode == 0 ? stdout : stderr,
+              (result.exitCode == 0 ? QString() : QStringLiteral("punchwell: ")) + result.line + QLatin1Char('\n'));
+        return result.exitCode;
+    }
+    default:
+        print(stderr, QStringLiteral("punchwell: %1\nTry 'punchwell --help'.\n").arg(line.error));
+        return 2;
+    }
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (pw::needsNoWindows(argumentsOf(argc, argv)))
+        return runWithoutWindows(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Punchwell"));
     QApplication::setWindowIcon(pw::artwork::icon());
@@ -20,15 +67,28 @@ int main(int argc, char *argv[])
     // moment with no window shown.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // What is left once Qt has taken its own options (-platform, -style, ...).
+    const pw::CommandLine line = pw::parseCommandLine(argumentsOf(argc, argv));
+    if (line.mode != pw::CommandLine::Mode::Run) {
+        print(stderr, QStringLiteral("punchwell: %1\nTry 'punchwell --help'.\n").arg(line.error));
+        return 2;
+    }
+
     pw::QtDialogs dialogs;
     pw::SystemClock clock;
     pw::QtProgramEnd programEnd;
     pw::QtPrinterFactory printers;
     const pw::Seams seams{dialogs, clock, programEnd, printers};
 
-    // The company database is the file of this name in the working folder.
-    pw::Database db(QDir::current().absoluteFilePath(QStringLiteral("Employee.mdb")));
-    pw::Windows windows(db, seams);
+    // The company: --database, else Punchwell.conf in the start folder, else Employee.mdb there.
+    const pw::CompanyLocation company = pw::chooseLocation(line.database, QDir::currentPath());
+    if (!company.ok()) {
+        print(stderr, QStringLiteral("punchwell: %1\n").arg(company.error));
+        pw::refuseLocation(dialogs, company.error);
+        return 1;
+    }
+    const auto db = pw::Database::fromLocation(company.location);
+    pw::Windows windows(*db, seams);
     pw::startUp(windows);
     if (programEnd.ended())
         return programEnd.exitCode();

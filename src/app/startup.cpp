@@ -13,45 +13,78 @@ namespace {
 
 const QString kTitle = QStringLiteral("Punchwell");
 
+// Where the company is, as the boxes show it: a file's path in the system's spelling, a server's
+// database in words.
+QString where(const Database &db)
+{
+    return db.isServer() ? db.path() : QDir::toNativeSeparators(db.path());
+}
+
 void refuse(Windows &windows, const DbError &e)
 {
+    const Database &db = windows.db();
     windows.seams().dialogs.inform(nullptr,
                                    QStringLiteral("Punchwell cannot use its company database\n\n%1\n\nbecause %2.\n\n"
-                                                  "Nothing in the file has been changed. Punchwell will now close.")
-                                       .arg(QDir::toNativeSeparators(windows.db().path()), e.text()),
+                                                  "Nothing in the %3 has been changed. Punchwell will now close.")
+                                       .arg(where(db), e.text(),
+                                            db.isServer() ? QStringLiteral("database") : QStringLiteral("file")),
                                    kTitle, Dialogs::Icon::Critical);
     windows.endProgram(1);
 }
 
+// There is no company yet: offers to make the delivered one. Whether the start goes on.
+bool offerNewCompany(Windows &windows)
+{
+    Database &db = windows.db();
+    Dialogs &dialogs = windows.seams().dialogs;
+    const QString question = db.isServer()
+        ? QStringLiteral("Punchwell cannot find its company database in\n\n%1\n\nwhich holds no Punchwell company yet. "
+                         "Do you want to create a new company database there? Punchwell will then ask for your "
+                         "company name.")
+        : QStringLiteral("Punchwell cannot find its company database\n\n%1\n\nDo you want to create a new "
+                         "company database there? Punchwell will then ask for your company name.");
+    const auto answer = dialogs.message(nullptr, question.arg(where(db)), kTitle, Dialogs::Icon::Question,
+                                        Dialogs::Yes | Dialogs::No, Dialogs::Yes);
+    if (answer != Dialogs::Yes) {
+        windows.endProgram(1);
+        return false;
+    }
+    if (DbError made = db.createCompany()) {
+        dialogs.inform(nullptr,
+                       QStringLiteral("A new company database could not be created %1\n\n%2\n\nbecause %3. "
+                                      "Punchwell will now close.")
+                           .arg(db.isServer() ? QStringLiteral("in") : QStringLiteral("at"), where(db), made.text()),
+                       kTitle, Dialogs::Icon::Critical);
+        windows.endProgram(1);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+void refuseLocation(Dialogs &dialogs, const QString &why)
+{
+    dialogs.inform(nullptr,
+                   QStringLiteral("Punchwell cannot tell where its company database is, because %1.\n\n"
+                                  "Punchwell will now close.")
+                       .arg(why),
+                   kTitle, Dialogs::Icon::Critical);
+}
 
 void startUp(Windows &windows)
 {
     Database &db = windows.db();
-    Dialogs &dialogs = windows.seams().dialogs;
-    const QString path = QDir::toNativeSeparators(db.path());
 
+    // A server that cannot be reached, or refuses us, is told at once: asking it again to open the
+    // company would only make the user wait twice.
     DbError e = db.check();
     if (e.number == ErrFileNotFound) {
-        const auto answer = dialogs.message(
-            nullptr,
-            QStringLiteral("Punchwell cannot find its company database\n\n%1\n\nDo you want to create a new "
-                           "company database there? Punchwell will then ask for your company name.")
-                .arg(path),
-            kTitle, Dialogs::Icon::Question, Dialogs::Yes | Dialogs::No, Dialogs::Yes);
-        if (answer != Dialogs::Yes) {
-            windows.endProgram(1);
+        if (!offerNewCompany(windows))
             return;
-        }
-        if (DbError made = db.createCompany()) {
-            dialogs.inform(nullptr,
-                           QStringLiteral("A new company database could not be created at\n\n%1\n\nbecause %2. "
-                                          "Punchwell will now close.")
-                               .arg(path, made.text()),
-                           kTitle, Dialogs::Icon::Critical);
-            windows.endProgram(1);
-            return;
-        }
+    } else if (e) {
+        refuse(windows, e);
+        return;
     }
 
     if ((e = db.open()) || (e = db.verify())) {

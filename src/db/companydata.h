@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/dberror.h"
+#include "db/schema.h"
 
 #include <QString>
 #include <QVariant>
@@ -10,9 +11,6 @@
 namespace pw {
 
 class Database;
-
-// The settings table's name.
-inline const QString kSettingsTable = QStringLiteral("Company Data");
 
 // The three company-wide switches, as stored in "Company Data".
 enum class Switch { Subs, Money, Edits };

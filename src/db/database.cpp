@@ -1,6 +1,7 @@
 #include "db/database.h"
 
 #include "db/companydata.h"
+#include "db/quoting.h"
 #include "db/sqliteengine.h"
 
 #include <QSqlDatabase>
@@ -22,6 +23,11 @@ Database::Database(const QString &path) : Database(std::make_unique<SqliteEngine
 Database::Database(std::unique_ptr<Engine> engine)
     : m_engine(std::move(engine)), m_connection(QStringLiteral("punchwell-%1").arg(++connectionCounter))
 {
+}
+
+std::unique_ptr<Database> Database::fromLocation(const QString &location)
+{
+    return std::make_unique<Database>(Engine::forLocation(location));
 }
 
 Database::~Database()
@@ -54,11 +60,11 @@ QString Database::path() const
     return m_engine->location();
 }
 
-DbError Database::open()
+DbError Database::openConnection()
 {
     close();
-    if (DbError e = m_engine->check())
-        return e;
+    m_lost = false;
+    m_reconnectError = {};
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(m_engine->driver(), m_connection);
         if (!db.isValid()) {
@@ -81,6 +87,16 @@ DbError Database::open()
         close();
         return e;
     }
+    return {};
+}
+
+DbError Database::open()
+{
+    close();
+    if (DbError e = m_engine->check())
+        return e;
+    if (DbError e = openConnection())
+        return e;
     // The first read of the catalog tells whether the engine can use the company at all.
     DbResult<QStringList> tables = tableNames();
     if (!tables) {
@@ -88,7 +104,7 @@ DbError Database::open()
         close();
         return e;
     }
-    for (const QString &required : {kSettingsTable, QStringLiteral("datalist")}) {
+    for (const QString &required : {kSettingsTable, kEmployeeListTable}) {
         DbResult<bool> has = tableExists(required);
         if (!has || !*has) {
             close();
@@ -99,6 +115,26 @@ DbError Database::open()
         }
     }
     return {};
+}
+
+DbError Database::openEmptyPlace()
+{
+    close();
+    const DbError found = m_engine->check();
+    if (found && found.number != ErrFileNotFound)
+        return found;
+    if (DbError e = openConnection())
+        return e;
+    m_madePlace = found.number == ErrFileNotFound;
+    return {};
+}
+
+void Database::discardEmptyPlace()
+{
+    close();
+    if (m_madePlace)
+        m_engine->removeEmptyPlace();
+    m_madePlace = false;
 }
 
 DbError Database::verify()
@@ -113,6 +149,8 @@ DbError Database::checkInPlace()
 
 void Database::close()
 {
+    m_writing = false;
+    m_locked.clear();
     if (QSqlDatabase::contains(m_connection)) {
         {
             QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -132,19 +170,56 @@ QSqlDatabase Database::sql() const
     return QSqlDatabase::database(m_connection, false);
 }
 
-QSqlQuery Database::query() const
+QSqlQuery Database::query()
 {
+    reconnectIfLost();
     return QSqlQuery(sql());
+}
+
+DbError Database::reconnectIfLost()
+{
+    // Inside a write the transaction went with the connection: its remaining statements must fail,
+    // not run on a new connection without it.
+    if (!m_lost || m_writing || !QSqlDatabase::contains(m_connection))
+        return {};
+    QSqlDatabase db = sql();
+    db.close();
+    if (!db.open()) {
+        m_reconnectError = m_engine->error(db.lastError());
+        if (!m_reconnectError)
+            m_reconnectError = DbError::make(ErrCannotOpen, QStringLiteral("the database cannot be opened"));
+        return m_reconnectError;
+    }
+    m_lost = false;
+    m_reconnectError = {};
+    if (DbError e = m_engine->afterOpen(*this)) {
+        db.close();
+        m_lost = true;
+        m_reconnectError = e;
+        return e;
+    }
+    return {};
 }
 
 DbError Database::error(const QSqlQuery &query) const
 {
-    return m_engine->error(query.lastError());
+    // A statement on a connection that could not be made again fails for that reason.
+    if (m_lost && m_reconnectError && !sql().isOpen())
+        return m_reconnectError;
+    const DbError e = m_engine->error(query.lastError());
+    if (e.number == ErrConnectionLost)
+        m_lost = true;
+    return e;
 }
 
 DbError Database::exec(const QString &statement, const QVariantList &values)
 {
     QSqlQuery q = query();
+    if (values.isEmpty()) {
+        if (!q.exec(statement))
+            return error(q);
+        return {};
+    }
     if (!q.prepare(statement))
         return error(q);
     for (const QVariant &v : values)
@@ -177,14 +252,39 @@ DbResult<QStringList> Database::tableNames()
 
 DbResult<QStringList> Database::fieldsOf(const QString &table)
 {
-    return m_engine->fieldsOf(*this, table);
+    auto columns = m_engine->columnsOf(*this, table);
+    if (!columns)
+        return columns.error();
+    QStringList names;
+    for (const FieldInfo &f : *columns)
+        names << f.name;
+    return names;
+}
+
+DbError Database::lockForWrite(const QString &table)
+{
+    if (!m_writing || m_locked.contains(table))
+        return {};
+    const QString statement = m_engine->lockTable(quoteIdentifier(table));
+    if (statement.isEmpty())
+        return {};
+    if (DbError e = exec(statement))
+        return e;
+    m_locked.insert(table);
+    return {};
 }
 
 Database::Transaction::Transaction(Database &db) : m_db(db)
 {
     m_error = m_db.exec(m_db.engine().beginWrite());
+    // A connection found lost by the first statement of a write is made again, and the write
+    // begun on it: nothing of the write had been sent.
+    if (m_error.number == ErrConnectionLost)
+        m_error = m_db.exec(m_db.engine().beginWrite());
     m_open = !m_error;
     if (m_open) {
+        m_db.m_writing = true;
+        m_db.m_locked.clear();
         if (DbError e = m_db.checkInPlace()) {
             rollback();
             m_error = e;
@@ -203,10 +303,15 @@ DbError Database::Transaction::commit()
         return m_error ? m_error : DbError::make(ErrGeneral, QStringLiteral("the change was not begun"));
     DbError e = m_db.exec(QStringLiteral("COMMIT"));
     if (e) {
+        if (e.number == ErrConnectionLost)
+            e.description += QStringLiteral(". The change was being stored when the connection ended: it may or "
+                                            "may not have been stored. Look at the data again before you repeat it");
         rollback();
         return e;
     }
     m_open = false;
+    m_db.m_writing = false;
+    m_db.m_locked.clear();
     return {};
 }
 
@@ -215,6 +320,8 @@ void Database::Transaction::rollback()
     if (m_open) {
         m_open = false;
         m_db.exec(QStringLiteral("ROLLBACK"));
+        m_db.m_writing = false;
+        m_db.m_locked.clear();
     }
 }
 

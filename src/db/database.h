@@ -3,6 +3,7 @@
 #include "db/dberror.h"
 #include "db/engine.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -16,13 +17,20 @@ class QSqlQuery;
 namespace pw {
 
 // The connection to the company database. It never shows anything: every failure comes back as a
-// DbError for the window to report. What is particular to the storage engine (today SQLite, in the
-// file "Employee.mdb") is the Engine's; everything else is said once here for every engine.
+// DbError for the window to report. What is particular to the storage engine (SQLite in the file
+// "Employee.mdb", or PostgreSQL on a server) is the Engine's; everything else is said once here for
+// every engine.
+//
+// A connection that was lost (a server stopped, a network gone) fails the statement that finds it
+// out; the next statement outside a write connects again. A write that finds it out at its very
+// beginning connects again at once, since nothing of it was sent.
 class Database {
 public:
     // The company in an SQLite file at this path.
     explicit Database(const QString &path);
     explicit Database(std::unique_ptr<Engine> engine);
+    // The company at a location: an SQLite file's path or a postgresql:// URI.
+    static std::unique_ptr<Database> fromLocation(const QString &location);
     ~Database();
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
@@ -41,6 +49,11 @@ public:
     // Opens the company (which must exist: nothing is ever created by opening) and checks that it
     // holds the company tables.
     DbError open();
+    // Opens a place that holds no company yet, for a copy to make one there: an SQLite file is made
+    // if there is none, a server's database must exist. Nothing is checked for company tables.
+    DbError openEmptyPlace();
+    // Closes the connection and, when openEmptyPlace() made the place, removes it again.
+    void discardEmptyPlace();
     // A full look through the company's storage for damage.
     DbError verify();
     // Whether the company can still take a write where it was opened (an SQLite file that was moved
@@ -49,13 +62,17 @@ public:
     void close();
     bool isOpen() const;
 
-    // Where the company is, for messages: the file's full path.
+    // Where the company is, for messages: the file's full path, or the database and its server.
     QString path() const;
+    // Whether the company is a database on a server rather than a file.
+    bool isServer() const { return m_engine->isServer(); }
     Engine &engine() const { return *m_engine; }
     QSqlDatabase sql() const;
-    QSqlQuery query() const;
+    // A query on the connection, made again first if it was lost and no write is under way.
+    QSqlQuery query();
 
-    // Runs one statement with bound values.
+    // Runs one statement with bound values; one without values is sent as it is (a server may not
+    // prepare every statement, CREATE TABLE among them).
     DbError exec(const QString &statement, const QVariantList &values = {});
     // The error a query ran into, in the program's terms.
     DbError error(const QSqlQuery &query) const;
@@ -68,6 +85,11 @@ public:
     DbResult<QStringList> tableNames();
     // The fields of a table, in their order; empty when there is no such table.
     DbResult<QStringList> fieldsOf(const QString &table);
+    // The stored name of the table a name opens (letter case aside, by the engine's rule).
+    DbResult<QString> storedName(const QString &table) { return m_engine->storedName(*this, table); }
+    // Inside a write: keeps every other writer off the table (its stored name) until the write
+    // ends, on engines that lock per table. Outside a write, and once locked, it does nothing.
+    DbError lockForWrite(const QString &table);
 
     // The column that gives a table's stored order.
     QString orderKey() const { return m_engine->orderKey(); }
@@ -93,8 +115,17 @@ public:
     };
 
 private:
+    DbError openConnection();
+    DbError reconnectIfLost();
+
     std::unique_ptr<Engine> m_engine;
     QString m_connection;
+    // The connection is known to be gone, and why the last attempt to make it again failed.
+    mutable bool m_lost = false;
+    DbError m_reconnectError;
+    bool m_writing = false;
+    QSet<QString> m_locked; // tables locked by the write under way
+    bool m_madePlace = false;
 };
 
 } // namespace pw

@@ -25,12 +25,19 @@ enum ErrorNumber : int {
     ErrWageNotANumber = 3423,  // a wage per hour that is not a number
     ErrRefusedValue = 3426,    // a typed value the bound view refused (not a date and time)
     ErrBadName = 3125,         // a name that cannot be used as a table name
+    // A company on a database server:
+    ErrLoginRefused = 3029,    // the server refused the user name or the password
+    ErrNoSuchDatabase = 3044,  // the server has no database of that name
+    ErrConnectionLost = 3146,  // the connection to the server ended during an action
+    ErrServerUnreachable = 3151, // the server cannot be reached (down, wrong address, no network)
+    ErrTimeout = 3234,         // the server did not finish a statement in time
 };
 
 struct DbError {
     int number = ErrNone;
     QString description; // plain words for the user
-    int engineCode = 0;  // the storage engine's own code behind it (SQLite's primary result code), 0 if none
+    int engineCode = 0;  // the storage engine's own code behind it (SQLite's primary result code, or
+                         // PostgreSQL's SQLSTATE read as base-36 digits), 0 if none
 
     bool isError() const { return number != ErrNone; }
     explicit operator bool() const { return isError(); }

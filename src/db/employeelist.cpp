@@ -2,14 +2,22 @@
 
 #include "db/database.h"
 #include "db/quoting.h"
+#include "db/schema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace pw {
 
+DbError EmployeeList::lock()
+{
+    return m_db.lockForWrite(kEmployeeListTable);
+}
+
 DbResult<QStringList> EmployeeList::names()
 {
+    if (DbError e = lock())
+        return e;
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT Ename FROM datalist ORDER BY %1").arg(m_db.orderKey())))
@@ -25,6 +33,8 @@ DbResult<QStringList> EmployeeList::names()
 DbResult<std::optional<Employee>> EmployeeList::find(const QString &name)
 {
     // "=" on text compares byte for byte: case, blanks and every character count.
+    if (DbError e = lock())
+        return e;
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
     if (!q.prepare(QStringLiteral("SELECT %1, Ename, Ewage, Ecomment, epass FROM datalist "
@@ -50,12 +60,16 @@ DbResult<std::optional<Employee>> EmployeeList::find(const QString &name)
 DbError EmployeeList::append(const QString &name, const QString &wage, const QString &password,
                              const QString &comment)
 {
+    if (DbError e = lock())
+        return e;
     return m_db.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage, epass, Ecomment) VALUES (?, ?, ?, ?)"),
                      {name, wage, password, comment});
 }
 
 DbResult<bool> EmployeeList::setPassword(const QString &name, const QString &password)
 {
+    if (DbError e = lock())
+        return e;
     QSqlQuery q = m_db.query();
     if (!q.prepare(QStringLiteral("UPDATE datalist SET epass = ? WHERE %1 = "
                                   "(SELECT %1 FROM datalist WHERE Ename = ? ORDER BY %1 LIMIT 1)").arg(m_db.orderKey())))
@@ -69,6 +83,8 @@ DbResult<bool> EmployeeList::setPassword(const QString &name, const QString &pas
 
 DbResult<int> EmployeeList::remove(const QString &name)
 {
+    if (DbError e = lock())
+        return e;
     QSqlQuery q = m_db.query();
     if (!q.prepare(QStringLiteral("DELETE FROM datalist WHERE Ename = ?")))
         return m_db.error(q);
@@ -92,6 +108,8 @@ DbResult<bool> yesNo(Database &db, QSqlQuery &q)
 
 DbResult<bool> EmployeeList::sharesLogWithOthers(const QString &name)
 {
+    if (DbError e = lock())
+        return e;
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
     if (!q.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE %1 AND Ename <> ?)")
@@ -116,6 +134,8 @@ DbResult<bool> EmployeeList::isLogTable(const QString &name)
 
 DbResult<EmployeeList::LogName> EmployeeList::logNameUse(const QString &name)
 {
+    if (DbError e = lock())
+        return e;
     auto objects = m_db.engine().objectsNamed(m_db, name);
     if (!objects)
         return objects.error();

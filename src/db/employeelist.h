@@ -23,7 +23,8 @@ struct Employee {
 };
 
 // The employee list "datalist". Names are compared exactly: whole text, letter case included,
-// nothing trimmed.
+// nothing trimmed. Inside a write, the first use of the list keeps every other writer off it until
+// the write ends, so two workstations cannot both find a name free and both add it.
 class EmployeeList {
 public:
     explicit EmployeeList(Database &db) : m_db(db) {}
@@ -41,7 +42,7 @@ public:
     // Removes every row whose name equals this one exactly; returns how many there were.
     DbResult<int> remove(const QString &name);
     // Whether a listed employee other than this exact name would open the same log table: a name
-    // that equals this one with ASCII letter case aside (SQLite's rule for table names).
+    // that equals this one with ASCII letter case aside (every engine's rule for table names).
     DbResult<bool> sharesLogWithOthers(const QString &name);
 
     // Whether a table of this name (letter case aside) exists with exactly the four fields of a
@@ -58,6 +59,8 @@ public:
     DbResult<LogName> logNameUse(const QString &name);
 
 private:
+    DbError lock();
+
     Database &m_db;
 };
 

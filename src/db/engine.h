@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 
 class QSqlDatabase;
 class QSqlError;
@@ -35,6 +36,24 @@ struct NamedObject {
     QString name; // as stored
 };
 
+// What a field holds, as far as copying a company from one engine to another needs to know.
+enum class FieldKind {
+    Text,     // size characters at most, or any length when size is 0
+    SmallInt, // 16 bits (the switches)
+    Integer,  // 64 bits
+    Real,
+    DateTime, // a local date and time to the second, read as "YYYY-MM-DD HH:MM:SS"
+    Binary,
+};
+
+struct FieldInfo {
+    QString name;
+    FieldKind kind = FieldKind::Text;
+    int size = 0;
+
+    friend bool operator==(const FieldInfo &, const FieldInfo &) = default;
+};
+
 // What is particular to one storage engine. The tables of the company (db/*.cpp) say everything
 // else once, for every engine, and ask the engine for these.
 class Engine {
@@ -43,24 +62,37 @@ public:
 
     virtual ~Engine() = default;
 
-    // Where the company is, in words for messages (a file's full path).
+    // The engine for a company's location: a postgresql:// or postgres:// URI names a database on
+    // a PostgreSQL server, anything else is the path of an SQLite file.
+    static std::unique_ptr<Engine> forLocation(const QString &location);
+
+    // Where the company is, in words for messages (a file's full path, a database on a server).
     virtual QString location() const = 0;
+    // Whether the company is a database on a server rather than a file of this computer.
+    virtual bool isServer() const = 0;
     // Whether the company can be opened, without opening it; ErrFileNotFound when there is none.
     virtual DbError check() const = 0;
     // Makes the delivered company where there is none yet.
     virtual DbError createCompany() = 0;
+    // After a failed copy into a place that held no company: removes what opening it made there
+    // (the file SQLite makes on opening). A server's database is left to its owner.
+    virtual void removeEmptyPlace() = 0;
 
     // The Qt SQL driver's name, and the connection's settings before it opens.
     virtual QString driver() const = 0;
     virtual void configure(QSqlDatabase &connection) const = 0;
-    // Run once the connection is open, before anything is read.
+    // Run each time the connection opens, before anything is read.
     virtual DbError afterOpen(Database &db) = 0;
     virtual DbError verify(Database &db) = 0;
     virtual DbError checkInPlace(Database &db) = 0;
 
     // The statement that begins a write with the write lock taken.
     virtual QString beginWrite() const = 0;
-    // A failure of the engine, in the program's terms.
+    // The statement that keeps every other writer off one table (named by its quoted stored name)
+    // until the write ends; empty when beginWrite() keeps them off the whole company already.
+    virtual QString lockTable(const QString &quotedName) const = 0;
+    // A failure of the engine, in the program's terms. ErrConnectionLost tells the Database that
+    // the connection is gone and must be made again.
     virtual DbError error(const QSqlError &error) const = 0;
 
     // The column that gives a table's stored order, and the columns the engine keeps for itself
@@ -69,20 +101,32 @@ public:
     virtual QStringList hiddenColumns() const = 0;
     // "column = ?", compared with the engine's rule for letter case in table names.
     virtual QString sameNameAs(const QString &column) const = 0;
-    // Names the engine keeps for itself: no table of the company may bear one.
+    // Names the engine keeps for itself, or cannot store whole: no table of the company may bear one.
     virtual bool reservesName(const QString &name) const = 0;
+    // The stored name of the table that a name opens, found with the engine's rule for letter case;
+    // the name itself when no table matches (a statement on it then fails as on a missing table).
+    virtual DbResult<QString> storedName(Database &db, const QString &table) = 0;
+
+    // A column (SQL text naming it) read so that a date-time comes as the text
+    // "YYYY-MM-DD HH:MM:SS", as the file stores it.
+    virtual QString dateTimeAsText(const QString &column) const = 0;
+    // The select list that reads these fields of a stored table, date-times as text; every field
+    // the windows may show (the engine's own left out) when fields is empty.
+    virtual DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) = 0;
 
     // The catalog.
     virtual DbResult<QStringList> tableNames(Database &db) = 0;
     // Every object whose name equals this one with the engine's rule for letter case.
     virtual DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) = 0;
     // A table's fields in their order, the engine's own left out; empty when there is no such table.
-    virtual DbResult<QStringList> fieldsOf(Database &db, const QString &table) = 0;
+    virtual DbResult<QList<FieldInfo>> columnsOf(Database &db, const QString &table) = 0;
 
-    // The statement that makes an employee's empty time log, named by an already quoted name.
-    virtual QString createLogTable(const QString &quotedName) const = 0;
+    // The statement that makes an empty table, named by an already quoted name, with these fields
+    // in this order (and the engine's own columns).
+    virtual QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const = 0;
 
-    // Walks every row a statement yields, through the engine's own interface.
+    // Walks every row a statement yields, through the engine's own interface. The visitor must not
+    // use the database: the scan may still be reading.
     virtual DbError scan(Database &db, const QString &statement, const QVariantList &values,
                          const RowVisitor &visit) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "db/database.h"
 #include "db/quoting.h"
+#include "db/schema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -10,13 +11,14 @@ namespace pw {
 
 namespace {
 
-DbResult<std::optional<LogEntry>> oneEntry(Database &db, const QString &table, bool descending)
+DbResult<std::optional<LogEntry>> oneEntry(Database &db, const QString &quotedTable, bool descending)
 {
     QSqlQuery q = db.query();
     q.setForwardOnly(true);
     const QString key = db.orderKey();
-    if (!q.exec(QStringLiteral("SELECT %1, Ename, datetime, inoutfx, activity FROM %2 ORDER BY %1%3 LIMIT 1")
-                    .arg(key, quoteIdentifier(table), descending ? QStringLiteral(" DESC") : QString())))
+    if (!q.exec(QStringLiteral("SELECT %1, Ename, %4, inoutfx, activity FROM %2 ORDER BY %1%3 LIMIT 1")
+                    .arg(key, quotedTable, descending ? QStringLiteral(" DESC") : QString(),
+                         db.engine().dateTimeAsText(QStringLiteral("datetime")))))
         return db.error(q);
     if (!q.next()) {
         if (q.lastError().type() != QSqlError::NoError)
@@ -42,49 +44,79 @@ QVariant textOrNull(const RawRow &row, int column)
 
 } // namespace
 
+DbResult<QString> LogTable::table()
+{
+    if (!m_stored) {
+        auto stored = m_db.storedName(m_name);
+        if (!stored)
+            return stored.error();
+        m_stored = *stored;
+    }
+    if (DbError e = m_db.lockForWrite(*m_stored))
+        return e;
+    return quoteIdentifier(*m_stored);
+}
+
 DbError LogTable::create()
 {
-    return m_db.exec(m_db.engine().createLogTable(quoteIdentifier(m_name)));
+    return m_db.exec(m_db.engine().createTable(quoteIdentifier(m_name), logFields()));
 }
 
 DbResult<qint64> LogTable::count()
 {
+    auto table = this->table();
+    if (!table)
+        return table.error();
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(quoteIdentifier(m_name))) || !q.next())
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(*table)) || !q.next())
         return m_db.error(q);
     return q.value(0).toLongLong();
 }
 
 DbResult<std::optional<LogEntry>> LogTable::last()
 {
-    return oneEntry(m_db, m_name, true);
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return oneEntry(m_db, *table, true);
 }
 
 DbResult<std::optional<LogEntry>> LogTable::first()
 {
-    return oneEntry(m_db, m_name, false);
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return oneEntry(m_db, *table, false);
 }
 
 DbError LogTable::append(const QString &ename, const LocalDateTime &when, const QString &inoutfx, const QVariant &activity)
 {
-    return m_db.exec(QStringLiteral("INSERT INTO %1 (Ename, datetime, inoutfx, activity) VALUES (?, ?, ?, ?)")
-                         .arg(quoteIdentifier(m_name)),
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return m_db.exec(QStringLiteral("INSERT INTO %1 (Ename, datetime, inoutfx, activity) VALUES (?, ?, ?, ?)").arg(*table),
                      {ename, when.toStored(), inoutfx,
                       activity.isValid() ? activity : QVariant(QMetaType(QMetaType::QString))});
 }
 
 DbError LogTable::deleteRow(qint64 rowid)
 {
-    return m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_name), m_db.orderKey()), {rowid});
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(*table, m_db.orderKey()), {rowid});
 }
 
 DbError LogTable::deleteRows(const QList<qint64> &rowids)
 {
     if (rowids.isEmpty())
         return {};
+    auto table = this->table();
+    if (!table)
+        return table.error();
     QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_name), m_db.orderKey())))
+    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(*table, m_db.orderKey())))
         return m_db.error(q);
     for (qint64 rowid : rowids) {
         q.bindValue(0, rowid);
@@ -96,13 +128,20 @@ DbError LogTable::deleteRows(const QList<qint64> &rowids)
 
 DbError LogTable::deleteAll()
 {
-    return m_db.exec(QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(m_name)));
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return m_db.exec(QStringLiteral("DELETE FROM %1").arg(*table));
 }
 
 DbError LogTable::scanTimes(const std::function<void(std::optional<LocalDateTime>)> &visit)
 {
+    auto table = this->table();
+    if (!table)
+        return table.error();
     // The count walks whole logs: no QVariant or QString per row, just the stored bytes.
-    return m_db.scan(QStringLiteral("SELECT datetime FROM %1 ORDER BY %2").arg(quoteIdentifier(m_name), m_db.orderKey()),
+    return m_db.scan(QStringLiteral("SELECT %3 FROM %1 ORDER BY %2")
+                         .arg(*table, m_db.orderKey(), m_db.engine().dateTimeAsText(QStringLiteral("datetime"))),
                      {}, [&](const RawRow &row) {
                          if (row.isNull(0)) {
                              visit(std::nullopt);
@@ -115,16 +154,22 @@ DbError LogTable::scanTimes(const std::function<void(std::optional<LocalDateTime
 
 DbError LogTable::scanDatesAndTasks(const std::function<void(const QVariant &, const QVariant &)> &visit)
 {
-    return m_db.scan(QStringLiteral("SELECT datetime, activity FROM %1 ORDER BY %2")
-                         .arg(quoteIdentifier(m_name), m_db.orderKey()),
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return m_db.scan(QStringLiteral("SELECT %3, activity FROM %1 ORDER BY %2")
+                         .arg(*table, m_db.orderKey(), m_db.engine().dateTimeAsText(QStringLiteral("datetime"))),
                      {}, [&](const RawRow &row) { visit(textOrNull(row, 0), textOrNull(row, 1)); });
 }
 
 DbResult<QList<qint64>> LogTable::keysDatedBefore(const LocalDateTime &ending)
 {
+    auto table = this->table();
+    if (!table)
+        return table.error();
     QList<qint64> keys;
-    const DbError e = m_db.scan(QStringLiteral("SELECT %2, datetime FROM %1 ORDER BY %2")
-                                    .arg(quoteIdentifier(m_name), m_db.orderKey()),
+    const DbError e = m_db.scan(QStringLiteral("SELECT %2, %3 FROM %1 ORDER BY %2")
+                                    .arg(*table, m_db.orderKey(), m_db.engine().dateTimeAsText(QStringLiteral("datetime"))),
                                 {}, [&](const RawRow &row) {
                                     if (row.isNull(1))
                                         return;
@@ -145,13 +190,16 @@ DbResult<QStringList> LogTable::fields()
 
 DbResult<QList<QVariantList>> LogTable::rows(const QStringList &fields, qint64 offset, int limit)
 {
-    QStringList quoted;
-    for (const QString &f : fields)
-        quoted << quoteIdentifier(f);
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    // The fields as the engine reads them for a window: date-times as text, its own columns never.
+    auto select = m_db.engine().selectList(m_db, *m_stored, fields);
+    if (!select)
+        return select.error();
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3 LIMIT ? OFFSET ?")
-                       .arg(quoted.join(QStringLiteral(", ")), quoteIdentifier(m_name), m_db.orderKey())))
+    if (!q.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3 LIMIT ? OFFSET ?").arg(*select, *table, m_db.orderKey())))
         return m_db.error(q);
     q.addBindValue(limit);
     q.addBindValue(offset);

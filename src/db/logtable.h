@@ -33,13 +33,17 @@ struct LogEntry {
 
 // An employee's time log: the table named by the employee's name, with the four fields Ename,
 // datetime, inoutfx and activity in that order, no key and no index. Entries are in stored order.
+// The name opens the table as the engine matches names (letter case aside); inside a write, the
+// first use of the table keeps every other writer off it until the write ends, so what a write
+// reads stays true until it commits.
 class LogTable {
 public:
     LogTable(Database &db, const QString &name) : m_db(db), m_name(name) {}
 
     const QString &name() const { return m_name; }
 
-    // Makes the empty table (fails if a table of that name exists, in any letter case).
+    // Makes the empty table. SQLite refuses a name that a table bears in any letter case; on a
+    // server, the add dialog's own test (under the employee list's lock) keeps such a name out.
     DbError create();
 
     DbResult<qint64> count();
@@ -68,8 +72,12 @@ public:
     DbResult<QList<QVariantList>> rows(const QStringList &fields, qint64 offset, int limit);
 
 private:
+    // The table's stored name, quoted for SQL, locked inside a write.
+    DbResult<QString> table();
+
     Database &m_db;
     QString m_name;
+    std::optional<QString> m_stored;
 };
 
 } // namespace pw

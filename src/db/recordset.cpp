@@ -14,7 +14,22 @@ RecordSet::RecordSet(Database &db, QObject *parent) : QObject(parent), m_db(db) 
 void RecordSet::setRecordSource(const QString &table)
 {
     m_table = table;
+    m_stored.clear();
+    m_select.clear();
     setClosed();
+}
+
+DbError RecordSet::resolve()
+{
+    auto stored = m_db.storedName(m_table);
+    if (!stored)
+        return stored.error();
+    auto select = m_db.engine().selectList(m_db, *stored, {});
+    if (!select)
+        return select.error();
+    m_stored = *stored;
+    m_select = *select;
+    return {};
 }
 
 void RecordSet::setClosed()
@@ -30,12 +45,18 @@ void RecordSet::setClosed()
 
 DbError RecordSet::fetchOne(const QString &where, bool descending, const QVariantList &values, State whenNone)
 {
+    if (m_select.isEmpty()) {
+        if (DbError e = resolve()) {
+            setClosed();
+            return e;
+        }
+    }
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
     const QString key = m_db.orderKey();
-    const QString sql = QStringLiteral("SELECT %4, * FROM %1%2 ORDER BY %4%3 LIMIT 1")
-                            .arg(quoteIdentifier(m_table), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
-                                 descending ? QStringLiteral(" DESC") : QString(), key);
+    const QString sql = QStringLiteral("SELECT %4, %5 FROM %1%2 ORDER BY %4%3 LIMIT 1")
+                            .arg(quoteIdentifier(m_stored), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
+                                 descending ? QStringLiteral(" DESC") : QString(), key, m_select);
     if (!q.prepare(sql)) {
         const DbError e = m_db.error(q);
         setClosed();
@@ -72,12 +93,16 @@ DbError RecordSet::fetchOne(const QString &where, bool descending, const QVarian
     } else {
         m_state = whenNone;
     }
+    // Read to its end before anyone else uses the connection: a server connection reads one
+    // result at a time.
+    q.finish();
     Q_EMIT currentChanged();
     return {};
 }
 
 DbError RecordSet::refresh()
 {
+    m_select.clear();
     return fetchOne(QString(), false, {}, State::Eof);
 }
 
@@ -164,7 +189,7 @@ DbError RecordSet::setFields(const Fields &fields)
     }
     QSqlQuery q = m_db.query();
     if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                       .arg(quoteIdentifier(m_table), assignments.join(QStringLiteral(", ")), m_db.orderKey())))
+                       .arg(quoteIdentifier(m_stored), assignments.join(QStringLiteral(", ")), m_db.orderKey())))
         return m_db.error(q);
     for (const auto &f : fields)
         q.addBindValue(f.second);
@@ -182,7 +207,7 @@ DbError RecordSet::deleteCurrent()
     if (m_state != State::Current)
         return DbError::make(ErrGeneral, QStringLiteral("there is no current record"));
     QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_table), m_db.orderKey())))
+    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_stored), m_db.orderKey())))
         return m_db.error(q);
     q.addBindValue(m_rowid);
     if (!q.exec())

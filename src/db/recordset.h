@@ -64,6 +64,8 @@ Q_SIGNALS:
 private:
     enum class State { Closed, Current, Eof, Bof, Deleted };
 
+    // Finds the table's stored name and the select list of its fields, once per refresh.
+    DbError resolve();
     DbError fetchOne(const QString &where, bool descending, const QVariantList &values, State whenNone);
     void setClosed();
     // The field of that name, letter case aside; -1 when there is none.
@@ -71,6 +73,7 @@ private:
 
     Database &m_db;
     QString m_table;
+    QString m_stored, m_select; // empty until resolved
     State m_state = State::Closed;
     qint64 m_rowid = -1;
     QStringList m_fields;

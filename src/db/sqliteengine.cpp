@@ -4,6 +4,7 @@
 
 #include "db/database.h"
 #include "db/delivered.h"
+#include "db/quoting.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -190,6 +191,12 @@ DbError SqliteEngine::createCompany()
     return createDelivered(m_path);
 }
 
+void SqliteEngine::removeEmptyPlace()
+{
+    QFile::remove(m_path);
+    QFile::remove(m_path + QStringLiteral("-journal"));
+}
+
 DbError SqliteEngine::createDelivered(const QString &path)
 {
     const QFileInfo target(path);
@@ -324,29 +331,104 @@ DbResult<QList<NamedObject>> SqliteEngine::objectsNamed(Database &db, const QStr
     return objects;
 }
 
-DbResult<QStringList> SqliteEngine::fieldsOf(Database &db, const QString &table)
+namespace {
+
+// A declared column type read as SQLite reads it (its affinity rules), with a date or a time
+// named in it taken as a date-time, and the size of a text in parentheses kept.
+FieldInfo fieldFromDeclared(const QString &name, const QString &declared)
+{
+    const QString type = declared.toUpper();
+    FieldInfo f{name, FieldKind::Text, 0};
+    if (type.contains(QLatin1String("INT"))) {
+        f.kind = FieldKind::Integer;
+    } else if (type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("CLOB")) ||
+               type.contains(QLatin1String("TEXT"))) {
+        const qsizetype open = type.indexOf(QLatin1Char('('));
+        const qsizetype close = type.indexOf(QLatin1Char(')'), open);
+        if (open >= 0 && close > open)
+            f.size = qMax(0, type.mid(open + 1, close - open - 1).trimmed().toInt());
+    } else if (type.contains(QLatin1String("BLOB"))) {
+        f.kind = FieldKind::Binary;
+    } else if (type.contains(QLatin1String("REAL")) || type.contains(QLatin1String("FLOA")) ||
+               type.contains(QLatin1String("DOUB"))) {
+        f.kind = FieldKind::Real;
+    } else if (type.contains(QLatin1String("DATE")) || type.contains(QLatin1String("TIME"))) {
+        f.kind = FieldKind::DateTime;
+    } else if (type.contains(QLatin1String("BOOL"))) {
+        f.kind = FieldKind::Integer;
+    } else if (!type.isEmpty()) {
+        f.kind = FieldKind::Real; // NUMERIC, DECIMAL
+    }
+    return f;
+}
+
+QString declaredType(const FieldInfo &f)
+{
+    switch (f.kind) {
+    case FieldKind::Text:
+        return f.size > 0 ? QStringLiteral("VARCHAR(%1)").arg(f.size) : QStringLiteral("TEXT");
+    case FieldKind::SmallInt:
+    case FieldKind::Integer:
+        return QStringLiteral("INTEGER");
+    case FieldKind::Real:
+        return QStringLiteral("REAL");
+    case FieldKind::DateTime:
+        return QStringLiteral("DATETIME");
+    case FieldKind::Binary:
+        return QStringLiteral("BLOB");
+    }
+    return QStringLiteral("TEXT");
+}
+
+// A plain name (ASCII letters, digits and '_', not a keyword) stays bare, as the delivered file and
+// every earlier version wrote the log's fields; any other goes through the quoting helper.
+QString fieldName(const QString &name)
+{
+    bool plain = !name.isEmpty() && !name.front().isDigit();
+    for (QChar c : name)
+        plain = plain && c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_'));
+    const QByteArray latin = name.toLatin1();
+    if (plain && !sqlite3_keyword_check(latin.constData(), int(latin.size())))
+        return name;
+    return quoteIdentifier(name);
+}
+
+} // namespace
+
+DbResult<QString> SqliteEngine::selectList(Database &, const QString &, const QStringList &fields)
+{
+    if (fields.isEmpty())
+        return QStringLiteral("*");
+    QStringList quoted;
+    for (const QString &f : fields)
+        quoted << quoteIdentifier(f);
+    return quoted.join(QStringLiteral(", "));
+}
+
+DbResult<QList<FieldInfo>> SqliteEngine::columnsOf(Database &db, const QString &table)
 {
     // pragma_table_info finds the table as SQLite does, letter case aside; no table, no fields.
     QSqlQuery q = db.query();
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?) ORDER BY cid")))
+    if (!q.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid")))
         return db.error(q);
     q.addBindValue(table);
     if (!q.exec())
         return db.error(q);
-    QStringList fields;
+    QList<FieldInfo> fields;
     while (q.next())
-        fields << q.value(0).toString();
+        fields << fieldFromDeclared(q.value(0).toString(), q.value(1).toString());
     if (q.lastError().type() != QSqlError::NoError)
         return db.error(q);
     return fields;
 }
 
-QString SqliteEngine::createLogTable(const QString &quotedName) const
+QString SqliteEngine::createTable(const QString &quotedName, const QList<FieldInfo> &fields) const
 {
-    return QStringLiteral("CREATE TABLE %1 (Ename VARCHAR(20), datetime DATETIME, inoutfx VARCHAR(11), "
-                          "activity VARCHAR(30))")
-        .arg(quotedName);
+    QStringList columns;
+    for (const FieldInfo &f : fields)
+        columns << fieldName(f.name) + QLatin1Char(' ') + declaredType(f);
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedName, columns.join(QStringLiteral(", ")));
 }
 
 DbError SqliteEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)

@@ -8,7 +8,9 @@ namespace pw {
 
 // The company in one SQLite 3 file, "Employee.mdb" in the working folder unless told otherwise.
 // Table names are matched with ASCII letter case aside (SQLite's own rule); stored order is rowid
-// order. A write waits up to kBusyTimeoutMs for another program to let go of the file.
+// order. A write waits up to kBusyTimeoutMs for another program to let go of the file; BEGIN
+// IMMEDIATE takes the write lock of the whole file, so no table needs a lock of its own. Date-times
+// are stored as text, so they read as text already.
 class SqliteEngine : public Engine {
 public:
     explicit SqliteEngine(const QString &path);
@@ -24,23 +26,29 @@ public:
     static constexpr int kBusyTimeoutMs = 2000;
 
     QString location() const override { return m_path; }
+    bool isServer() const override { return false; }
     DbError check() const override;
     DbError createCompany() override;
+    void removeEmptyPlace() override;
     QString driver() const override;
     void configure(QSqlDatabase &connection) const override;
     DbError afterOpen(Database &db) override;
     DbError verify(Database &db) override;
     DbError checkInPlace(Database &db) override;
     QString beginWrite() const override;
+    QString lockTable(const QString &) const override { return {}; }
     DbError error(const QSqlError &error) const override;
     QString orderKey() const override;
     QStringList hiddenColumns() const override { return {}; }
     QString sameNameAs(const QString &column) const override;
     bool reservesName(const QString &name) const override;
+    DbResult<QString> storedName(Database &, const QString &table) override { return table; }
+    QString dateTimeAsText(const QString &column) const override { return column; }
+    DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) override;
     DbResult<QStringList> tableNames(Database &db) override;
     DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) override;
-    DbResult<QStringList> fieldsOf(Database &db, const QString &table) override;
-    QString createLogTable(const QString &quotedName) const override;
+    DbResult<QList<FieldInfo>> columnsOf(Database &db, const QString &table) override;
+    QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const override;
     DbError scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
 
 private:

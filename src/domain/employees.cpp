@@ -44,6 +44,10 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
     if (!t.ok())
         return failed(t.beginError());
 
+    // A name no table can bear is never sent to the database, not even to look it up: a server
+    // cannot take a NUL in a value at all.
+    if (!name.isEmpty() && !canBeTableName(name))
+        return refused(AddRefusal::BadCharacter);
     EmployeeList list(db);
     auto existing = list.find(name);
     if (!existing)

@@ -1,4 +1,5 @@
 // Start-up: the company database checks, the splash, the first run and the normal start.
+#include "testlib/pgserver.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -85,6 +86,8 @@ private Q_SLOTS:
     void unusableFile_data();
     void unusableFile();
     void fileInUse();
+    void serverRefuses_data();
+    void serverRefuses();
     void splashPicture();
 };
 
@@ -175,19 +178,37 @@ void tst_startup::firstRunClosed()
     QVERIFY(app.window("frmstartup")->isVisible());
 }
 
+// No company where the program looks: the file is gone, or the server's database is empty.
+void removeCompany(TestApp &app)
+{
+    if (pw::test::onServer()) {
+        app.exec(QStringLiteral("DROP TABLE \"Company Data\", datalist, \"Manager\""));
+        app.db().close();
+        QCOMPARE(app.db().check().number, int(pw::ErrFileNotFound));
+    } else {
+        app.db().close();
+        QVERIFY(QFile::remove(app.path()));
+    }
+}
+
 void tst_startup::missingFileCreated()
 {
     TestApp app{QString()};
-    app.db().close();
-    QVERIFY(QFile::remove(app.path()));
+    removeCompany(app);
     app.dialogs.answer(Dialogs::Yes);
     start(app);
     QCOMPARE(app.dialogs.count(), 1);
     const FakeDialogs::Shown &box = app.dialogs.last();
-    QVERIFY2(box.text.contains(app.path()), qPrintable(box.text));
-    QVERIFY(box.text.contains(QStringLiteral("create a new company database")));
+    const QString question = pw::test::onServer()
+        ? QStringLiteral("Punchwell cannot find its company database in\n\n%1\n\nwhich holds no Punchwell company yet. "
+                         "Do you want to create a new company database there? Punchwell will then ask for your "
+                         "company name.")
+        : QStringLiteral("Punchwell cannot find its company database\n\n%1\n\nDo you want to create a new "
+                         "company database there? Punchwell will then ask for your company name.");
+    QCOMPARE(box.text, question.arg(app.db().path()));
+    QCOMPARE(box.icon, Dialogs::Icon::Question);
     QCOMPARE(box.buttons, Dialogs::Yes | Dialogs::No);
-    QVERIFY(QFile::exists(app.path()));
+    QVERIFY(!app.db().check());
     QVERIFY(!app.programEnd.ended());
     // The first run follows on the new file.
     QVERIFY(app.window("frmstartup"));
@@ -198,12 +219,13 @@ void tst_startup::missingFileCreated()
 void tst_startup::missingFileDeclined()
 {
     TestApp app;
-    app.db().close();
-    QVERIFY(QFile::remove(app.path()));
+    removeCompany(app);
     app.dialogs.answer(Dialogs::No);
     start(app);
     QVERIFY(app.programEnd.ended());
-    QVERIFY(!QFile::exists(app.path()));
+    QCOMPARE(app.db().check().number, int(pw::ErrFileNotFound)); // nothing was made
+    if (!pw::test::onServer())
+        QVERIFY(!QFile::exists(app.path()));
     QVERIFY(!app.window("frmsplash"));
     QVERIFY(!app.window("frmlogon"));
 }
@@ -222,6 +244,7 @@ void tst_startup::unusableFile_data()
 
 void tst_startup::unusableFile()
 {
+    PW_FILE_ONLY("what is in the file");
     QFETCH(QByteArray, content);
     QFETCH(QString, words);
     TestApp app;
@@ -245,6 +268,7 @@ void tst_startup::unusableFile()
 void tst_startup::fileInUse()
 {
     // Another program holds the file exclusively: start-up waits briefly, then says so.
+    PW_FILE_ONLY("a lock on the file");
     TestApp app;
     app.db().close();
     sqlite3 *other = nullptr;
@@ -256,6 +280,59 @@ void tst_startup::fileInUse()
     QCOMPARE(app.dialogs.count(), 1);
     QVERIFY2(app.dialogs.last().text.contains(QStringLiteral("in use")), qPrintable(app.dialogs.last().text));
     QVERIFY(app.programEnd.ended());
+}
+
+void tst_startup::serverRefuses_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("because");
+    if (!pw::test::onServer())
+        return;
+    const QString server = QStringLiteral("the server at ") + pw::test::testServer().socketDir();
+    QTest::newRow("server down") << "down"
+                                 << "%1 cannot be reached: the server is not running, or the address is wrong, or the "
+                                    "network is down";
+    QTest::newRow("no such database") << "nowhere" << "there is no such database: %1 does not exist";
+    QTest::newRow("unknown user") << "nobody" << "the server refused the user name or the password for %1";
+    QTest::newRow("password in the address") << "password" << "the server's address cannot be used: it holds a password";
+}
+
+void tst_startup::serverRefuses()
+{
+    // Each fault at start names the server and says what happened, then the program ends in order.
+    PW_SERVER_ONLY("a server that cannot be used");
+    QFETCH(QString, fault);
+    QFETCH(QString, because);
+    pw::test::PgServer &server = pw::test::testServer();
+    TestApp app;
+    if (fault == QLatin1String("down")) {
+        app.restartAt(app.path());
+        QVERIFY(server.stop(true));
+    } else if (fault == QLatin1String("nowhere")) {
+        app.restartAt(server.url(QStringLiteral("nowhere")));
+    } else if (fault == QLatin1String("nobody")) {
+        app.restartAt(QString(server.url(QStringLiteral("punchwell_tests"))).replace(QStringLiteral("postgres@"),
+                                                                                     QStringLiteral("nobody@")));
+    } else {
+        app.restartAt(QString(server.url(QStringLiteral("punchwell_tests"))).replace(QStringLiteral("postgres@"),
+                                                                                     QStringLiteral("postgres:secret@")));
+    }
+    start(app);
+    QVERIFY(server.isRunning() || server.start());
+    QCOMPARE(app.dialogs.count(), 1);
+    const FakeDialogs::Shown &box = app.dialogs.last();
+    const QString where = app.db().path();
+    QVERIFY2(box.text.startsWith(QStringLiteral("Punchwell cannot use its company database\n\n%1\n\nbecause %2")
+                                     .arg(where, because.contains(QLatin1String("%1")) ? because.arg(where) : because)),
+             qPrintable(box.text));
+    QVERIFY2(box.text.endsWith(QStringLiteral(").\n\nNothing in the database has been changed. Punchwell will now close.")),
+             qPrintable(box.text));
+    QVERIFY(!box.text.contains(QStringLiteral("secret")));
+    QCOMPARE(box.icon, Dialogs::Icon::Critical);
+    QVERIFY(app.programEnd.ended());
+    QCOMPARE(app.programEnd.exitCode(), 1);
+    QVERIFY(!app.window("frmsplash"));
+    QVERIFY(!app.window("frmlogon"));
 }
 
 void tst_startup::splashPicture()

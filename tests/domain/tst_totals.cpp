@@ -179,7 +179,7 @@ void tst_totals::storedLogCount()
     QVERIFY(count->unpaired); // the open shift's "now" has no partner
 
     // An open shift counts up to now, and the stored log is left exactly as it was.
-    app.exec(QStringLiteral("DELETE FROM Ann"));
+    app.exec(QStringLiteral("DELETE FROM \"Ann\""));
     app.addEntry(ann, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
     count = pw::countLog(app.db(), ann, now);
     QCOMPARE(count->totalMinutes, 540.0f);
@@ -187,7 +187,7 @@ void tst_totals::storedLogCount()
     QCOMPARE(app.log(ann).size(), 1);
 
     // A status that only looks like "Clocked In" does not open a shift.
-    app.exec(QStringLiteral("UPDATE Ann SET inoutfx = 'clocked in'"));
+    app.exec(QStringLiteral("UPDATE \"Ann\" SET inoutfx = 'clocked in'"));
     count = pw::countLog(app.db(), ann, now);
     QVERIFY(!count->openShift);
     QCOMPARE(count->totalMinutes, 0.0f);

@@ -64,6 +64,12 @@ private:
     TableDump m_now, m_before;
 };
 
+// The SQL that names the type of the value a column holds: "text" for text on either engine.
+QString typeOf(const QString &column)
+{
+    return pw::test::onServer() ? QStringLiteral("pg_typeof(%1)::text").arg(column) : QStringLiteral("typeof(%1)").arg(column);
+}
+
 // An employee with one closed shift (the Manager is there already).
 void staff(TestApp &app, const QString &name)
 {
@@ -156,6 +162,9 @@ void tst_badinput::names()
 {
     QFETCH(QString, name);
     const QString password = QStringLiteral("p'w\"d;--"), wage = QStringLiteral("12.5"), task = QStringLiteral("a'b\"c;--[x]");
+    if (QStringView(name).toUcs4().size() > 20)
+        PW_FILE_ONLY("a name over 20 characters, as only a file of an earlier version holds; a server holds the log's "
+                     "Ename field to 20");
     TestApp app;
     // Tables a name that is cut, trimmed or split by the quoting would reach instead.
     for (const char *other : {"Ann", "Pat", "x", "J", "Manager"})
@@ -180,10 +189,15 @@ void tst_badinput::names()
                           Dialogs::Icon::Information));
         QCOMPARE(watch.changedBeyond({QStringLiteral("datalist"), name}), QStringList());
         QCOMPARE(watch.changedRows(QStringLiteral("datalist")), 1);
-        QCOMPARE(app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist ORDER BY rowid DESC LIMIT 1")), row);
-        QCOMPARE(watch.now().value(name), QStringList{QStringLiteral("CREATE TABLE %1 (Ename VARCHAR(20), datetime DATETIME, "
-                                                                     "inoutfx VARCHAR(11), activity VARCHAR(30))")
-                                                          .arg(pw::quoteIdentifier(name))});
+        QCOMPARE(app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist ORDER BY %1 DESC LIMIT 1")
+                              .arg(app.orderKey())),
+                 row);
+        QCOMPARE(watch.now().value(name),
+                 QStringList{pw::test::onServer()
+                                 ? QStringLiteral("ename 0 20, datetime 4 0, inoutfx 0 11, activity 0 30")
+                                 : QStringLiteral("CREATE TABLE %1 (Ename VARCHAR(20), datetime DATETIME, inoutfx VARCHAR(11), "
+                                                  "activity VARCHAR(30))")
+                                       .arg(pw::quoteIdentifier(name))});
     } else {
         QVERIFY(lastBoxIs(app.dialogs, kLongName, QStringLiteral("Add error"), Dialogs::Icon::Exclamation));
         QCOMPARE(watch.changedBeyond(), QStringList());
@@ -377,7 +391,7 @@ void tst_badinput::typedTexts()
     // The ending date of a printed card: the shift that begins a minute before it is printed with
     // its clock-out at that very moment, and the one that begins a second after it is not.
     m = app.managerShowing(ann);
-    app.exec(QStringLiteral("DELETE FROM Ann"));
+    app.exec(QStringLiteral("DELETE FROM \"Ann\""));
     const QString at = reading.isEmpty() ? QStringLiteral("2026-12-07 08:00:00") : reading;
     app.addEntry(ann, plus(at, -60), kIn, QStringLiteral("Work"));
     app.addEntry(ann, at, kOut);
@@ -403,7 +417,7 @@ void tst_badinput::typedTexts()
     QCOMPARE(watch.changedBeyond(), QStringList());
 
     // The ending date of a clearing: what is dated before it goes, what is dated at it stays.
-    app.exec(QStringLiteral("DELETE FROM Ann"));
+    app.exec(QStringLiteral("DELETE FROM \"Ann\""));
     for (int s : {-1, 0, 1})
         app.addEntry(ann, plus(at, s), kIn, QStringLiteral("Work"));
     watch.changedBeyond({ann});
@@ -436,7 +450,7 @@ void tst_badinput::typedTexts()
     click(add, "Command1");
     QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Employee has been added!"), QStringLiteral("Information"),
                       Dialogs::Icon::Information));
-    QCOMPARE(app.rows(QStringLiteral("SELECT Ewage, typeof(Ewage) FROM datalist WHERE Ename = 'Wes'")),
+    QCOMPARE(app.rows(QStringLiteral("SELECT Ewage, %1 FROM datalist WHERE Ename = 'Wes'").arg(typeOf(QStringLiteral("Ewage")))),
              (QList<QVariantList>{{text, QStringLiteral("text")}}));
     app.addEntry(wes, QStringLiteral("2026-12-01 08:00:00"), kIn, QStringLiteral("Work"));
     app.addEntry(wes, QStringLiteral("2026-12-01 09:30:00"), kOut);
@@ -454,7 +468,7 @@ void tst_badinput::typedTexts()
     pw::test::browse(m, "mandata", "first");
     QCOMPARE(watch.changedBeyond({QStringLiteral("datalist")}), QStringList());
     QCOMPARE(watch.changedRows(QStringLiteral("datalist")), 1);
-    QCOMPARE(app.rows(QStringLiteral("SELECT Ewage, typeof(Ewage) FROM datalist WHERE Ename = 'Ann'")),
+    QCOMPARE(app.rows(QStringLiteral("SELECT Ewage, %1 FROM datalist WHERE Ename = 'Ann'").arg(typeOf(QStringLiteral("Ewage")))),
              (QList<QVariantList>{{text, QStringLiteral("text")}}));
 
     // Wes counts his own wages; UPDATE says why a wage is not counted.

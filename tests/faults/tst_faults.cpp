@@ -1,11 +1,16 @@
 // The company file failing under the running program, through the real windows: each failure ends
 // in a box that says what is wrong, nothing is half-written, and the program works again once the
 // file is back in order.
+#include "db/quoting.h"
 #include "testlib/filestate.h"
+#include "testlib/pgserver.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -167,6 +172,10 @@ private Q_SLOTS:
     void fileFaults();
     void missingLog_data();
     void missingLog();
+
+private:
+    void serverFails(TestApp &app, const Operation &op, const QString &fault, int number, const QString &words,
+                     const TableDump &before);
 };
 
 void tst_faults::fileFaults_data()
@@ -188,6 +197,26 @@ void tst_faults::fileFaults_data()
         {"not SQLite", pw::ErrNotADatabase, "not a database"},
         {"full", 0, ""},
     };
+    // What befalls a database server under the running program: it stops (and is not back before the
+    // action), it stops and comes back (the connection the program held is gone), another
+    // workstation holds the table, the action takes longer than the server allows.
+    const QString server = pw::test::onServer() ? QStringLiteral("on the server at ") + pw::test::testServer().socketDir()
+                                                : QString();
+    const struct {
+        const char *fault;
+        int number;
+        QString words;
+    } serverFaults[] = {
+        // The first statement finds the connection gone; a later one of the same action finds
+        // that no new one can be made.
+        {"server down", pw::ErrConnectionLost, server},
+        {"connection lost", pw::ErrConnectionLost, QStringLiteral("was lost") },
+        {"held by another workstation", pw::ErrInUse, QStringLiteral("another workstation is changing the same data")},
+        {"too slow", pw::ErrTimeout, QStringLiteral("did not finish the action within")},
+    };
+    for (const auto &f : serverFaults)
+        for (const char *op : {"clock-in", "add", "clear", "delete", "edit"})
+            QTest::addRow("%s, %s", f.fault, op) << QString::fromLatin1(f.fault) << QString::fromLatin1(op) << f.number << f.words;
     for (const auto &f : faults)
         for (const char *op : {"clock-in", "add", "clear", "delete"}) {
             const QString fault = QString::fromLatin1(f.fault);
@@ -213,11 +242,21 @@ void tst_faults::fileFaults()
     QFETCH(QString, operation);
     QFETCH(int, number);
     QFETCH(QString, words);
+    const bool serverFault = number == pw::ErrConnectionLost ||
+                             fault == QLatin1String("held by another workstation") || number == pw::ErrTimeout;
+    if (serverFault)
+        PW_SERVER_ONLY("a fault of a database server");
+    else
+        PW_FILE_ONLY("a fault of the SQLite file");
     TestApp app;
     company(app);
     const Operation op = ::operation(app, operation);
     QVERIFY(op.prepare());
     const TableDump before = pw::test::dumpTables(app);
+    if (serverFault) {
+        serverFails(app, op, fault, number, words, before);
+        return;
+    }
     const QByteArray good = pw::test::fileBytes(app.path());
     const QString moved = app.path() + QStringLiteral(".moved");
 
@@ -275,6 +314,81 @@ void tst_faults::fileFaults()
     QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app), op.changes), QStringList());
 }
 
+// A server fault under an action: every box names the server and says what happened, nothing of
+// the action is stored, and once the server is back in order the next try connects again and
+// stores it whole.
+void tst_faults::serverFails(TestApp &app, const Operation &op, const QString &fault, int number, const QString &words,
+                             const TableDump &before)
+{
+    pw::test::PgServer &server = pw::test::testServer();
+    std::optional<QSqlDatabase> other;
+    const QString otherName = QStringLiteral("another workstation");
+    QStringList cleanup;
+    if (fault == QLatin1String("server down")) {
+        QVERIFY(server.stop(true));
+    } else if (fault == QLatin1String("connection lost")) {
+        QVERIFY(server.stop(true));
+        QVERIFY(server.start());
+    } else if (fault == QLatin1String("held by another workstation")) {
+        // Another workstation in the middle of a write of every table the action may touch.
+        other = app.otherWorkstation(otherName);
+        QSqlQuery hold(*other);
+        QVERIFY(hold.exec(QStringLiteral("BEGIN")));
+        for (const QString &table : {ann, bob, QStringLiteral("datalist")})
+            QVERIFY(hold.exec(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(pw::quoteIdentifier(table))));
+    } else {
+        // Every change of the action's tables takes a second, and the server allows half of one.
+        app.exec(QStringLiteral("CREATE FUNCTION slow() RETURNS trigger LANGUAGE plpgsql AS "
+                                "$$BEGIN PERFORM pg_sleep(1); RETURN NULL; END$$"));
+        for (const QString &table : {ann, QStringLiteral("datalist")})
+            app.exec(QStringLiteral("CREATE TRIGGER slow AFTER INSERT OR UPDATE OR DELETE ON %1 FOR EACH STATEMENT "
+                                    "EXECUTE FUNCTION slow()").arg(pw::quoteIdentifier(table)));
+        app.exec(QStringLiteral("SET statement_timeout = 500"));
+        cleanup << QStringLiteral("RESET statement_timeout") << QStringLiteral("DROP FUNCTION slow() CASCADE");
+    }
+    app.dialogs.clear();
+    QElapsedTimer took;
+    took.start();
+    op.act();
+    const qint64 elapsed = took.elapsed();
+    const QList<FakeDialogs::Shown> boxes = failures(app);
+
+    if (boxes.isEmpty() && fault == QLatin1String("connection lost")) {
+        // An action that begins with its write connects again at once: nothing of it had been sent.
+        QVERIFY(op.done());
+        QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app), op.changes), QStringList());
+        return;
+    }
+    QVERIFY(!boxes.isEmpty());
+    QCOMPARE(boxes.first().title, op.title);
+    QCOMPARE(boxes.first().icon, op.icon);
+    for (const FakeDialogs::Shown &box : boxes) {
+        const bool numbered = box.text.contains(QString::number(number)) ||
+                              (fault == QLatin1String("server down") &&
+                               box.text.contains(QString::number(pw::ErrServerUnreachable)));
+        QVERIFY2(numbered && box.text.contains(words), qPrintable(box.text));
+    }
+    QVERIFY2(elapsed < 10000, qPrintable(QString::number(elapsed))); // the window never hangs
+
+    // The server back in order: nothing of the failed action is stored, and it can be done now.
+    if (!server.isRunning())
+        QVERIFY(server.start());
+    if (other) {
+        QSqlQuery(*other).exec(QStringLiteral("ROLLBACK"));
+        other.reset();
+        QSqlDatabase::removeDatabase(otherName);
+    }
+    for (const QString &sql : std::as_const(cleanup))
+        app.exec(sql);
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app)), QStringList());
+    app.dialogs.clear();
+    QVERIFY(op.prepare());
+    op.act();
+    QVERIFY2(failures(app).isEmpty(), qPrintable(app.dialogs.texts().join(QStringLiteral(" / "))));
+    QVERIFY(op.done());
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app), op.changes), QStringList());
+}
+
 // A listed employee whose log table is gone, in the functions that open a log and have no test of
 // this elsewhere (the logon, clocking in and out, UPDATE, printing and clearing all employees and
 // deleting the employee have theirs beside their other tests).
@@ -301,7 +415,7 @@ void tst_faults::missingLog()
     company(app);
     QWidget *m = management ? app.managerShowing(ann) : (app.logOn(ann), app.main());
     QVERIFY(m->isVisible());
-    app.exec(QStringLiteral("DROP TABLE Ann"));
+    app.exec(QStringLiteral("DROP TABLE \"Ann\""));
     const TableDump before = pw::test::dumpTables(app);
     app.dialogs.clear();
 

@@ -1,5 +1,6 @@
 #include "testlib/filestate.h"
 
+#include "db/database.h"
 #include "db/quoting.h"
 #include "testlib/testapp.h"
 
@@ -7,8 +8,44 @@
 
 namespace pw::test {
 
+namespace {
+
+// On a server: each table's fields (name, kind, size) in place of its CREATE statement, then every
+// row in stored order, the order column first, each value as its text in '…' or NULL.
+TableDump dumpServerTables(TestApp &app)
+{
+    TableDump dump;
+    Database &db = app.db();
+    const auto tables = db.tableNames();
+    if (!tables)
+        qFatal("cannot list the tables: %s", qPrintable(tables.error().text()));
+    for (const QString &name : *tables) {
+        QStringList &lines = dump[name];
+        const auto fields = db.engine().columnsOf(db, name);
+        const auto select = db.engine().selectList(db, name, {});
+        if (!fields || !select)
+            qFatal("cannot read the table %s", qPrintable(name));
+        QStringList shape;
+        for (const FieldInfo &f : *fields)
+            shape << QStringLiteral("%1 %2 %3").arg(f.name).arg(int(f.kind)).arg(f.size);
+        lines << shape.join(QStringLiteral(", "));
+        for (const QVariantList &row : app.rows(QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
+                                                    .arg(db.orderKey(), *select, quoteIdentifier(name)))) {
+            QStringList cells;
+            for (const QVariant &v : row)
+                cells << (v.isNull() ? QStringLiteral("NULL") : QLatin1Char('\'') + v.toString() + QLatin1Char('\''));
+            lines << cells.join(QStringLiteral(" | "));
+        }
+    }
+    return dump;
+}
+
+} // namespace
+
 TableDump dumpTables(TestApp &app)
 {
+    if (onServer())
+        return dumpServerTables(app);
     TableDump dump;
     for (const QVariantList &object : app.rows(QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name"))) {
         const QString type = object[0].toString(), name = object[1].toString();

@@ -31,6 +31,9 @@ inline void prepareEnvironment()
     }
 }
 
+// Stops the process's private PostgreSQL server, if a test started one (testapp.h).
+void stopTestServer();
+
 inline void prepareApplication()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -46,5 +49,7 @@ inline void prepareApplication()
         QApplication app(argc, argv);                                                                             \
         pw::test::prepareApplication();                                                                           \
         TestClass tc;                                                                                             \
-        return QTest::qExec(&tc, argc, argv);                                                                     \
+        const int failed = QTest::qExec(&tc, argc, argv);                                                         \
+        pw::test::stopTestServer();                                                                               \
+        return failed;                                                                                            \
     }

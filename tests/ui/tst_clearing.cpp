@@ -106,6 +106,8 @@ void tst_clearing::oneEmployee()
     QFETCH(QStringList, log);
     QFETCH(QString, ending);
     QFETCH(QStringList, left);
+    if (QByteArray(QTest::currentDataTag()).contains("unreadable"))
+        PW_FILE_ONLY("a server's date-time field holds nothing but date-times");
 
     TestApp app;
     app.addEmployee(ann);
@@ -295,7 +297,7 @@ void tst_clearing::missingLogInRun()
     app.addEmployee(ann);
     app.addEmployee(bob);
     fill(app, bob, kTwoDays);
-    app.exec(QStringLiteral("DROP TABLE Ann"));
+    app.exec(QStringLiteral("DROP TABLE \"Ann\""));
     QWidget *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::Yes);
     app.dialogs.answerInput(QStringLiteral("1/6/2026"));
@@ -314,8 +316,7 @@ void tst_clearing::failureLeavesLog()
     TestApp app;
     app.addEmployee(ann);
     fill(app, ann, kTwoDays);
-    app.exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON Ann WHEN old.datetime = '2026-01-06 17:00:00' "
-                            "BEGIN SELECT RAISE(ABORT, 'kept by a trigger'); END"));
+    app.keepRowsOnDelete(ann, QStringLiteral("old.datetime = '2026-01-06 17:00:00'"));
     QWidget *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::No);
     app.dialogs.answerInput(QStringLiteral("1/6/2026 12:00:00 PM"));

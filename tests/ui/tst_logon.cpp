@@ -335,7 +335,7 @@ void tst_logon::missingLogTable()
 {
     TestApp app;
     staff(app);
-    app.exec(QStringLiteral("DROP TABLE Bob"));
+    app.exec(QStringLiteral("DROP TABLE \"Bob\""));
     QVERIFY(!app.logOn(QStringLiteral("Bob")));
     QCOMPARE(app.dialogs.count(), 1);
     QVERIFY(app.dialogs.last().text.contains(QStringLiteral("Bob")));

@@ -1,6 +1,7 @@
 // Time cards through the real windows: the "Print Log" button for one employee or all, and the
 // menu item "&Print Log", printed on the recording printer and read back line by line.
 #include "db/recordset.h"
+#include "testlib/filestate.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -60,10 +61,20 @@ pw::RecordSet *manuse(QWidget *main)
     return child<pw::RecordSet>(main, "manuse");
 }
 
-// Every change the connection made since it was opened: a print must make none.
+// Every change the connection made since it was opened: a print must make none. On a server,
+// every row ever added to a table (each takes the next number of its order column, even when it is
+// deleted again), with what the tables hold.
 qint64 changes(TestApp &app)
 {
-    return app.value(QStringLiteral("SELECT total_changes()")).toLongLong();
+    if (!pw::test::onServer())
+        return app.value(QStringLiteral("SELECT total_changes()")).toLongLong();
+    const qint64 added = app.value(QStringLiteral("SELECT coalesce(sum(last_value), 0) FROM pg_sequences WHERE "
+                                                  "schemaname = current_schema()")).toLongLong();
+    QStringList all;
+    const pw::test::TableDump dump = pw::test::dumpTables(app);
+    for (auto t = dump.begin(); t != dump.end(); ++t)
+        all << t.key() << t.value();
+    return added ^ qint64(qHash(all.join(QLatin1Char('\n'))));
 }
 
 } // namespace
@@ -179,6 +190,8 @@ void tst_printing::oneEmployee()
     QFETCH(QString, ending);
     QFETCH(QStringList, shifts);
     QFETCH(QString, total);
+    if (QByteArray(QTest::currentDataTag()).contains("unreadable"))
+        PW_FILE_ONLY("a server's date-time field holds nothing but date-times");
 
     TestApp app;
     app.addEmployee(ann);
@@ -208,7 +221,7 @@ void tst_printing::oneEmployee()
     QCOMPARE(changes(app), before);
     QCOMPARE(manuse(m)->recordSource(), ann);
     QVERIFY(manuse(m)->hasCurrent());
-    QCOMPARE(manuse(m)->currentRowid(), app.value(QStringLiteral("SELECT max(rowid) FROM Ann")).toLongLong());
+    QCOMPARE(manuse(m)->currentRowid(), app.value(QStringLiteral("SELECT max(%1) FROM \"Ann\"").arg(app.orderKey())).toLongLong());
     QCOMPARE(textOf(m, "manlist"), ann);
 }
 
@@ -333,7 +346,7 @@ void tst_printing::missingLogInRun()
     app.addEmployee(ann);
     app.addEmployee(bob);
     fill(app, bob, {{"2026-12-07 08:00:00", kIn, "Loading"}, {"2026-12-07 09:00:00", kOut, {}}});
-    app.exec(QStringLiteral("DROP TABLE Ann"));
+    app.exec(QStringLiteral("DROP TABLE \"Ann\""));
     QWidget *m = app.managerShowing(ann);
     app.dialogs.answer(Dialogs::Yes);
     click(m, "Command3");
@@ -406,7 +419,7 @@ void tst_printing::menuPrint()
     // The log is as it was, and was never written; the view is on its last entry.
     QCOMPARE(app.log(ann), stored);
     QCOMPARE(changes(app), before);
-    QCOMPARE(pw::test::records(m, "database").currentRowid(), app.value(QStringLiteral("SELECT max(rowid) FROM Ann")).toLongLong());
+    QCOMPARE(pw::test::records(m, "database").currentRowid(), app.value(QStringLiteral("SELECT max(%1) FROM \"Ann\"").arg(app.orderKey())).toLongLong());
     QCOMPARE(textOf(m, "Lastlogonvalue"), stored.last()[2].toString());
 }
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace pw {
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Mode {
+        Run,   // the windows, on the company at `database` (or the one configured)
+        Copy,  // --copy-company FROM TO: no windows
+        Help,  // --help
+        Wrong, // something that is not an option of the program: `error` says what
+    };
+    Mode mode = Mode::Run;
+    QString database; // --database LOCATION; empty when not given
+    QString copyFrom, copyTo;
+    QString error;
+};
+
+// The arguments after the program's name. Accepted: --database LOCATION (or
+// --database=LOCATION), --copy-company FROM TO, --help (or -h). Options are never abbreviated, and
+// nothing else is taken.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// Whether the arguments ask for something that needs no windows (copying, the help, or telling
+// what is wrong with them), so the program can run without a display.
+bool needsNoWindows(const QStringList &arguments);
+
+// What `punchwell --help` prints.
+QString helpText();
+
+// The configuration file of a workstation, in the folder Punchwell starts in.
+inline constexpr const char *kConfigFile = "Punchwell.conf";
+// The company file in the start folder when nothing else is configured.
+inline constexpr const char *kCompanyFile = "Employee.mdb";
+
+// Where the company is, and what said so.
+struct CompanyLocation {
+    QString location; // a postgresql:// URI, or an SQLite file's absolute path
+    QString error;    // why no location could be chosen (a configuration file that cannot be used)
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The first that is given wins: the --database option; the key url in the group [database] of
+// Punchwell.conf in the folder; Employee.mdb in the folder. A path that is not absolute is taken
+// from the folder.
+CompanyLocation chooseLocation(const QString &option, const QString &folder);
+
+// A location as given (a URI, or a path taken from the folder when it is not absolute).
+QString resolveLocation(const QString &given, const QString &folder);
+
+// The value of url in the group [database] of an INI file: empty text when the file or the key is
+// not there, an error when the file cannot be read or the key is there more than once or empty.
+// Lines are "key = value"; blanks around the key and the value do not count; lines starting with
+// ';' or '#' are comments. The value is taken exactly as written, commas and quotes included.
+struct ConfigValue {
+    QString value;
+    QString error;
+};
+ConfigValue readDatabaseUrl(const QString &configPath);
+
+} // namespace pw

@@ -1,0 +1,340 @@
+#include "db/companycopy.h"
+
+#include "db/database.h"
+#include "db/quoting.h"
+#include "db/schema.h"
+
+#include <QCryptographicHash>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace pw {
+
+// --- the source side -------------------------------------------------------------------------------
+
+QString DatabaseSource::location() const
+{
+    return m_db.path();
+}
+
+DbResult<QStringList> DatabaseSource::tables()
+{
+    auto names = m_db.tableNames();
+    if (!names)
+        return names.error();
+    QStringList company;
+    for (const QString &name : *names)
+        if (!m_db.engine().reservesName(name))
+            company << name;
+    return company;
+}
+
+DbResult<QList<FieldInfo>> DatabaseSource::fields(const QString &table)
+{
+    return m_db.engine().columnsOf(m_db, table);
+}
+
+DbError DatabaseSource::rows(const QString &table, const RowVisitor &visit)
+{
+    auto fields = this->fields(table);
+    if (!fields)
+        return fields.error();
+    QStringList names;
+    for (const FieldInfo &f : *fields)
+        names << f.name;
+    auto select = m_db.engine().selectList(m_db, table, names);
+    if (!select)
+        return select.error();
+    QSqlQuery q = m_db.query();
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(*select, quoteIdentifier(table), m_db.orderKey())))
+        return m_db.error(q);
+    const int count = int(names.size());
+    QVariantList row;
+    while (q.next()) {
+        row.clear();
+        for (int i = 0; i < count; ++i)
+            row << q.value(i);
+        if (DbError e = visit(row))
+            return e;
+    }
+    if (q.lastError().type() != QSqlError::NoError)
+        return m_db.error(q);
+    return {};
+}
+
+// --- the copy ----------------------------------------------------------------------------------------
+
+namespace {
+
+// At most this many bound values in one INSERT (SQLite's oldest limit is 999).
+constexpr int kMaxValuesPerInsert = 900;
+
+struct TablePlan {
+    QString source, target;
+    QList<FieldInfo> sourceFields, targetFields;
+};
+
+bool sameFieldNames(const QList<FieldInfo> &a, const QList<FieldInfo> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (!sameAsciiName(a[i].name, b[i].name))
+            return false;
+    return true;
+}
+
+// How a table of the source is made in the target: the company's own tables as the target engine
+// makes them, anything else with its own fields.
+TablePlan planFor(const QString &table, const QList<FieldInfo> &fields)
+{
+    TablePlan plan{table, table, fields, fields};
+    if (sameAsciiName(table, kSettingsTable) && sameFieldNames(fields, settingsFields())) {
+        plan.target = kSettingsTable;
+        plan.targetFields = settingsFields();
+    } else if (sameAsciiName(table, kEmployeeListTable) && sameFieldNames(fields, employeeListFields())) {
+        plan.target = kEmployeeListTable;
+        plan.targetFields = employeeListFields();
+    } else if (sameFieldNames(fields, logFields())) {
+        plan.targetFields = logFields();
+    }
+    return plan;
+}
+
+DbError refusal(const QString &why)
+{
+    return DbError::make(ErrGeneral, QStringLiteral("the company was not copied: %1").arg(why));
+}
+
+// Every value of a table, in stored order, folded into one checksum. A value counts as its text
+// (a blob as its bytes), Null apart from every text; lengths keep neighbours apart.
+class TableDigest {
+public:
+    void add(const QVariantList &row)
+    {
+        ++m_rows;
+        for (const QVariant &v : row) {
+            QByteArray bytes;
+            char tag = 'T';
+            if (!v.isValid() || v.isNull())
+                tag = 'N';
+            else if (v.typeId() == QMetaType::QByteArray)
+                bytes = v.toByteArray(), tag = 'B';
+            else
+                bytes = v.toString().toUtf8();
+            const qint64 size = bytes.size();
+            m_hash.addData(QByteArrayView(&tag, 1));
+            m_hash.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
+            m_hash.addData(bytes);
+        }
+    }
+    qint64 rows() const { return m_rows; }
+    QByteArray result() const { return m_hash.result(); }
+
+private:
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    qint64 m_rows = 0;
+};
+
+struct Digest {
+    qint64 rows = 0;
+    QByteArray sum;
+};
+
+DbResult<Digest> digest(CompanySource &source, const QString &table)
+{
+    TableDigest d;
+    if (DbError e = source.rows(table, [&](const QVariantList &row) {
+            d.add(row);
+            return DbError{};
+        }))
+        return e;
+    return Digest{d.rows(), d.result()};
+}
+
+// Inserts rows into one table of the target, many rows to a statement.
+class Inserter {
+public:
+    Inserter(Database &db, const QString &table, const QStringList &fields) : m_db(db), m_fields(fields)
+    {
+        QStringList quoted;
+        for (const QString &f : fields)
+            quoted << quoteIdentifier(f);
+        m_head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(quoteIdentifier(table), quoted.join(QStringLiteral(", ")));
+        m_perStatement = qMax(1, kMaxValuesPerInsert / qMax(1, int(fields.size())));
+    }
+
+    DbError add(const QVariantList &row)
+    {
+        m_pending << row;
+        return int(m_pending.size()) >= m_perStatement ? flush() : DbError{};
+    }
+
+    DbError flush()
+    {
+        if (m_pending.isEmpty())
+            return {};
+        const int rows = int(m_pending.size());
+        if (rows != m_preparedRows) {
+            m_query = m_db.query();
+            QStringList marks;
+            for (int i = 0; i < int(m_fields.size()); ++i)
+                marks << QStringLiteral("?");
+            const QString one = QLatin1Char('(') + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+            QStringList all;
+            for (int i = 0; i < rows; ++i)
+                all << one;
+            if (!m_query.prepare(m_head + all.join(QStringLiteral(", "))))
+                return m_db.error(m_query);
+            m_preparedRows = rows;
+        }
+        int at = 0;
+        for (const QVariantList &row : std::as_const(m_pending))
+            for (const QVariant &v : row)
+                m_query.bindValue(at++, v);
+        m_pending.clear();
+        if (!m_query.exec())
+            return m_db.error(m_query);
+        return {};
+    }
+
+private:
+    Database &m_db;
+    QStringList m_fields;
+    QString m_head;
+    int m_perStatement = 1;
+    QList<QVariantList> m_pending;
+    QSqlQuery m_query;
+    int m_preparedRows = -1;
+};
+
+DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
+{
+    // What the target holds already.
+    auto existing = to.tableNames();
+    if (!existing)
+        return existing.error();
+    for (const QString &name : *existing)
+        if (sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable))
+            return refusal(QStringLiteral("%1 holds a company already (the table \"%2\")").arg(to.path(), name));
+
+    // The plan, and every reason to refuse it, before anything is written.
+    auto tables = from.tables();
+    if (!tables)
+        return tables.error();
+    QList<TablePlan> plans;
+    QSet<QString> targetNames;
+    for (const QString &name : *existing)
+        targetNames.insert(foldAsciiCase(name));
+    const QStringList hidden = to.engine().hiddenColumns();
+    for (const QString &table : *tables) {
+        auto fields = from.fields(table);
+        if (!fields)
+            return fields.error();
+        if (fields->isEmpty())
+            return refusal(QStringLiteral("the table \"%1\" has no fields").arg(table));
+        const TablePlan plan = planFor(table, *fields);
+        if (to.engine().reservesName(plan.target))
+            return refusal(QStringLiteral("the target cannot hold a table named \"%1\"").arg(plan.target));
+        if (targetNames.contains(foldAsciiCase(plan.target)))
+            return refusal(QStringLiteral("a second table is named \"%1\" there (capital and small letters count as "
+                                          "the same)")
+                               .arg(plan.target));
+        targetNames.insert(foldAsciiCase(plan.target));
+        for (const FieldInfo &f : plan.targetFields)
+            for (const QString &own : hidden)
+                if (sameAsciiName(f.name, own))
+                    return refusal(QStringLiteral("the table \"%1\" has a field \"%2\", a name the target keeps for "
+                                                  "itself")
+                                       .arg(table, f.name));
+        plans << plan;
+    }
+
+    Database::Transaction write(to);
+    if (!write.ok())
+        return write.beginError();
+    CopyReport report;
+    for (const TablePlan &plan : std::as_const(plans)) {
+        if (DbError e = to.exec(to.engine().createTable(quoteIdentifier(plan.target), plan.targetFields)))
+            return e;
+        auto stored = to.fieldsOf(plan.target);
+        if (!stored)
+            return stored.error();
+        Inserter insert(to, plan.target, *stored);
+        qint64 rows = 0;
+        DbError e = from.rows(plan.source, [&](const QVariantList &row) {
+            ++rows;
+            return insert.add(row);
+        });
+        if (!e)
+            e = insert.flush();
+        if (e)
+            return DbError::make(e.number, QStringLiteral("the table \"%1\" could not be copied: %2").arg(plan.source, e.description));
+        ++report.tables;
+        report.rows += rows;
+    }
+
+    // Both sides read again, and compared.
+    auto written = to.tableNames();
+    if (!written)
+        return written.error();
+    QStringList expected;
+    for (const TablePlan &plan : std::as_const(plans))
+        expected << plan.target;
+    if (*written != *existing + expected)
+        return refusal(QStringLiteral("the target's tables differ from the source's after the copy"));
+    DatabaseSource target(to);
+    for (const TablePlan &plan : std::as_const(plans)) {
+        auto fields = target.fields(plan.target);
+        if (!fields)
+            return fields.error();
+        if (!sameFieldNames(*fields, plan.sourceFields))
+            return refusal(QStringLiteral("the fields of the table \"%1\" differ after the copy").arg(plan.source));
+        auto before = digest(from, plan.source);
+        if (!before)
+            return before.error();
+        auto after = digest(target, plan.target);
+        if (!after)
+            return after.error();
+        if (before->rows != after->rows)
+            return refusal(QStringLiteral("the table \"%1\" has %2 rows in the source and %3 in the target after the copy")
+                               .arg(plan.source, QString::number(before->rows), QString::number(after->rows)));
+        if (before->sum != after->sum)
+            return refusal(QStringLiteral("the values of the table \"%1\" differ between the source and the target after "
+                                          "the copy")
+                               .arg(plan.source));
+    }
+    if (DbError e = write.commit())
+        return e;
+    return report;
+}
+
+} // namespace
+
+DbResult<CopyReport> copyCompany(CompanySource &from, Database &to)
+{
+    if (DbError e = to.openEmptyPlace())
+        return e;
+    auto copied = copyInto(from, to);
+    if (!copied) {
+        // The transaction is rolled back by now; a file made for the copy goes too.
+        to.discardEmptyPlace();
+        return copied.error();
+    }
+    to.close();
+    return copied;
+}
+
+DbResult<CopyReport> copyCompany(Database &from, Database &to)
+{
+    if (&from == &to || from.path() == to.path())
+        return refusal(QStringLiteral("the source and the target are the same"));
+    if (!from.isOpen())
+        return DbError::make(ErrGeneral, QStringLiteral("the company to copy is not open"));
+    DatabaseSource source(from);
+    return copyCompany(source, to);
+}
+
+} // namespace pw

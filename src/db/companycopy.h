@@ -1,0 +1,74 @@
+#pragma once
+
+#include "db/dberror.h"
+#include "db/engine.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <functional>
+
+namespace pw {
+
+class Database;
+
+// A company read table by table, for a copy: an open Database, or a file of another format.
+class CompanySource {
+public:
+    // Gets each row; an error stops the walk and comes back from rows().
+    using RowVisitor = std::function<DbError(const QVariantList &row)>;
+
+    virtual ~CompanySource() = default;
+
+    // Where the company is, in words for messages.
+    virtual QString location() const = 0;
+    // Every table of the company, in the order they were made.
+    virtual DbResult<QStringList> tables() = 0;
+    // A table's fields in their order.
+    virtual DbResult<QList<FieldInfo>> fields(const QString &table) = 0;
+    // Every row of a table in stored order, its values in the order of fields(): Null as a null
+    // QVariant, a date-time as the text "YYYY-MM-DD HH:MM:SS".
+    virtual DbError rows(const QString &table, const RowVisitor &visit) = 0;
+};
+
+// The company in an open Database. Tables whose names the engine keeps for itself (sqlite_…) are
+// not the company's and are left out.
+class DatabaseSource : public CompanySource {
+public:
+    explicit DatabaseSource(Database &db) : m_db(db) {}
+
+    QString location() const override;
+    DbResult<QStringList> tables() override;
+    DbResult<QList<FieldInfo>> fields(const QString &table) override;
+    DbError rows(const QString &table, const RowVisitor &visit) override;
+
+private:
+    Database &m_db;
+};
+
+struct CopyReport {
+    int tables = 0;
+    qint64 rows = 0;
+};
+
+// Copies a company into the place of `to` (an SQLite file or a database on a server), which must
+// hold no company yet: neither "datalist" nor "Company Data", in any letter case.
+//
+// Every table of the source is copied, with every row in stored order and every value as it is:
+// "Company Data", "datalist" and each table with exactly the four fields of a time log are made as
+// the target engine makes them for a new company or a new employee; any other table (left by an
+// earlier version or by hand) is made with its own fields, each of the target's type for its kind.
+// Nothing of the source is judged or dropped. The target is written in one transaction; before it
+// commits, both sides are read again and compared table by table: the tables, their fields (letter
+// case aside), the number of rows, and a checksum of every value in stored order. Any difference,
+// or any failure, rolls everything back (a file made for the copy is removed again) and comes back
+// with a one-line reason. `to` is closed afterwards; open() it to use the company.
+//
+// The source should not change while it is copied (no workstation working): a change between
+// the copy and the comparison makes the copy fail, and the next attempt copies the new state.
+DbResult<CopyReport> copyCompany(CompanySource &from, Database &to);
+DbResult<CopyReport> copyCompany(Database &from, Database &to);
+
+} // namespace pw

@@ -1,0 +1,654 @@
+// Everything that is particular to PostgreSQL: the URI and the connection's settings, the catalog,
+// the SQLSTATEs and libpq's messages in the program's terms, and the company as delivered.
+#include "db/postgresengine.h"
+
+#include "db/database.h"
+#include "db/quoting.h"
+#include "db/schema.h"
+
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <algorithm>
+#include <atomic>
+#include <vector>
+
+namespace pw {
+
+namespace {
+
+std::atomic<int> connectionCounter{0};
+
+const QString kDriver = QStringLiteral("QPSQL");
+
+// PostgreSQL cuts longer names short (NAMEDATALEN - 1).
+constexpr int kMaxNameBytes = 63;
+
+// The letter-case rule for names in SQL: only 'A'–'Z' fold, whatever the database's locale.
+QString folded(const QString &expression)
+{
+    return QStringLiteral("translate(%1, 'ABCDEFGHIJKLMNOPQRSTUVWXYZ', 'abcdefghijklmnopqrstuvwxyz')").arg(expression);
+}
+
+// The schema the company lives in: the first of the connection's search_path (public unless the
+// server or the role says otherwise).
+const QString kSchema = QStringLiteral(
+    "(SELECT n.oid FROM pg_catalog.pg_namespace n WHERE n.nspname = pg_catalog.current_schema())");
+
+// The table a name opens: its own letter case first, then the oldest that differs only in case.
+// Binds the name twice.
+QString tableOid()
+{
+    return QStringLiteral("(SELECT c.oid FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND c.relkind IN "
+                          "('r', 'p') AND %2 = %3 ORDER BY c.relname = ? DESC, c.oid LIMIT 1)")
+        .arg(kSchema, folded(QStringLiteral("c.relname")), folded(QStringLiteral("?")));
+}
+
+// Types QPSQL reads well as they are; every other is read as its text.
+bool readsAsItIs(const QString &type)
+{
+    static const QStringList types{QStringLiteral("int2"),   QStringLiteral("int4"),    QStringLiteral("int8"),
+                                   QStringLiteral("float4"), QStringLiteral("float8"),  QStringLiteral("text"),
+                                   QStringLiteral("varchar"), QStringLiteral("bpchar"), QStringLiteral("bytea")};
+    return types.contains(type);
+}
+
+FieldInfo fieldOf(const QString &name, const QString &type, int typmod)
+{
+    FieldInfo f{name, FieldKind::Text, 0};
+    if (type == QLatin1String("int2"))
+        f.kind = FieldKind::SmallInt;
+    else if (type == QLatin1String("int4") || type == QLatin1String("int8"))
+        f.kind = FieldKind::Integer;
+    else if (type == QLatin1String("float4") || type == QLatin1String("float8"))
+        f.kind = FieldKind::Real;
+    else if (type == QLatin1String("timestamp") || type == QLatin1String("timestamptz") || type == QLatin1String("date"))
+        f.kind = FieldKind::DateTime;
+    else if (type == QLatin1String("bytea"))
+        f.kind = FieldKind::Binary;
+    else if ((type == QLatin1String("varchar") || type == QLatin1String("bpchar")) && typmod > 4)
+        f.size = typmod - 4;
+    return f;
+}
+
+QString columnType(const FieldInfo &f)
+{
+    switch (f.kind) {
+    case FieldKind::Text:
+        return f.size > 0 ? QStringLiteral("varchar(%1)").arg(f.size) : QStringLiteral("text");
+    case FieldKind::SmallInt:
+        return QStringLiteral("smallint");
+    case FieldKind::Integer:
+        return QStringLiteral("bigint");
+    case FieldKind::Real:
+        return QStringLiteral("double precision");
+    case FieldKind::DateTime:
+        return QStringLiteral("timestamp(0) without time zone");
+    case FieldKind::Binary:
+        return QStringLiteral("bytea");
+    }
+    return QStringLiteral("text");
+}
+
+// A value for libpq's connection string: in '…', with \ and ' escaped.
+QString conninfoValue(QString value)
+{
+    value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    value.replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
+// The part of a server's message that says what happened, without "FATAL:" and the hints.
+QString firstLine(const QString &text)
+{
+    QString line = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    for (const char *prefix : {"FATAL:", "ERROR:"})
+        if (line.startsWith(QLatin1String(prefix)))
+            line = line.mid(int(qstrlen(prefix))).trimmed();
+    return line;
+}
+
+// One statement on a connection of its own; with values, prepared and bound.
+bool run(QSqlQuery &q, const QString &statement, const QVariantList &values = {})
+{
+    if (values.isEmpty())
+        return q.exec(statement);
+    if (!q.prepare(statement))
+        return false;
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    return q.exec();
+}
+
+// A row of a scan: the values of the current row of a forward-only query, each column turned into
+// UTF-8 only when asked for.
+class QueryRow : public RawRow {
+public:
+    explicit QueryRow(QSqlQuery &q, int columns) : m_q(q), m_text(size_t(columns)), m_have(size_t(columns)) {}
+    void next() { std::fill(m_have.begin(), m_have.end(), false); }
+    bool isNull(int column) const override { return m_q.isNull(column); }
+    QByteArrayView text(int column) const override
+    {
+        if (!m_have[size_t(column)]) {
+            m_text[size_t(column)] = m_q.value(column).toString().toUtf8();
+            m_have[size_t(column)] = true;
+        }
+        return m_text[size_t(column)];
+    }
+    qint64 integer(int column) const override { return m_q.value(column).toLongLong(); }
+
+private:
+    QSqlQuery &m_q;
+    mutable std::vector<QByteArray> m_text;
+    mutable std::vector<bool> m_have;
+};
+
+} // namespace
+
+bool PostgresEngine::isServerLocation(const QString &location)
+{
+    return location.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+           location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+QString PostgresEngine::sqlState(const DbError &error)
+{
+    if (error.engineCode <= 0)
+        return {};
+    return QString::number(error.engineCode, 36).toUpper().rightJustified(5, QLatin1Char('0'));
+}
+
+PostgresEngine::PostgresEngine(const QString &uri) : PostgresEngine(uri, Timeouts()) {}
+
+PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts) : m_timeouts(timeouts)
+{
+    const auto refuse = [this](const QString &why) {
+        m_uriError = DbError::make(ErrCannotOpen, QStringLiteral("the server's address cannot be used: %1").arg(why));
+    };
+    const QUrl url(uri);
+    if (!isServerLocation(uri) || !url.isValid()) {
+        refuse(QStringLiteral("it is not a postgresql:// address (%1)").arg(url.errorString()));
+        return;
+    }
+    if (!url.password().isEmpty()) {
+        refuse(QStringLiteral("it holds a password. Put the password in the file .pgpass (or a service file) "
+                              "instead, where only you can read it"));
+        return;
+    }
+    m_user = url.userName(QUrl::FullyDecoded);
+    m_host = url.host(QUrl::FullyDecoded);
+    if (url.port() > 0)
+        m_port = QString::number(url.port());
+    m_database = url.path(QUrl::FullyDecoded).mid(1);
+
+    static const QRegularExpression keyword(QStringLiteral("^[a-z_]+$"));
+    const QUrlQuery query(url);
+    for (const auto &[key, value] : query.queryItems(QUrl::FullyDecoded)) {
+        if (!keyword.match(key).hasMatch()) {
+            refuse(QStringLiteral("\"%1\" is not a connection parameter").arg(key));
+            return;
+        }
+        // QPSQL hands its options to libpq with every ';' turned into a blank.
+        if (value.contains(QLatin1Char(';'))) {
+            refuse(QStringLiteral("the value of %1 holds a ';'").arg(key));
+            return;
+        }
+        if (key == QLatin1String("password")) {
+            refuse(QStringLiteral("it holds a password. Put the password in the file .pgpass (or a service file) "
+                                  "instead, where only you can read it"));
+            return;
+        }
+        if (key == QLatin1String("host"))
+            m_host = value;
+        else if (key == QLatin1String("port"))
+            m_port = value;
+        else if (key == QLatin1String("dbname"))
+            m_database = value;
+        else if (key == QLatin1String("user"))
+            m_user = value;
+        else if (key == QLatin1String("options"))
+            m_userOptions = value;
+        else {
+            if (key == QLatin1String("service"))
+                m_service = value;
+            m_parameters.append({key, value});
+        }
+    }
+}
+
+QString PostgresEngine::location() const
+{
+    QString server;
+    if (m_host.isEmpty())
+        server = m_service.isEmpty() ? QStringLiteral("the PostgreSQL server of this computer")
+                                     : QStringLiteral("the server of the service \"%1\"").arg(m_service);
+    else if (m_host.startsWith(QLatin1Char('/')) || m_port.isEmpty())
+        server = QStringLiteral("the server at %1").arg(m_host);
+    else if (m_host.contains(QLatin1Char(':')))
+        server = QStringLiteral("the server at [%1]:%2").arg(m_host, m_port); // an IPv6 address
+    else
+        server = QStringLiteral("the server at %1:%2").arg(m_host, m_port);
+    if (m_database.isEmpty())
+        return QStringLiteral("the default database on %1").arg(server);
+    return QStringLiteral("the database \"%1\" on %2").arg(m_database, server);
+}
+
+QString PostgresEngine::driver() const
+{
+    return kDriver;
+}
+
+QString PostgresEngine::connectOptions() const
+{
+    QStringList options;
+    bool ownTimeout = false;
+    for (const auto &[key, value] : m_parameters) {
+        options << key + QLatin1Char('=') + conninfoValue(value);
+        ownTimeout = ownTimeout || key == QLatin1String("connect_timeout");
+    }
+    if (!ownTimeout)
+        options << QStringLiteral("connect_timeout=%1").arg(m_timeouts.connectSeconds);
+    options << QStringLiteral("fallback_application_name=Punchwell");
+    // A statement, and a wait for another workstation's lock, end with an error instead of hanging.
+    QString serverOptions = QStringLiteral("-c statement_timeout=%1 -c lock_timeout=%2")
+                                .arg(m_timeouts.statementMs)
+                                .arg(m_timeouts.lockMs);
+    if (!m_userOptions.isEmpty())
+        serverOptions += QLatin1Char(' ') + m_userOptions;
+    options << QStringLiteral("options=") + conninfoValue(serverOptions);
+    if (!m_port.isEmpty() && m_port.toInt() <= 0)
+        options << QStringLiteral("port=") + conninfoValue(m_port); // a list, one port per host
+    return options.join(QLatin1Char(';'));
+}
+
+void PostgresEngine::configure(QSqlDatabase &connection) const
+{
+    connection.setHostName(m_host);
+    if (m_port.toInt() > 0)
+        connection.setPort(m_port.toInt());
+    connection.setUserName(m_user);
+    connection.setDatabaseName(m_database);
+    connection.setConnectOptions(connectOptions());
+}
+
+DbError PostgresEngine::withConnection(const std::function<DbError(QSqlDatabase &)> &work) const
+{
+    if (m_uriError)
+        return m_uriError;
+    if (!QSqlDatabase::isDriverAvailable(kDriver))
+        return DbError::make(ErrGeneral, QStringLiteral("the QPSQL database driver of Qt is not installed"));
+    const QString name = QStringLiteral("punchwell-pg-%1").arg(++connectionCounter);
+    DbError result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
+        configure(db);
+        if (!db.open()) {
+            result = error(db.lastError());
+            if (!result)
+                result = DbError::make(ErrCannotOpen, QStringLiteral("%1 cannot be opened").arg(location()));
+        } else {
+            result = work(db);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+DbError PostgresEngine::check() const
+{
+    // A database without the settings and the list holds no company (yet).
+    return withConnection([this](QSqlDatabase &db) -> DbError {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!run(q,
+                 QStringLiteral("SELECT count(*) FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND "
+                                "c.relkind IN ('r', 'p') AND %2 IN (?, ?)")
+                     .arg(kSchema, folded(QStringLiteral("c.relname"))),
+                 {foldAsciiCase(kSettingsTable), foldAsciiCase(kEmployeeListTable)}) ||
+            !q.next())
+            return error(q.lastError());
+        if (q.value(0).toInt() == 0)
+            return DbError::make(ErrFileNotFound, QStringLiteral("%1 holds no Punchwell company").arg(location()));
+        return {};
+    });
+}
+
+DbError PostgresEngine::createCompany()
+{
+    // The delivered company: an empty "Company Data", "datalist" with the Manager and no password,
+    // and the Manager's empty log. All of it, or nothing.
+    return withConnection([this](QSqlDatabase &db) -> DbError {
+        QSqlQuery q(db);
+        if (!run(q, QStringLiteral("BEGIN")))
+            return error(q.lastError());
+        const auto fail = [&]() {
+            const DbError e = error(q.lastError());
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return e;
+        };
+        const QList<std::pair<QString, QVariantList>> statements{
+            {createTable(quoteIdentifier(kSettingsTable), settingsFields()), {}},
+            {createTable(quoteIdentifier(kEmployeeListTable), employeeListFields()), {}},
+            {QStringLiteral("INSERT INTO %1 (Ename, Ewage, Ecomment, epass) VALUES (?, ?, ?, ?)")
+                 .arg(quoteIdentifier(kEmployeeListTable)),
+             {kManagerAccount, QStringLiteral("0"), QStringLiteral(""), QStringLiteral("")}},
+            {createTable(quoteIdentifier(kManagerAccount), logFields()), {}},
+        };
+        for (const auto &[statement, values] : statements) {
+            if (!run(q, statement, values)) {
+                const DbError e = fail();
+                if (sqlState(e) == QLatin1String("42P07"))
+                    return DbError::make(ErrGeneral, QStringLiteral("%1 holds a company already").arg(location()));
+                return e;
+            }
+        }
+        if (!run(q, QStringLiteral("COMMIT")))
+            return fail();
+        return {};
+    });
+}
+
+DbError PostgresEngine::afterOpen(Database &db)
+{
+    // Identity columns came with version 10.
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SHOW server_version_num")) || !q.next())
+        return db.error(q);
+    const int version = q.value(0).toInt();
+    if (version < 100000)
+        return DbError::make(ErrCannotOpen, QStringLiteral("%1 runs PostgreSQL %2, and Punchwell needs version 10 or later")
+                                                .arg(location(), QString::number(version / 10000)));
+    return {};
+}
+
+DbError PostgresEngine::verify(Database &db)
+{
+    // The server looks after its own storage; what can be checked here is that it answers.
+    QSqlQuery q = db.query();
+    if (!q.exec(QStringLiteral("SELECT 1")))
+        return db.error(q);
+    return {};
+}
+
+QString PostgresEngine::beginWrite() const
+{
+    return QStringLiteral("BEGIN");
+}
+
+QString PostgresEngine::lockTable(const QString &quotedName) const
+{
+    // Conflicts with itself and with every change, not with reading: a second writer of the table
+    // waits (lock_timeout at most) until the first commits, then reads what it wrote.
+    return QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(quotedName);
+}
+
+QString PostgresEngine::orderKey() const
+{
+    return QString::fromLatin1(kOrderColumn);
+}
+
+QStringList PostgresEngine::hiddenColumns() const
+{
+    return {QString::fromLatin1(kOrderColumn)};
+}
+
+QString PostgresEngine::sameNameAs(const QString &column) const
+{
+    return folded(column) + QStringLiteral(" = ") + folded(QStringLiteral("?"));
+}
+
+bool PostgresEngine::reservesName(const QString &name) const
+{
+    // A longer name would be cut short, and two such names would open the same table.
+    return name.toUtf8().size() > kMaxNameBytes;
+}
+
+QString PostgresEngine::dateTimeAsText(const QString &column) const
+{
+    // The server's ISO text of a timestamp(0) is the stored form exactly; a QDateTime would pass
+    // through the time zone, where an hour skipped by daylight saving does not exist.
+    return column + QStringLiteral("::text");
+}
+
+DbResult<QString> PostgresEngine::storedName(Database &db, const QString &table)
+{
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.oid = %1").arg(tableOid())))
+        return db.error(q);
+    q.addBindValue(table);
+    q.addBindValue(table);
+    if (!q.exec())
+        return db.error(q);
+    if (q.next())
+        return q.value(0).toString();
+    if (q.lastError().type() != QSqlError::NoError)
+        return db.error(q);
+    return table;
+}
+
+DbResult<QList<PostgresEngine::Column>> PostgresEngine::catalogColumns(Database &db, const QString &table)
+{
+    // The engine's own columns (the identity that keeps stored order) are left out.
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT a.attname, t.typname, a.atttypmod FROM pg_catalog.pg_attribute a "
+                                  "JOIN pg_catalog.pg_type t ON t.oid = a.atttypid "
+                                  "WHERE a.attrelid = %1 AND a.attnum > 0 AND NOT a.attisdropped "
+                                  "AND a.attidentity = '' AND a.attname <> ? ORDER BY a.attnum")
+                       .arg(tableOid())))
+        return db.error(q);
+    q.addBindValue(table);
+    q.addBindValue(table);
+    q.addBindValue(QString::fromLatin1(kOrderColumn));
+    if (!q.exec())
+        return db.error(q);
+    QList<Column> columns;
+    while (q.next())
+        columns.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toInt()});
+    if (q.lastError().type() != QSqlError::NoError)
+        return db.error(q);
+    return columns;
+}
+
+DbResult<QList<FieldInfo>> PostgresEngine::columnsOf(Database &db, const QString &table)
+{
+    auto columns = catalogColumns(db, table);
+    if (!columns)
+        return columns.error();
+    QList<FieldInfo> fields;
+    for (const Column &c : *columns)
+        fields << fieldOf(c.name, c.type, c.typmod);
+    return fields;
+}
+
+DbResult<QString> PostgresEngine::selectList(Database &db, const QString &table, const QStringList &fields)
+{
+    auto columns = catalogColumns(db, table);
+    if (!columns)
+        return columns.error();
+    if (columns->isEmpty())
+        return DbError::make(ErrTableMissing, QStringLiteral("a table cannot be found (there is no table \"%1\" in %2)")
+                                                  .arg(table, location()));
+    const auto expression = [](const Column &c) {
+        const QString quoted = quoteIdentifier(c.name);
+        return readsAsItIs(c.type) ? quoted : QStringLiteral("%1::text AS %1").arg(quoted);
+    };
+    QStringList list;
+    if (fields.isEmpty()) {
+        for (const Column &c : *columns)
+            list << expression(c);
+    } else {
+        for (const QString &f : fields) {
+            const auto found = std::find_if(columns->begin(), columns->end(), [&](const Column &c) { return c.name == f; });
+            list << (found == columns->end() ? quoteIdentifier(f) : expression(*found));
+        }
+    }
+    return list.join(QStringLiteral(", "));
+}
+
+DbResult<QStringList> PostgresEngine::tableNames(Database &db)
+{
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 "
+                               "AND c.relkind IN ('r', 'p') ORDER BY c.oid")
+                    .arg(kSchema)))
+        return db.error(q);
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString();
+    if (q.lastError().type() != QSqlError::NoError)
+        return db.error(q);
+    return names;
+}
+
+DbResult<QList<NamedObject>> PostgresEngine::objectsNamed(Database &db, const QString &name)
+{
+    // Tables, views, indexes, sequences and types share one name space in a schema. The types
+    // every table brings along, and the array types, are the table's, not objects of their own.
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT CASE c.relkind WHEN 'r' THEN 'table' WHEN 'p' THEN 'table' WHEN 'v' THEN 'view' "
+                                  "WHEN 'm' THEN 'view' WHEN 'i' THEN 'index' WHEN 'I' THEN 'index' "
+                                  "WHEN 'S' THEN 'sequence' ELSE 'other' END, c.relname, c.oid "
+                                  "FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND %2 = %4 "
+                                  "UNION ALL SELECT 'type', t.typname, t.oid FROM pg_catalog.pg_type t "
+                                  "WHERE t.typnamespace = %1 AND t.typrelid = 0 AND t.typelem = 0 AND %3 = %4 "
+                                  "ORDER BY 3")
+                       .arg(kSchema, folded(QStringLiteral("c.relname")), folded(QStringLiteral("t.typname")),
+                            folded(QStringLiteral("?")))))
+        return db.error(q);
+    q.addBindValue(name);
+    q.addBindValue(name);
+    if (!q.exec())
+        return db.error(q);
+    QList<NamedObject> objects;
+    while (q.next())
+        objects.append({q.value(0).toString(), q.value(1).toString()});
+    if (q.lastError().type() != QSqlError::NoError)
+        return db.error(q);
+    return objects;
+}
+
+QString PostgresEngine::createTable(const QString &quotedName, const QList<FieldInfo> &fields) const
+{
+    // Field names in small letters: the program's SQL names fields unquoted, which PostgreSQL folds.
+    QStringList columns;
+    for (const FieldInfo &f : fields)
+        columns << quoteIdentifier(foldAsciiCase(f.name)) + QLatin1Char(' ') + columnType(f);
+    columns << QStringLiteral("%1 bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY").arg(quoteIdentifier(orderKey()));
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedName, columns.join(QStringLiteral(", ")));
+}
+
+DbError PostgresEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)
+{
+    // A forward-only query reads the rows as they come; nothing else may run on the connection
+    // until it ends, or it stops short.
+    QSqlQuery q = db.query();
+    q.setForwardOnly(true);
+    if (!run(q, statement, values))
+        return db.error(q);
+    QueryRow row(q, q.record().count());
+    while (q.next()) {
+        row.next();
+        visit(row);
+    }
+    if (q.lastError().type() != QSqlError::NoError)
+        return db.error(q);
+    return {};
+}
+
+DbError PostgresEngine::error(const QSqlError &error) const
+{
+    if (error.type() == QSqlError::NoError)
+        return {};
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.driverText();
+    return fromServer(error.nativeErrorCode(), text, error.type() == QSqlError::ConnectionError);
+}
+
+DbError PostgresEngine::fromServer(const QString &state, const QString &text, bool connecting) const
+{
+    const QString where = location();
+    const QString said = firstLine(text);
+    DbError e;
+    bool ok = false;
+    e.engineCode = state.size() == 5 ? state.toInt(&ok, 36) : 0;
+    if (!ok)
+        e.engineCode = 0;
+    const auto is = [&](const char *code) { return state == QLatin1String(code); };
+    const auto says = [&](const char *words) { return text.contains(QLatin1String(words), Qt::CaseInsensitive); };
+    const auto set = [&](int number, const QString &description) {
+        e.number = number;
+        e.description = description;
+        return e;
+    };
+
+    if (state.isEmpty()) {
+        // libpq's own failures come without an SQLSTATE; only the text tells them apart.
+        if (says("database \"") && says("does not exist"))
+            return set(ErrNoSuchDatabase, QStringLiteral("there is no such database: %1 does not exist").arg(where));
+        if (says("password authentication failed") || says("no password supplied") ||
+            says("authentication failed") || (says("role \"") && says("does not exist")) || says("pg_hba.conf"))
+            return set(ErrLoginRefused, QStringLiteral("the server refused the user name or the password for %1 (%2)")
+                                            .arg(where, said));
+        if (says("timeout expired"))
+            return set(ErrServerUnreachable, QStringLiteral("%1 did not answer within %2 seconds")
+                                                 .arg(where, QString::number(m_timeouts.connectSeconds)));
+        if (text.trimmed().startsWith(QLatin1String("invalid"), Qt::CaseInsensitive) || says("unrecognized"))
+            return set(ErrCannotOpen, QStringLiteral("the server's address cannot be used (%1)").arg(said));
+        if (connecting || says("Connection refused") || says("No such file or directory") || says("could not connect") ||
+            says("could not translate host name") || says("unreachable") || says("No route to host") ||
+            says("shutting down") || says("starting up") || says("too many clients"))
+            return set(ErrServerUnreachable, QStringLiteral("%1 cannot be reached: the server is not running, or the "
+                                                            "address is wrong, or the network is down (%2)")
+                                                 .arg(where, said));
+        // A statement that gets no answer at all: the connection is gone.
+        return set(ErrConnectionLost, QStringLiteral("the connection to %1 was lost in the middle of the action").arg(where));
+    }
+    if (is("55P03") || is("40P01") || is("40001"))
+        return set(ErrInUse, QStringLiteral("the database is in use: another workstation is changing the same data on "
+                                            "%1 and did not finish within %2 seconds. Nothing was stored. Please wait a "
+                                            "moment and try again")
+                                 .arg(where, QString::number(m_timeouts.lockMs / 1000.0)));
+    if (is("57014"))
+        return set(ErrTimeout, QStringLiteral("%1 did not finish the action within %2 seconds, so it was stopped")
+                                   .arg(where, QString::number(m_timeouts.statementMs / 1000.0)));
+    if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
+        return set(ErrConnectionLost, QStringLiteral("the connection to %1 was lost: the server stopped or ended it (%2)")
+                                          .arg(where, said));
+    if (is("3D000"))
+        return set(ErrNoSuchDatabase, QStringLiteral("there is no such database: %1 does not exist").arg(where));
+    if (state.startsWith(QLatin1String("28")))
+        return set(ErrLoginRefused, QStringLiteral("the server refused the user name or the password for %1 (%2)")
+                                        .arg(where, said));
+    if (is("42P01"))
+        return set(ErrTableMissing, QStringLiteral("a table cannot be found (%1)").arg(said));
+    if (is("42501"))
+        return set(ErrReadOnly, QStringLiteral("the server does not let this user change the company's data in %1 (%2)")
+                                    .arg(where, said));
+    if (is("25006"))
+        return set(ErrReadOnly, QStringLiteral("%1 can only be read at present (%2)").arg(where, said));
+    if (is("53100"))
+        return set(ErrDiskFull, QStringLiteral("the server has no room left to store the change (%1)").arg(said));
+    if (state.startsWith(QLatin1String("22")))
+        return set(ErrRefusedValue, QStringLiteral("the server refused a value (%1)").arg(said));
+    if (state.startsWith(QLatin1String("XX")))
+        return set(ErrDamaged, QStringLiteral("the server found the data of %1 damaged (%2)").arg(where, said));
+    if (is("58030"))
+        return set(ErrIo, QStringLiteral("the server could not read or write its disk (%1)").arg(said));
+    if (is("25P02"))
+        return set(ErrGeneral, QStringLiteral("an earlier step of this action failed, so the server refused the rest"));
+    return set(ErrGeneral, said.isEmpty() ? QStringLiteral("the database server reported an error") : said);
+}
+
+} // namespace pw

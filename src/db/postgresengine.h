@@ -1,0 +1,99 @@
+#pragma once
+
+#include "db/engine.h"
+
+#include <QList>
+#include <QPair>
+
+namespace pw {
+
+// The company in a database on a PostgreSQL server, for several workstations at once, through Qt's
+// QPSQL driver (libpq underneath).
+//
+// The location is a URI: postgresql://user@host:port/dbname?sslmode=require&host=/socket/dir, or
+// postgres://…; every other libpq parameter may be added to the query. A password never comes in
+// the URI: libpq finds it (~/.pgpass, PGPASSFILE, PGPASSWORD, a service file).
+//
+// The tables are the file's: "Company Data", "datalist" and one log per employee named by the
+// employee's name, quoted, its letter case kept. Field names are stored in small letters, as
+// PostgreSQL folds the unquoted names the program writes. Each table has one more column of the
+// engine's own, pw_order, an identity that keeps stored order (with its index, so the last entry of
+// a log is one look-up); no window shows it. Date-times are timestamp(0) without time zone, written
+// and read as the text "YYYY-MM-DD HH:MM:SS", so no time zone ever shifts them and an hour that a
+// daylight-saving change skips is kept as typed. The switches are smallint.
+//
+// Table names are matched with ASCII letter case aside, as SQLite matches them: 'A'–'Z' equal
+// 'a'–'z', every other character only itself ("Zoë" opens "ZOë", never "ZOË"). A table whose
+// stored name equals the requested one exactly wins over one that differs in letter case.
+//
+// Nothing waits forever: a connection is given up after 5 seconds, a statement after 30, and a lock
+// held by another workstation after 5 (the action then fails with "in use", nothing stored). A
+// write takes a lock on each table it touches (share row exclusive: other workstations still read,
+// but a second writer of the same table waits), so a clock-in's check of the last entry and its new
+// entry are never split by another workstation's clock event.
+class PostgresEngine : public Engine {
+public:
+    struct Timeouts {
+        int connectSeconds = 5;
+        int statementMs = 30000;
+        int lockMs = 5000;
+    };
+
+    explicit PostgresEngine(const QString &uri);
+    PostgresEngine(const QString &uri, Timeouts timeouts);
+
+    // Whether a location names a server: it begins with postgresql:// or postgres://.
+    static bool isServerLocation(const QString &location);
+    // The SQLSTATE a server failure came with, as PostgreSQL spells it; empty when the server did
+    // not answer.
+    static QString sqlState(const DbError &error);
+
+    static constexpr const char *kOrderColumn = "pw_order";
+
+    const Timeouts &timeouts() const { return m_timeouts; }
+
+    QString location() const override;
+    bool isServer() const override { return true; }
+    DbError check() const override;
+    DbError createCompany() override;
+    void removeEmptyPlace() override {}
+    QString driver() const override;
+    void configure(QSqlDatabase &connection) const override;
+    DbError afterOpen(Database &db) override;
+    DbError verify(Database &db) override;
+    DbError checkInPlace(Database &) override { return {}; }
+    QString beginWrite() const override;
+    QString lockTable(const QString &quotedName) const override;
+    DbError error(const QSqlError &error) const override;
+    QString orderKey() const override;
+    QStringList hiddenColumns() const override;
+    QString sameNameAs(const QString &column) const override;
+    bool reservesName(const QString &name) const override;
+    DbResult<QString> storedName(Database &db, const QString &table) override;
+    QString dateTimeAsText(const QString &column) const override;
+    DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) override;
+    DbResult<QStringList> tableNames(Database &db) override;
+    DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) override;
+    DbResult<QList<FieldInfo>> columnsOf(Database &db, const QString &table) override;
+    QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const override;
+    DbError scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
+
+private:
+    struct Column {
+        QString name, type;
+        int typmod = -1;
+    };
+    DbResult<QList<Column>> catalogColumns(Database &db, const QString &table);
+    DbError fromServer(const QString &state, const QString &text, bool connecting) const;
+    QString connectOptions() const;
+    // A connection of its own for check() and createCompany(), which run before the company is open.
+    DbError withConnection(const std::function<DbError(QSqlDatabase &)> &work) const;
+
+    QString m_host, m_port, m_user, m_database, m_service;
+    QList<QPair<QString, QString>> m_parameters; // further libpq parameters, passed on
+    QString m_userOptions;                       // the URI's own "options"
+    DbError m_uriError;
+    Timeouts m_timeouts;
+};
+
+} // namespace pw

@@ -1,0 +1,188 @@
+// Where the company is: the command line, the workstation's Punchwell.conf, Employee.mdb; and the
+// program's answers on a terminal, which need no display.
+#include "app/options.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using pw::CommandLine;
+
+namespace {
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
+class tst_commandline : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parse_data();
+    void parse();
+    void firstGivenWins_data();
+    void firstGivenWins();
+    void configFile_data();
+    void configFile();
+    void onATerminal_data();
+    void onATerminal();
+};
+
+void tst_commandline::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("error");
+    const int run = int(CommandLine::Mode::Run), copy = int(CommandLine::Mode::Copy), help = int(CommandLine::Mode::Help),
+              wrong = int(CommandLine::Mode::Wrong);
+    const QString uri = QStringLiteral("postgresql://clock@db:5432/acme?sslmode=require");
+    QTest::newRow("nothing") << QStringList{} << run << "" << "" << "" << "";
+    QTest::newRow("database") << QStringList{"--database", uri} << run << uri << "" << "" << "";
+    QTest::newRow("database=") << QStringList{"--database=" + uri} << run << uri << "" << "" << "";
+    QTest::newRow("a file") << QStringList{"--database", "other.mdb"} << run << "other.mdb" << "" << "" << "";
+    QTest::newRow("copy") << QStringList{"--copy-company", "a.mdb", uri} << copy << "" << "a.mdb" << uri << "";
+    QTest::newRow("help") << QStringList{"--help"} << help << "" << "" << "" << "";
+    QTest::newRow("help wins") << QStringList{"--database", uri, "-h"} << help << uri << "" << "" << "";
+    QTest::newRow("database without a location") << QStringList{"--database"} << wrong << "" << "" << ""
+                                                  << "--database needs a location";
+    QTest::newRow("empty location") << QStringList{"--database="} << wrong << "" << "" << "" << "--database needs a location";
+    QTest::newRow("database twice") << QStringList{"--database", "a", "--database", "b"} << wrong << "" << "" << ""
+                                    << "--database is given twice";
+    QTest::newRow("copy with one location") << QStringList{"--copy-company", "a.mdb"} << wrong << "" << "" << ""
+                                            << "--copy-company needs two locations";
+    QTest::newRow("copy and database") << QStringList{"--copy-company", "a", "b", "--database", "c"} << wrong << "" << ""
+                                       << "" << "--copy-company names both companies itself";
+    QTest::newRow("abbreviated") << QStringList{"--data", uri} << wrong << "" << "" << "" << "unknown option --data";
+    QTest::newRow("stray argument") << QStringList{uri} << wrong << "" << "" << "" << "unexpected argument";
+}
+
+void tst_commandline::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, mode);
+    QFETCH(QString, database);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, error);
+    const CommandLine line = pw::parseCommandLine(arguments);
+    QCOMPARE(int(line.mode), mode);
+    QVERIFY2(error.isEmpty() ? line.error.isEmpty() : line.error.startsWith(error), qPrintable(line.error));
+    if (mode == int(CommandLine::Mode::Wrong))
+        return;
+    QCOMPARE(line.database, database);
+    QCOMPARE(line.copyFrom, from);
+    QCOMPARE(line.copyTo, to);
+}
+
+void tst_commandline::firstGivenWins_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("config"); // empty: no Punchwell.conf
+    QTest::addColumn<QString>("chosen");    // a URI, or a path under the folder ("%DIR%/...")
+    const QString uri = QStringLiteral("postgresql://clock@db/acme");
+    QTest::newRow("nothing given") << "" << QByteArray() << "%DIR%/Employee.mdb";
+    QTest::newRow("the file configured") << "" << QByteArray("[database]\nurl = postgresql://clock@db/acme\n") << uri;
+    QTest::newRow("the option over the file") << "postgresql://other@db/x" << QByteArray("[database]\nurl = " + uri.toUtf8() + "\n")
+                                              << "postgresql://other@db/x";
+    QTest::newRow("a path in the option") << "sub/../co.mdb" << QByteArray() << "%DIR%/co.mdb";
+    QTest::newRow("an absolute path") << "/srv/clock/Employee.mdb" << QByteArray() << "/srv/clock/Employee.mdb";
+    QTest::newRow("a path in the file") << "" << QByteArray("[database]\nurl=backup.mdb") << "%DIR%/backup.mdb";
+    QTest::newRow("no url in the file") << "" << QByteArray("[database]\n; url = postgresql://x@y/z\n") << "%DIR%/Employee.mdb";
+    QTest::newRow("url of another group") << "" << QByteArray("[other]\nurl = postgresql://x@y/z\n") << "%DIR%/Employee.mdb";
+}
+
+void tst_commandline::firstGivenWins()
+{
+    QFETCH(QString, option);
+    QFETCH(QByteArray, config);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    if (!config.isEmpty())
+        write(dir.filePath(QStringLiteral("Punchwell.conf")), config);
+    const pw::CompanyLocation location = pw::chooseLocation(option, dir.path());
+    QVERIFY2(location.ok(), qPrintable(location.error));
+    QCOMPARE(location.location, QString(chosen).replace(QStringLiteral("%DIR%"), dir.path()));
+}
+
+void tst_commandline::configFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("as written, commas and quotes kept")
+        << QByteArray("# office\n[Database]\n  URL  =  postgresql://a@h1,h2/acme?options='-c x=1'  \n") << "postgresql://a@h1,h2/acme?options='-c x=1'"
+        << "";
+    QTest::newRow("Windows line ends") << QByteArray("[database]\r\nurl = postgresql://a@h/acme\r\n") << "postgresql://a@h/acme" << "";
+    QTest::newRow("twice") << QByteArray("[database]\nurl = a\nurl = b\n") << "" << "gives url in [database] more than once";
+    QTest::newRow("empty") << QByteArray("[database]\nurl =\n") << "" << "gives an empty url";
+    QTest::newRow("not key = value") << QByteArray("[database]\npostgresql://a@h/acme\n") << "" << "line 2 of";
+    QTest::newRow("a group not closed") << QByteArray("[database\nurl = x\n") << "" << "line 1 of";
+    QTest::newRow("not UTF-8") << QByteArray("[database]\nurl = caf\xe9.mdb\n") << "" << "is not UTF-8 text";
+}
+
+void tst_commandline::configFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, url);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Punchwell.conf"));
+    write(path, content);
+    const pw::ConfigValue value = pw::readDatabaseUrl(path);
+    QCOMPARE(value.value, url);
+    QVERIFY2(value.error.contains(error) && value.error.isEmpty() == error.isEmpty(), qPrintable(value.error));
+    if (!error.isEmpty()) {
+        // The start is refused with that reason, not sent to Employee.mdb.
+        const pw::CompanyLocation location = pw::chooseLocation(QString(), dir.path());
+        QVERIFY(!location.ok());
+        QVERIFY(location.error.contains(QDir::toNativeSeparators(path)));
+    }
+}
+
+void tst_commandline::onATerminal_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: punchwell [--database LOCATION]\n" << "";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << ""
+                                    << "punchwell: unknown option --colour\nTry 'punchwell --help'.\n";
+    QTest::newRow("copy without target") << QStringList{"--copy-company", "a.mdb"} << 2 << ""
+                                         << "punchwell: --copy-company needs two locations: FROM and TO\n";
+}
+
+void tst_commandline::onATerminal()
+{
+    // Without a display: a mode that made windows could not start on this platform.
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(PUNCHWELL), arguments);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), exitCode);
+    const QString said = QString::fromLocal8Bit(p.readAllStandardOutput()), errors = QString::fromLocal8Bit(p.readAllStandardError());
+    QVERIFY2(out.isEmpty() ? said.isEmpty() : said.startsWith(out), qPrintable(said));
+    QVERIFY2(err.isEmpty() ? errors.isEmpty() : errors.startsWith(err), qPrintable(errors));
+}
+
+QTEST_GUILESS_MAIN(tst_commandline)
+#include "tst_commandline.moc"

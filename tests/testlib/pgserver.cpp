@@ -1,0 +1,286 @@
+#include "testlib/pgserver.h"
+
+#include "db/quoting.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+
+#include <pwd.h>
+#include <signal.h>
+#include <unistd.h>
+
+namespace pw::test {
+
+namespace {
+
+std::atomic<int> connectionCounter{0};
+
+// Wrapped in '…' for postgresql.conf, with every ' doubled.
+QString confString(const QString &value)
+{
+    QString doubled = value;
+    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
+    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
+}
+
+// A process that has ended but is not yet reaped (a zombie) counts as ended.
+bool processAlive(qint64 pid)
+{
+    if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM))
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) != "Z";
+}
+
+} // namespace
+
+PgServer::PgServer() = default;
+
+PgServer::~PgServer()
+{
+    if (m_dir.isEmpty())
+        return;
+    if (isRunning() && !stop(true)) {
+        // pg_ctl could not do it: an immediate stop is SIGQUIT to the postmaster, then make sure.
+        const qint64 pid = postmasterPid();
+        ::kill(static_cast<pid_t>(pid), SIGQUIT);
+        QDeadlineTimer deadline(10000);
+        while (processAlive(pid) && !deadline.hasExpired())
+            QThread::msleep(50);
+        if (processAlive(pid))
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
+        qWarning("the test's PostgreSQL server did not stop by itself: %s", qPrintable(m_error));
+    }
+    QDir(m_dir).removeRecursively();
+}
+
+QString PgServer::binDir()
+{
+    const QString configured = qEnvironmentVariable("PUNCHWELL_PG_BIN");
+    return configured.isEmpty() ? QStringLiteral("/usr/lib/postgresql/15/bin") : configured;
+}
+
+bool PgServer::fail(const QString &what)
+{
+    m_error = what;
+    const QString tail = logTail();
+    if (!tail.isEmpty())
+        m_error += QStringLiteral("\nThe server's log ends with:\n") + tail;
+    return false;
+}
+
+bool PgServer::runTool(const QString &tool, const QStringList &args, int timeoutMs)
+{
+    const QString program = binDir() + QLatin1Char('/') + tool;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    // The folder is the only one the server's user may be able to enter.
+    process.setWorkingDirectory(m_dir);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(env);
+    if (m_runAs.isEmpty()) {
+        process.start(program, args);
+    } else {
+        const QString runuser = QStandardPaths::findExecutable(
+            QStringLiteral("runuser"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin"), QStringLiteral("/usr/bin")});
+        if (runuser.isEmpty())
+            return fail(QStringLiteral("runuser (util-linux) is missing; it is needed to run the server as %1").arg(m_runAs));
+        process.start(runuser, QStringList{QStringLiteral("-u"), m_runAs, QStringLiteral("--"), program} + args);
+    }
+    const QString command = tool + QLatin1Char(' ') + args.join(QLatin1Char(' '));
+    if (!process.waitForStarted(10000))
+        return fail(QStringLiteral("%1 could not be started: %2").arg(command, process.errorString()));
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return fail(QStringLiteral("%1 did not finish within %2 s:\n%3")
+                        .arg(command)
+                        .arg(timeoutMs / 1000)
+                        .arg(QString::fromLocal8Bit(process.readAll())));
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return fail(QStringLiteral("%1 failed (exit code %2):\n%3")
+                        .arg(command)
+                        .arg(process.exitCode())
+                        .arg(QString::fromLocal8Bit(process.readAll())));
+    return true;
+}
+
+bool PgServer::makeCluster()
+{
+    if (!QFileInfo(binDir() + QStringLiteral("/initdb")).isExecutable())
+        return fail(QStringLiteral("%1/initdb is missing; the Debian package postgresql-15 provides it").arg(binDir()));
+
+    // Under /tmp, not TMPDIR: the socket's whole path must stay under about 100 characters.
+    QByteArray name("/tmp/pwpg-XXXXXX");
+    if (!::mkdtemp(name.data()))
+        return fail(QStringLiteral("cannot make a folder under /tmp: %1").arg(QString::fromLocal8Bit(strerror(errno))));
+    m_dir = QString::fromLocal8Bit(name);
+
+    if (::geteuid() == 0) {
+        // PostgreSQL refuses to run as root: the folder goes to an unprivileged user, who runs
+        // every tool. /tmp lets anybody reach the folder.
+        const passwd *user = ::getpwnam("postgres");
+        if (!user)
+            user = ::getpwnam("nobody");
+        if (!user)
+            return fail(QStringLiteral("running as root, and there is neither a postgres nor a nobody user to run the server"));
+        m_runAs = QString::fromLocal8Bit(user->pw_name);
+        if (::chown(name.constData(), user->pw_uid, user->pw_gid) != 0)
+            return fail(QStringLiteral("cannot give %1 to %2: %3")
+                            .arg(m_dir, m_runAs, QString::fromLocal8Bit(strerror(errno))));
+    }
+
+    // --no-sync: a test cluster need not survive the machine going down.
+    if (!runTool(QStringLiteral("initdb"),
+                 {QStringLiteral("--auth=trust"), QStringLiteral("--username=postgres"), QStringLiteral("--encoding=UTF8"),
+                  QStringLiteral("--locale=C.UTF-8"), QStringLiteral("--no-sync"), QStringLiteral("--pgdata=") + m_dir + QStringLiteral("/data")},
+                 120000))
+        return false;
+
+    // Written into the cluster's own configuration rather than given to pg_ctl, so that every start
+    // of this cluster, by hand as well, listens only on the socket in the folder.
+    // fsync = off: the tests stop the server process (pg_ctl -m immediate), never the machine. A
+    // commit still writes its WAL into the kernel's buffers before it returns, and a killed process
+    // leaves those buffers behind, so recovery finds every committed transaction. Only a crash of
+    // the machine itself would lose them. synchronous_commit stays on: with it off a commit would
+    // return before its WAL is written, and an immediate stop could lose it.
+    QFile conf(m_dir + QStringLiteral("/data/postgresql.conf"));
+    if (!conf.open(QIODevice::Append | QIODevice::Text))
+        return fail(QStringLiteral("cannot add to %1: %2").arg(conf.fileName(), conf.errorString()));
+    const QString settings = QStringLiteral("\n# Private test server\n"
+                                            "listen_addresses = ''\n"
+                                            "unix_socket_directories = %1\n"
+                                            "fsync = off\n")
+                                 .arg(confString(m_dir));
+    if (conf.write(settings.toUtf8()) < 0 || !conf.flush())
+        return fail(QStringLiteral("cannot add to %1: %2").arg(conf.fileName(), conf.errorString()));
+    return true;
+}
+
+bool PgServer::start()
+{
+    m_error.clear();
+    if (isRunning())
+        return true;
+    if (m_dir.isEmpty() && !makeCluster())
+        return false;
+    return runTool(QStringLiteral("pg_ctl"),
+                   {QStringLiteral("--wait"), QStringLiteral("--timeout=60"), QStringLiteral("--pgdata=") + m_dir + QStringLiteral("/data"),
+                    QStringLiteral("--log=") + m_dir + QStringLiteral("/server.log"), QStringLiteral("start")},
+                   90000);
+}
+
+bool PgServer::stop(bool immediate)
+{
+    m_error.clear();
+    if (!isRunning())
+        return true;
+    return runTool(QStringLiteral("pg_ctl"),
+                   {QStringLiteral("--wait"), QStringLiteral("--timeout=60"), QStringLiteral("--pgdata=") + m_dir + QStringLiteral("/data"),
+                    QStringLiteral("--mode=") + (immediate ? QStringLiteral("immediate") : QStringLiteral("fast")), QStringLiteral("stop")},
+                   90000);
+}
+
+qint64 PgServer::postmasterPid() const
+{
+    if (m_dir.isEmpty())
+        return 0;
+    // The postmaster removes the file when it ends, also after an immediate stop.
+    QFile pidFile(m_dir + QStringLiteral("/data/postmaster.pid"));
+    if (!pidFile.open(QIODevice::ReadOnly))
+        return 0;
+    return pidFile.readLine().trimmed().toLongLong();
+}
+
+bool PgServer::isRunning() const
+{
+    return processAlive(postmasterPid());
+}
+
+QString PgServer::url(const QString &database) const
+{
+    return QStringLiteral("postgresql://postgres@/%1?host=%2")
+        .arg(QString::fromLatin1(QUrl::toPercentEncoding(database)),
+             QString::fromLatin1(QUrl::toPercentEncoding(m_dir, "/")));
+}
+
+bool PgServer::execOnMaintenanceDatabase(const QString &sql)
+{
+    m_error.clear();
+    const QString connection = QStringLiteral("pgserver-%1").arg(++connectionCounter);
+    {
+        QSqlDatabase db = openPostgres(url(QStringLiteral("postgres")), connection);
+        if (!db.isOpen()) {
+            fail(QStringLiteral("cannot connect to the server: %1").arg(db.lastError().text()));
+        } else {
+            QSqlQuery query(db);
+            if (!query.exec(sql))
+                fail(QStringLiteral("%1 failed: %2").arg(sql, query.lastError().text()));
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return m_error.isEmpty();
+}
+
+bool PgServer::createDatabase(const QString &name)
+{
+    return execOnMaintenanceDatabase(QStringLiteral("CREATE DATABASE ") + quoteIdentifier(name));
+}
+
+bool PgServer::dropDatabase(const QString &name)
+{
+    // FORCE ends the sessions still connected to it.
+    return execOnMaintenanceDatabase(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(quoteIdentifier(name)));
+}
+
+QString PgServer::logTail(int lines) const
+{
+    QFile log(m_dir + QStringLiteral("/server.log"));
+    if (m_dir.isEmpty() || !log.open(QIODevice::ReadOnly))
+        return {};
+    QStringList all = QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return all.mid(qMax(0, all.size() - lines)).join(QLatin1Char('\n'));
+}
+
+QSqlDatabase openPostgres(const QString &url, const QString &connectionName, const QString &connectOptions)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    const QUrl parsed(url);
+    if (!parsed.isValid() || (parsed.scheme() != QLatin1String("postgresql") && parsed.scheme() != QLatin1String("postgres"))) {
+        qWarning("not a postgresql:// URL: %s", qPrintable(url));
+        return db;
+    }
+    const QUrlQuery query(parsed);
+    // QPSQL hands the host to libpq as it is, and libpq takes a name starting with '/' for a
+    // socket folder.
+    db.setHostName(query.hasQueryItem(QStringLiteral("host")) ? query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded)
+                                                               : parsed.host());
+    if (parsed.port() > 0)
+        db.setPort(parsed.port());
+    db.setUserName(parsed.userName(QUrl::FullyDecoded));
+    db.setPassword(parsed.password(QUrl::FullyDecoded));
+    db.setDatabaseName(parsed.path(QUrl::FullyDecoded).mid(1));
+    db.setConnectOptions(connectOptions);
+    db.open();
+    return db;
+}
+
+} // namespace pw::test
