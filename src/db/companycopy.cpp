@@ -25,7 +25,7 @@ DbResult<QStringList> DatabaseSource::tables()
         return names.error();
     QStringList company;
     for (const QString &name : *names)
-        if (!m_db.engine().reservesName(name))
+        if (m_db.engine().canHoldName(name))
             company << name;
     return company;
 }
@@ -236,7 +236,7 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
         if (fields->isEmpty())
             return refusal(QStringLiteral("the table \"%1\" has no fields").arg(table));
         const TablePlan plan = planFor(table, *fields);
-        if (to.engine().reservesName(plan.target))
+        if (!to.engine().canHoldName(plan.target))
             return refusal(QStringLiteral("the target cannot hold a table named \"%1\"").arg(plan.target));
         if (targetNames.contains(foldAsciiCase(plan.target)))
             return refusal(QStringLiteral("a second table is named \"%1\" there (capital and small letters count as "

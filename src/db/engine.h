@@ -101,8 +101,15 @@ public:
     virtual QStringList hiddenColumns() const = 0;
     // "column = ?", compared with the engine's rule for letter case in table names.
     virtual QString sameNameAs(const QString &column) const = 0;
-    // Names the engine keeps for itself, or cannot store whole: no table of the company may bear one.
+    // Names the engine keeps for itself: no table of the company may bear one.
     virtual bool reservesName(const QString &name) const = 0;
+    // The longest table name the engine stores whole, in bytes of UTF-8; 0 for no limit.
+    virtual int longestName() const { return 0; }
+    // Whether a table of the company can bear this name here.
+    bool canHoldName(const QString &name) const
+    {
+        return !reservesName(name) && (longestName() == 0 || name.toUtf8().size() <= longestName());
+    }
     // The stored name of the table that a name opens, found with the engine's rule for letter case;
     // the name itself when no table matches (a statement on it then fails as on a missing table).
     virtual DbResult<QString> storedName(Database &db, const QString &table) = 0;

@@ -80,7 +80,10 @@ QString columnType(const FieldInfo &f)
 {
     switch (f.kind) {
     case FieldKind::Text:
-        return f.size > 0 ? QStringLiteral("varchar(%1)").arg(f.size) : QStringLiteral("text");
+        // The lengths of names and tasks are the program's rule, in characters as a person counts
+        // them (an accented letter or a flag is one); the server, like the file, keeps what it is
+        // given rather than counting code points of its own.
+        return QStringLiteral("text");
     case FieldKind::SmallInt:
         return QStringLiteral("smallint");
     case FieldKind::Integer:
@@ -404,10 +407,15 @@ QString PostgresEngine::sameNameAs(const QString &column) const
     return folded(column) + QStringLiteral(" = ") + folded(QStringLiteral("?"));
 }
 
-bool PostgresEngine::reservesName(const QString &name) const
+bool PostgresEngine::reservesName(const QString &) const
+{
+    return false;
+}
+
+int PostgresEngine::longestName() const
 {
     // A longer name would be cut short, and two such names would open the same table.
-    return name.toUtf8().size() > kMaxNameBytes;
+    return kMaxNameBytes;
 }
 
 QString PostgresEngine::dateTimeAsText(const QString &column) const

@@ -69,6 +69,7 @@ public:
     QStringList hiddenColumns() const override;
     QString sameNameAs(const QString &column) const override;
     bool reservesName(const QString &name) const override;
+    int longestName() const override;
     DbResult<QString> storedName(Database &db, const QString &table) override;
     QString dateTimeAsText(const QString &column) const override;
     DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) override;

@@ -60,6 +60,8 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
         return refused(AddRefusal::BadCharacter);
     if (db.engine().reservesName(name))
         return refused(AddRefusal::Reserved);
+    if (!db.engine().canHoldName(name))
+        return refused(AddRefusal::TooLongToStore);
     auto use = list.logNameUse(name);
     if (!use)
         return failed(use.error());

@@ -49,6 +49,7 @@ enum class AddRefusal {
     BadCharacter, // a character that cannot be part of a table name (NUL, a broken surrogate)
     Reserved,     // names beginning with "sqlite_" belong to the database itself
     TableTaken,   // another table of the file has this name, letter case aside
+    TooLongToStore, // longer than the company's database stores as a table name
 };
 
 struct AddResult {

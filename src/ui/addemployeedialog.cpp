@@ -117,6 +117,10 @@ void AddEmployeeDialog::onOkClicked()
         refuse(QStringLiteral("Sorry, names beginning with \"sqlite_\" are reserved for the data file itself.  "
                               "Please type in another name."));
         return;
+    case AddRefusal::TooLongToStore:
+        refuse(QStringLiteral("Sorry, the name takes more room than the company database keeps for a name.  Please "
+                              "type in a shorter name."));
+        return;
     case AddRefusal::TableTaken:
         refuse(QStringLiteral("Sorry, the data file already holds a table of this name (capital and small letters "
                               "count as the same there).  Please type in another name."));

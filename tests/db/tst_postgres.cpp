@@ -11,6 +11,7 @@
 #include "db/quoting.h"
 #include "db/recordset.h"
 #include "db/sqliteengine.h"
+#include "domain/characters.h"
 #include "domain/clocking.h"
 #include "domain/employees.h"
 #include "domain/totals.h"
@@ -289,10 +290,10 @@ void tst_postgres::createCompanyInEmptyDatabase()
     QSqlDatabase sql = raw(uri);
     QCOMPARE(rowsOf(sql, QStringLiteral("SELECT attname, format_type(atttypid, atttypmod), attidentity FROM pg_attribute "
                                         "WHERE attrelid = '\"Manager\"'::regclass AND attnum > 0 ORDER BY attnum")),
-             (QList<QStringList>{{"ename", "character varying(20)", ""},
+             (QList<QStringList>{{"ename", "text", ""},
                                  {"datetime", "timestamp(0) without time zone", ""},
-                                 {"inoutfx", "character varying(11)", ""},
-                                 {"activity", "character varying(30)", ""},
+                                 {"inoutfx", "text", ""},
+                                 {"activity", "text", ""},
                                  {"pw_order", "bigint", "a"}}));
     QCOMPARE(rowsOf(sql, QStringLiteral("SELECT format_type(atttypid, atttypmod) FROM pg_attribute WHERE attrelid = "
                                         "'\"Company Data\"'::regclass AND attname = 'subs'")),

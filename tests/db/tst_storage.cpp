@@ -157,8 +157,10 @@ void tst_storage::deliveredDatabase()
     QStringList shape;
     for (const pw::FieldInfo &f : *fields)
         shape << QStringLiteral("%1 %2 %3").arg(pw::foldAsciiCase(f.name)).arg(int(f.kind)).arg(f.size);
-    QCOMPARE(shape, (QStringList{QStringLiteral("ename 0 20"), QStringLiteral("datetime 4 0"), QStringLiteral("inoutfx 0 11"),
-                                 QStringLiteral("activity 0 30")}));
+    const bool server = pw::test::onServer(); // the server keeps no widths of its own
+    QCOMPARE(shape, (QStringList{QStringLiteral("ename 0 %1").arg(server ? 0 : 20), QStringLiteral("datetime 4 0"),
+                                 QStringLiteral("inoutfx 0 %1").arg(server ? 0 : 11),
+                                 QStringLiteral("activity 0 %1").arg(server ? 0 : 30)}));
     if (pw::test::onServer())
         return; // the rest is about the file
     const auto columns = app.rows(QStringLiteral("SELECT name, type FROM pragma_table_info('Manager') ORDER BY cid"));

@@ -194,7 +194,7 @@ void tst_badinput::names()
                  row);
         QCOMPARE(watch.now().value(name),
                  QStringList{pw::test::onServer()
-                                 ? QStringLiteral("ename 0 20, datetime 4 0, inoutfx 0 11, activity 0 30")
+                                 ? QStringLiteral("ename 0 0, datetime 4 0, inoutfx 0 0, activity 0 0")
                                  : QStringLiteral("CREATE TABLE %1 (Ename VARCHAR(20), datetime DATETIME, inoutfx VARCHAR(11), "
                                                   "activity VARCHAR(30))")
                                        .arg(pw::quoteIdentifier(name))});
