@@ -231,7 +231,12 @@ DbError Database::exec(const QString &statement, const QVariantList &values)
 
 DbError Database::scan(const QString &statement, const QVariantList &values, const Engine::RowVisitor &visit)
 {
-    return m_engine->scan(*this, statement, values, visit);
+    if (DbError e = reconnectIfLost())
+        return e;
+    const DbError e = m_engine->scan(*this, statement, values, visit);
+    if (e.number == ErrConnectionLost)
+        m_lost = true;
+    return e;
 }
 
 DbResult<bool> Database::tableExists(const QString &name)

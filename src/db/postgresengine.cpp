@@ -8,14 +8,18 @@
 
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <libpq-fe.h>
+
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <vector>
 
 namespace pw {
@@ -128,27 +132,53 @@ bool run(QSqlQuery &q, const QString &statement, const QVariantList &values = {}
     return q.exec();
 }
 
-// A row of a scan: the values of the current row of a forward-only query, each column turned into
-// UTF-8 only when asked for.
-class QueryRow : public RawRow {
+// libpq's connection under Qt's, for the scans that read whole logs.
+PGconn *connectionOf(Database &db)
+{
+    const QSqlDatabase sql = db.sql();
+    const QVariant v = sql.driver() ? sql.driver()->handle() : QVariant();
+    // libpq's PGconn is the struct pg_conn: Qt names the handle's type by either.
+    if (v.isValid() && (qstrcmp(v.typeName(), "PGconn*") == 0 || qstrcmp(v.typeName(), "pg_conn*") == 0))
+        return *static_cast<PGconn *const *>(v.constData());
+    return nullptr;
+}
+
+// A statement with Qt's "?" placeholders as libpq's $1, $2, ...: a "?" inside a quoted name or a
+// text literal is left alone.
+QByteArray withNumberedParameters(const QString &statement)
+{
+    QString out;
+    out.reserve(statement.size() + 8);
+    QChar quote;
+    int n = 0;
+    for (QChar c : statement) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else if (c == QLatin1Char('?')) {
+            out += QLatin1Char('$') + QString::number(++n);
+            continue;
+        }
+        out += c;
+    }
+    return out.toUtf8();
+}
+
+// A row of a scan, as libpq gives it: each value's text as the server sent it.
+class PqRow : public RawRow {
 public:
-    explicit QueryRow(QSqlQuery &q, int columns) : m_q(q), m_text(size_t(columns)), m_have(size_t(columns)) {}
-    void next() { std::fill(m_have.begin(), m_have.end(), false); }
-    bool isNull(int column) const override { return m_q.isNull(column); }
+    void setResult(const PGresult *result) { m_result = result; }
+    bool isNull(int column) const override { return PQgetisnull(m_result, 0, column); }
     QByteArrayView text(int column) const override
     {
-        if (!m_have[size_t(column)]) {
-            m_text[size_t(column)] = m_q.value(column).toString().toUtf8();
-            m_have[size_t(column)] = true;
-        }
-        return m_text[size_t(column)];
+        return QByteArrayView(PQgetvalue(m_result, 0, column), PQgetlength(m_result, 0, column));
     }
-    qint64 integer(int column) const override { return m_q.value(column).toLongLong(); }
+    qint64 integer(int column) const override { return std::strtoll(PQgetvalue(m_result, 0, column), nullptr, 10); }
 
 private:
-    QSqlQuery &m_q;
-    mutable std::vector<QByteArray> m_text;
-    mutable std::vector<bool> m_have;
+    const PGresult *m_result = nullptr;
 };
 
 } // namespace
@@ -558,20 +588,46 @@ QString PostgresEngine::createTable(const QString &quotedName, const QList<Field
 
 DbError PostgresEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)
 {
-    // A forward-only query reads the rows as they come; nothing else may run on the connection
-    // until it ends, or it stops short.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!run(q, statement, values))
-        return db.error(q);
-    QueryRow row(q, q.record().count());
-    while (q.next()) {
-        row.next();
-        visit(row);
+    // Whole logs are read through libpq itself, a row at a time: no QVariant or QString per value,
+    // and no more than one row held, however long the log. Nothing else runs on the connection
+    // until the last row is in.
+    PGconn *conn = connectionOf(db);
+    if (!conn || !db.sql().isOpen())
+        return DbError::make(ErrConnectionLost, QStringLiteral("the connection to %1 is not open").arg(location()));
+    const QByteArray sql = withNumberedParameters(statement);
+    std::vector<QByteArray> texts;
+    texts.reserve(size_t(values.size()));
+    std::vector<const char *> parameters;
+    for (const QVariant &v : values) {
+        if (v.isNull()) {
+            parameters.push_back(nullptr);
+        } else {
+            texts.push_back(v.toString().toUtf8());
+            parameters.push_back(texts.back().constData());
+        }
     }
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
-    return {};
+    if (!PQsendQueryParams(conn, sql.constData(), int(parameters.size()), nullptr, parameters.data(), nullptr, nullptr, 0))
+        return fromServer(QString(), QString::fromUtf8(PQerrorMessage(conn)), false);
+    PQsetSingleRowMode(conn);
+    PqRow row;
+    DbError e;
+    while (PGresult *result = PQgetResult(conn)) {
+        const ExecStatusType status = PQresultStatus(result);
+        if (status == PGRES_SINGLE_TUPLE) {
+            if (!e) {
+                row.setResult(result);
+                visit(row);
+            }
+        } else if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && !e) {
+            const char *state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+            e = fromServer(state ? QString::fromLatin1(state) : QString(), QString::fromUtf8(PQresultErrorMessage(result)),
+                           false);
+        }
+        PQclear(result);
+    }
+    if (!e && PQstatus(conn) != CONNECTION_OK)
+        e = fromServer(QString(), QString::fromUtf8(PQerrorMessage(conn)), false);
+    return e;
 }
 
 DbError PostgresEngine::error(const QSqlError &error) const
