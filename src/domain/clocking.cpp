@@ -2,6 +2,7 @@
 
 #include "db/database.h"
 #include "db/logtable.h"
+#include "domain/characters.h"
 
 namespace pw::clocking {
 
@@ -46,8 +47,15 @@ DbResult<bool> isClockedIn(Database &db, const QString &table)
     return last->has_value() && !(*last)->inoutfx.isNull() && (*last)->status() == kClockedIn;
 }
 
+bool taskFits(const QString &task)
+{
+    return characters(task) <= kMaxTask;
+}
+
 Result clockIn(Database &db, const QString &table, const QString &ename, const LocalDateTime &now, const QString &activity)
 {
+    if (!taskFits(activity))
+        return {Outcome::TaskTooLong, {}};
     return append(db, table, ename, now, kClockedIn, activity);
 }
 

@@ -22,6 +22,7 @@ enum class Outcome {
     EmptyLog,      // clock-out refused: nothing to close
     NotClockedIn,  // clock-out refused: the last entry is not "Clocked In"
     NotClockedOut, // clock-in refused: the last entry is not "Clocked Out"
+    TaskTooLong,   // clock-in refused: the task has more than kMaxTask characters
     Failed,        // the log could not be read or the entry could not be stored; nothing was written
 };
 
@@ -36,8 +37,12 @@ struct Result {
 // Whether the last entry of the log reads exactly "Clocked In"; false for an empty log.
 DbResult<bool> isClockedIn(Database &db, const QString &table);
 
+// Whether a task fits the activity field: at most kMaxTask characters as a person counts them.
+bool taskFits(const QString &task);
+
 // Appends a "Clocked In" entry (ename, now, the task) unless the last entry says otherwise: an
-// empty log or a last "Clocked Out" allows it.
+// empty log or a last "Clocked Out" allows it. A task too long for the field is refused whatever
+// the log says, before anything is read.
 Result clockIn(Database &db, const QString &table, const QString &ename, const LocalDateTime &now,
                const QString &activity);
 // Appends a "Clocked Out" entry without a task when the last entry is "Clocked In".

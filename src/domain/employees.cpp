@@ -1,6 +1,8 @@
 // The administration procedures: adding and deleting employees, changing passwords.
 #include "domain/employees.h"
 
+#include "domain/characters.h"
+
 #include "db/database.h"
 #include "db/employeelist.h"
 #include "db/logtable.h"
@@ -98,11 +100,6 @@ DbError deleteEmployee(Database &db, const QString &name)
     if (!removed)
         return removed.error();
     return t.commit();
-}
-
-qsizetype characters(const QString &text)
-{
-    return QStringView(text).toUcs4().size();
 }
 
 bool isManager(const QString &name)

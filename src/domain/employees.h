@@ -19,9 +19,6 @@ inline constexpr int kMaxEmployeeName = 20;
 inline const QString kManager = QStringLiteral("Manager");
 bool isManager(const QString &name);
 
-// Characters as the user sees them, not UTF-16 units.
-qsizetype characters(const QString &text);
-
 // Every listed name, in stored order.
 DbResult<QStringList> employeeNames(Database &db);
 

@@ -198,6 +198,43 @@ Sent printOnDefault(Database &db, PrinterFactory &printers, const CardRequest &r
     return send(db, request, *printer);
 }
 
+CardFile::CardFile(PrinterFactory &printers, const QString &path)
+    : m_printer(printers.pdfFile(path, QStringLiteral("Punchwell time cards")))
+{
+}
+
+CardFile::~CardFile()
+{
+    if (!m_closed)
+        m_printer->abort();
+}
+
+DbError CardFile::add(Database &db, const CardRequest &request)
+{
+    // A card that cannot be read whole leaves no part of itself in the file: its lines are kept
+    // until the log has been read through.
+    QList<Line> lines;
+    CardBuilder card(request.heading, request.ending, request.now, [&](const Line &l) { lines << l; });
+    card.begin();
+    if (DbError e = LogTable(db, request.table).scanDatesAndTasks(
+            [&](const QVariant &datetime, const QVariant &activity) { card.add({datetime, activity}); }))
+        return e;
+    card.finish();
+    for (const Line &l : lines)
+        printLine(*m_printer, l);
+    m_printer->endPage();
+    ++m_cards;
+    return {};
+}
+
+Sent CardFile::close()
+{
+    m_closed = true;
+    if (!m_printer->endDocument())
+        return {Sent::NotPrinted, m_printer->errorString(), {}};
+    return {Sent::Printed, {}, {}};
+}
+
 Sent saveAsPdf(Database &db, PrinterFactory &printers, const CardRequest &request, const QString &path)
 {
     std::unique_ptr<LinePrinter> pdf = printers.pdfFile(path, jobName(request.heading.employee));

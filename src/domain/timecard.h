@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace pw {
@@ -137,6 +138,26 @@ struct Sent {
 Sent printOnDefault(Database &db, PrinterFactory &printers, const CardRequest &request);
 // One card as a PDF file at path (a file of that name is replaced).
 Sent saveAsPdf(Database &db, PrinterFactory &printers, const CardRequest &request, const QString &path);
+
+// The cards of a run saved together as one PDF file at path, each card starting on a new page.
+class CardFile {
+public:
+    CardFile(PrinterFactory &printers, const QString &path);
+    ~CardFile();
+    CardFile(const CardFile &) = delete;
+    CardFile &operator=(const CardFile &) = delete;
+
+    // Adds one card; a log that cannot be read adds nothing and says why.
+    DbError add(Database &db, const CardRequest &request);
+    int cards() const { return m_cards; }
+    // Ends the file: Printed when it was saved whole, NotPrinted (with why) when it was not.
+    Sent close();
+
+private:
+    std::unique_ptr<LinePrinter> m_printer;
+    int m_cards = 0;
+    bool m_closed = false;
+};
 
 } // namespace timecard
 } // namespace pw

@@ -3,9 +3,23 @@
 #include <QFlags>
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 namespace pw {
+
+// The progress of a long run (printing or clearing every employee's log): a window that appears
+// only when the run takes longer than about half a second, with a Cancel button.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // Shows that `done` of the run's steps are done and names the one now under way. Returns false
+    // once the user has asked to stop: the caller finishes the current step and stops there.
+    virtual bool step(int done, const QString &now) = 0;
+    // Closes the window; the run is over.
+    virtual void finish() = 0;
+};
 
 // The message and input boxes of the program. Windows never open a QMessageBox or QInputDialog
 // themselves: they ask this seam, so tests can answer from a script and record what was shown.
@@ -29,6 +43,9 @@ public:
     // A modal "save as" file dialog; returns the chosen path, or an empty text when cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
                                  const QString &filter) = 0;
+
+    // The progress window of a run of `steps` steps, titled as given.
+    virtual std::unique_ptr<Progress> progress(QWidget *parent, const QString &title, int steps) = 0;
 
     // Shorthand for the common one-button box.
     void inform(QWidget *parent, const QString &text, const QString &title, Icon icon)

@@ -15,6 +15,8 @@
 #include "ui/storageerror.h"
 #include "ui/widgets.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -242,6 +244,42 @@ void ManagementTab::onTotalsClicked()
         reportLogFailure(m_seams.dialogs, window(), name, e, kTitle);
 }
 
+// The cards of an all-employees run: on the default printer while it takes them; once it fails,
+// the user is asked once, and the rest of the run goes into one PDF file.
+struct ManagementTab::CardRun {
+    QString endingDay; // the ending date, ISO, for the file's name
+    bool asked = false;
+    std::unique_ptr<timecard::CardFile> file;
+};
+
+ManagementTab::Walked ManagementTab::walkEmployees(const QString &title, const std::function<Step()> &each)
+{
+    Walked walked;
+    const auto names = employeeNames(m_db);
+    walked.total = names ? int(names->size()) : 0;
+    std::unique_ptr<Progress> progress = m_seams.dialogs.progress(window(), title, walked.total);
+    m_listRecords->moveFirst();
+    while (!m_listRecords->eof()) {
+        if (!progress->step(walked.done, m_nameEdit->text())) {
+            walked.cancelled = true;
+            break;
+        }
+        // The step's lookup may leave the browser on the employee's row; the walk goes on after the
+        // row it was on, whatever the lookup found.
+        const qint64 row = m_listRecords->currentRowid();
+        const Step step = each();
+        ++walked.done;
+        if (step == Step::Stop) {
+            walked.failed = true;
+            break;
+        }
+        moveOnto(*m_listRecords, row);
+        m_listRecords->moveNext();
+    }
+    progress->finish();
+    return walked;
+}
+
 void ManagementTab::onPrintClicked()
 {
     const LocalDateTime now = m_seams.clock.localNow();
@@ -255,62 +293,108 @@ void ManagementTab::onPrintClicked()
     if (ending.isEmpty())
         return;
     // Refused before any card is printed.
-    if (!reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kPrint, now))
+    const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kPrint, now);
+    if (!endingDate)
         return;
 
     if (answer == Dialogs::No) {
-        printCard(ending);
+        printCard(ending, nullptr);
         return;
     }
-    m_listRecords->moveFirst();
-    while (!m_listRecords->eof()) {
-        // The card's lookup leaves the browser on the employee's row; the walk goes on after the row
-        // it was on, whatever the lookup found.
-        const qint64 row = m_listRecords->currentRowid();
-        printCard(ending);
-        moveOnto(*m_listRecords, row);
-        m_listRecords->moveNext();
+    CardRun run;
+    run.endingDay = endingDate->date().toString(Qt::ISODate);
+    const Walked walked = walkEmployees(kPrint, [&] { return printCard(ending, &run); });
+    if (run.file) {
+        const timecard::Sent saved = run.file->close();
+        if (saved.status != timecard::Sent::Printed)
+            m_seams.dialogs.inform(window(), QStringLiteral("The time cards could not be saved: %1.").arg(saved.why), kPrint,
+                                   Dialogs::Icon::Exclamation);
     }
     m_listRecords->moveFirst();
+    if (walked.cancelled)
+        m_seams.dialogs.inform(window(),
+                               QStringLiteral("Printing was stopped after %1 of %2 employees.").arg(walked.done).arg(walked.total),
+                               kPrint, Dialogs::Icon::Information);
 }
 
-void ManagementTab::printCard(const QString &endingText)
+ManagementTab::Step ManagementTab::printCard(const QString &endingText, CardRun *run)
 {
     const QString name = m_nameEdit->text();
     const LocalDateTime printedAt = m_seams.clock.localNow();
     const auto ending = reportboxes::readEndingDate(m_seams.dialogs, window(), endingText, kPrint, printedAt);
     if (!ending)
-        return;
+        return Step::Stop;
 
     // The employee must be in the list; a name that is not is refused rather than printed with
     // another employee's log.
     const auto listed = findEmployee(m_db, name);
     if (!listed) {
         reportLogFailure(m_seams.dialogs, window(), name, listed.error(), kPrint);
-        return;
+        return Step::Stop;
     }
     if (!listed->has_value()) {
         reportboxes::refuseName(m_seams.dialogs, window());
-        return;
+        return Step::Skipped;
     }
     moveOnto(*m_listRecords, (*listed)->rowid);
 
     if (DbError e = openManagedLog(name)) {
         reportLogFailure(m_seams.dialogs, window(), name, e, kPrint);
-        return;
+        // A listed employee without a log is this employee's problem; anything else is the file's.
+        return e.number == ErrTableMissing ? Step::Skipped : Step::Stop;
     }
     if (m_logRecords->eof())
-        return; // an empty log prints no card
+        return Step::Done; // an empty log prints no card
 
     timecard::CardRequest card;
     card.heading = {timecard::kDataFor, m_settings.company(), name};
     card.table = name;
     card.ending = ending;
     card.now = printedAt;
-    reportboxes::sendCard(m_seams.dialogs, m_db, m_seams.printers, window(), card, kPrint);
+    if (!run) {
+        if (reportboxes::sendCard(m_seams.dialogs, m_db, m_seams.printers, window(), card, kPrint)
+            == reportboxes::CardSent::Failed)
+            return Step::Stop;
+    } else if (!run->file) {
+        const timecard::Sent printed = timecard::printOnDefault(m_db, m_seams.printers, card);
+        if (printed.status == timecard::Sent::Unreadable) {
+            reportboxes::reportUnreadable(m_seams.dialogs, window(), name, printed.error, kPrint);
+            return Step::Stop;
+        }
+        if (printed.status == timecard::Sent::NotPrinted) {
+            // Asked once for the whole run: this card and the rest go into one file, or none is
+            // printed.
+            if (run->asked)
+                return Step::Stop;
+            run->asked = true;
+            const QString text = QStringLiteral("The time card of %1 was not printed: %2.\n\nWould you like to save "
+                                                "this time card and the rest of this run's as one PDF file instead?")
+                                     .arg(name, printed.why);
+            if (m_seams.dialogs.message(window(), text, kPrint, Dialogs::Icon::Exclamation, Dialogs::Yes | Dialogs::No,
+                                        Dialogs::Yes)
+                != Dialogs::Yes)
+                return Step::Stop;
+            QString path = m_seams.dialogs.saveFileName(
+                window(), QStringLiteral("Save the time cards as one PDF file"),
+                QDir::current().filePath(QStringLiteral("Time cards up to %1.pdf").arg(run->endingDay)),
+                QStringLiteral("PDF files (*.pdf)"));
+            if (path.isEmpty())
+                return Step::Stop;
+            if (QFileInfo(path).suffix().isEmpty())
+                path += QStringLiteral(".pdf");
+            run->file = std::make_unique<timecard::CardFile>(m_seams.printers, path);
+        }
+    }
+    if (run && run->file) {
+        if (DbError e = run->file->add(m_db, card)) {
+            reportboxes::reportUnreadable(m_seams.dialogs, window(), name, e, kPrint);
+            return Step::Stop;
+        }
+    }
 
     m_logRecords->moveLast();
     Q_EMIT cardPrinted();
+    return Step::Done;
 }
 
 void ManagementTab::onClearClicked()
@@ -325,54 +409,62 @@ void ManagementTab::onClearClicked()
     if (answer == Dialogs::Yes)
         m_listRecords->moveFirst();
     const QString ending = reportboxes::askEndingDate(m_seams.dialogs, window(), QStringLiteral("Clear log until this date: "), now);
+    bool failed = false;
+    Walked walked;
     // Refused before anything is deleted.
     if (!ending.isEmpty() && reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kClear, now)) {
         if (answer == Dialogs::No) {
-            clearLog(ending);
+            failed = clearLog(ending) == Step::Stop;
         } else {
-            while (!m_listRecords->eof()) {
-                clearLog(ending);
-                m_listRecords->moveNext();
-            }
+            walked = walkEmployees(kClear, [&] { return clearLog(ending); });
+            failed = walked.failed;
         }
     }
-    // The tab shows the first employee afterwards, also when nothing was cleared.
-    if (DbError e = m_listRecords->refresh())
+    // The tab shows the first employee afterwards, also when nothing was cleared. A failure has had
+    // its box already: reading the list again would only say so again.
+    if (DbError e = m_listRecords->refresh(); e && !failed)
         reportUpdateFailure(e);
+    if (walked.cancelled)
+        m_seams.dialogs.inform(window(),
+                               QStringLiteral("Clearing was stopped after %1 of %2 employees.").arg(walked.done).arg(walked.total),
+                               kClear, Dialogs::Icon::Information);
 }
 
-void ManagementTab::clearLog(const QString &endingText)
+ManagementTab::Step ManagementTab::clearLog(const QString &endingText)
 {
     const QString name = m_nameEdit->text();
     const auto ending = reportboxes::readEndingDate(m_seams.dialogs, window(), endingText, kClear, m_seams.clock.localNow());
     if (!ending)
-        return;
+        return Step::Stop;
 
     const auto listed = findEmployee(m_db, name);
     if (!listed) {
         reportLogFailure(m_seams.dialogs, window(), name, listed.error(), kClear);
-        return;
+        return Step::Stop;
     }
     if (!listed->has_value()) {
         reportboxes::refuseName(m_seams.dialogs, window());
-        return;
+        return Step::Skipped;
     }
     if (DbError e = openManagedLog(name)) {
         reportLogFailure(m_seams.dialogs, window(), name, e, kClear);
-        return;
+        return e.number == ErrTableMissing ? Step::Skipped : Step::Stop;
     }
 
     // The dated deletion and the removal of a leading clock-out are one change: stored together,
     // or the log stays as it was.
     const auto cleared = clearing::clearBefore(m_db, name, *ending);
-    if (!cleared)
+    if (!cleared) {
         reportFailure(m_seams.dialogs, window(), kClear,
                       QStringLiteral("The log of %1 could not be cleared, so it is unchanged").arg(name), cleared.error());
+        return cleared.error().number == ErrTableMissing ? Step::Skipped : Step::Stop;
+    }
 
     // Both views of the log show what is left: the logged-on employee's view (it may be the same
     // log) and the Management grid.
     Q_EMIT logCleared();
     openManagedLog(name);
+    return Step::Done;
 }
 
 void ManagementTab::onDeleteClicked()

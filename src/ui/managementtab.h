@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -56,10 +58,27 @@ private:
     DbError showTotals(const QString &name);
     void onGridToggled();
     void onTotalsClicked();
+    // What one employee's step of a "Print Log" or "Clear Log" run came to.
+    enum class Step {
+        Done,    // printed or cleared, or nothing to do for this employee
+        Skipped, // refused for this employee alone (told in a box); a run goes on
+        Stop,    // a failure of the company database, or the user declined to go on: a run ends
+    };
+    struct CardRun;
+
     void onPrintClicked();
-    void printCard(const QString &endingText);
+    Step printCard(const QString &endingText, CardRun *run);
     void onClearClicked();
-    void clearLog(const QString &endingText);
+    Step clearLog(const QString &endingText);
+    // Walks every employee of the list with a progress window; each step's outcome decides whether
+    // the run goes on. Returns how many employees were done, and whether the user cancelled.
+    struct Walked {
+        int done = 0;
+        int total = 0;
+        bool cancelled = false;
+        bool failed = false;
+    };
+    Walked walkEmployees(const QString &title, const std::function<Step()> &each);
     void onDeleteClicked();
     void reportUpdateFailure(const DbError &error);
 

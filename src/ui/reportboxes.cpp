@@ -48,13 +48,13 @@ QString suggestedPdf(const QString &employee)
     return QDir::home().filePath(QStringLiteral("Time card %1.pdf").arg(name));
 }
 
+} // namespace
+
 void reportUnreadable(Dialogs &dialogs, QWidget *parent, const QString &employee, const DbError &e, const QString &title)
 {
     reportFailure(dialogs, parent, title,
                   QStringLiteral("The time card of %1 was not printed: the time log cannot be read").arg(employee), e);
 }
-
-} // namespace
 
 CardSent sendCard(Dialogs &dialogs, Database &db, PrinterFactory &printers, QWidget *parent,
                   const timecard::CardRequest &request, const QString &title)
@@ -65,7 +65,7 @@ CardSent sendCard(Dialogs &dialogs, Database &db, PrinterFactory &printers, QWid
         return CardSent::Printed;
     if (printed.status == timecard::Sent::Unreadable) {
         reportUnreadable(dialogs, parent, employee, printed.error, title);
-        return CardSent::NotPrinted;
+        return CardSent::Failed;
     }
 
     const QString text = QStringLiteral("The time card of %1 was not printed: %2.").arg(employee, printed.why);
@@ -83,7 +83,7 @@ CardSent sendCard(Dialogs &dialogs, Database &db, PrinterFactory &printers, QWid
     const timecard::Sent saved = timecard::saveAsPdf(db, printers, request, path);
     if (saved.status == timecard::Sent::Unreadable) {
         reportUnreadable(dialogs, parent, employee, saved.error, title);
-        return CardSent::NotPrinted;
+        return CardSent::Failed;
     }
     if (saved.status == timecard::Sent::NotPrinted) {
         dialogs.inform(parent, QStringLiteral("The time card of %1 could not be saved either: %2.").arg(employee, saved.why),

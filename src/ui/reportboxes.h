@@ -32,10 +32,15 @@ void refuseName(Dialogs &dialogs, QWidget *parent);
 
 // Prints one time card as a print job of its own on the default printer. When there is no default
 // printer, or the printer fails, a box says so and offers to save the card as a PDF file instead
-// (boxes titled as given). Nothing is written to the database either way.
-enum class CardSent { Printed, SavedAsPdf, NotPrinted };
+// (boxes titled as given). Nothing is written to the database either way. Failed: the log could
+// not be read, and a box has said so.
+enum class CardSent { Printed, SavedAsPdf, NotPrinted, Failed };
 CardSent sendCard(Dialogs &dialogs, Database &db, PrinterFactory &printers, QWidget *parent,
                   const timecard::CardRequest &request, const QString &title);
+
+// The box that says a card was not printed because its log cannot be read.
+void reportUnreadable(Dialogs &dialogs, QWidget *parent, const QString &employee, const DbError &error,
+                      const QString &title);
 
 } // namespace reportboxes
 } // namespace pw

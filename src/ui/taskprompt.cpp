@@ -1,7 +1,6 @@
 #include "ui/taskprompt.h"
 
 #include "domain/clocking.h"
-#include "domain/employees.h"
 #include "platform/dialogs.h"
 #include "ui/widgets.h"
 #include "ui/windowing.h"
@@ -63,9 +62,8 @@ bool TaskPrompt::event(QEvent *event)
 
 void TaskPrompt::onOkClicked()
 {
-    if (m_taskEdit->text().size() > clocking::kMaxTask) {
-        m_dialogs.inform(this, QStringLiteral("Sorry, Tasks can only be up to 30 characters in length."),
-                         QStringLiteral("Clock In Error"), Dialogs::Icon::Exclamation);
+    if (!clocking::taskFits(m_taskEdit->text())) {
+        m_dialogs.inform(this, kTaskTooLong, QStringLiteral("Clock In Error"), Dialogs::Icon::Exclamation);
         m_taskEdit->setFocus();
         return;
     }

@@ -282,6 +282,9 @@ void TimeFunctionsTab::clockIn(const QString &typed)
         else if (r.outcome == clocking::Outcome::NotClockedOut)
             m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock Out."), kClockInError,
                                    Dialogs::Icon::Exclamation);
+        else if (r.outcome == clocking::Outcome::TaskTooLong)
+            // A task typed into a prompt left open before the prompt was switched off.
+            m_seams.dialogs.inform(window(), kTaskTooLong, kClockInError, Dialogs::Icon::Exclamation);
     }
     // The totals follow every attempt, a refused one included.
     updateTotals();
@@ -313,6 +316,7 @@ void TimeFunctionsTab::clockOut()
             break;
         case clocking::Outcome::Stored:
         case clocking::Outcome::NotClockedOut:
+        case clocking::Outcome::TaskTooLong:
             break;
         }
     }
@@ -349,7 +353,10 @@ void TimeFunctionsTab::printOwnLog()
     }
     if (!card->has_value())
         return; // nothing to print
-    reportboxes::sendCard(m_seams.dialogs, m_db, m_seams.printers, window(), **card, kTitle);
+    // A log that could not be read has had its box; the count after it would only say so again.
+    if (reportboxes::sendCard(m_seams.dialogs, m_db, m_seams.printers, window(), **card, kTitle)
+        == reportboxes::CardSent::Failed)
+        return;
 
     m_logRecords->moveLast();
     updateTotals();
@@ -364,9 +371,13 @@ void TimeFunctionsTab::clearOwnLog()
         QStringLiteral("Punchwell Warning"), Dialogs::Icon::Critical, Dialogs::Yes | Dialogs::No, Dialogs::No);
     if (answer == Dialogs::Yes) {
         const auto cleared = clearing::clearAll(m_db, m_logRecords->recordSource());
-        if (!cleared)
+        if (!cleared) {
+            // One box for the failure: the count after it would only say so again.
             reportFailure(m_seams.dialogs, window(), kTitle,
                           QStringLiteral("Your log could not be cleared, so it is unchanged"), cleared.error());
+            m_logRecords->refresh();
+            return;
+        }
         m_logRecords->refresh();
     }
     updateTotals();

@@ -313,7 +313,7 @@ void tst_badinput::typedTexts_data()
     QTest::newRow("ISO minutes") << "2026-12-07 14:30" << "2026-12-07 14:30:00" << "";
     QTest::newRow("first year") << "0001-01-01 00:02:00" << "0001-01-01 00:02:00" << "";
     QTest::newRow("last year") << "12/31/9999 11:58:00 PM" << "9999-12-31 23:58:00" << "";
-    QTest::newRow("two-digit year") << "1/6/26" << "" << "";
+    QTest::newRow("two-digit year") << "1/6/26" << "2026-01-06 00:00:00" << "";
     QTest::newRow("day and month swapped") << "13/6/2026" << "" << "";
     QTest::newRow("no such day") << "2/29/2026" << "" << "";
     QTest::newRow("13 PM") << "1/6/2026 13:00:00 PM" << "" << "";

@@ -113,7 +113,10 @@ void tst_crashsafety::killedWhileClocking()
     }
     qInfo("kills: %d (%d in the middle of a write), acknowledged events checked: %d, entries in the log: %lld", kills,
           midWrite, events, entries);
-    QVERIFY(events > kills); // the kills landed among real work
+    // The kills landed among real work: some in the middle of a write, some after stored events
+    // (how many of each depends on how busy the machine is).
+    QVERIFY(midWrite > 0);
+    QVERIFY(events > 0);
 }
 
 void tst_crashsafety::twoCopiesAtOnce()

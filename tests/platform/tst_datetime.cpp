@@ -1,6 +1,5 @@
-// The stored date-time codec, minute arithmetic, and the system's date and time formats.
+// The stored date-time codec and minute arithmetic. The system's formats are in tst_formats.
 #include "platform/datetimecodec.h"
-#include "platform/formats.h"
 #include "testlib/testmain.h"
 
 #include <QTest>
@@ -16,9 +15,6 @@ private Q_SLOTS:
     void storedRoundTrip();
     void minutes_data();
     void minutes();
-    void systemFormats();
-    void typed_data();
-    void typed();
 };
 
 void tst_datetime::storedText_data()
@@ -109,64 +105,6 @@ void tst_datetime::minutes()
     const auto b = LocalDateTime::fromStored(QStringView(to));
     QVERIFY(a && b);
     QCOMPARE(pw::minutesBetween(*a, *b), minutes);
-}
-
-void tst_datetime::systemFormats()
-{
-    namespace f = pw::formats;
-    QCOMPARE(f::longTimeFormat(), QStringLiteral("h:mm:ss AP"));
-    QCOMPARE(f::generalDateFormat(), QStringLiteral("M/d/yyyy h:mm:ss AP"));
-    QCOMPARE(f::longTime(QTime(9, 5, 0)), QStringLiteral("9:05:00 AM"));
-    QCOMPARE(f::longTime(QTime(21, 5, 7)), QStringLiteral("9:05:07 PM"));
-    QCOMPARE(f::shortDate(QDate(2026, 12, 7)), QStringLiteral("12/7/26"));
-    QCOMPARE(f::generalDate(*LocalDateTime::fromParts(1998, 12, 6, 9, 5, 0)), QStringLiteral("12/6/1998 9:05:00 AM"));
-    QCOMPARE(f::generalDate(QDateTime(QDate(2026, 1, 5), QTime(17, 0, 0))), QStringLiteral("1/5/2026 5:00:00 PM"));
-
-    // A locale whose formats differ in every part.
-    const QLocale de(QLocale::German, QLocale::Germany);
-    QCOMPARE(f::generalDate(*LocalDateTime::fromParts(1998, 12, 6, 9, 5, 0), de), QStringLiteral("06.12.1998 09:05:00"));
-    QCOMPARE(f::parseTypedDateTime(QStringLiteral("06.12.1998 09:05:00"), de)->toStored(), QStringLiteral("1998-12-06 09:05:00"));
-}
-
-void tst_datetime::typed_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected"); // empty: refused
-
-    QTest::newRow("general date") << "12/6/1998 9:05:00 AM" << "1998-12-06 09:05:00";
-    QTest::newRow("general date, afternoon") << "1/5/2026 5:00:00 PM" << "2026-01-05 17:00:00";
-    QTest::newRow("general date without seconds") << "1/6/2026 12:00 PM" << "2026-01-06 12:00:00";
-    QTest::newRow("midnight") << "1/6/2026 12:00:00 AM" << "2026-01-06 00:00:00";
-    QTest::newRow("bare date") << "1/6/2026" << "2026-01-06 00:00:00";
-    QTest::newRow("bare date with zeros") << "01/06/2026" << "2026-01-06 00:00:00";
-    QTest::newRow("blanks around") << "  1/6/2026  " << "2026-01-06 00:00:00";
-    QTest::newRow("ISO date") << "2026-12-07" << "2026-12-07 00:00:00";
-    QTest::newRow("ISO minutes") << "2026-12-07 14:30" << "2026-12-07 14:30:00";
-    QTest::newRow("ISO with T and seconds") << "2026-12-07T14:30:05" << "2026-12-07 14:30:05";
-    QTest::newRow("two-digit year") << "1/6/26" << "";
-    QTest::newRow("two-digit year with time") << "1/6/26 9:00:00 AM" << "";
-    QTest::newRow("day and month swapped") << "13/6/2026" << "";
-    QTest::newRow("no such day") << "2/30/2026" << "";
-    QTest::newRow("hour 25") << "1/6/2026 25:00:00 AM" << "";
-    QTest::newRow("words") << "tomorrow" << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("only blanks") << "   " << "";
-    QTest::newRow("date and rubbish") << "1/6/2026 lunch" << "";
-    QTest::newRow("SQL") << "1/6/2026'; DROP TABLE datalist; --" << "";
-    QTest::newRow("very long") << QString(500, QLatin1Char('1')) << "";
-}
-
-void tst_datetime::typed()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    const auto dt = pw::formats::parseTypedDateTime(text);
-    if (expected.isEmpty()) {
-        QVERIFY2(!dt, qPrintable(dt ? dt->toStored() : QString()));
-    } else {
-        QVERIFY(dt);
-        QCOMPARE(dt->toStored(), expected);
-    }
 }
 
 PW_TEST_MAIN(tst_datetime)

@@ -73,6 +73,36 @@ QString FakeDialogs::saveFileName(QWidget *, const QString &title, const QString
     return answer;
 }
 
+namespace {
+
+class FakeProgress : public Progress {
+public:
+    FakeProgress(QList<FakeDialogs::ProgressShown> &log, int index, int cancelAfter)
+        : m_log(log), m_index(index), m_cancelAfter(cancelAfter)
+    {
+    }
+    bool step(int, const QString &now) override
+    {
+        m_log[m_index].names << now;
+        // Cancel is pressed while the step after cancelAfter is under way.
+        return m_cancelAfter < 0 || m_log[m_index].names.size() <= m_cancelAfter;
+    }
+    void finish() override { m_log[m_index].finished = true; }
+
+private:
+    QList<FakeDialogs::ProgressShown> &m_log;
+    int m_index;
+    int m_cancelAfter;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> FakeDialogs::progress(QWidget *, const QString &title, int steps)
+{
+    m_progress.append({title, steps, {}, false});
+    return std::make_unique<FakeProgress>(m_progress, int(m_progress.size()) - 1, m_cancelAfter);
+}
+
 QStringList FakeDialogs::texts() const
 {
     QStringList out;

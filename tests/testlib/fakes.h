@@ -34,6 +34,18 @@ public:
     QString input(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
                          const QString &filter) override;
+    std::unique_ptr<Progress> progress(QWidget *parent, const QString &title, int steps) override;
+
+    // A progress window of a run, as the fake shows it: the steps reported, and the Cancel that the
+    // test presses after `cancelAfter` steps (-1: never).
+    struct ProgressShown {
+        QString title;
+        int steps = 0;
+        QStringList names; // the step under way, in order
+        bool finished = false;
+    };
+    const QList<ProgressShown> &progressShown() const { return m_progress; }
+    void cancelProgressAfter(int steps) { m_cancelAfter = steps; }
 
     // Answers for the next boxes, in order.
     void answer(Button b) { m_buttons.push_back(b); }
@@ -56,6 +68,8 @@ private:
     std::deque<QString> m_texts;
     std::deque<QString> m_files;
     std::deque<std::function<void()>> m_during;
+    QList<ProgressShown> m_progress;
+    int m_cancelAfter = -1;
 };
 
 class FakeClock : public Clock {

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void oneEmployee();
     void boxes();
     void allEmployees();
+    void cancelledRun();
     void nothingCleared_data();
     void nothingCleared();
     void missingLogInRun();
@@ -173,6 +174,31 @@ void tst_clearing::allEmployees()
     QCOMPARE(entries(app, bob), QStringList());
     QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
     QCOMPARE(manuse(m)->recordSource(), bob);
+    QCOMPARE(app.dialogs.progressShown().size(), 1);
+    QCOMPARE(app.dialogs.progressShown()[0].names, (QStringList{QStringLiteral("Manager"), ann, bob}));
+}
+
+// Cancel in the progress window stops the run after the employee under way: the logs cleared stay
+// cleared, the rest are untouched, and a box says how far it got.
+void tst_clearing::cancelledRun()
+{
+    TestApp app;
+    app.addEmployee(ann);
+    app.addEmployee(bob);
+    fill(app, ann, kTwoDays);
+    fill(app, bob, {"2026-01-06 07:00:00 Clocked In", "2026-01-06 15:00:00 Clocked Out"});
+    QWidget *m = app.managerShowing(bob);
+    app.dialogs.cancelProgressAfter(2);
+    app.dialogs.answer(Dialogs::Yes);
+    app.dialogs.answerInput(QStringLiteral("1/7/2026"));
+    click(m, "Command4");
+
+    QCOMPARE(entries(app, ann), QStringList());
+    QCOMPARE(entries(app, bob), (QStringList{"2026-01-06 07:00:00 Clocked In", "2026-01-06 15:00:00 Clocked Out"}));
+    QCOMPARE(app.dialogs.count(), 3);
+    QVERIFY(pw::test::lastBoxIs(app.dialogs, QStringLiteral("Clearing was stopped after 2 of 3 employees."),
+                                QStringLiteral("Clear"), Dialogs::Icon::Information));
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
 }
 
 // Cancel leaves the tab where it was; an empty or unreadable ending date deletes nothing and brings
@@ -193,10 +219,10 @@ void tst_clearing::nothingCleared_data()
                                 << "\"end of June\" is not a date.  Please type the ending date as a date and time, "
                                    "such as 12/7/2026 9:00:00 AM, or as a date alone.  Nothing was done."
                                 << "Clear" << "Manager";
-    QTest::newRow("two-digit year, all") << int(Dialogs::Yes) << "1/6/26" << ann
-                                         << "\"1/6/26\" is not a date.  Please type the ending date as a date and "
-                                            "time, such as 12/7/2026 9:00:00 AM, or as a date alone.  Nothing was done."
-                                         << "Clear" << "Manager";
+    QTest::newRow("no such day, all") << int(Dialogs::Yes) << "2/30/2026" << ann
+                                      << "\"2/30/2026\" is not a date.  Please type the ending date as a date and "
+                                         "time, such as 12/7/2026 9:00:00 AM, or as a date alone.  Nothing was done."
+                                      << "Clear" << "Manager";
     QTest::newRow("name not listed") << int(Dialogs::No) << "1/7/2026" << "Zed"
                                      << "Please enter a valid Name or click on the Combo Box." << "Log In Error"
                                      << "Manager";

@@ -89,6 +89,9 @@ class tst_clocking : public QObject {
 private Q_SLOTS:
     void fullDay();
     void promptLength();
+    void taskCharacters_data();
+    void taskCharacters();
+    void openPromptOverlong();
     void promptClosed();
     void subsSwitch();
     void refusals();
@@ -194,6 +197,64 @@ void tst_clocking::promptLength()
     typeInto(prompt, "activity", thirty);
     click(prompt, "Command1");
     QVERIFY(sameLog(app.log(ann), {in("2026-12-07 08:00:00", thirty)}));
+}
+
+// A task is measured as a person counts characters, as a name is: a flag is one character.
+void tst_clocking::taskCharacters_data()
+{
+    QTest::addColumn<QString>("task");
+    QTest::addColumn<bool>("stored");
+    const QString flag = QStringLiteral("\U0001F1E9\U0001F1EA"); // two code points, four UTF-16 units
+    QTest::newRow("30 flags") << flag.repeated(30) << true;
+    QTest::newRow("29 letters and a flag") << QString(29, QLatin1Char('x')) + flag << true;
+    QTest::newRow("31 flags") << flag.repeated(31) << false;
+    QTest::newRow("30 letters and an emoji") << QString(30, QLatin1Char('x')) + QStringLiteral("\U0001F600") << false;
+}
+
+void tst_clocking::taskCharacters()
+{
+    QFETCH(QString, task);
+    QFETCH(bool, stored);
+    TestApp app;
+    QWidget *m = annLoggedOn(app);
+    click(m, "clockin");
+    QWidget *prompt = app.window("frmsub");
+    QVERIFY(prompt);
+    typeInto(prompt, "activity", task);
+    click(prompt, "Command1");
+    if (stored) {
+        QCOMPARE(app.dialogs.count(), 0);
+        QVERIFY(sameLog(app.log(ann), {in("2026-12-07 08:00:00", task)}));
+    } else {
+        QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Sorry, Tasks can only be up to 30 characters in length."),
+                          QStringLiteral("Clock In Error")));
+        QVERIFY(app.log(ann).isEmpty());
+    }
+}
+
+// A prompt left open with a task too long for the field, then the prompt switched off: the clock-in
+// that takes the prompt's text refuses it rather than storing it.
+void tst_clocking::openPromptOverlong()
+{
+    TestApp app;
+    QWidget *m = app.managerLogOn();
+    app.clock.set(2026, 12, 7, 8, 0, 0);
+    trigger(m, "Clkin");
+    QWidget *prompt = app.window("frmsub");
+    QVERIFY(prompt);
+    typeInto(prompt, "activity", QString(31, QLatin1Char('x')));
+    click(m, "Command2");
+    tick(app.window("frmprop"), "subs", true);
+    app.dialogs.clear();
+    click(m, "clockin");
+    QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Sorry, Tasks can only be up to 30 characters in length."),
+                      QStringLiteral("Clock In Error")));
+    QCOMPARE(app.dialogs.count(), 1);
+    QVERIFY(app.log(QStringLiteral("Manager")).isEmpty());
+    // Nothing is left over for the next clock-in, which stores the blank task.
+    click(m, "clockin");
+    QCOMPARE(app.log(QStringLiteral("Manager")).size(), 1);
+    QCOMPARE(app.log(QStringLiteral("Manager"))[0][3].toString(), QStringLiteral(" "));
 }
 
 void tst_clocking::promptClosed()

@@ -1,7 +1,8 @@
 // A time card on a real printer: the program's own print path (QPrinter on the default printer)
 // sends the card to a CUPS scheduler that this test starts for itself, with its configuration,
 // socket and spool in a temporary folder. Its default printer is a raw queue that throws the paper
-// away but keeps each job's document, the PDF that Qt sent, which is read back with pdftotext.
+// away but keeps each job's document, the PDF that Qt sent, which is read back with pdftotext:
+// its text, and where its columns and underlines landed on the page.
 // The machine's own CUPS and printers are never touched.
 #include "db/recordset.h"
 #include "platform/qt/qtprinter.h"
@@ -11,13 +12,19 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
+#include <QMap>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+
+#include <algorithm>
+#include <utility>
 
 #include <grp.h>
 #include <unistd.h>
@@ -68,6 +75,173 @@ QStringList pdfLines(const QString &file)
     return lines;
 }
 
+// A word of a PDF's text and its box, in points from the page's top left corner.
+struct PdfWord {
+    int page = 0;
+    QRectF box;
+    QString text;
+};
+
+QList<PdfWord> pdfWords(const QString &file)
+{
+    QString errors;
+    const auto html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")}, &errors);
+    if (!html) {
+        qWarning("pdftotext -bbox failed on %s: %s", qPrintable(file), qPrintable(errors));
+        return {};
+    }
+    static const QRegularExpression item(QStringLiteral(
+        "<page |<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" xMax=\"([-0-9.]+)\" yMax=\"([-0-9.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    int page = 0;
+    for (auto it = item.globalMatch(*html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(1).isEmpty()) {
+            ++page;
+            continue;
+        }
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        words.append({page, QRectF(topLeft, bottomRight), m.captured(5)});
+    }
+    return words;
+}
+
+// One item of a printed line, as it came out: its page and the box of its words.
+struct PrintedItem {
+    int page = 0;
+    QRectF box;
+};
+
+// The items of the line that holds exactly these items, in points; nothing when no line does.
+QList<PrintedItem> findLine(const QList<QList<PdfWord>> &lines, const QStringList &items)
+{
+    const QStringList wanted = items.join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QList<PdfWord> &line : lines) {
+        QStringList texts;
+        for (const PdfWord &w : line)
+            texts << w.text;
+        if (texts != wanted)
+            continue;
+        QList<PrintedItem> found;
+        qsizetype word = 0;
+        for (const QString &i : items) {
+            const qsizetype count = i.split(QLatin1Char(' '), Qt::SkipEmptyParts).size();
+            found.append({line[word].page, line[word].box.united(line[word + count - 1].box)});
+            word += count;
+        }
+        return found;
+    }
+    return {};
+}
+
+// Whether a row of dark pixels runs under the item's words, between them and the next line: an
+// underline. Page 1 is rendered at 4 pixels a point.
+bool underlined(const QImage &page, const QRectF &item, qreal nextLineTop)
+{
+    constexpr int scale = 4;
+    for (int y = qRound(item.top() * scale + item.height() * scale / 2); y < qRound(nextLineTop * scale); ++y) {
+        bool dark = true;
+        for (int x = qRound(item.left() * scale) + scale; dark && x < qRound(item.right() * scale) - scale; ++x)
+            dark = qGray(page.pixel(x, y)) < 128;
+        if (dark)
+            return true;
+    }
+    return false;
+}
+
+// The card's character columns and its underlined heading row, as they came out on paper. The
+// items of the heading row and of the given shift lines (each line its four items) must start at
+// columns 5, 40, 70 and 110, a column being as wide as the font's average character and column 1
+// being where line 1 starts: the shift lines' items exactly below their headings, on every page.
+// pdftotext -layout, which turns each page back into lines of characters, must put the first
+// shift's items (on the headings' page) below the headings too, indented from line 1. On the page
+// as printed, each heading is underlined from its first to its last character, the blanks between
+// the headings are not, and the first shift line is not underlined at all.
+void checkColumns(const QString &file, const QList<QStringList> &shifts)
+{
+    const QStringList headingTexts{QStringLiteral("Clock In"), QStringLiteral("Clock Out"), QStringLiteral("Activity"),
+                                   QStringLiteral("Sub Total (Hours)")};
+    const QList<PdfWord> words = pdfWords(file);
+    QVERIFY2(!words.isEmpty(), qPrintable(file));
+    // The words of each printed line, from left to right; pdftotext gives them column by column.
+    QMap<std::pair<int, qint64>, QList<PdfWord>> byLine;
+    for (const PdfWord &w : words)
+        byLine[{w.page, qRound64(w.box.top() * 4)}].append(w);
+    QList<QList<PdfWord>> lines = byLine.values();
+    for (QList<PdfWord> &line : lines)
+        std::sort(line.begin(), line.end(), [](const PdfWord &a, const PdfWord &b) { return a.box.left() < b.box.left(); });
+
+    const qreal margin = lines.first().first().box.left();
+    const QList<PrintedItem> headings = findLine(lines, headingTexts);
+    QCOMPARE(headings.size(), 4);
+    const qreal column = (headings[3].box.left() - margin) / 109;
+    QVERIFY2(column > 2 && column < 8, qPrintable(QString::number(column))); // points: a few a character
+    const int columns[] = {5, 40, 70, 110};
+    for (int i = 0; i < 4; ++i) {
+        const qreal expected = margin + (columns[i] - 1) * column;
+        QVERIFY2(qAbs(headings[i].box.left() - expected) < 0.25,
+                 qPrintable(QStringLiteral("\"%1\" at %2 pt, column %3 is at %4 pt")
+                                .arg(headingTexts[i]).arg(headings[i].box.left()).arg(columns[i]).arg(expected)));
+    }
+    QList<QList<PrintedItem>> shiftLines;
+    for (const QStringList &shift : shifts) {
+        shiftLines.append(findLine(lines, shift));
+        QVERIFY2(shiftLines.last().size() == 4, qPrintable(shift.join(QLatin1Char('|'))));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(qAbs(shiftLines.last()[i].box.left() - headings[i].box.left()) < 0.1,
+                     qPrintable(QStringLiteral("\"%1\" at %2 pt, its heading at %3 pt")
+                                    .arg(shift[i]).arg(shiftLines.last()[i].box.left()).arg(headings[i].box.left())));
+    }
+
+    QString errors;
+    const auto text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")}, &errors);
+    QVERIFY2(text, qPrintable(errors));
+    const QStringList laidOut = text->split(QLatin1Char('\n'));
+    auto offsets = [&](const QStringList &items) {
+        for (const QString &line : laidOut) {
+            if (line.simplified() != items.join(QLatin1Char(' ')).simplified())
+                continue;
+            QList<qsizetype> at;
+            qsizetype from = 0;
+            for (const QString &i : items) {
+                from = line.indexOf(i, from);
+                at << from;
+                from += i.size();
+            }
+            return at;
+        }
+        return QList<qsizetype>();
+    };
+    const QList<qsizetype> headingOffsets = offsets(headingTexts);
+    QCOMPARE(headingOffsets.size(), 4);
+    QVERIFY(headingOffsets[0] > 0); // indented from line 1
+    QCOMPARE(offsets(shifts.first()), headingOffsets);
+
+    // The headings' page as printed.
+    const QString png = file + QStringLiteral("-page");
+    QVERIFY2(run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("288"), QStringLiteral("-gray"), QStringLiteral("-png"),
+                                             QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(headings[0].page),
+                                             QStringLiteral("-l"), QString::number(headings[0].page), file, png},
+                 &errors),
+             qPrintable(errors));
+    const QImage page(png + QStringLiteral(".png"));
+    QFile::remove(png + QStringLiteral(".png"));
+    QVERIFY(!page.isNull());
+    const QList<PrintedItem> &first = shiftLines.first();
+    const qreal below = first[0].box.top();
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY2(underlined(page, headings[i].box, below), qPrintable(headingTexts[i]));
+        if (i < 3) {
+            const QRectF gap(QPointF(headings[i].box.right() + column, headings[i].box.top()),
+                             QPointF(headings[i + 1].box.left() - column, headings[i].box.bottom()));
+            QVERIFY2(!underlined(page, gap, below), qPrintable(QStringLiteral("after ") + headingTexts[i]));
+        }
+        const qreal nextTop = first[i].box.bottom() + (first[i].box.top() - headings[i].box.top()) / 2;
+        QVERIFY2(!underlined(page, first[i].box, nextTop), qPrintable(shifts.first()[i]));
+    }
+}
+
 void annWithOneShift(TestApp &app)
 {
     app.addEmployee(QStringLiteral("Ann"));
@@ -106,7 +280,7 @@ private:
 
 void tst_cupsprint::initTestCase()
 {
-    for (const char *name : {"cupsd", "lpadmin", "lpstat", "cupsdisable", "pdftotext", "pdfinfo"})
+    for (const char *name : {"cupsd", "lpadmin", "lpstat", "cupsdisable", "pdftotext", "pdfinfo", "pdftoppm"})
         if (tool(QLatin1String(name)).isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1 is missing; the Debian packages %2 provide what this test needs")
                                  .arg(QLatin1String(name), kPackages)));
@@ -218,6 +392,8 @@ void tst_cupsprint::cardOnDefaultPrinter()
              qPrintable(lines.join(QLatin1Char('\n'))));
     QVERIFY2(lines.contains(QStringLiteral("Ann has a total of 1.5 hours")), qPrintable(lines.join(QLatin1Char('\n'))));
     QCOMPARE(lines.size(), 5);
+    checkColumns(jobs.first(), {{QStringLiteral("12/7/2026 9:00:00 AM"), QStringLiteral("12/7/2026 10:30:00 AM"),
+                                 QStringLiteral("Filing"), QStringLiteral("1.5")}});
 }
 
 // A stopped default printer: the box offers a PDF file, which the real PDF printer writes.
@@ -300,6 +476,11 @@ void tst_cupsprint::longCardSavedAsPdf()
     QCOMPARE(lines[3], QStringLiteral("1/1/2026 8:00:00 AM 1/1/2026 4:00:00 PM Day 0 8"));
     QCOMPARE(lines[152], QStringLiteral("5/30/2026 8:00:00 AM 5/30/2026 4:00:00 PM Day 149 8"));
     QCOMPARE(lines.last(), QStringLiteral("Ann has a total of 1200 hours"));
+    // The first shift, and the last one, pages further on, in the columns of the headings.
+    checkColumns(pdf, {{QStringLiteral("1/1/2026 8:00:00 AM"), QStringLiteral("1/1/2026 4:00:00 PM"), QStringLiteral("Day 0"),
+                        QStringLiteral("8")},
+                       {QStringLiteral("5/30/2026 8:00:00 AM"), QStringLiteral("5/30/2026 4:00:00 PM"),
+                        QStringLiteral("Day 149"), QStringLiteral("8")}});
 }
 
 void tst_cupsprint::cleanupTestCase()

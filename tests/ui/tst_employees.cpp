@@ -114,6 +114,8 @@ void tst_employees::addLogOnDelete_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("20 characters") << "ABCDEFGHIJKLMNOPQRST";
     QTest::newRow("20 non-ASCII characters") << QString(20, QChar(0xE9));
+    // A letter with a combining accent is one character to the eye, two code points underneath.
+    QTest::newRow("20 letters with combining accents") << QStringLiteral("e\u0301").repeated(20);
     QTest::newRow("other case of a kept log") << "DANA";
     QTest::newRow("quotes") << "O'Neil \"Bob\"; DROP";
     QTest::newRow("injection") << "a\"; DROP TABLE b;--";
@@ -207,6 +209,9 @@ void tst_employees::refused_data()
     const QString exists = QStringLiteral("Sorry, this Employee already exists.");
     QTest::newRow("21 characters") << "ABCDEFGHIJKLMNOPQRSTU" << "Add error" << kLongName;
     QTest::newRow("21 non-ASCII characters") << QString(21, QChar(0x540D)) << "Add error" << kLongName;
+    QTest::newRow("21 emoji") << QStringLiteral("\U0001F600").repeated(21) << "Add error" << kLongName;
+    QTest::newRow("21 letters with combining accents") << QStringLiteral("e\u0301").repeated(21) << "Add error"
+                                                       << kLongName;
     QTest::newRow("Manager") << "Manager" << addError << exists;
     QTest::newRow("listed employee") << "Bob" << addError << exists;
     QTest::newRow("manager") << "manager" << addError << kTaken;

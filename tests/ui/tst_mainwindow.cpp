@@ -1,5 +1,6 @@
 // The main window: its controls and captions, the switches read at load, the clock display, the
 // grid toggle, the menu enabling and leaving the window.
+#include "platform/formats.h"
 #include "ui/recordbrowser.h"
 #include "db/recordset.h"
 #include "testlib/testapp.h"
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void gridToggleWithoutTable_data();
     void gridToggleWithoutTable();
     void keyboardAccess();
+    void shownDatesReadBack_data();
+    void shownDatesReadBack();
 };
 
 void tst_mainwindow::controls_data()
@@ -353,6 +356,59 @@ void tst_mainwindow::keyboardAccess()
     // Every button can be reached with the Tab key.
     for (QPushButton *b : m->findChildren<QPushButton *>())
         QVERIFY2(b->focusPolicy() & Qt::TabFocus, qPrintable(b->objectName()));
+}
+
+// Every date and time the windows show, in the system's own formats, reads back as the same
+// date-time when it is typed back: the date label, the entry's date-time, and the default text of
+// the ending-date box.
+void tst_mainwindow::shownDatesReadBack_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("shownEntry"); // 2026-12-07 14:05:09 in the log view
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "12/7/2026 2:05:09 PM";
+    QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "07/12/2026 14:05:09";
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "07.12.2026 14:05:09";
+}
+
+void tst_mainwindow::shownDatesReadBack()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, shownEntry);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    struct Restore {
+        QLocale locale;
+        ~Restore() { QLocale::setDefault(locale); }
+    } restore{before};
+
+    TestApp app;
+    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 14:05:09"), QStringLiteral("Clocked In"),
+                 QStringLiteral(" "));
+    app.clock.set(2026, 12, 7, 16, 30, 45);
+    QWidget *m = app.managerLogOn();
+    QTRY_VERIFY(textOf(m, "lbldate") != QLatin1String("Date"));
+
+    // The date label: the day's first instant.
+    const auto date = pw::formats::parseTypedDateTime(textOf(m, "lbldate"));
+    QVERIFY2(date, qPrintable(textOf(m, "lbldate")));
+    QCOMPARE(date->toStored(), QStringLiteral("2026-12-07 00:00:00"));
+
+    // The entry's date-time, stored again by UPDATE as it reads: no box, nothing changed.
+    QCOMPARE(textOf(m, "lgndatetime"), shownEntry);
+    app.dialogs.clear();
+    clickLabel(m, "Label11");
+    QCOMPARE(app.dialogs.count(), 0);
+    QCOMPARE(app.log(QStringLiteral("Manager"))[0][1].toString(), QStringLiteral("2026-12-07 14:05:09"));
+
+    // The ending-date box's default text, taken as it stands, prints everything up to now.
+    app.dialogs.answer(pw::Dialogs::No);
+    pw::test::click(m, "Command3");
+    QCOMPARE(app.dialogs.count(), 2);
+    const auto ending = pw::formats::parseTypedDateTime(app.dialogs.last().defaultText);
+    QVERIFY2(ending, qPrintable(app.dialogs.last().defaultText));
+    QCOMPARE(ending->toStored(), QStringLiteral("2026-12-07 16:30:45"));
+    QCOMPARE(app.printers.printed().size(), 1);
 }
 
 PW_TEST_MAIN(tst_mainwindow)

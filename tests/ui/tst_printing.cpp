@@ -5,6 +5,7 @@
 #include "testlib/testmain.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,8 @@ using pw::Dialogs;
 using pw::test::TestApp;
 using pw::test::child;
 using pw::test::click;
+using pw::test::describe;
+using pw::test::lastBoxIs;
 using pw::test::textOf;
 using pw::test::trigger;
 
@@ -83,6 +86,9 @@ private Q_SLOTS:
     void pages();
     void noPrinter_data();
     void noPrinter();
+    void allToOnePdf_data();
+    void allToOnePdf();
+    void cancelledRun();
 };
 
 // The button for the employee shown, with the ending date typed (empty: the default text).
@@ -508,6 +514,103 @@ void tst_printing::noPrinter()
     }
     QCOMPARE(app.log(ann), stored);
     QCOMPARE(changes(app), before);
+}
+
+// Every card of a run with no usable printer: asked once, and saved into one PDF file, a card a page.
+void tst_printing::allToOnePdf_data()
+{
+    QTest::addColumn<bool>("failing"); // a printer that fails, else none at all
+    QTest::addColumn<int>("offer");
+    QTest::addColumn<QString>("file"); // null: the file dialog is not reached; empty: cancelled
+    QTest::newRow("no printer, saved") << false << int(Dialogs::Yes) << "/tmp/cards.pdf";
+    QTest::newRow("no printer, no suffix") << false << int(Dialogs::Yes) << "/tmp/cards";
+    QTest::newRow("printer failing, saved") << true << int(Dialogs::Yes) << "/tmp/cards.pdf";
+    QTest::newRow("declined") << false << int(Dialogs::No) << QString();
+    QTest::newRow("file dialog cancelled") << false << int(Dialogs::Yes) << "";
+}
+
+void tst_printing::allToOnePdf()
+{
+    QFETCH(bool, failing);
+    QFETCH(int, offer);
+    QFETCH(QString, file);
+    TestApp app;
+    app.addEmployee(ann);
+    app.addEmployee(bob);
+    fill(app, ann, {{"2026-12-07 09:00:00", kIn, "Filing"}, {"2026-12-07 10:30:00", kOut, {}}});
+    fill(app, bob, {{"2026-12-07 08:00:00", kIn, "Loading"}, {"2026-12-07 09:00:00", kOut, {}}});
+    app.clock.set(2026, 12, 7, 17, 0, 0);
+    app.printers.hasDefault = failing;
+    app.printers.failing = failing;
+    QWidget *m = app.managerShowing(ann);
+    app.dialogs.answer(Dialogs::Yes);
+    app.dialogs.answerInput(QStringLiteral("12/8/2026"));
+    app.dialogs.answer(Dialogs::Button(offer));
+    if (!file.isNull())
+        app.dialogs.answerFile(file);
+    click(m, "Command3");
+
+    // The question, the ending date, one offer for the whole run, and the file dialog if reached.
+    QCOMPARE(app.dialogs.count(), 3 + (file.isNull() ? 0 : 1));
+    const auto &box = app.dialogs.shown()[2];
+    QVERIFY2(box.text.startsWith(QStringLiteral("The time card of Ann was not printed: ")), qPrintable(box.text));
+    QVERIFY(box.text.endsWith(QStringLiteral("Would you like to save this time card and the rest of this run's as one "
+                                             "PDF file instead?")));
+    QCOMPARE(box.title, QStringLiteral("Print"));
+    QVERIFY(app.printers.printed().isEmpty());
+    if (file.isEmpty()) {
+        QVERIFY(app.printers.saved().isEmpty());
+        return;
+    }
+    const auto &dialog = app.dialogs.last();
+    QCOMPARE(dialog.kind, pw::test::FakeDialogs::Shown::SaveFile);
+    QCOMPARE(dialog.defaultText, QDir::current().filePath(QStringLiteral("Time cards up to 2026-12-08.pdf")));
+    QCOMPARE(app.printers.saved().size(), 1);
+    const pw::test::PrintJob pdf = app.printers.saved()[0];
+    QCOMPARE(pdf.file, file.endsWith(QLatin1String(".pdf")) ? file : file + QStringLiteral(".pdf"));
+    QVERIFY(pdf.sent);
+    // Ann's card and Bob's, each from the top of a page of its own; the Manager's empty log gives none.
+    QCOMPARE(pdf.pages.size(), 2);
+    QCOMPARE(describe(pdf.pages[0][0]), QStringLiteral("Punchwell Data for:  Acme Widgets"));
+    QCOMPARE(describe(pdf.pages[1][3]), QStringLiteral("Employee Name:  Bob"));
+    QCOMPARE(pdf.lines(), card(QStringLiteral("Punchwell Data for:  "), ann,
+                               {shift("12/7/2026 9:00:00 AM", "12/7/2026 10:30:00 AM", "Filing", "1.5 ")}, "1.5 ")
+                              + card(QStringLiteral("Punchwell Data for:  "), bob,
+                                     {shift("12/7/2026 8:00:00 AM", "12/7/2026 9:00:00 AM", "Loading", "1   ")}, "1   "));
+}
+
+// A run over every employee shows its progress; Cancel stops it after the employee under way, and
+// a box says how many were done. A run not cancelled shows the boxes it always has.
+void tst_printing::cancelledRun()
+{
+    TestApp app;
+    app.addEmployee(ann);
+    app.addEmployee(bob);
+    fill(app, ann, {{"2026-12-07 09:00:00", kIn, "Filing"}, {"2026-12-07 10:30:00", kOut, {}}});
+    fill(app, bob, {{"2026-12-07 08:00:00", kIn, "Loading"}, {"2026-12-07 09:00:00", kOut, {}}});
+    QWidget *m = app.managerShowing(ann);
+
+    app.dialogs.answer(Dialogs::Yes);
+    click(m, "Command3");
+    QCOMPARE(app.dialogs.count(), 2);
+    QCOMPARE(app.printers.printed().size(), 2);
+    QCOMPARE(app.dialogs.progressShown().size(), 1);
+    QCOMPARE(app.dialogs.progressShown()[0].title, QStringLiteral("Print"));
+    QCOMPARE(app.dialogs.progressShown()[0].steps, 3);
+    QCOMPARE(app.dialogs.progressShown()[0].names, (QStringList{QStringLiteral("Manager"), ann, bob}));
+    QVERIFY(app.dialogs.progressShown()[0].finished);
+
+    app.dialogs.clear();
+    app.printers.clear();
+    app.dialogs.cancelProgressAfter(2);
+    app.dialogs.answer(Dialogs::Yes);
+    click(m, "Command3");
+    QCOMPARE(app.printers.printed().size(), 1); // the Manager's empty log, then Ann's card
+    QCOMPARE(app.printers.printed()[0].name, QStringLiteral("Punchwell time card: Ann"));
+    QCOMPARE(app.dialogs.count(), 3);
+    QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Printing was stopped after 2 of 3 employees."), QStringLiteral("Print"),
+                      Dialogs::Icon::Information));
+    QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
 }
 
 PW_TEST_MAIN(tst_printing)

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 namespace pw {
 
@@ -32,7 +33,38 @@ QMessageBox::Icon toQt(Dialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// QProgressDialog, window-modal, shown once the run looks like lasting more than half a second.
+class QtProgress : public Progress {
+public:
+    QtProgress(QWidget *parent, const QString &title, int steps)
+        : m_dialog(QString(), QStringLiteral("Cancel"), 0, steps, parent)
+    {
+        m_dialog.setWindowTitle(title);
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setMinimumWidth(360);
+        m_dialog.setValue(0);
+    }
+    bool step(int done, const QString &now) override
+    {
+        m_dialog.setLabelText(now);
+        m_dialog.setValue(done);
+        return !m_dialog.wasCanceled();
+    }
+    void finish() override { m_dialog.close(); }
+
+private:
+    QProgressDialog m_dialog;
+};
+
 } // namespace
+
+std::unique_ptr<Progress> QtDialogs::progress(QWidget *parent, const QString &title, int steps)
+{
+    return std::make_unique<QtProgress>(parent, title, steps);
+}
 
 Dialogs::Button QtDialogs::message(QWidget *parent, const QString &text, const QString &title,
                                    Icon icon, Buttons buttons, Button defaultButton)

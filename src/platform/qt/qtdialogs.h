@@ -13,6 +13,7 @@ public:
                   const QString &defaultText) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggestedPath,
                          const QString &filter) override;
+    std::unique_ptr<Progress> progress(QWidget *parent, const QString &title, int steps) override;
 };
 
 } // namespace pw

@@ -2,10 +2,15 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRawFont>
+#include <QVarLengthArray>
 
+#include <array>
+#include <cmath>
 #include <optional>
 
 namespace pw {
@@ -14,6 +19,15 @@ namespace {
 
 // Lines of text on a QPrinter. The painter is begun by the first thing printed, so a job that
 // prints nothing sends nothing.
+//
+// A card is thousands of short texts at known places, and laying each out with QPainter::drawText
+// (itemizing, shaping, measuring again) cost more than everything else of a card together. So
+// each character of the alphabets that need no shaping (Latin, Greek, Cyrillic) is looked up once
+// in the font's first face, a text's advances come from that face with its kerning, and the texts
+// of a page are gathered into one run of glyphs at positions in whole device pixels (which also
+// keeps the numbers in the PDF short). Text that needs more (another script, combining marks, a
+// character the face lacks) is drawn by drawText with the whole font, fallback faces and shaping
+// included. Underlined text is a run of its own, so the line under it spans that text only.
 class QtLinePrinter : public LinePrinter {
 public:
     QtLinePrinter(std::unique_ptr<QPrinter> printer, QString where, bool isFile)
@@ -29,6 +43,9 @@ public:
 
     void setUnderline(bool on) override
     {
+        if (on == m_underline)
+            return;
+        flushRun();
         m_underline = on;
         if (m_painter.isActive()) {
             m_font.setUnderline(on);
@@ -72,6 +89,7 @@ public:
     {
         if (m_lineOpen)
             endLine();
+        flushRun();
         if (!m_failed && m_painter.isActive()) {
             const bool ended = m_painter.end();
             const QPrinter::PrinterState state = m_printer->printerState();
@@ -84,6 +102,8 @@ public:
 
     void abort() override
     {
+        m_runGlyphs.clear();
+        m_runPositions.clear();
         if (m_painter.isActive()) {
             m_printer->abort();
             m_painter.end();
@@ -93,6 +113,14 @@ public:
     QString errorString() const override { return m_error; }
 
 private:
+    // What the fast path knows of one character: its glyph in the first face (0: none).
+    struct Glyph {
+        quint32 index = 0;
+        bool known = false;
+    };
+    // Characters below the Hebrew block need no shaping beyond one glyph each.
+    static constexpr char16_t kSimpleEnd = 0x0590;
+
     void fail(const QString &why)
     {
         if (!m_failed) {
@@ -131,6 +159,9 @@ private:
         m_font.setUnderline(m_underline);
         m_painter.setFont(m_font);
         m_painter.setPen(Qt::black);
+        // The font's first face at the printer's resolution, as QPainter would pick it.
+        m_face = QRawFont::fromFont(QFont(m_font, m_printer.get()));
+        m_glyphs.fill(Glyph());
         return true;
     }
 
@@ -142,6 +173,7 @@ private:
         if (!start())
             return false;
         if (m_pageEnded || (m_y > 0 && m_y + m_lineHeight > m_height)) {
+            flushRun();
             if (!m_printer->newPage()) {
                 fail(QStringLiteral("%1 could not start a new page").arg(m_where));
                 return false;
@@ -154,10 +186,76 @@ private:
         return true;
     }
 
+    const Glyph &glyphOf(char16_t c)
+    {
+        Glyph &g = m_glyphs[c];
+        if (!g.known) {
+            g.known = true;
+            const QChar ch(c);
+            quint32 index = 0;
+            int count = 1;
+            if (m_face.isValid() && ch.isPrint() && !ch.isMark() && m_face.glyphIndexesForChars(&ch, 1, &index, &count)
+                && count == 1)
+                g.index = index;
+        }
+        return g;
+    }
+
+    // Whether every character of text has a glyph of its own in the first face.
+    bool simple(const QString &text)
+    {
+        for (const QChar ch : text) {
+            if (ch.unicode() >= kSimpleEnd || glyphOf(ch.unicode()).index == 0)
+                return false;
+        }
+        return true;
+    }
+
     void draw(const QString &text)
     {
-        m_painter.drawText(QPointF(m_x, m_y + m_ascent), text);
-        m_x += m_metrics->horizontalAdvance(text);
+        if (text.isEmpty())
+            return;
+        if (!simple(text)) {
+            flushRun();
+            m_painter.drawText(QPointF(m_x, m_y + m_ascent), text);
+            m_x += m_metrics->horizontalAdvance(text);
+            return;
+        }
+        const qreal baseline = std::round(m_y + m_ascent);
+        const qsizetype first = m_runGlyphs.size();
+        for (const QChar ch : text)
+            m_runGlyphs.append(m_glyphs[ch.unicode()].index);
+        QVarLengthArray<QPointF, 64> advances(text.size());
+        m_face.advancesForGlyphIndexes(m_runGlyphs.constData() + first, advances.data(), int(text.size()),
+                                       QRawFont::KernedAdvances);
+        qreal x = m_x;
+        for (const QPointF &advance : advances) {
+            m_runPositions.append(QPointF(std::round(x), baseline));
+            x += advance.x();
+        }
+        m_x = x;
+        if (m_underline)
+            flushRun();
+    }
+
+    // Draws the glyphs gathered so far; before a page ends, before underlining changes, and before
+    // drawText draws.
+    void flushRun()
+    {
+        if (m_runGlyphs.isEmpty())
+            return;
+        // QPainter starts an underline at the run's origin, so the origin is the first glyph's place.
+        const QPointF origin(m_runPositions.first().x(), 0);
+        for (QPointF &p : m_runPositions)
+            p -= origin;
+        QGlyphRun run;
+        run.setRawFont(m_face);
+        run.setGlyphIndexes(m_runGlyphs);
+        run.setPositions(m_runPositions);
+        run.setUnderline(m_underline);
+        m_painter.drawGlyphRun(origin, run);
+        m_runGlyphs.clear();
+        m_runPositions.clear();
     }
 
     std::unique_ptr<QPrinter> m_printer;
@@ -166,6 +264,10 @@ private:
     QPainter m_painter;
     QFont m_font;
     std::optional<QFontMetricsF> m_metrics;
+    QRawFont m_face;
+    std::array<Glyph, kSimpleEnd> m_glyphs;
+    QList<quint32> m_runGlyphs;
+    QList<QPointF> m_runPositions;
     bool m_underline = false;
     bool m_failed = false;
     bool m_lineOpen = false;

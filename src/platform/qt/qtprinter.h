@@ -5,8 +5,11 @@
 namespace pw {
 
 // The real printers: QPrinter on the system's default printer (CUPS on Linux), and QPrinter's PDF
-// output. Text is drawn with QPainter in the printer's default font, made smaller where needed so
-// that a time card's widest line fits the page.
+// output. Text is printed in the printer's default font (an empty face name, no size set: QFont()),
+// made smaller where needed so that a time card's widest line (kColumnsAcross columns) fits the
+// page; a column is that font's average character width. The text goes to QPainter as runs of
+// glyphs of the font's first face, placed by its advances and kerning; text that needs shaping or
+// a fallback face goes through QPainter::drawText.
 class QtPrinterFactory : public PrinterFactory {
 public:
     std::unique_ptr<LinePrinter> defaultPrinter(const QString &jobName, QString *whyNot) override;
