@@ -4,13 +4,14 @@
 #   2. the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/),
 #      where any report fails the run;
 #   3. the whole suite as the program is built for use (build/), ending with CTest's summary.
+# The Access-file test checks its files with mdbtools' own programs (mdb-tables, mdb-schema, mdb-export).
 # The printer test starts and stops a private CUPS of its own; the machine's printers are not touched.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
 "$top/scripts/setup.sh" clang libclang-rt-14-dev cups cups-client cups-bsd poppler-utils \
-  desktop-file-utils file
+  desktop-file-utils file mdbtools
 
 export QT_QPA_PLATFORM=offscreen
 fuzz_seconds=${PUNCHWELL_FUZZ_SECONDS:-15}
