@@ -1,6 +1,7 @@
 #include "db/jetreader.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +18,9 @@ namespace pw {
 namespace {
 
 constexpr int HeaderMagicSize = 20;
-constexpr char JetMagic[HeaderMagicSize + 1] = "\x00\x01\x00\x00Standard Jet DB";
-constexpr char AceMagic[HeaderMagicSize + 1] = "\x00\x01\x00\x00Standard ACE DB";
+// The first bytes of the header page: the page type, then the format's name and its NUL.
+const QByteArrayView JetMagic("\x00\x01\x00\x00Standard Jet DB", HeaderMagicSize);
+const QByteArrayView AceMagic("\x00\x01\x00\x00Standard ACE DB", HeaderMagicSize);
 constexpr int VersionOffset = 0x14;
 constexpr int PasswordOffset = 0x42;
 constexpr int CreationDateOffset = 0x72;
@@ -157,9 +159,8 @@ JetError JetReader::Private::damaged(const QString &what) const
 JetError JetReader::Private::checkHeader(const QByteArray &header, qint64 fileSize)
 {
     const QString name = quoted(fileName(path));
-    if (header.size() < VersionOffset + 4
-        || (std::memcmp(header.constData(), JetMagic, HeaderMagicSize) != 0
-            && std::memcmp(header.constData(), AceMagic, HeaderMagicSize) != 0))
+    const QByteArrayView magic = QByteArrayView(header).first(qMin<qsizetype>(header.size(), HeaderMagicSize));
+    if (header.size() < VersionOffset + 4 || (magic != JetMagic && magic != AceMagic))
         return makeError(JetError::NotJet,
                          QStringLiteral("The file %1 is not a Microsoft Access database.").arg(name));
     const int version = static_cast<unsigned char>(header.at(VersionOffset));
