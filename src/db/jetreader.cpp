@@ -172,10 +172,12 @@ JetError JetReader::Private::checkHeader(const QByteArray &header, qint64 fileSi
                              .arg(version));
     format = static_cast<JetFormat>(version);
     pageSize = format == JetFormat::Jet3 ? 2048 : 4096;
-    if (fileSize % pageSize != 0 || fileSize < (CatalogPage + 1) * pageSize)
+    if (fileSize % pageSize != 0)
         return damaged(QStringLiteral("it is cut short (%1 bytes, not a whole number of %2-byte pages)")
                            .arg(fileSize)
                            .arg(pageSize));
+    if (fileSize < (CatalogPage + 1) * pageSize)
+        return damaged(QStringLiteral("it is cut short (%1 bytes, too short to hold its list of tables)").arg(fileSize));
     pageCount = fileSize / pageSize;
     return {};
 }
