@@ -11,6 +11,7 @@
 #include "db/quoting.h"
 #include "db/recordset.h"
 #include "db/sqliteengine.h"
+#include "domain/characters.h"
 #include "domain/clocking.h"
 #include "domain/employees.h"
 #include "domain/totals.h"
