@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 
@@ -30,8 +29,8 @@ constexpr quint8 TableDefinitionPage = 0x02;
 // No Access table has more columns or indexes than these; a larger count is a damaged definition.
 constexpr int MostColumns = 255;
 constexpr long MostIndexes = 1000;
-// Julian day of 1899-12-30, day 0 of an Access date.
-constexpr qint64 AccessEpochJulianDay = 2415019;
+// 1899-12-30, day 0 of an Access date, counted from 1970-01-01.
+constexpr qint64 AccessEpochFrom1970 = -25569;
 
 QString quoted(const QString &name)
 {
@@ -96,6 +95,51 @@ qint64 littleEndian64(const unsigned char *p)
     return static_cast<qint64>(v);
 }
 
+// Jet 4 and later keep text as UTF-16LE, which is what QString holds, or in Access's compressed
+// form: FF FE, then one byte per character below U+0100, a 00 byte switching to two-byte units
+// and back (libmdb's reading of it, without its detour through iconv and UTF-8).
+QString jetText(const unsigned char *p, size_t length)
+{
+    QString out(qsizetype(length), Qt::Uninitialized);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data());
+    qsizetype n = 0;
+    if (length >= 2 && p[0] == 0xff && p[1] == 0xfe) {
+        bool compressed = true;
+        for (size_t i = 2; i < length;) {
+            if (p[i] == 0) {
+                compressed = !compressed;
+                ++i;
+            } else if (compressed) {
+                d[n++] = p[i++];
+            } else if (i + 1 < length) {
+                d[n++] = char16_t(p[i] | (p[i + 1] << 8));
+                i += 2;
+            } else {
+                break;
+            }
+        }
+    } else {
+        for (size_t i = 0; i + 1 < length; i += 2)
+            d[n++] = char16_t(p[i] | (p[i + 1] << 8));
+    }
+    out.truncate(n);
+    return out;
+}
+
+// The proleptic Gregorian date of a day counted from 1970-01-01 (H. Hinnant's civil_from_days).
+void civilFromDays(qint64 z, int *year, int *month, int *day)
+{
+    z += 719468;
+    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
+    const qint64 doe = z - era * 146097;
+    const qint64 yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const qint64 doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const qint64 mp = (5 * doy + 2) / 153;
+    *day = int(doy - (153 * mp + 2) / 5 + 1);
+    *month = int(mp < 10 ? mp + 3 : mp - 9);
+    *year = int(yoe + era * 400 + (*month <= 2 ? 1 : 0));
+}
+
 } // namespace
 
 std::optional<QString> jetDateTimeToStored(double days)
@@ -111,11 +155,25 @@ std::optional<QString> jetDateTimeToStored(double days)
         seconds -= 86400;
         day += 1;
     }
-    const QDate date = QDate::fromJulianDay(AccessEpochJulianDay + day);
-    if (!date.isValid() || date.year() < 100 || date.year() > 9999)
+    int year = 0, month = 0, dayOfMonth = 0;
+    civilFromDays(day + AccessEpochFrom1970, &year, &month, &dayOfMonth);
+    if (year < 100 || year > 9999)
         return std::nullopt;
-    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", date.year(), date.month(), date.day(),
-                             int(seconds / 3600), int(seconds / 60 % 60), int(seconds % 60));
+    // "YYYY-MM-DD HH:MM:SS", digit by digit: this runs once for every entry of every log.
+    const int fields[6] = {year, month, dayOfMonth, int(seconds / 3600), int(seconds / 60 % 60), int(seconds % 60)};
+    QString text(19, Qt::Uninitialized);
+    QChar *out = text.data();
+    const auto put = [&out](int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+            out[i] = QLatin1Char(char('0' + value % 10));
+        out += digits;
+    };
+    put(fields[0], 4);
+    for (int i = 1; i < 6; ++i) {
+        *out++ = QLatin1Char(i == 3 ? ' ' : i < 3 ? '-' : ':');
+        put(fields[i], 2);
+    }
+    return text;
 }
 
 QString jetCurrencyToText(qint64 tenThousandths)
@@ -320,8 +378,10 @@ bool JetReader::Private::catalogComplete()
 
 QString JetReader::Private::text(const void *bytes, size_t length)
 {
-    // UTF-8 takes at most three bytes for one UTF-16 unit, two for a compressed byte, three for a
-    // code page byte: four times the stored length always fits.
+    if (format != JetFormat::Jet3)
+        return jetText(static_cast<const unsigned char *>(bytes), length);
+    // UTF-8 takes at most three bytes for one code page byte: four times the stored length always
+    // fits.
     const qsizetype room = qsizetype(length) * 4 + 16;
     if (textBuffer.size() < room)
         textBuffer.resize(room);
@@ -406,6 +466,15 @@ QString JetReader::formatName(JetFormat format)
     case JetFormat::Ace17: return QStringLiteral("ACE 17 (Access 2019)");
     }
     return {};
+}
+
+bool JetReader::looksLikeAccess(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(HeaderMagicSize);
+    return head == JetMagic || head == AceMagic;
 }
 
 const QList<JetTable> &JetReader::tables() const
@@ -514,6 +583,11 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
     bool stopped = false;
     QVariantList values;
     QByteArray longValue;
+    struct LastText {
+        QByteArray bytes;
+        QVariant value; // invalid until the column's first text
+    };
+    std::vector<LastText> lastText(columnCount);
     const auto badRow = [&](const QString &what) {
         return d->damaged(QStringLiteral("row %1 of the table %2 %3").arg(row).arg(quoted(tableName), what));
     };
@@ -545,10 +619,11 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                 values.append(QVariant());
                 continue;
             }
-            const QString columnName = quoted(QString::fromUtf8(col->name));
+            // Only an error names the column: this runs for every value.
+            const auto columnName = [col] { return quoted(QString::fromUtf8(col->name)); };
             if (field.start < 0 || field.siz < 0 || field.start + field.siz > d->pageSize
                 || field.siz < storedSize(col->col_type)) {
-                error = badRow(QStringLiteral("has a damaged value in the column %1").arg(columnName));
+                error = badRow(QStringLiteral("has a damaged value in the column %1").arg(columnName()));
                 break;
             }
             const unsigned char *bytes = mdb->pg_buf + field.start;
@@ -580,23 +655,32 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                                       QStringLiteral("Row %1 of the table %2 has a date in the column %3 "
                                                      "outside the years 100 to 9999 (stored as %4).")
                                           .arg(row)
-                                          .arg(quoted(tableName), columnName)
+                                          .arg(quoted(tableName), columnName())
                                           .arg(days, 0, 'g', 17));
                     break;
                 }
                 values.append(*stored);
                 break;
             }
-            case MDB_TEXT:
-                values.append(d->text(bytes, size_t(field.siz)));
+            case MDB_TEXT: {
+                // A log repeats its texts (the name, the status words) row after row: the same
+                // stored bytes as in the row before give the same text, shared, without decoding.
+                LastText &last = lastText[c];
+                if (!last.value.isValid() || last.bytes.size() != field.siz
+                    || std::memcmp(last.bytes.constData(), bytes, size_t(field.siz)) != 0) {
+                    last.bytes = QByteArray(reinterpret_cast<const char *>(bytes), field.siz);
+                    last.value = QVariant(d->text(bytes, size_t(field.siz)));
+                }
+                values.append(last.value);
                 break;
+            }
             case MDB_BINARY:
                 values.append(QByteArray(reinterpret_cast<const char *>(bytes), field.siz));
                 break;
             case MDB_MEMO:
             case MDB_OLE:
                 if (!d->readLongValue(col, field, &longValue)) {
-                    error = badRow(QStringLiteral("has a damaged long value in the column %1").arg(columnName));
+                    error = badRow(QStringLiteral("has a damaged long value in the column %1").arg(columnName()));
                     break;
                 }
                 if (col->col_type == MDB_MEMO)
@@ -620,7 +704,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                 error = makeError(JetError::BadValue,
                                   QStringLiteral("The column %1 of the table %2 has a type (%3) this "
                                                  "program cannot read.")
-                                      .arg(columnName, quoted(tableName))
+                                      .arg(columnName(), quoted(tableName))
                                       .arg(col->col_type));
                 break;
             }

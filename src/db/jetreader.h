@@ -102,6 +102,8 @@ public:
 
     JetFormat format() const;
     static QString formatName(JetFormat format);
+    // Whether the file begins as an Access file does, of any version, readable or not.
+    static bool looksLikeAccess(const QString &path);
 
     // The user tables (no MSys* system tables), in catalog order.
     const QList<JetTable> &tables() const;
