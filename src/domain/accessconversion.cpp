@@ -155,20 +155,42 @@ AccessReport reportFor(const AccessCompany &source)
     return report;
 }
 
+// The company of the old file into target; failures name the target as shownAs.
+AccessOutcome convertInto(const QString &accessPath, Database &target, const QString &shownAs, Progress *progress)
+{
+    QElapsedTimer timer;
+    timer.start();
+    AccessCompany source(accessPath);
+    AccessOutcome out;
+    if ((out.failure = source.open()))
+        return out;
+    source.setProgress(progress);
+    const auto copied = copyCompany(source, target);
+    if (!copied) {
+        out.failure = source.readFailure() ? source.readFailure() : storageFailure(shownAs, copied.error());
+        return out;
+    }
+    out.report = reportFor(source);
+    out.report.tables = copied->tables;
+    out.report.rows = copied->rows;
+    out.report.milliseconds = timer.elapsed();
+    return out;
+}
+
 // Writes the company into a new SQLite file at temp and checks it as Punchwell opens a company.
 AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFiles &files, Progress *progress)
 {
     AccessOutcome out;
     {
         Database db(files.temp);
-        out = convertAccessCompany(accessPath, db, progress);
+        out = convertInto(accessPath, db, QDir::toNativeSeparators(files.company), progress);
         if (out) {
             DbError e = db.open();
             if (!e)
                 e = db.verify();
             db.close();
             if (e)
-                out.failure = storageFailure(QDir::toNativeSeparators(files.temp), e);
+                out.failure = storageFailure(QDir::toNativeSeparators(files.company), e);
         }
     }
     QFile::remove(files.journal); // empty once committed
@@ -180,7 +202,8 @@ AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFile
 AccessFailure busy(const ConversionFiles &files)
 {
     return AccessFailure::make(AccessFailure::Busy,
-                               QStringLiteral("Another program is bringing %1 over right now (it holds %2).")
+                               QStringLiteral("Another program is making a new company file %1 right now (it holds the "
+                                              "lock file %2); try again when it is done.")
                                    .arg(quoted(QDir::toNativeSeparators(files.company)),
                                         quoted(QDir::toNativeSeparators(files.lock))));
 }
@@ -199,23 +222,7 @@ AccessOutcome inspectAccessCompany(const QString &accessPath)
 
 AccessOutcome convertAccessCompany(const QString &accessPath, Database &target, Progress *progress)
 {
-    QElapsedTimer timer;
-    timer.start();
-    AccessCompany source(accessPath);
-    AccessOutcome out;
-    if ((out.failure = source.open()))
-        return out;
-    source.setProgress(progress);
-    const auto copied = copyCompany(source, target);
-    if (!copied) {
-        out.failure = source.readFailure() ? source.readFailure() : storageFailure(target.path(), copied.error());
-        return out;
-    }
-    out.report = reportFor(source);
-    out.report.tables = copied->tables;
-    out.report.rows = copied->rows;
-    out.report.milliseconds = timer.elapsed();
-    return out;
+    return convertInto(accessPath, target, target.path(), progress);
 }
 
 AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QString &targetPath, Progress *progress)
@@ -276,8 +283,10 @@ QString accessKeptPath(const QString &companyFile)
 void removeInterruptedConversion(const QString &companyFile)
 {
     const ConversionFiles files(companyFile);
-    if (!QFileInfo::exists(files.temp) && !QFileInfo::exists(files.journal) && !QFileInfo::exists(files.keeping))
+    if (!QFileInfo::exists(files.temp) && !QFileInfo::exists(files.journal) && !QFileInfo::exists(files.keeping)
+        && !QFileInfo::exists(files.lock))
         return;
+    // A killed conversion's lock is stale: taken over here, and removed with the rest.
     QLockFile lock(files.lock);
     lock.setStaleLockTime(0);
     if (lock.tryLock(0))

@@ -68,7 +68,7 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
 QString accessKeptPath(const QString &companyFile);
 
 // Removes what a conversion that was killed left beside the company file (the temporary new file
-// and its journal, a copy half made), unless a conversion is under way.
+// and its journal, a copy half made, its lock), unless a conversion is under way.
 void removeInterruptedConversion(const QString &companyFile);
 
 // The report in words, for a box or a terminal: a few lines.
