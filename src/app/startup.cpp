@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/accessstartup.h"
+
 #include "db/database.h"
 #include "platform/dialogs.h"
 #include "ui/splashwindow.h"
@@ -30,6 +32,9 @@ void startUp(Windows &windows)
     Database &db = windows.db();
     Dialogs &dialogs = windows.seams().dialogs;
     const QString path = QDir::toNativeSeparators(db.path());
+
+    if (!offerAccessConversion(windows))
+        return;
 
     DbError e = db.check();
     if (e.number == ErrFileNotFound) {

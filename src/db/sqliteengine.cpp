@@ -188,9 +188,10 @@ DbError SqliteEngine::checkFile(const QString &path)
     if (!head.startsWith(QByteArrayLiteral("SQLite format 3\0"))) {
         if (head.mid(4, 15) == QByteArrayLiteral("Standard Jet DB") || head.mid(4, 15) == QByteArrayLiteral("Standard ACE DB"))
             return DbError::make(ErrNotADatabase,
-                                 QStringLiteral("it is a Microsoft Access (Jet) database. This version of "
-                                                "Punchwell keeps its data in an SQLite database and cannot "
-                                                "read Access files"));
+                                 QStringLiteral("it is a Microsoft Access (Jet) database. Punchwell keeps its "
+                                                "data in an SQLite database and opens an Access file only to "
+                                                "bring the company over (at the start in its folder, or with "
+                                                "--copy-company)"));
         return DbError::make(ErrNotADatabase, QStringLiteral("the file is not a database that Punchwell can read"));
     }
     if (head.size() < 100)
