@@ -1,3 +1,4 @@
+#include "app/accesscommand.h"
 #include "app/startup.h"
 #include "db/database.h"
 #include "platform/clock.h"
@@ -10,9 +11,21 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    // Copying a company needs no windows, so it runs without a display.
+    if (argc >= 2 && qstrcmp(argv[1], "--copy-company") == 0) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout), err(stderr);
+        if (argc != 4) {
+            err << "usage: punchwell --copy-company FROM TO" << Qt::endl;
+            return 2;
+        }
+        return pw::copyCompanyCommand(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), out, err);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Punchwell"));
     QApplication::setWindowIcon(pw::artwork::icon());
