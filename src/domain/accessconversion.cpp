@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLockFile>
 
 #include <cerrno>
@@ -320,6 +321,9 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
     }
     if (failure.isEmpty()) {
         syncFolder(kept);
+        // Whoever could write the old file (a folder shared by several workstations) can write
+        // the new one.
+        QFile::setPermissions(files.temp, QFile::permissions(files.company));
         // The one step that changes what "Employee.mdb" is.
         std::error_code ec;
         std::filesystem::rename(fsPath(files.temp), fsPath(files.company), ec);
@@ -348,7 +352,7 @@ QString accessReportText(const AccessReport &report)
     lines << QStringLiteral("%1 employees and %2 time log entries were brought over in %3 seconds.")
                  .arg(report.employees.size())
                  .arg(report.entries)
-                 .arg(double(report.milliseconds) / 1000.0, 0, 'f', 1);
+                 .arg(QLocale().toString(double(report.milliseconds) / 1000.0, 'f', 1));
     const auto entriesOf = [](const AccessReport::Log &log) {
         return log.entries < 0 ? QStringLiteral("%1: no time log").arg(log.name)
                                : QStringLiteral("%1: %2").arg(log.name).arg(log.entries);
@@ -358,9 +362,10 @@ QString accessReportText(const AccessReport &report)
         employees << entriesOf(e);
     // A short list one to a line; a long one as a paragraph, so the box still fits the screen.
     constexpr int kOneToALine = 15;
-    lines << QStringLiteral("Entries per employee:")
-                 + (employees.size() <= kOneToALine ? QStringLiteral("\n    ") + employees.join(QStringLiteral("\n    "))
-                                                    : QLatin1Char(' ') + employees.join(QStringLiteral(", ")));
+    if (!employees.isEmpty())
+        lines << QStringLiteral("Entries per employee:")
+                     + (employees.size() <= kOneToALine ? QStringLiteral("\n    ") + employees.join(QStringLiteral("\n    "))
+                                                        : QLatin1Char(' ') + employees.join(QStringLiteral(", ")));
     if (!report.otherLogs.isEmpty()) {
         QStringList logs;
         for (const AccessReport::Log &e : report.otherLogs)

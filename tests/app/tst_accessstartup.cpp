@@ -123,6 +123,10 @@ void tst_accessstartup::convertsAndLogsOn()
     fixture.addLog(longName, {pw::test::fixtureEntry(longName, 0)});
     const QByteArray jet = accessBytes(fixture.writer());
     putAccessFile(app, jet);
+    // A folder shared by the workstations: the group may write the company file.
+    const QFile::Permissions shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+        | QFile::ReadUser | QFile::WriteUser;
+    QVERIFY(QFile::setPermissions(app.path(), shared));
     app.dialogs.answer(Dialogs::Yes);
     start(app);
 
@@ -150,6 +154,7 @@ void tst_accessstartup::convertsAndLogsOn()
     QCOMPARE(filesIn(app.dir()), QStringList({kKept, QStringLiteral("Employee.mdb")}));
     QCOMPARE(fileBytes(QDir(app.dir()).filePath(kKept)), jet);
     QVERIFY(isSqlite(app.path()));
+    QCOMPARE(QFile::permissions(app.path()), shared);
 
     QVERIFY(!app.programEnd.ended());
     QVERIFY(app.logon()->isVisible());
