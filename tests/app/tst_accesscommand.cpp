@@ -208,6 +208,7 @@ void tst_accesscommand::faults_data()
     QTest::newRow("cut short") << "cut" << "the file \u201cOLD.mdb\u201d is damaged";
     QTest::newRow("unknown version") << "version" << "a version this program does not know (version number 66)";
     QTest::newRow("date outside Access's range") << "date" << "row 3 of the table \u201cEmployee 001\u201d has a date in the column \u201cdatetime\u201d outside the years 100 to 9999";
+    QTest::newRow("a text no file can store, found by the comparison") << "surrogate" << "row 5 of the table \"Employee 002\" differs between the source and the target";
 }
 
 // Each old file the command cannot bring over: one line, and no target.
@@ -218,6 +219,8 @@ void tst_accesscommand::faults()
     auto fixture = AccessCompanyFixture::make(3, 200);
     if (fault == QLatin1String("date"))
         fixture.logs[QStringLiteral("Employee 001")][2][1] = 2958466.0 + 1.5;
+    if (fault == QLatin1String("surrogate")) // half of a pair, which UTF-8 cannot hold
+        fixture.logs[QStringLiteral("Employee 002")][4][3] = QString(QChar(0xd800)) + QStringLiteral("Filing");
     JetWriter writer = fixture.writer();
     if (fault == QLatin1String("no datalist")) {
         writer = JetWriter();

@@ -196,6 +196,7 @@ void tst_accessstartup::faults_data()
     QTest::newRow("unknown version") << "version" << "of a version this program does not know" << false;
     QTest::newRow("date outside Access's range") << "date" << "Row 3 of the table \u201cEmployee 001\u201d has a date in the column \u201cdatetime\u201d outside the years 100 to 9999" << true;
     QTest::newRow("another conversion under way") << "locked" << "Another program is making a new company file" << true;
+    QTest::newRow("a text no file can store, found by the comparison") << "surrogate" << "row 5 of the table \"Employee 002\" differs between the source and the target" << true;
 }
 
 // Each fault: a box that says what is wrong, an orderly end, the file as it was and nothing beside it.
@@ -208,6 +209,8 @@ void tst_accessstartup::faults()
     auto fixture = AccessCompanyFixture::make(3, 200);
     if (fault == QLatin1String("date"))
         fixture.logs[QStringLiteral("Employee 001")][2][1] = 2958466.0 + 1.5; // in the year 10000
+    if (fault == QLatin1String("surrogate")) // half of a pair, which UTF-8 cannot hold
+        fixture.logs[QStringLiteral("Employee 002")][4][3] = QString(QChar(0xd800)) + QStringLiteral("Filing");
     JetWriter writer = fixture.writer();
     if (fault == QLatin1String("no datalist")) {
         writer = JetWriter();
