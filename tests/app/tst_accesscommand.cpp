@@ -216,24 +216,8 @@ void tst_accesscommand::faults()
 {
     QFETCH(QString, fault);
     QFETCH(QString, words);
-    auto fixture = AccessCompanyFixture::make(3, 200);
-    if (fault == QLatin1String("date"))
-        fixture.logs[QStringLiteral("Employee 001")][2][1] = 2958466.0 + 1.5;
-    if (fault == QLatin1String("surrogate")) // half of a pair, which UTF-8 cannot hold
-        fixture.logs[QStringLiteral("Employee 002")][4][3] = QString(QChar(0xd800)) + QStringLiteral("Filing");
-    JetWriter writer = fixture.writer();
-    if (fault == QLatin1String("no datalist")) {
-        writer = JetWriter();
-        writer.addRow(writer.addTable(QStringLiteral("Company Data"), JetWriter::companyDataColumns()), {QStringLiteral("Acme"), 0, 0, 0});
-    }
-    if (fault == QLatin1String("password"))
-        writer.setPassword(QStringLiteral("secret"));
-    if (fault == QLatin1String("version"))
-        writer.setVersionByte(0x42);
     const QString old = path(QStringLiteral("OLD.mdb"));
-    QVERIFY(writer.save(old));
-    if (fault == QLatin1String("cut"))
-        QVERIFY(pw::test::truncateFile(old, QFileInfo(old).size() / 4096 / 2 * 4096));
+    QVERIFY(pw::test::saveCompanyWithFault(fault, old));
     const QByteArray before = fileBytes(old);
     QVERIFY(saysInOneLine(punchwell({QStringLiteral("OLD.mdb"), QStringLiteral("new.mdb")}, m_dir->path()), words));
     QCOMPARE(fileBytes(old), before);

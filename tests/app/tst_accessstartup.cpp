@@ -206,25 +206,10 @@ void tst_accessstartup::faults()
     QFETCH(QString, words);
     QFETCH(bool, offered);
     TestApp app;
-    auto fixture = AccessCompanyFixture::make(3, 200);
-    if (fault == QLatin1String("date"))
-        fixture.logs[QStringLiteral("Employee 001")][2][1] = 2958466.0 + 1.5; // in the year 10000
-    if (fault == QLatin1String("surrogate")) // half of a pair, which UTF-8 cannot hold
-        fixture.logs[QStringLiteral("Employee 002")][4][3] = QString(QChar(0xd800)) + QStringLiteral("Filing");
-    JetWriter writer = fixture.writer();
-    if (fault == QLatin1String("no datalist")) {
-        writer = JetWriter();
-        writer.addRow(writer.addTable(QStringLiteral("Company Data"), JetWriter::companyDataColumns()),
-                      {QStringLiteral("Acme"), 0, 0, 0});
-        writer.addRow(writer.addTable(QStringLiteral("Kim"), JetWriter::logColumns()), pw::test::fixtureEntry(QStringLiteral("Kim"), 0));
-    }
-    if (fault == QLatin1String("password"))
-        writer.setPassword(QStringLiteral("secret"));
-    if (fault == QLatin1String("version"))
-        writer.setVersionByte(0x42);
-    QByteArray jet = accessBytes(writer);
-    if (fault == QLatin1String("cut"))
-        jet.truncate((jet.size() / 4096 / 2) * 4096);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("x.mdb"));
+    QVERIFY(pw::test::saveCompanyWithFault(fault == QLatin1String("locked") ? QString() : fault, file));
+    const QByteArray jet = fileBytes(file);
     putAccessFile(app, jet);
     QLockFile other(app.path() + QStringLiteral(".converting.lock"));
     if (fault == QLatin1String("locked"))

@@ -1,5 +1,7 @@
 #include "testlib/accessfixture.h"
 
+#include <QFileInfo>
+
 namespace pw::test {
 
 namespace {
@@ -62,6 +64,29 @@ JetWriter AccessCompanyFixture::writer() const
             w.addRow(log, row);
     }
     return w;
+}
+
+bool saveCompanyWithFault(const QString &fault, const QString &path)
+{
+    auto fixture = AccessCompanyFixture::make(3, 200);
+    if (fault == QLatin1String("date"))
+        fixture.logs[QStringLiteral("Employee 001")][2][1] = 2958466.0 + 1.5;
+    if (fault == QLatin1String("surrogate"))
+        fixture.logs[QStringLiteral("Employee 002")][4][3] = QString(QChar(0xd800)) + QStringLiteral("Filing");
+    JetWriter writer = fixture.writer();
+    if (fault == QLatin1String("no datalist")) {
+        writer = JetWriter();
+        writer.addRow(writer.addTable(QStringLiteral("Company Data"), JetWriter::companyDataColumns()),
+                      {QStringLiteral("Acme"), 0, 0, 0});
+        writer.addRow(writer.addTable(QStringLiteral("Kim"), JetWriter::logColumns()), fixtureEntry(QStringLiteral("Kim"), 0));
+    }
+    if (fault == QLatin1String("password"))
+        writer.setPassword(QStringLiteral("secret"));
+    if (fault == QLatin1String("version"))
+        writer.setVersionByte(0x42);
+    if (!writer.save(path))
+        return false;
+    return fault != QLatin1String("cut") || truncateFile(path, QFileInfo(path).size() / 4096 / 2 * 4096);
 }
 
 } // namespace pw::test

@@ -33,4 +33,13 @@ struct AccessCompanyFixture {
 // The entry a log of the fixture holds at index i, for an employee.
 QVariantList fixtureEntry(const QString &employee, int i);
 
+// A company of 3 employees with 200 entries each, written with one fault (none when empty):
+//   "no datalist"  an Access file that is not a company file (no employee list)
+//   "password"     a database password
+//   "version"      a version byte no Access version has
+//   "date"         a date in the year 10000 in row 3 of "Employee 001"
+//   "surrogate"    half of a surrogate pair, which UTF-8 cannot hold, in row 5 of "Employee 002"
+//   "cut"          the saved file cut to half its pages
+bool saveCompanyWithFault(const QString &fault, const QString &path);
+
 } // namespace pw::test
