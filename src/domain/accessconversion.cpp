@@ -200,13 +200,21 @@ AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFile
     return out;
 }
 
-AccessFailure busy(const ConversionFiles &files)
+// Takes the conversion's lock beside the company file; why not, when it cannot.
+AccessFailure takeLock(QLockFile &lock, const ConversionFiles &files)
 {
-    return AccessFailure::make(AccessFailure::Busy,
-                               QStringLiteral("Another program is making a new company file %1 right now (it holds the "
-                                              "lock file %2); try again when it is done.")
-                                   .arg(quoted(QDir::toNativeSeparators(files.company)),
-                                        quoted(QDir::toNativeSeparators(files.lock))));
+    lock.setStaleLockTime(0); // only a lock whose program is gone is stale, however long it runs
+    if (lock.tryLock(0))
+        return {};
+    if (lock.error() == QLockFile::LockFailedError)
+        return AccessFailure::make(AccessFailure::Busy,
+                                   QStringLiteral("Another program is making a new company file %1 right now (it holds "
+                                                  "the lock file %2); try again when it is done.")
+                                       .arg(quoted(QDir::toNativeSeparators(files.company)),
+                                            quoted(QDir::toNativeSeparators(files.lock))));
+    return AccessFailure::make(AccessFailure::Storage,
+                               QStringLiteral("Nothing can be written in the folder %1.")
+                                   .arg(quoted(QDir::toNativeSeparators(QFileInfo(files.company).absolutePath()))));
 }
 
 } // namespace
@@ -232,9 +240,8 @@ AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QStrin
     timer.start();
     const ConversionFiles files(targetPath);
     QLockFile lock(files.lock);
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
-        return {busy(files), {}};
+    if (AccessFailure f = takeLock(lock, files))
+        return {f, {}};
     files.removeLeftovers();
     if (QFileInfo::exists(files.company))
         return {AccessFailure::make(AccessFailure::Storage,
@@ -300,9 +307,8 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
     timer.start();
     const ConversionFiles files(companyFile);
     QLockFile lock(files.lock);
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
-        return {busy(files), {}};
+    if (AccessFailure f = takeLock(lock, files))
+        return {f, {}};
     files.removeLeftovers();
 
     AccessOutcome out = convertIntoNewFile(files.company, files, progress);

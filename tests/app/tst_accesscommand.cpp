@@ -176,6 +176,7 @@ void tst_accesscommand::refusedTargets_data()
     QTest::newRow("a Punchwell company") << "company" << "holds a company already (the table \"Company Data\")";
     QTest::newRow("the old file itself") << "itself" << "the source and the target are the same";
     QTest::newRow("another Access file") << "access" << "it is a Microsoft Access (Jet) database";
+    QTest::newRow("a folder that is not there") << "no folder" << "nothing can be written in the folder";
 }
 
 // A target that holds a company, or is not a place for one, is left as it was.
@@ -191,12 +192,15 @@ void tst_accesscommand::refusedTargets()
         QVERIFY(AccessCompanyFixture::make(1, 1).save(to));
     if (target == QLatin1String("itself"))
         to = QStringLiteral("./OLD.mdb");
+    if (target == QLatin1String("no folder"))
+        to = QStringLiteral("missing/new.mdb");
     const QByteArray before = QFile::exists(to) ? fileBytes(QDir(m_dir->path()).filePath(to)) : QByteArray();
     const QByteArray old = fileBytes(path(QStringLiteral("OLD.mdb")));
     QVERIFY(saysInOneLine(punchwell({QStringLiteral("OLD.mdb"), to}, m_dir->path()), words));
     QCOMPARE(fileBytes(path(QStringLiteral("OLD.mdb"))), old);
     if (!before.isNull())
         QCOMPARE(fileBytes(QDir(m_dir->path()).filePath(to)), before);
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("missing"))));
 }
 
 void tst_accesscommand::faults_data()
