@@ -4,6 +4,7 @@
 #   2. the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/),
 #      where any report fails the run;
 #   3. the whole suite as the program is built for use (build/), ending with CTest's summary.
+# The Access-file test checks its files with mdbtools' own programs (mdb-tables, mdb-schema, mdb-export).
 # The printer test starts and stops a private CUPS of its own; the machine's printers are not touched.
 # The PostgreSQL tests likewise start private servers on sockets in /tmp; no cluster of the machine's
 # is made, started or used.
@@ -12,7 +13,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
 "$top/scripts/setup.sh" clang libclang-rt-14-dev cups cups-client cups-bsd poppler-utils \
-  desktop-file-utils file postgresql-15 libqt6sql6-psql libpq-dev
+  desktop-file-utils file postgresql-15 libqt6sql6-psql libpq-dev mdbtools
 
 export QT_QPA_PLATFORM=offscreen
 fuzz_seconds=${PUNCHWELL_FUZZ_SECONDS:-15}

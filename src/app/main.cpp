@@ -45,6 +45,8 @@ int runWithoutWindows(int argc, char *argv[])
         const pw::CopyCommandResult result = pw::copyCompanyCommand(line.copyFrom, line.copyTo, QDir::currentPath());
         print(result.exitCode == 0 ? stdout : stderr,
               (result.exitCode == 0 ? QString() : QStringLiteral("punchwell: ")) + result.line + QLatin1Char('\n'));
+        if (!result.report.isEmpty())
+            print(stdout, result.report + QLatin1Char('\n'));
         return result.exitCode;
     }
     default:

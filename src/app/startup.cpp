@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/accessstartup.h"
+
 #include "db/database.h"
 #include "platform/dialogs.h"
 #include "ui/splashwindow.h"
@@ -75,6 +77,10 @@ void refuseLocation(Dialogs &dialogs, const QString &why)
 void startUp(Windows &windows)
 {
     Database &db = windows.db();
+
+    // An Access-format Employee.mdb is offered to be brought over first.
+    if (!offerAccessConversion(windows))
+        return;
 
     // A server that cannot be reached, or refuses us, is told at once: asking it again to open the
     // company would only make the user wait twice.

@@ -4,10 +4,15 @@
 #include "db/quoting.h"
 #include "db/schema.h"
 
-#include <QCryptographicHash>
+#include <QHashFunctions>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <thread>
+#include <vector>
 
 namespace pw {
 
@@ -108,42 +113,91 @@ DbError refusal(const QString &why)
     return DbError::make(ErrGeneral, QStringLiteral("the company was not copied: %1").arg(why));
 }
 
-// Every value of a table, in stored order, folded into one checksum. A value counts as its text
-// (a blob as its bytes), Null apart from every text; lengths keep neighbours apart.
+// Every value of a table, in stored order, as one hash per row. A value counts as its text (a
+// blob as its bytes, a text as its UTF-16 code units, so a text the target could not store whole
+// differs), Null apart from every text; lengths keep neighbours apart.
 class TableDigest {
 public:
     void add(const QVariantList &row)
     {
-        ++m_rows;
+        m_bytes.clear();
         for (const QVariant &v : row) {
-            QByteArray bytes;
-            char tag = 'T';
-            if (!v.isValid() || v.isNull())
-                tag = 'N';
-            else if (v.typeId() == QMetaType::QByteArray)
-                bytes = v.toByteArray(), tag = 'B';
-            else
-                bytes = v.toString().toUtf8();
-            const qint64 size = bytes.size();
-            m_hash.addData(QByteArrayView(&tag, 1));
-            m_hash.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
-            m_hash.addData(bytes);
+            if (!v.isValid() || v.isNull()) {
+                m_bytes.append('N');
+                continue;
+            }
+            if (v.typeId() == QMetaType::QByteArray) {
+                const QByteArray blob = v.toByteArray();
+                append('B', blob);
+                continue;
+            }
+            const QString text = v.typeId() == QMetaType::QString ? *static_cast<const QString *>(v.constData()) : v.toString();
+            append('T', QByteArrayView(reinterpret_cast<const char *>(text.constData()), text.size() * 2));
         }
+        m_rows.push_back(qHashBits(m_bytes.constData(), size_t(m_bytes.size()), 0));
     }
-    qint64 rows() const { return m_rows; }
-    QByteArray result() const { return m_hash.result(); }
+    // A row straight from the engine's scan, hashed as add() hashes the same values read as
+    // QVariants: only for fields whose stored text is what QVariant::toString() gives (text,
+    // date-times, whole numbers).
+    void addStored(const RawRow &row, int columns)
+    {
+        m_bytes.clear();
+        for (int c = 0; c < columns; ++c) {
+            if (row.isNull(c)) {
+                m_bytes.append('N');
+                continue;
+            }
+            const QByteArrayView utf8 = row.text(c);
+            m_utf16.resize(m_decoder.requiredSpace(utf8.size()));
+            const QChar *end = m_decoder.appendToBuffer(m_utf16.data(), utf8);
+            append('T', QByteArrayView(reinterpret_cast<const char *>(m_utf16.constData()),
+                                       (end - m_utf16.constData()) * qsizetype(sizeof(QChar))));
+        }
+        m_rows.push_back(qHashBits(m_bytes.constData(), size_t(m_bytes.size()), 0));
+    }
+    const std::vector<size_t> &rows() const { return m_rows; }
 
 private:
-    QCryptographicHash m_hash{QCryptographicHash::Sha256};
-    qint64 m_rows = 0;
+    void append(char tag, QByteArrayView bytes)
+    {
+        const qint64 size = bytes.size();
+        m_bytes.append(tag);
+        m_bytes.append(reinterpret_cast<const char *>(&size), sizeof size);
+        m_bytes.append(bytes);
+    }
+
+    QByteArray m_bytes;
+    std::vector<size_t> m_rows;
+    QStringDecoder m_decoder{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+    QString m_utf16;
 };
 
-struct Digest {
-    qint64 rows = 0;
-    QByteArray sum;
-};
+DbResult<std::vector<size_t>> digest(CompanySource &source, const QString &table);
 
-DbResult<Digest> digest(CompanySource &source, const QString &table)
+// A table of a Database read back for the comparison: through the engine's raw scan when every
+// field reads back as its text, through Qt SQL otherwise.
+DbResult<std::vector<size_t>> digestStored(Database &db, const QString &table, const QList<FieldInfo> &fields)
+{
+    TableDigest d;
+    QStringList names;
+    for (const FieldInfo &f : fields) {
+        if (f.kind == FieldKind::Real || f.kind == FieldKind::Binary) {
+            DatabaseSource source(db);
+            return digest(source, table);
+        }
+        names << f.name;
+    }
+    auto select = db.engine().selectList(db, table, names);
+    if (!select)
+        return select.error();
+    const int columns = int(names.size());
+    if (DbError e = db.scan(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(*select, quoteIdentifier(table), db.orderKey()),
+                            {}, [&](const RawRow &row) { d.addStored(row, columns); }))
+        return e;
+    return d.rows();
+}
+
+DbResult<std::vector<size_t>> digest(CompanySource &source, const QString &table)
 {
     TableDigest d;
     if (DbError e = source.rows(table, [&](const QVariantList &row) {
@@ -151,7 +205,7 @@ DbResult<Digest> digest(CompanySource &source, const QString &table)
             return DbError{};
         }))
         return e;
-    return Digest{d.rows(), d.result()};
+    return d.rows();
 }
 
 // Inserts rows into one table of the target, many rows to a statement.
@@ -164,16 +218,21 @@ public:
             quoted << quoteIdentifier(f);
         m_head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(quoteIdentifier(table), quoted.join(QStringLiteral(", ")));
         m_perStatement = qMax(1, kMaxValuesPerInsert / qMax(1, int(fields.size())));
+        m_appender = db.engine().appender(db, quoteIdentifier(table), quoted);
     }
 
     DbError add(const QVariantList &row)
     {
+        if (m_appender)
+            return m_appender->append(row);
         m_pending << row;
         return int(m_pending.size()) >= m_perStatement ? flush() : DbError{};
     }
 
     DbError flush()
     {
+        if (m_appender)
+            return m_appender->finish();
         if (m_pending.isEmpty())
             return {};
         const int rows = int(m_pending.size());
@@ -208,6 +267,7 @@ private:
     QList<QVariantList> m_pending;
     QSqlQuery m_query;
     int m_preparedRows = -1;
+    std::unique_ptr<RowAppender> m_appender; // the engine's own way, when it has one
 };
 
 DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
@@ -292,19 +352,28 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
             return fields.error();
         if (!sameFieldNames(*fields, plan.sourceFields))
             return refusal(QStringLiteral("the fields of the table \"%1\" differ after the copy").arg(plan.source));
-        auto before = digest(from, plan.source);
+        DbResult<std::vector<size_t>> before = DbError{}, after = DbError{};
+        if (from.readsOnAnyThread()) {
+            std::thread sourceSide([&] { before = digest(from, plan.source); });
+            after = digestStored(to, plan.target, *fields);
+            sourceSide.join();
+        } else {
+            before = digest(from, plan.source);
+            after = digestStored(to, plan.target, *fields);
+        }
         if (!before)
             return before.error();
-        auto after = digest(target, plan.target);
         if (!after)
             return after.error();
-        if (before->rows != after->rows)
+        const std::vector<size_t> &source = *before, &copied = *after;
+        if (source.size() != copied.size())
             return refusal(QStringLiteral("the table \"%1\" has %2 rows in the source and %3 in the target after the copy")
-                               .arg(plan.source, QString::number(before->rows), QString::number(after->rows)));
-        if (before->sum != after->sum)
-            return refusal(QStringLiteral("the values of the table \"%1\" differ between the source and the target after "
+                               .arg(plan.source, QString::number(source.size()), QString::number(copied.size())));
+        const auto differs = std::mismatch(source.begin(), source.end(), copied.begin());
+        if (differs.first != source.end())
+            return refusal(QStringLiteral("row %1 of the table \"%2\" differs between the source and the target after "
                                           "the copy")
-                               .arg(plan.source));
+                               .arg(QString::number(differs.first - source.begin() + 1), plan.source));
     }
     if (DbError e = write.commit())
         return e;

@@ -31,6 +31,9 @@ public:
     // Every row of a table in stored order, its values in the order of fields(): Null as a null
     // QVariant, a date-time as the text "YYYY-MM-DD HH:MM:SS".
     virtual DbError rows(const QString &table, const RowVisitor &visit) = 0;
+    // Whether rows() may run on another thread while the target is read on this one (a source
+    // with no Qt SQL connection behind it): the comparison then reads both sides at once.
+    virtual bool readsOnAnyThread() const { return false; }
 };
 
 // The company in an open Database. Tables whose names the engine keeps for itself (sqlite_…) are
@@ -62,7 +65,7 @@ struct CopyReport {
 // earlier version or by hand) is made with its own fields, each of the target's type for its kind.
 // Nothing of the source is judged or dropped. The target is written in one transaction; before it
 // commits, both sides are read again and compared table by table: the tables, their fields (letter
-// case aside), the number of rows, and a checksum of every value in stored order. Any difference,
+// case aside), the number of rows, and every value in stored order (a hash of each row). Any difference,
 // or any failure, rolls everything back (a file made for the copy is removed again) and comes back
 // with a one-line reason. `to` is closed afterwards; open() it to use the company.
 //

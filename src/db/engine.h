@@ -54,6 +54,17 @@ struct FieldInfo {
     friend bool operator==(const FieldInfo &, const FieldInfo &) = default;
 };
 
+// Appends rows to one table inside a write under way, faster than statements through Qt SQL.
+class RowAppender {
+public:
+    virtual ~RowAppender() = default;
+    // The row's values in the order of the fields the appender was made for. A row may wait to be
+    // written with the next ones; an error may come from an earlier row.
+    virtual DbError append(const QVariantList &row) = 0;
+    // Writes every row that waits.
+    virtual DbError finish() = 0;
+};
+
 // What is particular to one storage engine. The tables of the company (db/*.cpp) say everything
 // else once, for every engine, and ask the engine for these.
 class Engine {
@@ -131,6 +142,10 @@ public:
     // The statement that makes an empty table, named by an already quoted name, with these fields
     // in this order (and the engine's own columns).
     virtual QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const = 0;
+
+    // An appender of rows to a table (its quoted name) with these fields (quoted), through the
+    // engine's own interface; nullptr when the engine has none, and statements through Qt SQL do.
+    virtual std::unique_ptr<RowAppender> appender(Database &, const QString &, const QStringList &) { return nullptr; }
 
     // Walks every row a statement yields, through the engine's own interface. The visitor must not
     // use the database: the scan may still be reading.

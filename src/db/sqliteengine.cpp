@@ -14,8 +14,11 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringEncoder>
 
 #include <sqlite3.h>
+
+#include <vector>
 
 namespace pw {
 
@@ -39,6 +42,8 @@ public:
 
     DbError bind(const QVariantList &values)
     {
+        if (m_text.size() < size_t(values.size()))
+            m_text.resize(size_t(values.size()));
         for (int i = 0; i < int(values.size()); ++i) {
             const QVariant &v = values[i];
             int rc;
@@ -46,9 +51,19 @@ public:
                 rc = sqlite3_bind_null(m_st, i + 1);
             } else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int) {
                 rc = sqlite3_bind_int64(m_st, i + 1, v.toLongLong());
+            } else if (v.typeId() == QMetaType::Double) {
+                rc = sqlite3_bind_double(m_st, i + 1, v.toDouble());
+            } else if (v.typeId() == QMetaType::QByteArray) {
+                const QByteArray bytes = v.toByteArray();
+                rc = sqlite3_bind_blob64(m_st, i + 1, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
             } else {
-                const QByteArray text = v.toString().toUtf8();
-                rc = sqlite3_bind_text(m_st, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+                // As UTF-8, SQLite's own form, into a buffer the statement keeps for the parameter.
+                const QString other = v.typeId() == QMetaType::QString ? QString() : v.toString();
+                const QString &text = v.typeId() == QMetaType::QString ? *static_cast<const QString *>(v.constData()) : other;
+                QByteArray &utf8 = m_text[size_t(i)];
+                utf8.resize(m_encoder.requiredSpace(text.size()));
+                const char *end = m_encoder.appendToBuffer(utf8.data(), text);
+                rc = sqlite3_bind_text(m_st, i + 1, utf8.constData(), int(end - utf8.constData()), SQLITE_STATIC);
             }
             if (rc != SQLITE_OK)
                 return error(rc);
@@ -60,6 +75,8 @@ private:
     sqlite3 *m_db;
     sqlite3_stmt *m_st = nullptr;
     int m_rc;
+    QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+    std::vector<QByteArray> m_text; // each bound text, until the next bind
 };
 
 class SqliteRow : public RawRow {
@@ -171,9 +188,10 @@ DbError SqliteEngine::checkFile(const QString &path)
     if (!head.startsWith(QByteArrayLiteral("SQLite format 3\0"))) {
         if (head.mid(4, 15) == QByteArrayLiteral("Standard Jet DB") || head.mid(4, 15) == QByteArrayLiteral("Standard ACE DB"))
             return DbError::make(ErrNotADatabase,
-                                 QStringLiteral("it is a Microsoft Access (Jet) database. This version of "
-                                                "Punchwell keeps its data in an SQLite database and cannot "
-                                                "read Access files"));
+                                 QStringLiteral("it is a Microsoft Access (Jet) database. Punchwell keeps its "
+                                                "data in an SQLite database and opens an Access file only to "
+                                                "bring the company over (at the start in its folder, or with "
+                                                "--copy-company)"));
         return DbError::make(ErrNotADatabase, QStringLiteral("the file is not a database that Punchwell can read"));
     }
     if (head.size() < 100)
@@ -429,6 +447,82 @@ QString SqliteEngine::createTable(const QString &quotedName, const QList<FieldIn
     for (const FieldInfo &f : fields)
         columns << fieldName(f.name) + QLatin1Char(' ') + declaredType(f);
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedName, columns.join(QStringLiteral(", ")));
+}
+
+namespace {
+
+// Rows gathered and inserted many to a statement; the last few one by one.
+class SqliteAppender : public RowAppender {
+public:
+    SqliteAppender(sqlite3 *db, const QString &head, int fields, int rowsPerStatement)
+        : m_many(db, insert(head, fields, rowsPerStatement)), m_one(db, insert(head, fields, 1)),
+          m_width(fields), m_valuesPerStatement(qsizetype(fields) * rowsPerStatement)
+    {
+        m_pending.reserve(m_valuesPerStatement);
+    }
+    bool prepared() const { return m_many.prepared() && m_one.prepared(); }
+
+    DbError append(const QVariantList &row) override
+    {
+        m_pending.append(row);
+        if (m_pending.size() < m_valuesPerStatement)
+            return {};
+        const DbError e = run(m_many, m_pending);
+        m_pending.clear();
+        return e;
+    }
+
+    DbError finish() override
+    {
+        DbError e;
+        for (qsizetype at = 0; at < m_pending.size() && !e; at += m_width)
+            e = run(m_one, m_pending.mid(at, m_width));
+        m_pending.clear();
+        return e;
+    }
+
+private:
+    static QByteArray insert(const QString &head, int fields, int rows)
+    {
+        QStringList marks;
+        for (int i = 0; i < fields; ++i)
+            marks << QStringLiteral("?");
+        const QString one = QLatin1Char('(') + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
+        QStringList all;
+        for (int i = 0; i < rows; ++i)
+            all << one;
+        return (head + all.join(QStringLiteral(", "))).toUtf8();
+    }
+    static DbError run(Statement &st, const QVariantList &values)
+    {
+        if (DbError e = st.bind(values))
+            return e;
+        const int rc = sqlite3_step(st.get());
+        sqlite3_reset(st.get());
+        return rc == SQLITE_DONE ? DbError{} : st.error(rc);
+    }
+
+    Statement m_many, m_one;
+    qsizetype m_width;
+    qsizetype m_valuesPerStatement;
+    QVariantList m_pending; // the values of the rows not inserted yet, one row after another
+};
+
+} // namespace
+
+std::unique_ptr<RowAppender> SqliteEngine::appender(Database &db, const QString &quotedTable, const QStringList &quotedFields)
+{
+    sqlite3 *raw = handle(db);
+    if (!raw || quotedFields.isEmpty())
+        return nullptr;
+    // Within SQLite's oldest limit of 999 bound values a statement.
+    const int fields = int(quotedFields.size());
+    const int rows = qMax(1, 900 / fields);
+    auto appender = std::make_unique<SqliteAppender>(
+        raw, QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(quotedTable, quotedFields.join(QStringLiteral(", "))), fields, rows);
+    if (!appender->prepared())
+        return nullptr;
+    return appender;
 }
 
 DbError SqliteEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)

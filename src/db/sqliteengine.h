@@ -49,6 +49,7 @@ public:
     DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) override;
     DbResult<QList<FieldInfo>> columnsOf(Database &db, const QString &table) override;
     QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const override;
+    std::unique_ptr<RowAppender> appender(Database &db, const QString &quotedTable, const QStringList &quotedFields) override;
     DbError scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
 
 private:

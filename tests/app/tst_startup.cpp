@@ -236,7 +236,7 @@ void tst_startup::unusableFile_data()
     QTest::addColumn<QString>("words");
     QByteArray jet(2048, '\0');
     jet.replace(0, 19, QByteArray("\x00\x01\x00\x00Standard Jet DB", 19));
-    QTest::newRow("Access file") << jet << "Microsoft Access";
+    QTest::newRow("Access file cut short") << jet << "Access-format";
     QTest::newRow("text") << QByteArray("hello\n") << "not a database";
     QTest::newRow("empty") << QByteArray() << "empty";
     QTest::newRow("cut short") << QByteArray("SQLite format 3\0abc", 19) << "damaged";

@@ -1,0 +1,90 @@
+#include "app/accessstartup.h"
+
+#include "db/database.h"
+#include "db/jetreader.h"
+#include "domain/accessconversion.h"
+#include "platform/dialogs.h"
+#include "ui/windows.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pw {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Punchwell");
+
+bool stop(Windows &windows, const QString &text, Dialogs::Icon icon)
+{
+    windows.seams().dialogs.inform(nullptr, text, kTitle, icon);
+    windows.endProgram(1);
+    return false;
+}
+
+} // namespace
+
+bool offerAccessConversion(Windows &windows)
+{
+    const QString path = windows.db().path();
+    if (!QFileInfo(path).isFile())
+        return true; // a company on a server, or no file yet
+    removeInterruptedConversion(path);
+    if (!JetReader::looksLikeAccess(path))
+        return true;
+
+    Dialogs &dialogs = windows.seams().dialogs;
+    const QString shown = QDir::toNativeSeparators(path);
+    const QString name = QFileInfo(path).fileName();
+    const AccessOutcome found = inspectAccessCompany(path);
+    if (!found)
+        return stop(windows,
+                    QStringLiteral("The company file\n\n%1\n\nis an Access-format database that Punchwell cannot bring "
+                                   "over:\n\n%2\n\nNothing has been changed. Punchwell will now close.")
+                        .arg(shown, found.failure.message),
+                    Dialogs::Icon::Critical);
+
+    const QString kept = QFileInfo(accessKeptPath(path)).fileName();
+    const auto answer = dialogs.message(
+        nullptr,
+        QStringLiteral("The company file\n\n%1\n\nis an Access-format database (%2) with %3 employees. Punchwell can "
+                       "bring the company over into a file of its own:\n\n"
+                       "\u2022 the old file is kept, renamed \u201c%4\u201d, and is never written to;\n"
+                       "\u2022 a new Punchwell file \u201c%5\u201d is made from it and compared with it, value by "
+                       "value.\n\n"
+                       "Do you want to bring the company over now?")
+            .arg(shown, JetReader::formatName(found.report.format))
+            .arg(found.report.employees.size())
+            .arg(kept, name),
+        kTitle, Dialogs::Icon::Question, Dialogs::Yes | Dialogs::No, Dialogs::Yes);
+    if (answer != Dialogs::Yes) {
+        windows.endProgram(1);
+        return false;
+    }
+
+    const auto progress = dialogs.progress(nullptr, QStringLiteral("Bringing the company over"), found.report.tables);
+    const AccessOutcome done = convertAccessFileInPlace(path, progress.get());
+    progress->finish();
+    if (done.failure.kind == AccessFailure::Cancelled)
+        return stop(windows,
+                    QStringLiteral("The company was not brought over: it was cancelled. \u201c%1\u201d is still the "
+                                   "Access-format file, unchanged. Punchwell will now close.")
+                        .arg(name),
+                    Dialogs::Icon::Information);
+    if (!done)
+        return stop(windows,
+                    QStringLiteral("Punchwell could not bring the company over from\n\n%1\n\n%2\n\nNothing has been "
+                                   "changed: \u201c%3\u201d is still the Access-format file, and no new file was left "
+                                   "behind. Punchwell will now close.")
+                        .arg(shown, done.failure.message, name),
+                    Dialogs::Icon::Critical);
+
+    dialogs.inform(nullptr,
+                   QStringLiteral("The company has been brought over into a new Punchwell file, \u201c%1\u201d. The "
+                                  "old Access-format file is kept as \u201c%2\u201d.\n\n%3")
+                       .arg(name, QFileInfo(done.report.keptAs).fileName(), accessReportText(done.report)),
+                   kTitle, Dialogs::Icon::Information);
+    return true;
+}
+
+} // namespace pw
