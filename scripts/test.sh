@@ -21,25 +21,35 @@ fuzz_seconds=${PUNCHWELL_FUZZ_SECONDS:-15}
 echo "== Fuzzing, ${fuzz_seconds} s a target"
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz
+# The three targets fuzz side by side, each for the same time.
+declare -A fuzzing
 for target in datetime totals quoting; do
-  corpus=$(mktemp -d)
-  if ! build-fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -print_final_stats=1 \
-      "$corpus" "tests/fuzz/seeds/$target" >"build-fuzz/fuzz_$target.log" 2>&1; then
+  corpus=build-fuzz/corpus_$target
+  rm -rf "$corpus" && mkdir "$corpus"
+  build-fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+    "$corpus" "tests/fuzz/seeds/$target" >"build-fuzz/fuzz_$target.log" 2>&1 &
+  fuzzing[$target]=$!
+done
+for target in datetime totals quoting; do
+  if ! wait "${fuzzing[$target]}"; then
     tail -n 60 "build-fuzz/fuzz_$target.log"
     echo "fuzz_$target failed; the input that failed is named in the log above"
     exit 1
   fi
   grep -E "^stat::number_of_executed_units" "build-fuzz/fuzz_$target.log" | sed "s/^/fuzz_$target: /"
-  rm -rf "$corpus"
 done
 
 echo "== Sanitizers"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUNCHWELL_SANITIZE=ON -DPUNCHWELL_BENCH=OFF >/dev/null
 cmake --build build-asan
-# The many-workstation and server-stop tests run shorter here: the full counts run in step 3.
+# The many-workstation, server-stop and kill tests run shorter here: the full counts run in step 3.
+# The window and report tests run once, on the file engine; their second run on a server (NAME_pg)
+# is step 3's, while the server engine itself is checked here by tst_postgres, tst_pgserver and
+# tst_concurrency.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  PUNCHWELL_EVENTS=50 PUNCHWELL_STOPS=10 PUNCHWELL_KILLS=50 \
-  ctest --test-dir build-asan --output-on-failure -j2
+  PUNCHWELL_EVENTS=50 PUNCHWELL_STOPS=10 PUNCHWELL_KILLS=50 PUNCHWELL_CONVERSION_KILLS=4 \
+  ctest --test-dir build-asan --output-on-failure -j3 -E '_pg$'
 
 echo "== Tests"
-ctest --test-dir build --output-on-failure -j2
+# Many tests wait on servers, printers and child processes, so three run at a time on two cores.
+ctest --test-dir build --output-on-failure -j3

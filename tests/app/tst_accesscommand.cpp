@@ -248,7 +248,7 @@ void tst_accesscommand::diskFull()
 // next run cleans up and brings the company over.
 void tst_accesscommand::killedAtAnyMoment()
 {
-    const int kills = qEnvironmentVariableIntValue("PUNCHWELL_KILLS") > 0 ? qEnvironmentVariableIntValue("PUNCHWELL_KILLS") : 20;
+    const int kills = qEnvironmentVariableIntValue("PUNCHWELL_CONVERSION_KILLS") > 0 ? qEnvironmentVariableIntValue("PUNCHWELL_CONVERSION_KILLS") : 20;
     const quint32 seed = QRandomGenerator::global()->generate();
     QRandomGenerator random(seed);
     qInfo("random seed %u", seed);

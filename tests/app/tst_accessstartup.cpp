@@ -354,7 +354,7 @@ void tst_accessstartup::diskFull()
 // cleans up and ends with the company brought over.
 void tst_accessstartup::killedAtAnyMoment()
 {
-    const int kills = qEnvironmentVariableIntValue("PUNCHWELL_KILLS") > 0 ? qEnvironmentVariableIntValue("PUNCHWELL_KILLS") : 20;
+    const int kills = qEnvironmentVariableIntValue("PUNCHWELL_CONVERSION_KILLS") > 0 ? qEnvironmentVariableIntValue("PUNCHWELL_CONVERSION_KILLS") : 20;
     const quint32 seed = QRandomGenerator::global()->generate();
     QRandomGenerator random(seed);
     qInfo("random seed %u", seed);
