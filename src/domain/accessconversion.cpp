@@ -2,6 +2,7 @@
 
 #include "db/database.h"
 #include "db/schema.h"
+#include "platform/formats.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
+#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -23,11 +25,6 @@
 namespace pw {
 
 namespace {
-
-QString quoted(const QString &name)
-{
-    return QStringLiteral("\u201c%1\u201d").arg(name);
-}
 
 std::filesystem::path fsPath(const QString &path)
 {
@@ -135,7 +132,7 @@ AccessReport reportFor(const AccessCompany &source)
             report.entries += qMax<qint64>(0, source.rowsRead(t.name));
         }
         for (const QString &field : t.leftOutFields)
-            report.leftOutFields << QStringLiteral("%1.%2").arg(quoted(t.name), quoted(field));
+            report.leftOutFields << QStringLiteral("%1.%2").arg(formats::quotedName(t.name), formats::quotedName(field));
     }
     QList<bool> opened(logs.size(), false);
     for (const QString &name : source.employeeNames()) {
@@ -200,21 +197,43 @@ AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFile
     return out;
 }
 
+// Takes the conversion's lock file. Only a lock whose program is gone is stale, however long that
+// program runs. A program killed between making the lock file and writing into it leaves a file
+// that names no program, which Qt never counts as stale. Such a file, still unreadable a moment
+// later, is removed and the lock taken: the removal fails while a live program holds the file.
+bool tryTakeLock(QLockFile &lock)
+{
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0))
+        return true;
+    if (lock.error() != QLockFile::LockFailedError)
+        return false;
+    qint64 pid = 0;
+    QString host, program;
+    if (lock.getLockInfo(&pid, &host, &program))
+        return false;
+    QThread::msleep(100);
+    if (lock.tryLock(0))
+        return true;
+    if (lock.error() != QLockFile::LockFailedError || lock.getLockInfo(&pid, &host, &program))
+        return false;
+    return lock.removeStaleLockFile() && lock.tryLock(0);
+}
+
 // Takes the conversion's lock beside the company file; why not, when it cannot.
 AccessFailure takeLock(QLockFile &lock, const ConversionFiles &files)
 {
-    lock.setStaleLockTime(0); // only a lock whose program is gone is stale, however long it runs
-    if (lock.tryLock(0))
+    if (tryTakeLock(lock))
         return {};
     if (lock.error() == QLockFile::LockFailedError)
         return AccessFailure::make(AccessFailure::Busy,
                                    QStringLiteral("Another program is making a new company file %1 right now (it holds "
                                                   "the lock file %2); try again when it is done.")
-                                       .arg(quoted(QDir::toNativeSeparators(files.company)),
-                                            quoted(QDir::toNativeSeparators(files.lock))));
+                                       .arg(formats::quotedName(QDir::toNativeSeparators(files.company)),
+                                            formats::quotedName(QDir::toNativeSeparators(files.lock))));
     return AccessFailure::make(AccessFailure::Storage,
                                QStringLiteral("Nothing can be written in the folder %1.")
-                                   .arg(quoted(QDir::toNativeSeparators(QFileInfo(files.company).absolutePath()))));
+                                   .arg(formats::quotedName(QDir::toNativeSeparators(QFileInfo(files.company).absolutePath()))));
 }
 
 } // namespace
@@ -245,7 +264,7 @@ AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QStrin
     files.removeLeftovers();
     if (QFileInfo::exists(files.company))
         return {AccessFailure::make(AccessFailure::Storage,
-                                    QStringLiteral("%1 exists already.").arg(quoted(QDir::toNativeSeparators(files.company)))),
+                                    QStringLiteral("%1 exists already.").arg(formats::quotedName(QDir::toNativeSeparators(files.company)))),
                 {}};
     AccessOutcome out = convertIntoNewFile(accessPath, files, progress);
     if (!out)
@@ -264,7 +283,7 @@ AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QStrin
         QFile::remove(files.temp);
         out.failure = AccessFailure::make(AccessFailure::Storage,
                                           QStringLiteral("The new file could not be named %1: %2.")
-                                              .arg(quoted(QDir::toNativeSeparators(files.company)),
+                                              .arg(formats::quotedName(QDir::toNativeSeparators(files.company)),
                                                    QString::fromLocal8Bit(ec.message())));
         return out;
     }
@@ -296,8 +315,7 @@ void removeInterruptedConversion(const QString &companyFile)
         return;
     // A killed conversion's lock is stale: taken over here, and removed with the rest.
     QLockFile lock(files.lock);
-    lock.setStaleLockTime(0);
-    if (lock.tryLock(0))
+    if (tryTakeLock(lock))
         files.removeLeftovers();
 }
 
@@ -343,7 +361,7 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
         QFile::remove(files.temp);
         out.failure = AccessFailure::make(AccessFailure::Storage,
                                           QStringLiteral("The old file could not be kept as %1: %2.")
-                                              .arg(quoted(QFileInfo(kept).fileName()), failure));
+                                              .arg(formats::quotedName(QFileInfo(kept).fileName()), failure));
         return out;
     }
     syncFolder(files.company);
@@ -375,7 +393,7 @@ QString accessReportText(const AccessReport &report)
     if (!report.otherLogs.isEmpty()) {
         QStringList logs;
         for (const AccessReport::Log &e : report.otherLogs)
-            logs << QStringLiteral("%1 (%2 entries)").arg(quoted(e.name)).arg(e.entries);
+            logs << QStringLiteral("%1 (%2 entries)").arg(formats::quotedName(e.name)).arg(e.entries);
         lines << QStringLiteral("Time logs of no listed employee, kept under their own names: %1.")
                      .arg(logs.join(QStringLiteral(", ")));
     }
@@ -386,7 +404,7 @@ QString accessReportText(const AccessReport &report)
     if (!report.leftOutTables.isEmpty()) {
         QStringList tables;
         for (const QString &t : report.leftOutTables)
-            tables << quoted(t);
+            tables << formats::quotedName(t);
         lines << QStringLiteral("Left out, as they are neither the company's tables nor time logs: %1.")
                      .arg(tables.join(QStringLiteral(", ")));
     }

@@ -283,7 +283,7 @@ void tst_accesscommand::killedAtAnyMoment()
         }
         ++none;
         const Run again = punchwell({old, made}, m_dir->path());
-        QCOMPARE(again.exitCode, 0);
+        QVERIFY2(again.exitCode == 0, qPrintable(QStringLiteral("exit %1: %2").arg(again.exitCode).arg(again.err)));
         QCOMPARE(filesIn(m_dir->path()), QStringList({QStringLiteral("OLD.mdb"), QStringLiteral("new.mdb")}));
     }
     qInfo("%d kills: %d left no target, %d a whole one (a run takes %lld ms)", kills, none, whole, took);

@@ -269,8 +269,12 @@ void tst_accessstartup::keptNameTaken()
 void tst_accessstartup::leftovers_data()
 {
     QTest::addColumn<bool>("access");
-    QTest::newRow("beside the new file: the swap was made") << false;
-    QTest::newRow("beside the old file: the old one was kept, the swap not made") << true;
+    QTest::addColumn<QByteArray>("lock"); // the lock file's bytes; none when null
+    QTest::newRow("beside the new file: the swap was made") << false << QByteArray();
+    QTest::newRow("beside the old file: the old one was kept, the swap not made") << true << QByteArray();
+    QTest::newRow("killed as it made the lock file") << true << QByteArray("");
+    QTest::newRow("killed as it wrote the lock file") << true << QByteArray("4194303\n");
+    QTest::newRow("the lock of a program that is gone") << true << QByteArray("4194303\npunchwell\n") + QSysInfo::machineHostName().toUtf8() + '\n';
 }
 
 // A conversion killed earlier left its temporary files: the next start removes them, and where the
@@ -278,6 +282,7 @@ void tst_accessstartup::leftovers_data()
 void tst_accessstartup::leftovers()
 {
     QFETCH(bool, access);
+    QFETCH(QByteArray, lock);
     TestApp app;
     QByteArray jet;
     if (access) {
@@ -289,6 +294,8 @@ void tst_accessstartup::leftovers()
     }
     for (const char *suffix : {".converting", ".converting-journal", ".keeping"})
         pw::test::overwrite(app.path() + QLatin1String(suffix), QByteArrayLiteral("half written"));
+    if (!lock.isNull())
+        pw::test::overwrite(app.path() + QLatin1String(".converting.lock"), lock);
     start(app);
     QVERIFY(app.logon()->isVisible());
     QStringList expected{QStringLiteral("Employee.mdb")};
