@@ -13,11 +13,10 @@ namespace pw {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Punchwell");
 
 bool stop(Windows &windows, const QString &text, Dialogs::Icon icon)
 {
-    windows.seams().dialogs.inform(nullptr, text, kTitle, icon);
+    windows.seams().dialogs.inform(nullptr, text, kBoxTitle, icon);
     windows.endProgram(1);
     return false;
 }
@@ -56,7 +55,7 @@ bool offerAccessConversion(Windows &windows)
             .arg(shown, JetReader::formatName(found.report.format))
             .arg(found.report.employees.size())
             .arg(kept, name),
-        kTitle, Dialogs::Icon::Question, Dialogs::Yes | Dialogs::No, Dialogs::Yes);
+        kBoxTitle, Dialogs::Icon::Question, Dialogs::Yes | Dialogs::No, Dialogs::Yes);
     if (answer != Dialogs::Yes) {
         windows.endProgram(1);
         return false;
@@ -83,7 +82,7 @@ bool offerAccessConversion(Windows &windows)
                    QStringLiteral("The company has been brought over into a new Punchwell file, \u201c%1\u201d. The "
                                   "old Access-format file is kept as \u201c%2\u201d.\n\n%3")
                        .arg(name, QFileInfo(done.report.keptAs).fileName(), accessReportText(done.report)),
-                   kTitle, Dialogs::Icon::Information);
+                   kBoxTitle, Dialogs::Icon::Information);
     return true;
 }
 

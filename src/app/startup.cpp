@@ -13,7 +13,6 @@ namespace pw {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Punchwell");
 
 // Where the company is, as the boxes show it: a file's path in the system's spelling, a server's
 // database in words.
@@ -30,7 +29,7 @@ void refuse(Windows &windows, const DbError &e)
                                                   "Nothing in the %3 has been changed. Punchwell will now close.")
                                        .arg(where(db), e.text(),
                                             db.isServer() ? QStringLiteral("database") : QStringLiteral("file")),
-                                   kTitle, Dialogs::Icon::Critical);
+                                   kBoxTitle, Dialogs::Icon::Critical);
     windows.endProgram(1);
 }
 
@@ -45,7 +44,7 @@ bool offerNewCompany(Windows &windows)
                          "company name.")
         : QStringLiteral("Punchwell cannot find its company database\n\n%1\n\nDo you want to create a new "
                          "company database there? Punchwell will then ask for your company name.");
-    const auto answer = dialogs.message(nullptr, question.arg(where(db)), kTitle, Dialogs::Icon::Question,
+    const auto answer = dialogs.message(nullptr, question.arg(where(db)), kBoxTitle, Dialogs::Icon::Question,
                                         Dialogs::Yes | Dialogs::No, Dialogs::Yes);
     if (answer != Dialogs::Yes) {
         windows.endProgram(1);
@@ -56,7 +55,7 @@ bool offerNewCompany(Windows &windows)
                        QStringLiteral("A new company database could not be created %1\n\n%2\n\nbecause %3. "
                                       "Punchwell will now close.")
                            .arg(db.isServer() ? QStringLiteral("in") : QStringLiteral("at"), where(db), made.text()),
-                       kTitle, Dialogs::Icon::Critical);
+                       kBoxTitle, Dialogs::Icon::Critical);
         windows.endProgram(1);
         return false;
     }
@@ -71,7 +70,7 @@ void refuseLocation(Dialogs &dialogs, const QString &why)
                    QStringLiteral("Punchwell cannot tell where its company database is, because %1.\n\n"
                                   "Punchwell will now close.")
                        .arg(why),
-                   kTitle, Dialogs::Icon::Critical);
+                   kBoxTitle, Dialogs::Icon::Critical);
 }
 
 void startUp(Windows &windows)

@@ -1,5 +1,7 @@
 #include "db/jetreader.h"
 
+#include "platform/formats.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QFile>
@@ -31,11 +33,6 @@ constexpr int MostColumns = 255;
 constexpr long MostIndexes = 1000;
 // 1899-12-30, day 0 of an Access date, counted from 1970-01-01.
 constexpr qint64 AccessEpochFrom1970 = -25569;
-
-QString quoted(const QString &name)
-{
-    return QStringLiteral("\u201c%1\u201d").arg(name);
-}
 
 QString fileName(const QString &path)
 {
@@ -211,12 +208,12 @@ struct JetReader::Private {
 JetError JetReader::Private::damaged(const QString &what) const
 {
     return makeError(JetError::Damaged,
-                     QStringLiteral("The file %1 is damaged: %2.").arg(quoted(fileName(path)), what));
+                     QStringLiteral("The file %1 is damaged: %2.").arg(formats::quotedName(fileName(path)), what));
 }
 
 JetError JetReader::Private::checkHeader(const QByteArray &header, qint64 fileSize)
 {
-    const QString name = quoted(fileName(path));
+    const QString name = formats::quotedName(fileName(path));
     const QByteArrayView magic = QByteArrayView(header).first(qMin<qsizetype>(header.size(), HeaderMagicSize));
     if (header.size() < VersionOffset + 4 || (magic != JetMagic && magic != AceMagic))
         return makeError(JetError::NotJet,
@@ -494,7 +491,7 @@ JetError JetReader::open(const QString &path)
 {
     close();
     d->path = path;
-    const QString name = quoted(fileName(path));
+    const QString name = formats::quotedName(fileName(path));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -532,7 +529,7 @@ JetError JetReader::open(const QString &path)
         MdbTableDef *def = d->readDefinition(entry);
         if (!def) {
             const JetError error = d->damaged(
-                QStringLiteral("the definition of the table %1 cannot be read").arg(quoted(tableName)));
+                QStringLiteral("the definition of the table %1 cannot be read").arg(formats::quotedName(tableName)));
             close();
             return error;
         }
@@ -565,13 +562,13 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
             index = i;
     if (!d->mdb || index < 0)
         return makeError(JetError::NoSuchTable,
-                         QStringLiteral("The file %1 has no table %2.").arg(quoted(fileName(d->path)), quoted(tableName)));
+                         QStringLiteral("The file %1 has no table %2.").arg(formats::quotedName(fileName(d->path)), formats::quotedName(tableName)));
 
     MdbHandle *mdb = d->mdb;
     MdbCatalogEntry *entry = d->entries[size_t(index)];
     MdbTableDef *table = d->readDefinition(entry);
     if (!table)
-        return d->damaged(QStringLiteral("the definition of the table %1 cannot be read").arg(quoted(tableName)));
+        return d->damaged(QStringLiteral("the definition of the table %1 cannot be read").arg(formats::quotedName(tableName)));
     const unsigned int columnCount = table->num_cols;
     std::vector<MdbColumn *> columns(columnCount);
     for (unsigned int c = 0; c < columnCount; ++c)
@@ -589,7 +586,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
     };
     std::vector<LastText> lastText(columnCount);
     const auto badRow = [&](const QString &what) {
-        return d->damaged(QStringLiteral("row %1 of the table %2 %3").arg(row).arg(quoted(tableName), what));
+        return d->damaged(QStringLiteral("row %1 of the table %2 %3").arg(row).arg(formats::quotedName(tableName), what));
     };
 
     mdb_rewind_table(table);
@@ -620,7 +617,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                 continue;
             }
             // Only an error names the column: this runs for every value.
-            const auto columnName = [col] { return quoted(QString::fromUtf8(col->name)); };
+            const auto columnName = [col] { return formats::quotedName(QString::fromUtf8(col->name)); };
             if (field.start < 0 || field.siz < 0 || field.start + field.siz > d->pageSize
                 || field.siz < storedSize(col->col_type)) {
                 error = badRow(QStringLiteral("has a damaged value in the column %1").arg(columnName()));
@@ -655,7 +652,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                                       QStringLiteral("Row %1 of the table %2 has a date in the column %3 "
                                                      "outside the years 100 to 9999 (stored as %4).")
                                           .arg(row)
-                                          .arg(quoted(tableName), columnName())
+                                          .arg(formats::quotedName(tableName), columnName())
                                           .arg(days, 0, 'g', 17));
                     break;
                 }
@@ -704,7 +701,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                 error = makeError(JetError::BadValue,
                                   QStringLiteral("The column %1 of the table %2 has a type (%3) this "
                                                  "program cannot read.")
-                                      .arg(columnName(), quoted(tableName))
+                                      .arg(columnName(), formats::quotedName(tableName))
                                       .arg(col->col_type));
                 break;
             }
@@ -716,7 +713,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
     // quietly; the count in the definition tells such a loss from the real end.
     if (!error && !stopped && row < qint64(table->num_rows))
         error = d->damaged(QStringLiteral("the table %1 holds %2 rows, but only %3 can be read")
-                               .arg(quoted(tableName))
+                               .arg(formats::quotedName(tableName))
                                .arg(table->num_rows)
                                .arg(row));
     mdb_free_tabledef(table);

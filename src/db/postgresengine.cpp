@@ -26,7 +26,7 @@ namespace pw {
 
 namespace {
 
-std::atomic<int> connectionCounter{0};
+std::atomic<int> pgConnectionCounter{0};
 
 const QString kDriver = QStringLiteral("QPSQL");
 
@@ -315,7 +315,7 @@ DbError PostgresEngine::withConnection(const std::function<DbError(QSqlDatabase 
         return m_uriError;
     if (!QSqlDatabase::isDriverAvailable(kDriver))
         return DbError::make(ErrGeneral, QStringLiteral("the QPSQL database driver of Qt is not installed"));
-    const QString name = QStringLiteral("punchwell-pg-%1").arg(++connectionCounter);
+    const QString name = QStringLiteral("punchwell-pg-%1").arg(++pgConnectionCounter);
     DbError result;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);

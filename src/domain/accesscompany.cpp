@@ -5,6 +5,7 @@
 
 #include "db/schema.h"
 #include "platform/dialogs.h"
+#include "platform/formats.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -20,11 +21,6 @@
 namespace pw {
 
 namespace {
-
-QString quoted(const QString &name)
-{
-    return QStringLiteral("\u201c%1\u201d").arg(name);
-}
 
 const QList<FieldInfo> &fieldsOf(AccessTable::Role role)
 {
@@ -249,7 +245,7 @@ AccessFailure AccessCompany::open()
 
 AccessFailure AccessCompany::plan()
 {
-    const QString file = quoted(QFileInfo(m_path).fileName());
+    const QString file = formats::quotedName(QFileInfo(m_path).fileName());
     const JetTable *list = nullptr;
     bool settings = false;
     for (const JetTable &table : m_reader.tables()) {
@@ -333,7 +329,7 @@ bool AccessCompany::mapRow(const AccessTable &table, qint64 row, const QVariantL
                                            QStringLiteral("Row %1 of the table %2 holds in the field %3 a value "
                                                           "Punchwell cannot keep there (binary data).")
                                                .arg(row)
-                                               .arg(quoted(table.name), quoted(fields[i].name)));
+                                               .arg(formats::quotedName(table.name), formats::quotedName(fields[i].name)));
             return false;
         }
         out->append(std::move(*value));
@@ -346,10 +342,10 @@ DbError AccessCompany::rows(const QString &table, const RowVisitor &visit)
     m_readFailure = {};
     const AccessTable *t = find(table);
     if (!t)
-        return DbError::make(ErrTableMissing, QStringLiteral("the old file has no table %1").arg(quoted(table)));
+        return DbError::make(ErrTableMissing, QStringLiteral("the old file has no table %1").arg(formats::quotedName(table)));
     const bool onOwnThread = std::this_thread::get_id() == m_owner;
     if (m_progress && onOwnThread && !m_rowsRead.contains(table)) {
-        if (!m_progress->step(m_steps, QStringLiteral("Bringing over %1").arg(quoted(table)))) {
+        if (!m_progress->step(m_steps, QStringLiteral("Bringing over %1").arg(formats::quotedName(table)))) {
             m_cancelled = true;
             m_readFailure = AccessFailure::make(AccessFailure::Cancelled, QStringLiteral("It was cancelled."));
             return DbError::make(ErrGeneral, QStringLiteral("it was cancelled"));
@@ -451,11 +447,11 @@ QStringList namesTheAddDialogRefuses(const QStringList &names)
         const QString fold = foldAsciiCase(name);
         if (const auto other = firstByFold.constFind(fold); other != firstByFold.constEnd())
             why << QStringLiteral("the same as %1 but for capital and small letters, so the two share one time log")
-                       .arg(quoted(*other));
+                       .arg(formats::quotedName(*other));
         else
             firstByFold.insert(fold, name);
         if (!why.isEmpty())
-            refused << QStringLiteral("%1 (%2)").arg(quoted(name), why.join(QStringLiteral("; ")));
+            refused << QStringLiteral("%1 (%2)").arg(formats::quotedName(name), why.join(QStringLiteral("; ")));
     }
     return refused;
 }

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace pw {
 
+// The title of the program's own boxes.
+inline const QString kBoxTitle = QStringLiteral("Punchwell");
+
 // The progress of a long run (printing or clearing every employee's log): a window that appears
 // only when the run takes longer than about half a second, with a Cancel button.
 class Progress {

@@ -523,4 +523,9 @@ std::optional<LocalDateTime> parseTypedDateTime(const QString &input, const QLoc
     return TypedReader(tokens, words).read();
 }
 
+QString quotedName(const QString &name)
+{
+    return QStringLiteral("\u201c%1\u201d").arg(name);
+}
+
 } // namespace pw::formats

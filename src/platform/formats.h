@@ -45,5 +45,8 @@ QString generalDate(const QDateTime &dt, const QLocale &locale = QLocale());
 // anything after it is refused.
 std::optional<LocalDateTime> parseTypedDateTime(const QString &text, const QLocale &locale = QLocale());
 
+// A file, table or field name inside a message, set apart in curly quotes: “Employee.mdb”.
+QString quotedName(const QString &name);
+
 } // namespace formats
 } // namespace pw

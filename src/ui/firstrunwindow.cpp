@@ -17,14 +17,14 @@ namespace pw {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Punchwell Startup Screen");
+const QString kStartupScreenTitle = QStringLiteral("Punchwell Startup Screen");
 
 } // namespace
 
 FirstRunWindow::FirstRunWindow(CompanySettings &settings, Dialogs &dialogs, QWidget *parent)
     : QDialog(parent), m_settings(settings), m_dialogs(dialogs)
 {
-    setUpDialogWindow(this, "frmstartup", kTitle);
+    setUpDialogWindow(this, "frmstartup", kStartupScreenTitle);
     setModal(false);
 
     auto *welcome = named(new QLabel(this), "Label1");
@@ -75,7 +75,7 @@ bool FirstRunWindow::event(QEvent *event)
 void FirstRunWindow::onOkClicked()
 {
     if (DbError e = m_settings.storeCompany(m_companyEdit->text())) {
-        reportFailure(m_dialogs, this, kTitle, QStringLiteral("The company name could not be stored"), e,
+        reportFailure(m_dialogs, this, kStartupScreenTitle, QStringLiteral("The company name could not be stored"), e,
                       QStringLiteral(" Please try again."));
         return;
     }

@@ -23,7 +23,6 @@ namespace pw {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Punchwell");
 const QString kLogInError = QStringLiteral("Log In Error");
 
 // The name list's order: alphabetical with letter case aside, then by case so the order is total.
@@ -38,7 +37,7 @@ bool listedBefore(const QString &a, const QString &b)
 LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settings, QWidget *parent)
     : QDialog(parent), m_db(db), m_dialogs(dialogs), m_settings(settings)
 {
-    setUpDialogWindow(this, "frmlogon", kTitle);
+    setUpDialogWindow(this, "frmlogon");
     setModal(false);
 
     // The name frame with "OK" and "Exit"; the password panel lies over all three.
@@ -113,7 +112,7 @@ LogonWindow::Loaded LogonWindow::load()
                          QStringLiteral("Punchwell cannot %1 in the company database\n%2\nbecause %3. Punchwell will "
                                         "now close.")
                              .arg(what, m_db.path(), e.text()),
-                         kTitle, Dialogs::Icon::Critical);
+                         kBoxTitle, Dialogs::Icon::Critical);
         return Loaded::Failed;
     };
 

@@ -33,7 +33,6 @@ namespace pw {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Punchwell");
 const QString kPrint = QStringLiteral("Print");
 const QString kClear = QStringLiteral("Clear");
 const QString kDeleteError = QStringLiteral("Delete Error");
@@ -220,7 +219,7 @@ void ManagementTab::onGridToggled()
     if (DbError e = openManagedLog(name)) {
         const auto listed = findEmployee(m_db, name);
         if (!listed || listed->has_value())
-            reportLogFailure(m_seams.dialogs, window(), name, e, kTitle);
+            reportLogFailure(m_seams.dialogs, window(), name, e, kBoxTitle);
     }
     const bool show = m_gridPanel->isHidden();
     m_gridPanel->setVisible(show);
@@ -251,7 +250,7 @@ void ManagementTab::onTotalsClicked()
 {
     const QString name = m_nameEdit->text();
     if (DbError e = showTotals(name))
-        reportLogFailure(m_seams.dialogs, window(), name, e, kTitle);
+        reportLogFailure(m_seams.dialogs, window(), name, e, kBoxTitle);
 }
 
 // The cards of an all-employees run: on the default printer while it takes them; once it fails,

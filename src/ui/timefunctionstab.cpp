@@ -32,7 +32,6 @@ namespace {
 
 const QString kClockInError = QStringLiteral("Clock In Error");
 const QString kClockOutError = QStringLiteral("Clock out Error");
-const QString kTitle = QStringLiteral("Punchwell");
 
 } // namespace
 
@@ -170,7 +169,7 @@ void TimeFunctionsTab::enter()
 {
     m_nameLabel->setText(m_session.name());
     if (DbError e = openLog(m_session.name()))
-        reportFailure(m_seams.dialogs, window(), kTitle,
+        reportFailure(m_seams.dialogs, window(), kBoxTitle,
                       QStringLiteral("The time log of %1 cannot be opened").arg(m_session.name()), e);
 }
 
@@ -209,7 +208,7 @@ DbError TimeFunctionsTab::showTotals(const QString &name, const QString &wage, D
 void TimeFunctionsTab::countTotals(const QString &name, const QString &wage)
 {
     if (DbError e = showTotals(name, wage, nullptr))
-        reportLogFailure(m_seams.dialogs, window(), name, e, kTitle);
+        reportLogFailure(m_seams.dialogs, window(), name, e, kBoxTitle);
 }
 
 void TimeFunctionsTab::updateTotals()
@@ -349,31 +348,31 @@ void TimeFunctionsTab::deleteLastEntry()
     const QString table = m_logRecords->recordSource();
     const auto removed = clocking::deleteLast(m_db, table);
     if (!removed) {
-        reportFailure(m_seams.dialogs, window(), kTitle,
+        reportFailure(m_seams.dialogs, window(), kBoxTitle,
                       QStringLiteral("The last entry could not be deleted, so the log is unchanged"), removed.error());
         return;
     }
     // The view shows the log's first entry afterwards.
     if (DbError e = openLog(table))
-        reportLogFailure(m_seams.dialogs, window(), table, e, kTitle);
+        reportLogFailure(m_seams.dialogs, window(), table, e, kBoxTitle);
 }
 
 void TimeFunctionsTab::printOwnLog()
 {
-    m_seams.dialogs.message(window(), QStringLiteral("The data is being sent to the default printer"), kTitle,
+    m_seams.dialogs.message(window(), QStringLiteral("The data is being sent to the default printer"), kBoxTitle,
                             Dialogs::Icon::None, Dialogs::Ok, Dialogs::Ok);
 
     const QString name = m_session.name();
     const auto card = timecard::ownCard(m_db, m_logRecords->recordSource(), m_settings.company(), name,
                                         m_seams.clock.localNow());
     if (!card) {
-        reportLogFailure(m_seams.dialogs, window(), name, card.error(), kTitle);
+        reportLogFailure(m_seams.dialogs, window(), name, card.error(), kBoxTitle);
         return;
     }
     if (!card->has_value())
         return; // nothing to print
     // A log that could not be read has had its box; the count after it would only say so again.
-    if (reportboxes::sendCard(m_seams.dialogs, m_db, m_seams.printers, window(), **card, kTitle)
+    if (reportboxes::sendCard(m_seams.dialogs, m_db, m_seams.printers, window(), **card, kBoxTitle)
         == reportboxes::CardSent::Failed)
         return;
 
@@ -392,7 +391,7 @@ void TimeFunctionsTab::clearOwnLog()
         const auto cleared = clearing::clearAll(m_db, m_logRecords->recordSource());
         if (!cleared) {
             // One box for the failure: the count after it would only say so again.
-            reportFailure(m_seams.dialogs, window(), kTitle,
+            reportFailure(m_seams.dialogs, window(), kBoxTitle,
                           QStringLiteral("Your log could not be cleared, so it is unchanged"), cleared.error());
             m_logRecords->refresh();
             return;
