@@ -40,7 +40,8 @@ for target in datetime totals quoting; do
 done
 
 echo "== Sanitizers"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUNCHWELL_SANITIZE=ON -DPUNCHWELL_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUNCHWELL_SANITIZE=ON -DPUNCHWELL_BENCH=OFF \
+  -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 >/dev/null
 cmake --build build-asan
 # The many-workstation, server-stop and kill tests run shorter here: the full counts run in step 3.
 # The window and report tests run once, on the file engine; their second run on a server (NAME_pg)
