@@ -48,7 +48,7 @@ cmake --build build-asan
 # is step 3's, while the server engine itself is checked here by tst_postgres, tst_pgserver and
 # tst_concurrency.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  PUNCHWELL_EVENTS=50 PUNCHWELL_STOPS=10 PUNCHWELL_KILLS=50 PUNCHWELL_CONVERSION_KILLS=4 \
+  PUNCHWELL_EVENTS=50 PUNCHWELL_STOPS=10 PUNCHWELL_KILLS=50 PUNCHWELL_CONVERSION_KILLS=2 \
   ctest --test-dir build-asan --output-on-failure -j3 -E '_pg$'
 
 echo "== Tests"
