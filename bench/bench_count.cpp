@@ -1,17 +1,8 @@
 // The count of a log (totals) and a whole clock-in, beside a raw SQLite scan of the same rows.
 #include "benchutil.h"
 
-#include "db/companydata.h"
 #include "db/database.h"
-#include "db/logtable.h"
 #include "domain/totals.h"
-#include "ui/logonwindow.h"
-#include "ui/mainwindow.h"
-#include "ui/windows.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -87,23 +78,7 @@ static void BM_ClockIn(benchmark::State &state)
     pw::Database database(db.path());
     database.open();
     pw::bench::FakeSeams seams;
-    // The task prompt switched off, as the Manager would switch it.
-    pw::CompanyData(database).setSwitch(pw::Switch::Subs, true);
-    pw::Windows windows(database, seams.seams());
-    QWidget *logon = windows.logon();
-    pw::bench::control<QComboBox>(logon, "namechoice")->setEditText(kName);
-    pw::bench::control<QPushButton>(logon, "Command1")->click();
-    QPushButton *clockIn = pw::bench::control<QPushButton>(windows.main(), "clockin");
-    pw::LogTable log(database, kName);
-    for (auto _ : state) {
-        clockIn->click();
-        state.PauseTiming();
-        log.deleteRow((*log.last())->rowid);
-        state.ResumeTiming();
-    }
-    if (seams.dialogs.count() != 0)
-        state.SkipWithError("a message box was shown");
-    pw::CompanyData(database).setSwitch(pw::Switch::Subs, false);
+    pw::bench::timeClockIns(state, database, seams, kName);
 }
 BENCHMARK(BM_ClockIn)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 

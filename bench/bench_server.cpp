@@ -5,17 +5,11 @@
 
 #include "db/companydata.h"
 #include "db/database.h"
-#include "db/logtable.h"
 #include "db/postgresengine.h"
 #include "domain/employees.h"
 #include "domain/totals.h"
 #include "testlib/pgserver.h"
-#include "ui/logonwindow.h"
-#include "ui/mainwindow.h"
-#include "ui/windows.h"
 
-#include <QComboBox>
-#include <QPushButton>
 #include <QUrlQuery>
 
 #include <benchmark/benchmark.h>
@@ -137,21 +131,7 @@ static void BM_PgClockIn(benchmark::State &state)
         fail("open", e.text());
     pw::bench::FakeSeams seams;
     pw::CompanyData(database).storeCompany(QStringLiteral("Acme Widgets"));
-    pw::CompanyData(database).setSwitch(pw::Switch::Subs, true);
-    pw::Windows windows(database, seams.seams());
-    QWidget *logon = windows.logon();
-    pw::bench::control<QComboBox>(logon, "namechoice")->setEditText(kName);
-    pw::bench::control<QPushButton>(logon, "Command1")->click();
-    QPushButton *clockIn = pw::bench::control<QPushButton>(windows.main(), "clockin");
-    pw::LogTable log(database, kName);
-    for (auto _ : state) {
-        clockIn->click();
-        state.PauseTiming();
-        log.deleteRow((*log.last())->rowid);
-        state.ResumeTiming();
-    }
-    if (seams.dialogs.count() != 0)
-        state.SkipWithError(qPrintable(seams.dialogs.last().text));
+    pw::bench::timeClockIns(state, database, seams, kName);
 }
 BENCHMARK(BM_PgClockIn)->Arg(10000)->Unit(benchmark::kMillisecond);
 

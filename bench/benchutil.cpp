@@ -1,11 +1,18 @@
 #include "benchutil.h"
 
+#include "db/companydata.h"
 #include "db/database.h"
+#include "db/logtable.h"
+#include "ui/logonwindow.h"
+#include "ui/mainwindow.h"
+#include "ui/windows.h"
 #include "db/quoting.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLocale>
+#include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +93,26 @@ void prepareQt(int &argc, char **argv)
     static QApplication *app = new QApplication(argc, argv);
     Q_UNUSED(app);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void timeClockIns(benchmark::State &state, Database &database, FakeSeams &seams, const QString &name)
+{
+    CompanyData(database).setSwitch(Switch::Subs, true);
+    Windows windows(database, seams.seams());
+    QWidget *logon = windows.logon();
+    control<QComboBox>(logon, "namechoice")->setEditText(name);
+    control<QPushButton>(logon, "Command1")->click();
+    QPushButton *clockIn = control<QPushButton>(windows.main(), "clockin");
+    LogTable log(database, name);
+    for (auto _ : state) {
+        clockIn->click();
+        state.PauseTiming();
+        log.deleteRow((*log.last())->rowid);
+        state.ResumeTiming();
+    }
+    if (seams.dialogs.count() != 0)
+        state.SkipWithError(qPrintable(seams.dialogs.last().text));
+    CompanyData(database).setSwitch(Switch::Subs, false);
 }
 
 } // namespace pw::bench

@@ -7,11 +7,17 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <benchmark/benchmark.h>
+
 #include <sqlite3.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+namespace pw {
+class Database;
+}
 
 namespace pw::bench {
 
@@ -47,6 +53,11 @@ struct FakeSeams {
     test::RecordingPrinterFactory printers;
     Seams seams() { return {dialogs, clock, end, printers}; }
 };
+
+// Times clock-ins of `name` as the employee makes them: logged on through the logon window, the
+// task prompt switched off, then the Clock In button pressed once an iteration (each entry taken
+// away again outside the timing). A message box ends the benchmark with its text.
+void timeClockIns(benchmark::State &state, Database &database, FakeSeams &seams, const QString &name);
 
 } // namespace pw::bench
 

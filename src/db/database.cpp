@@ -201,6 +201,20 @@ DbError Database::reconnectIfLost()
     return {};
 }
 
+DbResult<QStringList> Database::texts(const QString &statement)
+{
+    QSqlQuery q = query();
+    q.setForwardOnly(true);
+    if (!q.exec(statement))
+        return error(q);
+    QStringList out;
+    while (q.next())
+        out << q.value(0).toString();
+    if (q.lastError().type() != QSqlError::NoError)
+        return error(q);
+    return out;
+}
+
 DbError Database::error(const QSqlQuery &query) const
 {
     // A statement on a connection that could not be made again fails for that reason.

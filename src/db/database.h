@@ -76,6 +76,8 @@ public:
     DbError exec(const QString &statement, const QVariantList &values = {});
     // The error a query ran into, in the program's terms.
     DbError error(const QSqlQuery &query) const;
+    // The first column of every row a statement without values yields, as text.
+    DbResult<QStringList> texts(const QString &statement);
     // Walks every row a statement yields, fast: the stored bytes, without QVariant or QString.
     DbError scan(const QString &statement, const QVariantList &values, const Engine::RowVisitor &visit);
 

@@ -18,16 +18,7 @@ DbResult<QStringList> EmployeeList::names()
 {
     if (DbError e = lock())
         return e;
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT Ename FROM datalist ORDER BY %1").arg(m_db.orderKey())))
-        return m_db.error(q);
-    QStringList names;
-    while (q.next())
-        names << q.value(0).toString();
-    if (q.lastError().type() != QSqlError::NoError)
-        return m_db.error(q);
-    return names;
+    return m_db.texts(QStringLiteral("SELECT Ename FROM datalist ORDER BY %1").arg(m_db.orderKey()));
 }
 
 DbResult<std::optional<Employee>> EmployeeList::find(const QString &name)

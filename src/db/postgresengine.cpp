@@ -534,18 +534,9 @@ DbResult<QString> PostgresEngine::selectList(Database &db, const QString &table,
 
 DbResult<QStringList> PostgresEngine::tableNames(Database &db)
 {
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 "
-                               "AND c.relkind IN ('r', 'p') ORDER BY c.oid")
-                    .arg(kSchema)))
-        return db.error(q);
-    QStringList names;
-    while (q.next())
-        names << q.value(0).toString();
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
-    return names;
+    return db.texts(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 "
+                                   "AND c.relkind IN ('r', 'p') ORDER BY c.oid")
+                        .arg(kSchema));
 }
 
 DbResult<QList<NamedObject>> PostgresEngine::objectsNamed(Database &db, const QString &name)

@@ -319,16 +319,7 @@ bool SqliteEngine::reservesName(const QString &name) const
 
 DbResult<QStringList> SqliteEngine::tableNames(Database &db)
 {
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid")))
-        return db.error(q);
-    QStringList names;
-    while (q.next())
-        names << q.value(0).toString();
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
-    return names;
+    return db.texts(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"));
 }
 
 DbResult<QList<NamedObject>> SqliteEngine::objectsNamed(Database &db, const QString &name)
