@@ -72,6 +72,28 @@ DbResult<bool> EmployeeList::setPassword(const QString &name, const QString &pas
     return q.numRowsAffected() > 0;
 }
 
+DbError EmployeeList::setDetails(qint64 rowid, const std::optional<QString> &wage, const std::optional<QString> &comment)
+{
+    QStringList assignments;
+    QVariantList values;
+    if (wage) {
+        assignments << QStringLiteral("Ewage = ?");
+        values << *wage;
+    }
+    if (comment) {
+        assignments << QStringLiteral("Ecomment = ?");
+        values << *comment;
+    }
+    if (assignments.isEmpty())
+        return {};
+    if (DbError e = lock())
+        return e;
+    values << rowid;
+    return m_db.exec(QStringLiteral("UPDATE datalist SET %1 WHERE %2 = ?").arg(assignments.join(QStringLiteral(", ")),
+                                                                               m_db.orderKey()),
+                     values);
+}
+
 DbResult<int> EmployeeList::remove(const QString &name)
 {
     if (DbError e = lock())

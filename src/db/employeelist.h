@@ -39,6 +39,9 @@ public:
     // Writes the password of the first row whose name equals this one exactly; false when no row
     // does, and then nothing is written.
     DbResult<bool> setPassword(const QString &name, const QString &password);
+    // Writes the wage per hour and the notes of one row (by its key), each exactly as given; a field
+    // given as nothing keeps what it holds.
+    DbError setDetails(qint64 rowid, const std::optional<QString> &wage, const std::optional<QString> &comment);
     // Removes every row whose name equals this one exactly; returns how many there were.
     DbResult<int> remove(const QString &name);
     // Whether a listed employee other than this exact name would open the same log table: a name

@@ -108,6 +108,15 @@ DbError LogTable::deleteRow(qint64 rowid)
     return m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(*table, m_db.orderKey()), {rowid});
 }
 
+DbError LogTable::setDateTime(qint64 rowid, const LocalDateTime &when)
+{
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return m_db.exec(QStringLiteral("UPDATE %1 SET datetime = ? WHERE %2 = ?").arg(*table, m_db.orderKey()),
+                     {when.toStored(), rowid});
+}
+
 DbError LogTable::deleteRows(const QList<qint64> &rowids)
 {
     if (rowids.isEmpty())

@@ -55,6 +55,8 @@ public:
                    const QVariant &activity = QVariant());
     DbError deleteRow(qint64 rowid);
     DbError deleteAll();
+    // Gives one entry (by its key) another date and time.
+    DbError setDateTime(qint64 rowid, const LocalDateTime &when);
 
     // Walks the date-times of every entry in stored order, fast: the callback gets each entry's
     // reading, or nothing for an entry without a readable date-time.

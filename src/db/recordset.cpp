@@ -202,6 +202,16 @@ DbError RecordSet::setFields(const Fields &fields)
     return {};
 }
 
+void RecordSet::noteStored(const Fields &fields)
+{
+    if (m_state != State::Current)
+        return;
+    for (const auto &f : fields)
+        if (const int index = indexOf(f.first); index >= 0)
+            m_values[index] = f.second;
+    Q_EMIT currentChanged();
+}
+
 DbError RecordSet::deleteCurrent()
 {
     if (m_state != State::Current)

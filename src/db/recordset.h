@@ -54,6 +54,9 @@ public:
     DbError setFields(const Fields &fields);
     // Deletes the current row; the view then has no current row until it moves.
     DbError deleteCurrent();
+    // The current row's fields as they were just stored by someone else's write: the view shows
+    // them without reading the row again.
+    void noteStored(const Fields &fields);
 
 Q_SIGNALS:
     // Before the view leaves a current row by a move, so bound controls can store their edits.

@@ -50,4 +50,25 @@ DbResult<qint64> clearAll(Database &db, const QString &table)
     return *count;
 }
 
+StepResult clearEmployee(Database &db, const QString &employee, const LocalDateTime &ending, RunObserver &observer)
+{
+    bool empty = false;
+    if (auto refused = runs::openListedLog(db, employee, observer, &empty))
+        return *refused;
+    // The dated deletion and the removal of a leading clock-out are one change: stored together,
+    // or the log stays as it was.
+    const auto cleared = clearBefore(db, employee, ending);
+    if (!cleared) {
+        observer.problem({StepProblem::NotCleared, employee, cleared.error(), {}});
+        return cleared.error().number == ErrTableMissing ? StepResult::Skipped : StepResult::Stop;
+    }
+    observer.stepDone(employee);
+    return StepResult::Done;
+}
+
+RunOutcome clearEveryone(Database &db, const LocalDateTime &ending, RunObserver &observer)
+{
+    return runs::walkEmployees(db, observer, [&](const QString &name) { return clearEmployee(db, name, ending, observer); });
+}
+
 } // namespace pw::clearing

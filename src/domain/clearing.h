@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/datetimecodec.h"
 #include "db/dberror.h"
+#include "domain/runs.h"
+#include "platform/datetimecodec.h"
 
 #include <QString>
 
@@ -25,6 +26,13 @@ DbResult<Cleared> clearBefore(Database &db, const QString &table, const LocalDat
 
 // Deletes every entry of a log; returns how many there were.
 DbResult<qint64> clearAll(Database &db, const QString &table);
+
+// "Clear Log" of one listed employee up to the ending date-time, as clearBefore clears it; what
+// went wrong is told to the observer.
+StepResult clearEmployee(Database &db, const QString &employee, const LocalDateTime &ending, RunObserver &observer);
+
+// The same for every employee of the list, in its order.
+RunOutcome clearEveryone(Database &db, const LocalDateTime &ending, RunObserver &observer);
 
 } // namespace clearing
 } // namespace pw

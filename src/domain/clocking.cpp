@@ -3,6 +3,7 @@
 #include "db/database.h"
 #include "db/logtable.h"
 #include "domain/characters.h"
+#include "platform/formats.h"
 
 namespace pw::clocking {
 
@@ -20,14 +21,14 @@ Result append(Database &db, const QString &table, const QString &ename, const Lo
     auto last = log.last();
     if (!last)
         return Result::failed(last.error());
-    const QString lastStatus = last->has_value() ? (*last)->status() : QString();
+    const Status was = statusOf(*last);
     if (status == kClockedIn) {
-        if (last->has_value() && lastStatus != kClockedOut)
+        if (was != Status::Empty && was != Status::ClockedOut)
             return {Outcome::NotClockedOut, {}};
     } else {
-        if (!last->has_value())
+        if (was == Status::Empty)
             return {Outcome::EmptyLog, {}};
-        if (lastStatus != kClockedIn)
+        if (was != Status::ClockedIn)
             return {Outcome::NotClockedIn, {}};
     }
     if (DbError e = log.append(ename, now, status, activity))
@@ -39,12 +40,33 @@ Result append(Database &db, const QString &table, const QString &ename, const Lo
 
 } // namespace
 
+Status statusOf(const QVariant &inoutfx)
+{
+    if (inoutfx.isNull())
+        return Status::Other;
+    const QString word = inoutfx.toString();
+    return word == kClockedIn ? Status::ClockedIn : word == kClockedOut ? Status::ClockedOut : Status::Other;
+}
+
+Status statusOf(const std::optional<LogEntry> &last)
+{
+    return last ? statusOf(last->inoutfx) : Status::Empty;
+}
+
 DbResult<bool> isClockedIn(Database &db, const QString &table)
 {
     auto last = LogTable(db, table).last();
     if (!last)
         return last.error();
-    return last->has_value() && !(*last)->inoutfx.isNull() && (*last)->status() == kClockedIn;
+    return statusOf(*last) == Status::ClockedIn;
+}
+
+Result requestClockIn(Database &db, const QString &table)
+{
+    auto in = isClockedIn(db, table);
+    if (!in)
+        return Result::failed(in.error());
+    return {*in ? Outcome::NotClockedOut : Outcome::Stored, {}};
 }
 
 bool taskFits(const QString &task)
@@ -56,7 +78,7 @@ Result clockIn(Database &db, const QString &table, const QString &ename, const L
 {
     if (!taskFits(activity))
         return {Outcome::TaskTooLong, {}};
-    return append(db, table, ename, now, kClockedIn, activity);
+    return append(db, table, ename, now, kClockedIn, activity.isEmpty() ? QStringLiteral(" ") : activity);
 }
 
 Result clockOut(Database &db, const QString &table, const QString &ename, const LocalDateTime &now)
@@ -80,6 +102,21 @@ DbResult<bool> deleteLast(Database &db, const QString &table)
     if (DbError e = t.commit())
         return e;
     return true;
+}
+
+DbResult<LocalDateTime> correctEntryTime(Database &db, const QString &table, qint64 entry, const QString &typed)
+{
+    const auto when = formats::parseTypedDateTime(typed);
+    if (!when)
+        return DbError::make(ErrRefusedValue, QStringLiteral("\"%1\" is not a date and time").arg(typed));
+    Database::Transaction t(db);
+    if (!t.ok())
+        return t.beginError();
+    if (DbError e = LogTable(db, table).setDateTime(entry, *when))
+        return e;
+    if (DbError e = t.commit())
+        return e;
+    return *when;
 }
 
 } // namespace pw::clocking

@@ -81,6 +81,18 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
     return result;
 }
 
+DeleteCheck checkDeletion(Database &db, const QString &name)
+{
+    if (isManager(name))
+        return {DeleteRefusal::Manager, {}};
+    const auto listed = EmployeeList(db).find(name);
+    if (!listed)
+        return {DeleteRefusal::ListUnreadable, listed.error()};
+    if (!listed->has_value())
+        return {DeleteRefusal::NotListed, {}};
+    return {};
+}
+
 DbError deleteEmployee(Database &db, const QString &name)
 {
     Database::Transaction t(db);
@@ -123,23 +135,17 @@ DbResult<std::optional<Employee>> findEmployee(Database &db, const QString &name
     return EmployeeList(db).find(name);
 }
 
-DbResult<LogonCandidate> findForLogon(Database &db, const QString &name)
+DbError changeEmployeeDetails(Database &db, qint64 row, const std::optional<QString> &wage,
+                              const std::optional<QString> &notes)
 {
-    auto found = EmployeeList(db).find(name);
-    if (!found)
-        return found.error();
-    LogonCandidate c;
-    if (!found->has_value())
-        return c;
-    c.listed = true;
-    c.password = (*found)->storedPassword();
-    c.wage = (*found)->wage.toString();
-    auto hasLog = db.tableExists(name);
-    if (hasLog)
-        c.hasLog = *hasLog;
-    else
-        c.logError = hasLog.error();
-    return c;
+    if (!wage && !notes)
+        return {};
+    Database::Transaction t(db);
+    if (!t.ok())
+        return t.beginError();
+    if (DbError e = EmployeeList(db).setDetails(row, wage, notes))
+        return e;
+    return t.commit();
 }
 
 DbResult<bool> changePassword(Database &db, const QString &name, const QString &password)

@@ -25,16 +25,6 @@ DbResult<QStringList> employeeNames(Database &db);
 // The first list row of exactly this name.
 DbResult<std::optional<Employee>> findEmployee(Database &db, const QString &name);
 
-// What the logon needs to know of a name.
-struct LogonCandidate {
-    bool listed = false;  // a list row has exactly this name
-    bool hasLog = false;  // and its time log exists
-    DbError logError;     // whether the log exists could not be found out
-    QString password;     // empty: none (an empty text and a Null alike)
-    QString wage;         // the wage per hour, as stored
-};
-DbResult<LogonCandidate> findForLogon(Database &db, const QString &name);
-
 // What the add dialog collects, exactly as typed.
 struct NewEmployee {
     QString name, wage, password, comment;
@@ -64,10 +54,28 @@ struct AddResult {
 // kept, emptied one) in one transaction: both are stored, or neither.
 AddResult addEmployee(Database &db, const NewEmployee &employee);
 
+// Whether a name may be deleted, found out before the user is asked to confirm it.
+enum class DeleteRefusal {
+    None,
+    Manager,        // the built-in account is never deleted
+    NotListed,      // no list row has exactly this name
+    ListUnreadable, // the list could not be read (error says why)
+};
+struct DeleteCheck {
+    DeleteRefusal refusal = DeleteRefusal::None;
+    DbError error;
+};
+DeleteCheck checkDeletion(Database &db, const QString &name);
+
 // Empties the employee's log table (the table stays) and removes every list row of that exact name,
 // in one transaction. A log table that another listed employee also opens (the same name in other
 // letter case) is left alone; a missing log table leaves only the list rows to remove.
 DbError deleteEmployee(Database &db, const QString &name);
+
+// Writes an employee's wage per hour and notes into the list row (by its key), each exactly as
+// typed; a detail given as nothing keeps what is stored. One transaction.
+DbError changeEmployeeDetails(Database &db, qint64 row, const std::optional<QString> &wage,
+                              const std::optional<QString> &notes);
 
 // Writes the password of the first list row of exactly this name; false when there is none.
 DbResult<bool> changePassword(Database &db, const QString &name, const QString &password);

@@ -1,12 +1,14 @@
 #include "domain/session.h"
 
+#include "domain/employees.h"
+
 namespace pw {
 
-void Session::logOn(const QString &name, const QString &wage, bool managementOpen)
+void Session::logOn(const QString &name, const QString &wage, bool passwordGiven)
 {
     m_name = name;
     m_wage = wage;
-    m_management = managementOpen;
+    m_management = passwordGiven && isManager(name);
     m_loggedOn = true;
     Q_EMIT loggedOn();
 }

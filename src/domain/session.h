@@ -14,7 +14,8 @@ class Session : public QObject {
 public:
     using QObject::QObject;
 
-    void logOn(const QString &name, const QString &wage, bool managementOpen);
+    // The management functions open only to the Manager, and only after a password logon.
+    void logOn(const QString &name, const QString &wage, bool passwordGiven);
     void logOff();
 
     bool isLoggedOn() const { return m_loggedOn; }

@@ -1,6 +1,6 @@
 #include "ui/loggridmodel.h"
 
-#include "db/logtable.h"
+#include "domain/recordviews.h"
 #include "platform/datetimecodec.h"
 #include "platform/formats.h"
 
@@ -24,7 +24,7 @@ DbError LogGridModel::setTable(const QString &table)
 {
     clear();
     m_table = table;
-    LogTable log(m_db, table);
+    LogRows log(m_db, table);
     auto fields = log.fields();
     if (!fields)
         return fields.error();
@@ -60,7 +60,7 @@ const std::vector<LogGridModel::Row> *LogGridModel::block(int number) const
         m_blocks.clear();
     std::vector<Row> rows;
     // A block that cannot be read shows as empty rows; the next scroll tries again.
-    if (auto read = LogTable(m_db, m_table).rows(m_columns, qint64(number) * kBlock, kBlock)) {
+    if (auto read = LogRows(m_db, m_table).block(m_columns, qint64(number) * kBlock, kBlock)) {
         for (const QVariantList &r : *read)
             rows.emplace_back(r.begin(), r.end());
     } else {

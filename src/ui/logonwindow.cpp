@@ -1,8 +1,8 @@
 #include "ui/logonwindow.h"
 
-#include "db/database.h"
 #include "domain/companysettings.h"
 #include "domain/employees.h"
+#include "domain/logon.h"
 #include "platform/dialogs.h"
 #include "ui/storageerror.h"
 #include "ui/widgets.h"
@@ -111,7 +111,7 @@ LogonWindow::Loaded LogonWindow::load()
         m_dialogs.inform(this,
                          QStringLiteral("Punchwell cannot %1 in the company database\n%2\nbecause %3. Punchwell will "
                                         "now close.")
-                             .arg(what, m_db.path(), e.text()),
+                             .arg(what, companyLocation(m_db), e.text()),
                          kBoxTitle, Dialogs::Icon::Critical);
         return Loaded::Failed;
     };
@@ -242,44 +242,41 @@ void LogonWindow::refuseLogon(const QString &text)
 void LogonWindow::onNameOkClicked()
 {
     const QString name = m_nameBox->currentText();
-    const auto candidate = findForLogon(m_db, name);
-    if (!candidate) {
-        refuseLogon(failureText(QStringLiteral("The list of employees cannot be read"), candidate.error()));
+    const logon::Choice choice = logon::choose(m_db, name);
+    switch (choice.outcome) {
+    case logon::Choice::ListUnreadable:
+        refuseLogon(failureText(QStringLiteral("The list of employees cannot be read"), choice.error));
         return;
-    }
-    if (!candidate->listed) {
+    case logon::Choice::NotListed:
         refuseLogon(QStringLiteral("Please enter a valid Name or click on the Combo Box."));
         return;
-    }
     // A listed employee whose time log is gone cannot work: say so, and stay on the logon window.
-    if (candidate->logError) {
-        refuseLogon(failureText(QStringLiteral("The time log of %1 cannot be opened").arg(name), candidate->logError));
+    case logon::Choice::LogUnusable:
+        refuseLogon(failureText(QStringLiteral("The time log of %1 cannot be opened").arg(name), choice.error));
         return;
-    }
-    if (!candidate->hasLog) {
+    case logon::Choice::LogMissing:
         refuseLogon(QStringLiteral("The time log of %1 is missing from the company database, so %1 cannot log on. "
                                    "Please ask the Manager to look into it.")
                         .arg(name));
         return;
-    }
-
-    m_chosenName = name;
-    m_storedPassword = candidate->password;
-    m_wage = candidate->wage;
-    m_passwordEdit->clear();
-    if (!m_storedPassword.isEmpty()) {
+    case logon::Choice::PasswordAsked:
+        m_choice = choice;
+        m_passwordEdit->clear();
         showPasswordPanel(true);
         m_passwordEdit->setFocus();
-        Q_EMIT passwordAsked(m_chosenName, m_wage);
-    } else {
+        Q_EMIT passwordAsked(choice.name, choice.wage);
+        return;
+    case logon::Choice::LoggedOn:
+        m_passwordEdit->clear();
         hide();
-        Q_EMIT loggedOn(m_chosenName, m_wage, false);
+        Q_EMIT loggedOn(choice.name, choice.wage, false);
+        return;
     }
 }
 
 void LogonWindow::onPasswordOkClicked()
 {
-    if (m_storedPassword != m_passwordEdit->text()) {
+    if (!logon::passwordAccepted(m_choice, m_passwordEdit->text())) {
         m_dialogs.inform(this, QStringLiteral("Incorrect Password, Please retry or Cancel."),
                          QStringLiteral("Password Error"), Dialogs::Icon::Exclamation);
         m_passwordEdit->clear();
@@ -289,7 +286,7 @@ void LogonWindow::onPasswordOkClicked()
     showPasswordPanel(false);
     hide();
     m_passwordEdit->clear();
-    Q_EMIT loggedOn(m_chosenName, m_wage, true);
+    Q_EMIT loggedOn(m_choice.name, m_choice.wage, true);
 }
 
 void LogonWindow::onPasswordCancelClicked()

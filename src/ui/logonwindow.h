@@ -1,5 +1,7 @@
 #pragma once
 
+#include "domain/logon.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -70,9 +72,7 @@ private:
     Database &m_db;
     Dialogs &m_dialogs;
     CompanySettings &m_settings;
-    QString m_chosenName;
-    QString m_storedPassword;
-    QString m_wage;
+    logon::Choice m_choice; // the name chosen last, waiting for its password
 
     QWidget *m_choosePanel;
     QComboBox *m_nameBox;

@@ -1,10 +1,10 @@
 #include "ui/managementtab.h"
 
-#include "db/recordset.h"
 #include "domain/clearing.h"
 #include "domain/companysettings.h"
 #include "domain/employees.h"
-#include "domain/timecard.h"
+#include "domain/printing.h"
+#include "domain/recordviews.h"
 #include "domain/totals.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -16,8 +16,6 @@
 #include "ui/storageerror.h"
 #include "ui/widgets.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,24 +35,14 @@ const QString kPrint = QStringLiteral("Print");
 const QString kClear = QStringLiteral("Clear");
 const QString kDeleteError = QStringLiteral("Delete Error");
 
-// Moves the employee browser onto a row of the list, from its first row unless it is there already.
-void moveOnto(RecordSet &list, qint64 rowid)
-{
-    if (list.currentRowid() == rowid)
-        return;
-    list.moveFirst();
-    while (!list.eof() && list.currentRowid() != rowid)
-        list.moveNext();
-}
-
 } // namespace
 
 ManagementTab::ManagementTab(Database &db, const Seams &seams, CompanySettings &settings, QWidget *parent)
     : QWidget(parent), m_db(db), m_seams(seams), m_settings(settings)
 {
-    m_listRecords = new RecordSet(m_db, this);
-    m_logRecords = new RecordSet(m_db, this);
-    m_logRecords->setObjectName(QStringLiteral("manuse"));
+    m_employees = new EmployeeView(m_db, this);
+    m_managedLog = new LogView(m_db, this);
+    m_managedLog->setObjectName(QStringLiteral("manuse"));
     m_gridModel = new LogGridModel(m_db, this);
     buildLayout();
 
@@ -78,7 +66,7 @@ void ManagementTab::buildLayout()
     (new QVBoxLayout(this))->addWidget(m_panel);
 
     auto *employeeFrame = named(new QGroupBox(QStringLiteral("Select an Employee:"), m_panel), "Frame3");
-    m_listBrowser = named(new RecordBrowser(*m_listRecords, QStringLiteral("Browser"), employeeFrame), "mandata");
+    m_listBrowser = named(new RecordBrowser(*m_employees, QStringLiteral("Browser"), employeeFrame), "mandata");
 
     // The employee's fields; the grid panel lies over them while it is shown.
     m_employeeFields = named(new QWidget(employeeFrame), "employeeFields");
@@ -171,8 +159,8 @@ void ManagementTab::reportUpdateFailure(const DbError &error)
 
 void ManagementTab::load()
 {
-    m_listRecords->setRecordSource(QStringLiteral("datalist"));
-    if (DbError e = m_listRecords->refresh())
+    m_employees->setRecordSource(QStringLiteral("datalist"));
+    if (DbError e = m_employees->refresh())
         reportUpdateFailure(e);
 }
 
@@ -190,15 +178,15 @@ void ManagementTab::addDialogClosed(bool added)
 {
     m_nameEdit->setEnabled(true);
     if (added) {
-        if (DbError e = m_listRecords->refresh())
+        if (DbError e = m_employees->refresh())
             reportUpdateFailure(e);
     }
 }
 
 DbError ManagementTab::openManagedLog(const QString &name)
 {
-    m_logRecords->setRecordSource(name);
-    const DbError e = m_logRecords->refresh();
+    m_managedLog->setRecordSource(name);
+    const DbError e = m_managedLog->refresh();
     if (e)
         m_gridModel->clear();
     else
@@ -231,7 +219,7 @@ DbError ManagementTab::showTotals(const QString &name)
     m_wagesLabel->setText(QStringLiteral("0"));
     if (DbError e = openManagedLog(name))
         return e;
-    if (m_logRecords->eof()) {
+    if (m_managedLog->eof()) {
         m_hoursLabel->setText(QStringLiteral("0"));
         return {};
     }
@@ -242,7 +230,7 @@ DbError ManagementTab::showTotals(const QString &name)
     m_wagesLabel->setText(totals->text.wage);
     // After an open shift the view stays where reading it again put it, on its first entry.
     if (!totals->count.openShift)
-        m_logRecords->moveLast();
+        m_managedLog->moveLast();
     return {};
 }
 
@@ -251,42 +239,6 @@ void ManagementTab::onTotalsClicked()
     const QString name = m_nameEdit->text();
     if (DbError e = showTotals(name))
         reportLogFailure(m_seams.dialogs, window(), name, e, kBoxTitle);
-}
-
-// The cards of an all-employees run: on the default printer while it takes them; once it fails,
-// the user is asked once, and the rest of the run goes into one PDF file.
-struct ManagementTab::CardRun {
-    QString endingDay; // the ending date, ISO, for the file's name
-    bool asked = false;
-    std::unique_ptr<timecard::CardFile> file;
-};
-
-ManagementTab::Walked ManagementTab::walkEmployees(const QString &title, const std::function<Step()> &each)
-{
-    Walked walked;
-    const auto names = employeeNames(m_db);
-    walked.total = names ? int(names->size()) : 0;
-    std::unique_ptr<Progress> progress = m_seams.dialogs.progress(window(), title, walked.total);
-    m_listRecords->moveFirst();
-    while (!m_listRecords->eof()) {
-        if (!progress->step(walked.done, m_nameEdit->text())) {
-            walked.cancelled = true;
-            break;
-        }
-        // The step's lookup may leave the browser on the employee's row; the walk goes on after the
-        // row it was on, whatever the lookup found.
-        const qint64 row = m_listRecords->currentRowid();
-        const Step step = each();
-        ++walked.done;
-        if (step == Step::Stop) {
-            walked.failed = true;
-            break;
-        }
-        moveOnto(*m_listRecords, row);
-        m_listRecords->moveNext();
-    }
-    progress->finish();
-    return walked;
 }
 
 void ManagementTab::onPrintClicked()
@@ -306,104 +258,21 @@ void ManagementTab::onPrintClicked()
     if (!endingDate)
         return;
 
+    // The grid follows each employee's log as the cards are made, ending on the last card's.
+    reportboxes::RunBoxes boxes(m_seams.dialogs, window(), kPrint);
+    boxes.onLogOpened = [this](const QString &name) { openManagedLog(name); };
+    boxes.onStepDone = [this](const QString &) {
+        m_managedLog->moveLast();
+        Q_EMIT cardPrinted();
+    };
     if (answer == Dialogs::No) {
-        printCard(ending, nullptr);
+        printing::printEmployee(m_db, m_seams.printers, m_seams.clock, m_settings.company(), m_nameEdit->text(),
+                                *endingDate, boxes);
         return;
     }
-    CardRun run;
-    run.endingDay = endingDate->date().toString(Qt::ISODate);
-    const Walked walked = walkEmployees(kPrint, [&] { return printCard(ending, &run); });
-    if (run.file) {
-        const timecard::Sent saved = run.file->close();
-        if (saved.status != timecard::Sent::Printed)
-            m_seams.dialogs.inform(window(), QStringLiteral("The time cards could not be saved: %1.").arg(saved.why), kPrint,
-                                   Dialogs::Icon::Exclamation);
-    }
-    m_listRecords->moveFirst();
-    if (walked.cancelled)
-        m_seams.dialogs.inform(window(),
-                               QStringLiteral("Printing was stopped after %1 of %2 employees.").arg(walked.done).arg(walked.total),
-                               kPrint, Dialogs::Icon::Information);
-}
-
-ManagementTab::Step ManagementTab::printCard(const QString &endingText, CardRun *run)
-{
-    const QString name = m_nameEdit->text();
-    const LocalDateTime printedAt = m_seams.clock.localNow();
-    const auto ending = reportboxes::readEndingDate(m_seams.dialogs, window(), endingText, kPrint, printedAt);
-    if (!ending)
-        return Step::Stop;
-
-    // The employee must be in the list; a name that is not is refused rather than printed with
-    // another employee's log.
-    const auto listed = findEmployee(m_db, name);
-    if (!listed) {
-        reportLogFailure(m_seams.dialogs, window(), name, listed.error(), kPrint);
-        return Step::Stop;
-    }
-    if (!listed->has_value()) {
-        reportboxes::refuseName(m_seams.dialogs, window());
-        return Step::Skipped;
-    }
-    moveOnto(*m_listRecords, (*listed)->rowid);
-
-    if (DbError e = openManagedLog(name)) {
-        reportLogFailure(m_seams.dialogs, window(), name, e, kPrint);
-        // A listed employee without a log is this employee's problem; anything else is the file's.
-        return e.number == ErrTableMissing ? Step::Skipped : Step::Stop;
-    }
-    if (m_logRecords->eof())
-        return Step::Done; // an empty log prints no card
-
-    timecard::CardRequest card;
-    card.heading = {timecard::kDataFor, m_settings.company(), name};
-    card.table = name;
-    card.ending = ending;
-    card.now = printedAt;
-    if (!run) {
-        if (reportboxes::sendCard(m_seams.dialogs, m_db, m_seams.printers, window(), card, kPrint)
-            == reportboxes::CardSent::Failed)
-            return Step::Stop;
-    } else if (!run->file) {
-        const timecard::Sent printed = timecard::printOnDefault(m_db, m_seams.printers, card);
-        if (printed.status == timecard::Sent::Unreadable) {
-            reportboxes::reportUnreadable(m_seams.dialogs, window(), name, printed.error, kPrint);
-            return Step::Stop;
-        }
-        if (printed.status == timecard::Sent::NotPrinted) {
-            // Asked once for the whole run: this card and the rest go into one file, or none is
-            // printed.
-            if (run->asked)
-                return Step::Stop;
-            run->asked = true;
-            const QString text = QStringLiteral("The time card of %1 was not printed: %2.\n\nWould you like to save "
-                                                "this time card and the rest of this run's as one PDF file instead?")
-                                     .arg(name, printed.why);
-            if (m_seams.dialogs.message(window(), text, kPrint, Dialogs::Icon::Exclamation, Dialogs::Yes | Dialogs::No,
-                                        Dialogs::Yes)
-                != Dialogs::Yes)
-                return Step::Stop;
-            QString path = m_seams.dialogs.saveFileName(
-                window(), QStringLiteral("Save the time cards as one PDF file"),
-                QDir::current().filePath(QStringLiteral("Time cards up to %1.pdf").arg(run->endingDay)),
-                QStringLiteral("PDF files (*.pdf)"));
-            if (path.isEmpty())
-                return Step::Stop;
-            if (QFileInfo(path).suffix().isEmpty())
-                path += QStringLiteral(".pdf");
-            run->file = std::make_unique<timecard::CardFile>(m_seams.printers, path);
-        }
-    }
-    if (run && run->file) {
-        if (DbError e = run->file->add(m_db, card)) {
-            reportboxes::reportUnreadable(m_seams.dialogs, window(), name, e, kPrint);
-            return Step::Stop;
-        }
-    }
-
-    m_logRecords->moveLast();
-    Q_EMIT cardPrinted();
-    return Step::Done;
+    const RunOutcome run = printing::printAll(m_db, m_seams.printers, m_seams.clock, m_settings.company(), *endingDate, boxes);
+    m_employees->moveFirst();
+    boxes.tellStopped(QStringLiteral("Printing"), run);
 }
 
 void ManagementTab::onClearClicked()
@@ -417,83 +286,54 @@ void ManagementTab::onClearClicked()
     if (answer != Dialogs::Yes && answer != Dialogs::No)
         return;
 
+    const QString shown = m_nameEdit->text();
     if (answer == Dialogs::Yes)
-        m_listRecords->moveFirst();
+        m_employees->moveFirst();
     const QString ending = reportboxes::askEndingDate(m_seams.dialogs, window(), QStringLiteral("Clear log until this date: "), now);
+    reportboxes::RunBoxes boxes(m_seams.dialogs, window(), kClear);
+    // Both views of a cleared log show what is left: the logged-on employee's (it may be the same
+    // log) and the Management grid.
+    boxes.onLogOpened = [this](const QString &name) { openManagedLog(name); };
+    boxes.onStepDone = [this](const QString &name) {
+        Q_EMIT logCleared();
+        openManagedLog(name);
+    };
     bool failed = false;
-    Walked walked;
+    RunOutcome run;
     // Refused before anything is deleted.
-    if (!ending.isEmpty() && reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kClear, now)) {
-        if (answer == Dialogs::No) {
-            failed = clearLog(ending) == Step::Stop;
-        } else {
-            walked = walkEmployees(kClear, [&] { return clearLog(ending); });
-            failed = walked.failed;
+    if (!ending.isEmpty()) {
+        if (const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kClear, now)) {
+            if (answer == Dialogs::No) {
+                failed = clearing::clearEmployee(m_db, shown, *endingDate, boxes) == StepResult::Stop;
+            } else {
+                run = clearing::clearEveryone(m_db, *endingDate, boxes);
+                failed = run.failed;
+            }
         }
     }
     // The tab shows the first employee afterwards, also when nothing was cleared. A failure has had
     // its box already: reading the list again would only say so again.
-    if (DbError e = m_listRecords->refresh(); e && !failed)
+    if (DbError e = m_employees->refresh(); e && !failed)
         reportUpdateFailure(e);
-    if (walked.cancelled)
-        m_seams.dialogs.inform(window(),
-                               QStringLiteral("Clearing was stopped after %1 of %2 employees.").arg(walked.done).arg(walked.total),
-                               kClear, Dialogs::Icon::Information);
-}
-
-ManagementTab::Step ManagementTab::clearLog(const QString &endingText)
-{
-    const QString name = m_nameEdit->text();
-    const auto ending = reportboxes::readEndingDate(m_seams.dialogs, window(), endingText, kClear, m_seams.clock.localNow());
-    if (!ending)
-        return Step::Stop;
-
-    const auto listed = findEmployee(m_db, name);
-    if (!listed) {
-        reportLogFailure(m_seams.dialogs, window(), name, listed.error(), kClear);
-        return Step::Stop;
-    }
-    if (!listed->has_value()) {
-        reportboxes::refuseName(m_seams.dialogs, window());
-        return Step::Skipped;
-    }
-    if (DbError e = openManagedLog(name)) {
-        reportLogFailure(m_seams.dialogs, window(), name, e, kClear);
-        return e.number == ErrTableMissing ? Step::Skipped : Step::Stop;
-    }
-
-    // The dated deletion and the removal of a leading clock-out are one change: stored together,
-    // or the log stays as it was.
-    const auto cleared = clearing::clearBefore(m_db, name, *ending);
-    if (!cleared) {
-        reportFailure(m_seams.dialogs, window(), kClear,
-                      QStringLiteral("The log of %1 could not be cleared, so it is unchanged").arg(name), cleared.error());
-        return cleared.error().number == ErrTableMissing ? Step::Skipped : Step::Stop;
-    }
-
-    // Both views of the log show what is left: the logged-on employee's view (it may be the same
-    // log) and the Management grid.
-    Q_EMIT logCleared();
-    openManagedLog(name);
-    return Step::Done;
+    boxes.tellStopped(QStringLiteral("Clearing"), run);
 }
 
 void ManagementTab::onDeleteClicked()
 {
     const QString name = m_nameEdit->text();
-    if (isManager(name)) {
+    const DeleteCheck check = checkDeletion(m_db, name);
+    switch (check.refusal) {
+    case DeleteRefusal::None:
+        break;
+    case DeleteRefusal::Manager:
         m_seams.dialogs.inform(window(), QStringLiteral("Sorry, cannot delete the Manager"), kDeleteError,
                                Dialogs::Icon::Exclamation);
         return;
-    }
-
-    const auto listed = findEmployee(m_db, name);
-    if (!listed) {
+    case DeleteRefusal::ListUnreadable:
         reportFailure(m_seams.dialogs, window(), kDeleteError, QStringLiteral("Sorry, the list of employees cannot be read"),
-                      listed.error());
+                      check.error);
         return;
-    }
-    if (!listed->has_value()) {
+    case DeleteRefusal::NotListed:
         m_seams.dialogs.inform(window(), QStringLiteral("Sorry, the Name doesn't appear to exist.  Try again."),
                                kDeleteError, Dialogs::Icon::Exclamation);
         return;
@@ -516,7 +356,7 @@ void ManagementTab::onDeleteClicked()
     Q_EMIT employeeDeleted(name);
     m_seams.dialogs.inform(window(), QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
                            Dialogs::Icon::Information);
-    if (DbError e = m_listRecords->refresh())
+    if (DbError e = m_employees->refresh())
         reportUpdateFailure(e);
     // The grid stays on the emptied log; a log that was missing leaves it empty.
     openManagedLog(name);

@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -20,9 +18,10 @@ namespace pw {
 class ClickLabel;
 class CompanySettings;
 class Database;
+class EmployeeView;
 class LogGridModel;
+class LogView;
 class RecordBrowser;
-class RecordSet;
 
 // The "Management" tab: its panel (objectName "Picture1") is open to the Manager after a password
 // logon. An employee browser over "datalist" with the chosen employee's wage and notes, the grid of
@@ -58,35 +57,16 @@ private:
     DbError showTotals(const QString &name);
     void onGridToggled();
     void onTotalsClicked();
-    // What one employee's step of a "Print Log" or "Clear Log" run came to.
-    enum class Step {
-        Done,    // printed or cleared, or nothing to do for this employee
-        Skipped, // refused for this employee alone (told in a box); a run goes on
-        Stop,    // a failure of the company database, or the user declined to go on: a run ends
-    };
-    struct CardRun;
-
     void onPrintClicked();
-    Step printCard(const QString &endingText, CardRun *run);
     void onClearClicked();
-    Step clearLog(const QString &endingText);
-    // Walks every employee of the list with a progress window; each step's outcome decides whether
-    // the run goes on. Returns how many employees were done, and whether the user cancelled.
-    struct Walked {
-        int done = 0;
-        int total = 0;
-        bool cancelled = false;
-        bool failed = false;
-    };
-    Walked walkEmployees(const QString &title, const std::function<Step()> &each);
     void onDeleteClicked();
     void reportUpdateFailure(const DbError &error);
 
     Database &m_db;
     Seams m_seams;
     CompanySettings &m_settings;
-    RecordSet *m_listRecords;
-    RecordSet *m_logRecords;
+    EmployeeView *m_employees;
+    LogView *m_managedLog;
     LogGridModel *m_gridModel;
 
     QFrame *m_panel;

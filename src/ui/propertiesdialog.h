@@ -1,7 +1,6 @@
 #pragma once
 
-#include "db/companydata.h"
-
+#include "domain/companysettings.h"
 #include "ui/modelessdialog.h"
 
 class QCheckBox;

@@ -1,7 +1,7 @@
 #include "ui/recordbrowser.h"
 
+#include "domain/recordviews.h"
 #include "platform/datetimecodec.h"
-#include "db/recordset.h"
 #include "platform/formats.h"
 
 #include <QHBoxLayout>
@@ -40,7 +40,7 @@ QString display(const QVariant &value, RecordBrowser::Kind kind)
 
 } // namespace
 
-RecordBrowser::RecordBrowser(RecordSet &records, const QString &caption, QWidget *parent)
+RecordBrowser::RecordBrowser(RecordView &records, const QString &caption, QWidget *parent)
     : QFrame(parent), m_records(records)
 {
     setFrameShape(QFrame::StyledPanel);
@@ -65,8 +65,8 @@ RecordBrowser::RecordBrowser(RecordSet &records, const QString &caption, QWidget
     connect(m_previous, &QToolButton::clicked, this, [this] { browse(Move::Previous); });
     connect(m_next, &QToolButton::clicked, this, [this] { browse(Move::Next); });
     connect(m_last, &QToolButton::clicked, this, [this] { browse(Move::Last); });
-    connect(&m_records, &RecordSet::currentChanged, this, &RecordBrowser::reload);
-    connect(&m_records, &RecordSet::aboutToLeaveRow, this, &RecordBrowser::onAboutToLeave);
+    connect(&m_records, &RecordView::currentChanged, this, &RecordBrowser::reload);
+    connect(&m_records, &RecordView::aboutToLeaveRow, this, &RecordBrowser::onAboutToLeave);
 }
 
 void RecordBrowser::bind(const QString &field, QLineEdit *edit, Kind kind)
@@ -129,9 +129,9 @@ DbError RecordBrowser::updateRecord()
 {
     if (!m_records.hasCurrent())
         return {};
-    // Every edit is read first, then all are stored in one statement: a failure leaves the row as
-    // it was, not with some of the edits.
-    RecordSet::Fields changes;
+    // Every edit is read first, then all are stored together: a failure leaves the row as it was,
+    // not with some of the edits.
+    RecordView::Edits changes;
     for (Binding &b : m_bindings) {
         if (!b.widget || qobject_cast<QLabel *>(b.widget))
             continue;
@@ -140,16 +140,9 @@ DbError RecordBrowser::updateRecord()
         const QString text = textOf(b);
         if (text == b.shown)
             continue;
-        QVariant value = text;
-        if (b.kind == Kind::DateTime) {
-            const auto dt = formats::parseTypedDateTime(text);
-            if (!dt)
-                return DbError::make(ErrRefusedValue, QStringLiteral("\"%1\" is not a date and time").arg(text));
-            value = dt->toStored();
-        }
-        changes.emplace_back(b.field, value);
+        changes.emplace_back(b.field, text);
     }
-    return m_records.setFields(changes);
+    return m_records.store(changes);
 }
 
 void RecordBrowser::onAboutToLeave()

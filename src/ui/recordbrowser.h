@@ -14,27 +14,27 @@ class QToolButton;
 
 namespace pw {
 
-class RecordSet;
+class RecordView;
 
 // The visible record-set holder: a caption between first/previous and next/last buttons, and the
 // controls bound to fields of the current row. Bound controls show the current row; edits typed
-// into an editable one are stored when the view leaves the row or updateRecord() runs.
+// into an editable one are stored, through the view, when it leaves the row or updateRecord() runs.
 class RecordBrowser : public QFrame {
     Q_OBJECT
 
 public:
     enum class Kind { Text, DateTime };
 
-    RecordBrowser(RecordSet &records, const QString &caption, QWidget *parent = nullptr);
+    RecordBrowser(RecordView &records, const QString &caption, QWidget *parent = nullptr);
 
-    RecordSet &records() const { return m_records; }
+    RecordView &records() const { return m_records; }
 
     void bind(const QString &field, QLineEdit *edit, Kind kind = Kind::Text);
     void bind(const QString &field, QLabel *label, Kind kind = Kind::Text);
     void bind(const QString &field, QPlainTextEdit *edit);
 
-    // Stores what the user typed into the bound controls of the current row. A date and time that
-    // does not read as one is refused with ErrRefusedValue and nothing is stored.
+    // Stores what the user typed into the bound controls of the current row, all or nothing. A date
+    // and time that does not read as one is refused with ErrRefusedValue and nothing is stored.
     DbError updateRecord();
     // Shows the current row in the bound controls again, dropping unsaved edits.
     void reload();
@@ -59,7 +59,7 @@ private:
     static void setTextOf(Binding &b, const QString &text);
     void onAboutToLeave();
 
-    RecordSet &m_records;
+    RecordView &m_records;
     QLabel *m_caption;
     QToolButton *m_first, *m_previous, *m_next, *m_last;
     std::vector<Binding> m_bindings;

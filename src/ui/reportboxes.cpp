@@ -5,7 +5,6 @@
 #include "ui/storageerror.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace pw::reportboxes {
 
@@ -27,12 +26,6 @@ std::optional<LocalDateTime> readEndingDate(Dialogs &dialogs, QWidget *parent, c
     return std::nullopt;
 }
 
-void refuseName(Dialogs &dialogs, QWidget *parent)
-{
-    dialogs.inform(parent, QStringLiteral("Please enter a valid Name or click on the Combo Box."),
-                   QStringLiteral("Log In Error"), Dialogs::Icon::Exclamation);
-}
-
 namespace {
 
 // A file name for the card in the home folder; characters that cannot be part of a file name
@@ -50,47 +43,107 @@ QString suggestedPdf(const QString &employee)
 
 } // namespace
 
-void reportUnreadable(Dialogs &dialogs, QWidget *parent, const QString &employee, const DbError &e, const QString &title)
+RunBoxes::RunBoxes(Dialogs &dialogs, QWidget *parent, const QString &title)
+    : m_dialogs(dialogs), m_parent(parent), m_title(title)
 {
-    reportFailure(dialogs, parent, title,
-                  QStringLiteral("The time card of %1 was not printed: the time log cannot be read").arg(employee), e);
 }
 
-CardSent sendCard(Dialogs &dialogs, Database &db, PrinterFactory &printers, QWidget *parent,
-                  const timecard::CardRequest &request, const QString &title)
+RunBoxes::~RunBoxes() = default;
+
+void RunBoxes::begin(int steps)
 {
-    const QString employee = request.heading.employee;
-    const timecard::Sent printed = timecard::printOnDefault(db, printers, request);
-    if (printed.status == timecard::Sent::Printed)
-        return CardSent::Printed;
-    if (printed.status == timecard::Sent::Unreadable) {
-        reportUnreadable(dialogs, parent, employee, printed.error, title);
-        return CardSent::Failed;
-    }
+    m_progress = m_dialogs.progress(m_parent, m_title, steps);
+}
 
-    const QString text = QStringLiteral("The time card of %1 was not printed: %2.").arg(employee, printed.why);
-    if (dialogs.message(parent, text + QStringLiteral("\n\nWould you like to save the time card as a PDF file instead?"),
-                        title, Dialogs::Icon::Exclamation, Dialogs::Yes | Dialogs::No, Dialogs::Yes)
+void RunBoxes::end()
+{
+    if (m_progress)
+        m_progress->finish();
+}
+
+bool RunBoxes::step(int done, const QString &employee)
+{
+    return !m_progress || m_progress->step(done, employee);
+}
+
+void RunBoxes::problem(const StepProblem &p)
+{
+    switch (p.kind) {
+    case StepProblem::ListUnreadable:
+        if (p.employee.isEmpty())
+            reportFailure(m_dialogs, m_parent, m_title, QStringLiteral("The list of employees cannot be read"), p.error);
+        else
+            reportLogFailure(m_dialogs, m_parent, p.employee, p.error, m_title);
+        break;
+    case StepProblem::NotListed:
+        m_dialogs.inform(m_parent, QStringLiteral("Please enter a valid Name or click on the Combo Box."),
+                         QStringLiteral("Log In Error"), Dialogs::Icon::Exclamation);
+        break;
+    case StepProblem::LogUnusable:
+        reportLogFailure(m_dialogs, m_parent, p.employee, p.error, m_title);
+        break;
+    case StepProblem::NotCleared:
+        reportFailure(m_dialogs, m_parent, m_title,
+                      QStringLiteral("The log of %1 could not be cleared, so it is unchanged").arg(p.employee), p.error);
+        break;
+    case StepProblem::CardUnreadable:
+        reportFailure(m_dialogs, m_parent, m_title,
+                      QStringLiteral("The time card of %1 was not printed: the time log cannot be read").arg(p.employee),
+                      p.error);
+        break;
+    case StepProblem::CardNotSaved:
+        m_dialogs.inform(m_parent, QStringLiteral("The time card of %1 could not be saved either: %2.").arg(p.employee, p.why),
+                         m_title, Dialogs::Icon::Exclamation);
+        break;
+    case StepProblem::RunNotSaved:
+        m_dialogs.inform(m_parent, QStringLiteral("The time cards could not be saved: %1.").arg(p.why), m_title,
+                         Dialogs::Icon::Exclamation);
+        break;
+    }
+}
+
+void RunBoxes::logOpened(const QString &employee)
+{
+    if (onLogOpened)
+        onLogOpened(employee);
+}
+
+void RunBoxes::stepDone(const QString &employee)
+{
+    if (onStepDone)
+        onStepDone(employee);
+}
+
+QString RunBoxes::pdfForCard(const QString &employee, const QString &why)
+{
+    const QString text = QStringLiteral("The time card of %1 was not printed: %2.").arg(employee, why);
+    if (m_dialogs.message(m_parent, text + QStringLiteral("\n\nWould you like to save the time card as a PDF file instead?"),
+                          m_title, Dialogs::Icon::Exclamation, Dialogs::Yes | Dialogs::No, Dialogs::Yes)
         != Dialogs::Yes)
-        return CardSent::NotPrinted;
-    QString path = dialogs.saveFileName(parent, QStringLiteral("Save the time card of %1 as a PDF file").arg(employee),
-                                        suggestedPdf(employee), QStringLiteral("PDF files (*.pdf)"));
-    if (path.isEmpty())
-        return CardSent::NotPrinted;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
+        return {};
+    return m_dialogs.saveFileName(m_parent, QStringLiteral("Save the time card of %1 as a PDF file").arg(employee),
+                                  suggestedPdf(employee), QStringLiteral("PDF files (*.pdf)"));
+}
 
-    const timecard::Sent saved = timecard::saveAsPdf(db, printers, request, path);
-    if (saved.status == timecard::Sent::Unreadable) {
-        reportUnreadable(dialogs, parent, employee, saved.error, title);
-        return CardSent::Failed;
-    }
-    if (saved.status == timecard::Sent::NotPrinted) {
-        dialogs.inform(parent, QStringLiteral("The time card of %1 could not be saved either: %2.").arg(employee, saved.why),
-                       title, Dialogs::Icon::Exclamation);
-        return CardSent::NotPrinted;
-    }
-    return CardSent::SavedAsPdf;
+QString RunBoxes::pdfForRun(const QString &employee, const QString &why, const QDate &endingDay)
+{
+    const QString text = QStringLiteral("The time card of %1 was not printed: %2.\n\nWould you like to save "
+                                        "this time card and the rest of this run's as one PDF file instead?")
+                             .arg(employee, why);
+    if (m_dialogs.message(m_parent, text, m_title, Dialogs::Icon::Exclamation, Dialogs::Yes | Dialogs::No, Dialogs::Yes)
+        != Dialogs::Yes)
+        return {};
+    return m_dialogs.saveFileName(
+        m_parent, QStringLiteral("Save the time cards as one PDF file"),
+        QDir::current().filePath(QStringLiteral("Time cards up to %1.pdf").arg(endingDay.toString(Qt::ISODate))),
+        QStringLiteral("PDF files (*.pdf)"));
+}
+
+void RunBoxes::tellStopped(const QString &what, const RunOutcome &run)
+{
+    if (run.cancelled)
+        m_dialogs.inform(m_parent, QStringLiteral("%1 was stopped after %2 of %3 employees.").arg(what).arg(run.done).arg(run.total),
+                         m_title, Dialogs::Icon::Information);
 }
 
 } // namespace pw::reportboxes

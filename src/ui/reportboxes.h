@@ -1,19 +1,20 @@
 #pragma once
 
-#include "domain/timecard.h"
+#include "domain/printing.h"
 #include "platform/datetimecodec.h"
 
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace pw {
 
-class Database;
 class Dialogs;
-class PrinterFactory;
+class Progress;
 
 // The boxes that printing and clearing share.
 namespace reportboxes {
@@ -27,20 +28,35 @@ QString askEndingDate(Dialogs &dialogs, QWidget *parent, const QString &title, c
 std::optional<LocalDateTime> readEndingDate(Dialogs &dialogs, QWidget *parent, const QString &text,
                                             const QString &title, const LocalDateTime &now);
 
-// The refusal of a name that the employee list does not hold.
-void refuseName(Dialogs &dialogs, QWidget *parent);
+// What printing or clearing shows while it works: a progress window for a run, a box for each
+// problem (titled as given), and the questions that send a card the printer did not take to a PDF
+// file instead. The window that started the work follows each log through the two hooks.
+class RunBoxes : public printing::PrintObserver {
+public:
+    RunBoxes(Dialogs &dialogs, QWidget *parent, const QString &title);
+    ~RunBoxes() override;
 
-// Prints one time card as a print job of its own on the default printer. When there is no default
-// printer, or the printer fails, a box says so and offers to save the card as a PDF file instead
-// (boxes titled as given). Nothing is written to the database either way. Failed: the log could
-// not be read, and a box has said so.
-enum class CardSent { Printed, SavedAsPdf, NotPrinted, Failed };
-CardSent sendCard(Dialogs &dialogs, Database &db, PrinterFactory &printers, QWidget *parent,
-                  const timecard::CardRequest &request, const QString &title);
+    std::function<void(const QString &employee)> onLogOpened;
+    std::function<void(const QString &employee)> onStepDone;
 
-// The box that says a card was not printed because its log cannot be read.
-void reportUnreadable(Dialogs &dialogs, QWidget *parent, const QString &employee, const DbError &error,
-                      const QString &title);
+    void begin(int steps) override;
+    void end() override;
+    bool step(int done, const QString &employee) override;
+    void problem(const StepProblem &problem) override;
+    void logOpened(const QString &employee) override;
+    void stepDone(const QString &employee) override;
+    QString pdfForCard(const QString &employee, const QString &why) override;
+    QString pdfForRun(const QString &employee, const QString &why, const QDate &endingDay) override;
+
+    // After a run the user stopped: "Printing was stopped after 2 of 5 employees."
+    void tellStopped(const QString &what, const RunOutcome &run);
+
+private:
+    Dialogs &m_dialogs;
+    QWidget *m_parent;
+    QString m_title;
+    std::unique_ptr<Progress> m_progress;
+};
 
 } // namespace reportboxes
 } // namespace pw

@@ -1,12 +1,11 @@
 #include "ui/timefunctionstab.h"
 
-#include "db/logtable.h"
-#include "db/recordset.h"
 #include "domain/clearing.h"
 #include "domain/clocking.h"
 #include "domain/companysettings.h"
+#include "domain/printing.h"
+#include "domain/recordviews.h"
 #include "domain/session.h"
-#include "domain/timecard.h"
 #include "domain/totals.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -39,7 +38,7 @@ TimeFunctionsTab::TimeFunctionsTab(Database &db, const Seams &seams, Session &se
                                    QWidget *parent)
     : QWidget(parent), m_db(db), m_seams(seams), m_session(session), m_settings(settings)
 {
-    m_logRecords = new RecordSet(m_db, this);
+    m_log = new LogView(m_db, this);
     buildLayout();
 
     connect(m_clickHereLabel, &ClickLabel::clicked, this, &TimeFunctionsTab::onUpdateClicked);
@@ -89,7 +88,7 @@ void TimeFunctionsTab::buildLayout()
     m_statusLabel->setTextFormat(Qt::PlainText);
     m_taskLabel = named(new QLabel(m_logFrame), "Label5", QStringLiteral("Task of the entry"));
     m_taskLabel->setTextFormat(Qt::PlainText);
-    m_logBrowser = named(new RecordBrowser(*m_logRecords, QStringLiteral(" Browser"), m_logFrame), "database");
+    m_logBrowser = named(new RecordBrowser(*m_log, QStringLiteral(" Browser"), m_logFrame), "database");
     m_logBrowser->setToolTip(QStringLiteral("Click on there \"browser\" buttons to move between records."));
     m_logBrowser->bind(QStringLiteral("datetime"), m_entryTimeEdit, RecordBrowser::Kind::DateTime);
     m_logBrowser->bind(QStringLiteral("activity"), m_taskLabel);
@@ -175,13 +174,13 @@ void TimeFunctionsTab::enter()
 
 DbError TimeFunctionsTab::openLog(const QString &name)
 {
-    m_logRecords->setRecordSource(name);
-    return m_logRecords->refresh();
+    m_log->setRecordSource(name);
+    return m_log->refresh();
 }
 
 void TimeFunctionsTab::refreshLog()
 {
-    m_logRecords->refresh();
+    m_log->refresh();
 }
 
 DbError TimeFunctionsTab::showTotals(const QString &name, const QString &wage, DbError *problem)
@@ -189,7 +188,7 @@ DbError TimeFunctionsTab::showTotals(const QString &name, const QString &wage, D
     m_wagesLabel->setText(QStringLiteral("0"));
     if (DbError e = openLog(name))
         return e;
-    if (m_logRecords->eof()) {
+    if (m_log->eof()) {
         m_hoursLabel->setText(QStringLiteral("0"));
         return {};
     }
@@ -201,7 +200,7 @@ DbError TimeFunctionsTab::showTotals(const QString &name, const QString &wage, D
     if (problem)
         *problem = totals->text.problem;
     // The view ends on the last entry.
-    m_logRecords->moveLast();
+    m_log->moveLast();
     return {};
 }
 
@@ -233,18 +232,21 @@ void TimeFunctionsTab::onUpdateClicked()
 void TimeFunctionsTab::requestClockIn()
 {
     // The log is read again first: only a last entry of exactly "Clocked In" is refused here.
-    if (DbError e = openLog(m_logRecords->recordSource())) {
+    if (DbError e = openLog(m_log->recordSource())) {
         reportLogFailure(m_seams.dialogs, window(), m_session.name(), e, kClockInError);
         return;
     }
-    if (!m_logRecords->eof()) {
-        m_logRecords->moveLast();
-        const QVariant status = m_logRecords->field(QStringLiteral("inoutfx"));
-        if (!status.isNull() && status.toString() == kClockedIn) {
-            m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock Out."), kClockInError,
-                                   Dialogs::Icon::Exclamation);
-            return;
-        }
+    if (!m_log->eof())
+        m_log->moveLast();
+    const clocking::Result request = clocking::requestClockIn(m_db, m_log->recordSource());
+    if (request.outcome == clocking::Outcome::Failed) {
+        reportLogFailure(m_seams.dialogs, window(), m_session.name(), request.error, kClockInError);
+        return;
+    }
+    if (request.outcome == clocking::Outcome::NotClockedOut) {
+        m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock Out."), kClockInError,
+                               Dialogs::Icon::Exclamation);
+        return;
     }
     if (m_settings.isOn(Switch::Subs)) {
         // No prompt: whatever a prompt left open holds is the task, normally nothing.
@@ -285,10 +287,9 @@ bool TimeFunctionsTab::storeCorrection()
     return e.number != ErrRefusedValue;
 }
 
-void TimeFunctionsTab::clockIn(const QString &typed)
+void TimeFunctionsTab::clockIn(const QString &task)
 {
     const QString name = m_session.name();
-    const QString task = typed.isEmpty() ? QStringLiteral(" ") : typed;
     if (DbError e = openLog(name)) {
         reportLogFailure(m_seams.dialogs, window(), name, e, kClockInError);
     } else {
@@ -306,7 +307,7 @@ void TimeFunctionsTab::clockIn(const QString &typed)
     }
     // The totals follow every attempt, a refused one included.
     updateTotals();
-    m_logRecords->moveLast();
+    m_log->moveLast();
     if (m_taskPrompt)
         m_taskPrompt->clearTask();
 }
@@ -345,7 +346,7 @@ void TimeFunctionsTab::deleteLastEntry()
 {
     // No question and no message: the most recent entry goes. The totals keep their figures
     // until the next count.
-    const QString table = m_logRecords->recordSource();
+    const QString table = m_log->recordSource();
     const auto removed = clocking::deleteLast(m_db, table);
     if (!removed) {
         reportFailure(m_seams.dialogs, window(), kBoxTitle,
@@ -361,23 +362,14 @@ void TimeFunctionsTab::printOwnLog()
 {
     m_seams.dialogs.message(window(), QStringLiteral("The data is being sent to the default printer"), kBoxTitle,
                             Dialogs::Icon::None, Dialogs::Ok, Dialogs::Ok);
-
-    const QString name = m_session.name();
-    const auto card = timecard::ownCard(m_db, m_logRecords->recordSource(), m_settings.company(), name,
-                                        m_seams.clock.localNow());
-    if (!card) {
-        reportLogFailure(m_seams.dialogs, window(), name, card.error(), kBoxTitle);
-        return;
-    }
-    if (!card->has_value())
-        return; // nothing to print
     // A log that could not be read has had its box; the count after it would only say so again.
-    if (reportboxes::sendCard(m_seams.dialogs, m_db, m_seams.printers, window(), **card, kBoxTitle)
-        == reportboxes::CardSent::Failed)
-        return;
-
-    m_logRecords->moveLast();
-    updateTotals();
+    reportboxes::RunBoxes boxes(m_seams.dialogs, window(), kBoxTitle);
+    boxes.onStepDone = [this](const QString &) {
+        m_log->moveLast();
+        updateTotals();
+    };
+    printing::printOwn(m_db, m_seams.printers, m_seams.clock, m_settings.company(), m_session.name(), m_log->recordSource(),
+                       boxes);
 }
 
 void TimeFunctionsTab::clearOwnLog()
@@ -388,15 +380,15 @@ void TimeFunctionsTab::clearOwnLog()
                        "time period.  Are you sure you want to continue ?"),
         QStringLiteral("Punchwell Warning"), Dialogs::Icon::Critical, Dialogs::Yes | Dialogs::No, Dialogs::No);
     if (answer == Dialogs::Yes) {
-        const auto cleared = clearing::clearAll(m_db, m_logRecords->recordSource());
+        const auto cleared = clearing::clearAll(m_db, m_log->recordSource());
         if (!cleared) {
             // One box for the failure: the count after it would only say so again.
             reportFailure(m_seams.dialogs, window(), kBoxTitle,
                           QStringLiteral("Your log could not be cleared, so it is unchanged"), cleared.error());
-            m_logRecords->refresh();
+            m_log->refresh();
             return;
         }
-        m_logRecords->refresh();
+        m_log->refresh();
     }
     updateTotals();
 }

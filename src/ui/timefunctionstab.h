@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/companydata.h"
+#include "domain/companysettings.h"
 #include "platform/seams.h"
 
 #include <QPointer>
@@ -17,8 +17,8 @@ namespace pw {
 class ClickLabel;
 class CompanySettings;
 class Database;
+class LogView;
 class RecordBrowser;
-class RecordSet;
 class Session;
 class TaskPrompt;
 
@@ -77,7 +77,7 @@ private:
     Seams m_seams;
     Session &m_session;
     CompanySettings &m_settings;
-    RecordSet *m_logRecords;
+    LogView *m_log;
     QPointer<TaskPrompt> m_taskPrompt;
     QString m_promptOpenedFor; // the employee logged on when the prompt was shown
 

@@ -1,5 +1,6 @@
 #include "testlib/controls.h"
 
+#include "domain/recordviews.h"
 #include "ui/recordbrowser.h"
 
 #include <QAbstractButton>
@@ -127,7 +128,7 @@ bool isHidden(QObject *window, const char *name)
     return child<QWidget>(window, name)->isHidden();
 }
 
-RecordSet &records(QObject *window, const char *browser)
+RecordView &records(QObject *window, const char *browser)
 {
     return child<RecordBrowser>(window, browser)->records();
 }

@@ -3,14 +3,12 @@
 // Reaching windows and their controls the way a user or an accessibility tool does: by the
 // objectName every window and control carries, never through a window's members.
 
+#include "domain/recordviews.h"
+
 #include <QObject>
 #include <QString>
 
 class QWidget;
-
-namespace pw {
-class RecordSet;
-}
 
 namespace pw::test {
 
@@ -44,6 +42,6 @@ QString textOf(QObject *window, const char *name);
 // Whether a control is hidden (by itself, not by a hidden parent).
 bool isHidden(QObject *window, const char *name);
 // The record set behind a browser ("database", "mandata").
-RecordSet &records(QObject *window, const char *browser);
+RecordView &records(QObject *window, const char *browser);
 
 } // namespace pw::test

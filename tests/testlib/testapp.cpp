@@ -11,7 +11,7 @@
 
 #include "db/postgresengine.h"
 #include "db/quoting.h"
-#include "db/recordset.h"
+#include "domain/recordviews.h"
 #include "db/schema.h"
 #include "testlib/pgserver.h"
 

@@ -1,6 +1,6 @@
 // Clearing logs through the real windows: the "Clear Log" button for one employee or all, up to an
 // ending date, and the menu item "&Clear Log"; the stored rows are checked afterwards.
-#include "db/recordset.h"
+#include "domain/recordviews.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -41,9 +41,9 @@ void fill(TestApp &app, const QString &name, const QStringList &log)
     }
 }
 
-pw::RecordSet *manuse(QWidget *main)
+pw::LogView *manuse(QWidget *main)
 {
-    return child<pw::RecordSet>(main, "manuse");
+    return child<pw::LogView>(main, "manuse");
 }
 
 const QStringList kTwoDays{"2026-01-05 08:00:00 Clocked In", "2026-01-05 17:00:00 Clocked Out",

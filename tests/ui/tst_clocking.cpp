@@ -1,6 +1,6 @@
 // Clocking in and out through the real windows: buttons, menu items, F1 and F2, the task prompt,
 // the refusals, delete-last and the totals shown after each.
-#include "db/recordset.h"
+#include "domain/recordviews.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -611,7 +611,7 @@ void tst_clocking::managementTotals()
     click(m, "Command1");
     QCOMPARE(textOf(m, "manehours"), QStringLiteral("1.5 "));
     QCOMPARE(textOf(m, "manemoney"), QStringLiteral("10.875"));
-    QCOMPARE(child<pw::RecordSet>(m, "manuse")->recordSource(), ann); // the grid shows Ann's log
+    QCOMPARE(child<pw::LogView>(m, "manuse")->recordSource(), ann); // the grid shows Ann's log
     pw::test::browse(m, "mandata", "first");
     QCOMPARE(textOf(m, "manemoney"), QStringLiteral("10.875"));
     click(m, "Command1");

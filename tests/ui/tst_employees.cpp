@@ -1,5 +1,5 @@
 // Adding and deleting employees through the add dialog and the Management tab.
-#include "db/recordset.h"
+#include "domain/recordviews.h"
 #include "db/schema.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
@@ -224,7 +224,7 @@ void tst_employees::addLogOnDelete()
     QVERIFY(app.log(name).isEmpty());
     QCOMPARE(tableCount(app), tables);
     QVERIFY(!listedNames(app.logon()).contains(name));
-    QCOMPARE(child<pw::RecordSet>(m, "manuse")->recordSource(), name);
+    QCOMPARE(child<pw::LogView>(m, "manuse")->recordSource(), name);
     QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
 
     // Added again, the employee takes over the kept log.

@@ -2,7 +2,7 @@
 // grid toggle, the menu enabling and leaving the window.
 #include "platform/formats.h"
 #include "ui/recordbrowser.h"
-#include "db/recordset.h"
+#include "domain/recordviews.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -417,7 +417,7 @@ void tst_mainwindow::gridToggle()
     QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
     clickLabel(m, "Label8");
     QVERIFY(!isHidden(m, "Picture3"));
-    QCOMPARE(child<pw::RecordSet>(m, "manuse")->recordSource(), QStringLiteral("Manager"));
+    QCOMPARE(child<pw::LogView>(m, "manuse")->recordSource(), QStringLiteral("Manager"));
     const QAbstractItemModel *grid = child<QTableView>(m, "DBGrid1")->model();
     QCOMPARE(grid->rowCount(), 1);
     QCOMPARE(grid->columnCount(), 4);

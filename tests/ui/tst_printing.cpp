@@ -1,6 +1,6 @@
 // Time cards through the real windows: the "Print Log" button for one employee or all, and the
 // menu item "&Print Log", printed on the recording printer and read back line by line.
-#include "db/recordset.h"
+#include "domain/recordviews.h"
 #include "testlib/filestate.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
@@ -56,9 +56,9 @@ void fill(TestApp &app, const QString &name, const Log &log)
         app.addEntry(name, e.when, e.status, e.activity);
 }
 
-pw::RecordSet *manuse(QWidget *main)
+pw::LogView *manuse(QWidget *main)
 {
-    return child<pw::RecordSet>(main, "manuse");
+    return child<pw::LogView>(main, "manuse");
 }
 
 // Every change the connection made since it was opened: a print must make none. On a server,
