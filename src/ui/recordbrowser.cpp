@@ -3,6 +3,7 @@
 #include "platform/datetimecodec.h"
 #include "db/recordset.h"
 #include "platform/formats.h"
+#include "platform/typeddatetime.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
