@@ -1,8 +1,7 @@
-#include "domain/accesscompany.h"
-
-#include "domain/employeename.h"
+#include "access/accesscompany.h"
 
 #include "db/schema.h"
+#include "domain/employeename.h"
 #include "platform/dialogs.h"
 #include "platform/formats.h"
 

@@ -1,4 +1,4 @@
-#include "domain/accessconversion.h"
+#include "access/accessconversion.h"
 
 #include "db/database.h"
 #include "db/schema.h"
