@@ -3,8 +3,8 @@
 // tables into CSV files, and beside the reading alone.
 #include "benchutil.h"
 
-#include "db/jetreader.h"
-#include "domain/accessconversion.h"
+#include "access/accessconversion.h"
+#include "access/jetreader.h"
 #include "testlib/accessfixture.h"
 
 #include <QDir>

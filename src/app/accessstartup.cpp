@@ -1,8 +1,8 @@
 #include "app/accessstartup.h"
 
+#include "access/accessconversion.h"
+#include "access/jetreader.h"
 #include "db/database.h"
-#include "db/jetreader.h"
-#include "domain/accessconversion.h"
 #include "platform/dialogs.h"
 #include "ui/windows.h"
 

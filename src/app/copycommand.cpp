@@ -1,10 +1,10 @@
 #include "app/copycommand.h"
 
+#include "access/accessconversion.h"
+#include "access/jetreader.h"
 #include "app/options.h"
 #include "db/companycopy.h"
 #include "db/database.h"
-#include "db/jetreader.h"
-#include "domain/accessconversion.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 // The administration procedures: adding and deleting employees, changing passwords.
 #include "domain/employees.h"
 
-#include "domain/characters.h"
+#include "domain/employeename.h"
 
 #include "db/database.h"
 #include "db/employeelist.h"
@@ -10,12 +10,6 @@
 namespace pw {
 
 namespace {
-
-// SQLite ends a name at NUL, and a lone surrogate has no UTF-8 form to store.
-bool canBeTableName(const QString &name)
-{
-    return !name.contains(QChar(0)) && QStringView(name).isValidUtf16();
-}
 
 AddResult refused(AddRefusal why)
 {
@@ -36,7 +30,8 @@ AddResult failed(const DbError &error)
 AddResult addEmployee(Database &db, const NewEmployee &employee)
 {
     const QString &name = employee.name;
-    if (characters(name) > kMaxEmployeeName)
+    const NameFaults faults = employeeNameFaults(name);
+    if (faults.tooLong)
         return refused(AddRefusal::TooLong);
 
     // Every test and both writes happen under the write lock, so nothing changes in between.
@@ -45,8 +40,8 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
         return failed(t.beginError());
 
     // A name no table can bear is never sent to the database, not even to look it up: a server
-    // cannot take a NUL in a value at all.
-    if (!name.isEmpty() && !canBeTableName(name))
+    // cannot take a NUL in a value at all. (An empty name holds no bad character.)
+    if (faults.badCharacter)
         return refused(AddRefusal::BadCharacter);
     EmployeeList list(db);
     auto existing = list.find(name);
@@ -54,10 +49,8 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
         return failed(existing.error());
     if (existing->has_value())
         return refused(AddRefusal::Exists);
-    if (name.isEmpty())
+    if (faults.empty)
         return refused(AddRefusal::Empty);
-    if (!canBeTableName(name))
-        return refused(AddRefusal::BadCharacter);
     if (db.engine().reservesName(name))
         return refused(AddRefusal::Reserved);
     if (!db.engine().canHoldName(name))

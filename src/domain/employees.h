@@ -2,6 +2,7 @@
 
 #include "db/dberror.h"
 #include "db/employeelist.h"
+#include "domain/employeename.h"
 
 #include <QString>
 
@@ -10,9 +11,6 @@
 namespace pw {
 
 class Database;
-
-// The longest name an employee may have, in characters.
-inline constexpr int kMaxEmployeeName = 20;
 
 // The built-in account: it cannot be deleted, and a password logon opens the management functions
 // to it. Names are compared exactly, so "manager" is an ordinary employee.

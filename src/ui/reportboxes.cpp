@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/formats.h"
+#include "platform/typeddatetime.h"
 #include "ui/storageerror.h"
 
 #include <QDir>

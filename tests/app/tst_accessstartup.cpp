@@ -1,9 +1,9 @@
 // An Access-format Employee.mdb at the start: the offer, the conversion with the old file kept, the
 // logon that follows, and every fault with both files as they were: refused files, a cancel, a
 // full disk and a kill at any moment (in a process of its own, limited or killed).
+#include "access/accessconversion.h"
 #include "db/database.h"
 #include "db/quoting.h"
-#include "domain/accessconversion.h"
 #include "testlib/accessfixture.h"
 #include "testlib/filestate.h"
 #include "testlib/testapp.h"

@@ -2,6 +2,7 @@
 // survives the trip back through the stored form and the general date format.
 #include "platform/datetimecodec.h"
 #include "platform/formats.h"
+#include "platform/typeddatetime.h"
 
 #include <QLocale>
 #include <QString>

@@ -2,6 +2,7 @@
 // what the program shows, and what it reads back.
 #include "platform/datetimecodec.h"
 #include "platform/formats.h"
+#include "platform/typeddatetime.h"
 #include "testlib/testmain.h"
 
 #include <QTest>

@@ -1,6 +1,7 @@
 // The main window: its controls and captions, the switches read at load, the clock display, the
 // grid toggle, the menu enabling and leaving the window.
 #include "platform/formats.h"
+#include "platform/typeddatetime.h"
 #include "ui/recordbrowser.h"
 #include "domain/recordviews.h"
 #include "testlib/testapp.h"

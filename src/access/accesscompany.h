@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/companycopy.h"
-#include "db/jetreader.h"
+#include "access/jetreader.h"
 
 #include <QList>
 #include <QLocale>

@@ -1,6 +1,6 @@
 // Reading Access (Jet) company files: files the test writer makes, read by the reader and by
 // mdbtools' own programs; a file made by Access itself; and the files the reader must refuse.
-#include "db/jetreader.h"
+#include "access/jetreader.h"
 #include "testlib/jetwriter.h"
 #include "testlib/testmain.h"
 

@@ -1,8 +1,9 @@
-#include "domain/accessconversion.h"
+#include "access/accessconversion.h"
 
 #include "db/database.h"
 #include "db/schema.h"
 #include "platform/formats.h"
+#include "platform/safefile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,26 +11,10 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
-#include <QThread>
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace pw {
 
 namespace {
-
-std::filesystem::path fsPath(const QString &path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 // The files a conversion keeps beside the company file, by fixed names so the next start finds
 // what a killed one left.
@@ -50,64 +35,6 @@ struct ConversionFiles {
 
     QString company, temp, journal, keeping, lock;
 };
-
-// Makes what was written to the folder (a new name, a rename) durable.
-void syncFolder(const QString &file)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(file);
-#endif
-}
-
-bool sameContent(const QString &a, const QString &b)
-{
-    QFile fa(a), fb(b);
-    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) || fa.size() != fb.size())
-        return false;
-    constexpr qint64 kChunk = 1 << 20;
-    while (!fa.atEnd()) {
-        const QByteArray x = fa.read(kChunk);
-        if (x.isEmpty() || x != fb.read(kChunk))
-            return false;
-    }
-    return true;
-}
-
-// Copies a file whole under a temporary name, makes it durable, then gives it its name.
-QString copyWhole(const QString &from, const QString &to, const QString &temp)
-{
-    QFile::remove(temp);
-    std::error_code ec;
-    std::filesystem::copy_file(fsPath(from), fsPath(temp), ec);
-    QString failure;
-    if (ec) {
-        failure = QString::fromLocal8Bit(ec.message());
-    } else {
-        QFile copy(temp);
-        if (!copy.open(QIODevice::ReadWrite)) {
-            failure = copy.errorString();
-        } else {
-#ifdef Q_OS_UNIX
-            if (::fsync(copy.handle()) != 0)
-                failure = QString::fromLocal8Bit(std::strerror(errno));
-#endif
-        }
-    }
-    if (failure.isEmpty()) {
-        std::filesystem::rename(fsPath(temp), fsPath(to), ec);
-        if (ec)
-            failure = QString::fromLocal8Bit(ec.message());
-    }
-    if (!failure.isEmpty())
-        QFile::remove(temp);
-    return failure;
-}
 
 AccessFailure storageFailure(const QString &where, const DbError &e)
 {
@@ -197,33 +124,10 @@ AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFile
     return out;
 }
 
-// Takes the conversion's lock file. Only a lock whose program is gone is stale, however long that
-// program runs. A program killed between making the lock file and writing into it leaves a file
-// that names no program, which Qt never counts as stale. Such a file, still unreadable a moment
-// later, is removed and the lock taken: the removal fails while a live program holds the file.
-bool tryTakeLock(QLockFile &lock)
-{
-    lock.setStaleLockTime(0);
-    if (lock.tryLock(0))
-        return true;
-    if (lock.error() != QLockFile::LockFailedError)
-        return false;
-    qint64 pid = 0;
-    QString host, program;
-    if (lock.getLockInfo(&pid, &host, &program))
-        return false;
-    QThread::msleep(100);
-    if (lock.tryLock(0))
-        return true;
-    if (lock.error() != QLockFile::LockFailedError || lock.getLockInfo(&pid, &host, &program))
-        return false;
-    return lock.removeStaleLockFile() && lock.tryLock(0);
-}
-
 // Takes the conversion's lock beside the company file; why not, when it cannot.
 AccessFailure takeLock(QLockFile &lock, const ConversionFiles &files)
 {
-    if (tryTakeLock(lock))
+    if (safefile::tryTakeLock(lock))
         return {};
     if (lock.error() == QLockFile::LockFailedError)
         return AccessFailure::make(AccessFailure::Busy,
@@ -269,25 +173,15 @@ AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QStrin
     AccessOutcome out = convertIntoNewFile(accessPath, files, progress);
     if (!out)
         return out;
-    // A hard link gives the file its name only if the name is still free; a rename where links
-    // cannot be made.
-    std::error_code ec;
-    std::filesystem::create_hard_link(fsPath(files.temp), fsPath(files.company), ec);
-    if (!ec) {
-        QFile::remove(files.temp);
-    } else if (!QFileInfo::exists(files.company)) {
-        ec.clear();
-        std::filesystem::rename(fsPath(files.temp), fsPath(files.company), ec);
-    }
-    if (ec || QFileInfo::exists(files.temp)) {
-        QFile::remove(files.temp);
+    // Another program may have made a file of that name meanwhile: it is left alone.
+    QString why;
+    if (!safefile::nameIfFree(files.temp, files.company, &why)) {
         out.failure = AccessFailure::make(AccessFailure::Storage,
                                           QStringLiteral("The new file could not be named %1: %2.")
-                                              .arg(formats::quotedName(QDir::toNativeSeparators(files.company)),
-                                                   QString::fromLocal8Bit(ec.message())));
+                                              .arg(formats::quotedName(QDir::toNativeSeparators(files.company)), why));
         return out;
     }
-    syncFolder(files.company);
+    safefile::syncFolder(files.company);
     out.report.milliseconds = timer.elapsed();
     return out;
 }
@@ -302,7 +196,7 @@ QString accessKeptPath(const QString &companyFile)
         const QString path = info.absoluteDir().filePath(name);
         // A file of that name with the same bytes is this file kept already by a conversion that
         // did not finish.
-        if (!QFileInfo::exists(path) || sameContent(path, info.absoluteFilePath()))
+        if (!QFileInfo::exists(path) || safefile::sameContent(path, info.absoluteFilePath()))
             return path;
     }
 }
@@ -315,7 +209,7 @@ void removeInterruptedConversion(const QString &companyFile)
         return;
     // A killed conversion's lock is stale: taken over here, and removed with the rest.
     QLockFile lock(files.lock);
-    if (tryTakeLock(lock))
+    if (safefile::tryTakeLock(lock))
         files.removeLeftovers();
 }
 
@@ -337,34 +231,25 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
     const QString kept = accessKeptPath(files.company);
     const bool keptAlready = QFileInfo::exists(kept);
     QString failure;
-    if (!keptAlready) {
-        std::error_code ec;
-        std::filesystem::create_hard_link(fsPath(files.company), fsPath(kept), ec);
-        if (ec)
-            failure = copyWhole(files.company, kept, files.keeping);
-    }
-    if (failure.isEmpty()) {
-        syncFolder(kept);
+    bool done = keptAlready || safefile::linkOrCopy(files.company, kept, files.keeping, &failure);
+    if (done) {
+        safefile::syncFolder(kept);
         // Whoever could write the old file (a folder shared by several workstations) can write
         // the new one.
         QFile::setPermissions(files.temp, QFile::permissions(files.company));
         // The one step that changes what "Employee.mdb" is.
-        std::error_code ec;
-        std::filesystem::rename(fsPath(files.temp), fsPath(files.company), ec);
-        if (ec) {
-            failure = QString::fromLocal8Bit(ec.message());
-            if (!keptAlready)
-                QFile::remove(kept);
-        }
+        done = safefile::renameOver(files.temp, files.company, &failure);
+        if (!done && !keptAlready)
+            QFile::remove(kept);
     }
-    if (!failure.isEmpty()) {
+    if (!done) {
         QFile::remove(files.temp);
         out.failure = AccessFailure::make(AccessFailure::Storage,
                                           QStringLiteral("The old file could not be kept as %1: %2.")
                                               .arg(formats::quotedName(QFileInfo(kept).fileName()), failure));
         return out;
     }
-    syncFolder(files.company);
+    safefile::syncFolder(files.company);
     out.report.keptAs = kept;
     out.report.milliseconds = timer.elapsed();
     return out;

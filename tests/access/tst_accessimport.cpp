@@ -1,10 +1,10 @@
 // Bringing an Access-format company over: files the test writer makes, converted into new
 // Punchwell files and read back value by value; the switches; a comparison that finds a difference.
+#include "access/accessconversion.h"
 #include "db/companydata.h"
 #include "db/database.h"
 #include "db/employeelist.h"
 #include "db/quoting.h"
-#include "domain/accessconversion.h"
 #include "testlib/accessfixture.h"
 #include "testlib/testmain.h"
 

@@ -1,9 +1,7 @@
-#include "domain/accesscompany.h"
-
-#include "domain/characters.h"
-#include "domain/employees.h"
+#include "access/accesscompany.h"
 
 #include "db/schema.h"
+#include "domain/employeename.h"
 #include "platform/dialogs.h"
 #include "platform/formats.h"
 
@@ -434,11 +432,12 @@ QStringList namesTheAddDialogRefuses(const QStringList &names)
             continue;
         told.insert(name);
         QStringList why;
-        if (name.isEmpty())
+        const NameFaults faults = employeeNameFaults(name);
+        if (faults.empty)
             why << QStringLiteral("an empty name");
-        if (characters(name) > kMaxEmployeeName)
+        if (faults.tooLong)
             why << QStringLiteral("longer than %1 characters").arg(kMaxEmployeeName);
-        if (name.contains(QChar(0)) || !QStringView(name).isValidUtf16())
+        if (faults.badCharacter)
             why << QStringLiteral("a character a table name cannot hold");
         if (times.value(name) > 1)
             why << QStringLiteral("listed %1 times").arg(times.value(name));

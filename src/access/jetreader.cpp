@@ -1,4 +1,4 @@
-#include "db/jetreader.h"
+#include "access/jetreader.h"
 
 #include "platform/formats.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "domain/accesscompany.h"
+#include "access/accesscompany.h"
 
 #include <QList>
 #include <QString>

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QLockFile;
+
+// Replacing a file safely: a name that holds a whole file at every moment, and steps that stay
+// made when the machine stops right after them. Each step that can fail says why in the system's
+// words.
+namespace pw::safefile {
+
+// Gives the finished file temp the name name, only if no file has that name: a hard link where the
+// file system can make one, a rename where it cannot. temp is gone afterwards, whatever happened.
+bool nameIfFree(const QString &temp, const QString &name, QString *why);
+
+// Renames from to to in one atomic step, replacing a file of that name.
+bool renameOver(const QString &from, const QString &to, QString *why);
+
+// A second name for the bytes of from: a hard link, or where links cannot be made a whole copy
+// written under temp, made durable and only then renamed to to.
+bool linkOrCopy(const QString &from, const QString &to, const QString &temp, QString *why);
+
+// Makes what was written to the folder of file (a new name, a rename) durable.
+void syncFolder(const QString &file);
+
+// Whether two files hold the same bytes; false when either cannot be read.
+bool sameContent(const QString &a, const QString &b);
+
+// Takes a lock file, taking over a stale one. Only a lock whose program is gone is stale, however
+// long that program runs. A program killed between making the lock file and writing into it
+// leaves a file that names no program, which Qt never counts as stale. Such a file, still
+// unreadable a moment later, is removed and the lock taken: the removal fails while a live
+// program holds the file.
+bool tryTakeLock(QLockFile &lock);
+
+} // namespace pw::safefile
