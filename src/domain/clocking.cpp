@@ -3,7 +3,7 @@
 #include "db/database.h"
 #include "db/logtable.h"
 #include "domain/characters.h"
-#include "platform/formats.h"
+#include "platform/typeddatetime.h"
 
 namespace pw::clocking {
 

@@ -3,7 +3,6 @@
 #include "domain/recordviews.h"
 #include "platform/datetimecodec.h"
 #include "platform/formats.h"
-#include "platform/typeddatetime.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
