@@ -36,20 +36,15 @@ struct ConversionFiles {
     QString company, temp, journal, keeping, lock;
 };
 
-AccessFailure storageFailure(const QString &where, const DbError &e)
+// The new company could not be made where it was to be.
+DbError notMade(const Location &where, const DbError &why)
 {
-    QString why = e.text();
-    const QString prefix = QStringLiteral("the company was not copied: ");
-    if (why.startsWith(prefix))
-        why = why.mid(prefix.size());
-    return AccessFailure::make(AccessFailure::Storage,
-                               QStringLiteral("The new company could not be made in %1: %2.").arg(where, why));
+    return DbError::around(DbReason::AccessNotMade, why).at(where);
 }
 
 AccessReport reportFor(const AccessCompany &source)
 {
     AccessReport report;
-    report.source = source.location();
     report.format = source.format();
     report.hasSettings = source.hasSettings();
     QList<const AccessTable *> logs;
@@ -81,43 +76,44 @@ AccessReport reportFor(const AccessCompany &source)
 }
 
 // The company of the old file into target; failures name the target as shownAs.
-AccessOutcome convertInto(const QString &accessPath, Database &target, const QString &shownAs, Progress *progress)
+AccessOutcome convertInto(const QString &accessPath, Database &target, const Location &shownAs, Progress *progress)
 {
     QElapsedTimer timer;
     timer.start();
     AccessCompany source(accessPath);
-    AccessOutcome out;
-    if ((out.failure = source.open()))
-        return out;
+    if (DbError e = source.open())
+        return e;
     source.setProgress(progress);
     const auto copied = copyCompany(source, target);
-    if (!copied) {
-        out.failure = source.readFailure() ? source.readFailure() : storageFailure(shownAs, copied.error());
-        return out;
-    }
-    out.report = reportFor(source);
-    out.report.tables = copied->tables;
-    out.report.rows = copied->rows;
-    out.report.milliseconds = timer.elapsed();
-    return out;
+    if (!copied)
+        return source.readFailure() ? source.readFailure() : notMade(shownAs, copied.error());
+    AccessReport report = reportFor(source);
+    report.tables = copied->tables;
+    report.rows = copied->rows;
+    report.milliseconds = timer.elapsed();
+    return report;
 }
 
 // Writes the company into a new SQLite file at temp and checks it as Punchwell opens a company.
+AccessOutcome convertAndCheck(const QString &accessPath, const ConversionFiles &files, Progress *progress)
+{
+    Database db(files.temp);
+    const AccessOutcome out = convertInto(accessPath, db, Location::ofFile(files.company), progress);
+    if (!out)
+        return out;
+    DbError e = db.open();
+    if (!e)
+        e = db.verify();
+    db.close();
+    if (e)
+        return notMade(Location::ofFile(files.company), e);
+    return out;
+}
+
+// The same, with nothing of the new file left behind when it fails.
 AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFiles &files, Progress *progress)
 {
-    AccessOutcome out;
-    {
-        Database db(files.temp);
-        out = convertInto(accessPath, db, QDir::toNativeSeparators(files.company), progress);
-        if (out) {
-            DbError e = db.open();
-            if (!e)
-                e = db.verify();
-            db.close();
-            if (e)
-                out.failure = storageFailure(QDir::toNativeSeparators(files.company), e);
-        }
-    }
+    const AccessOutcome out = convertAndCheck(accessPath, files, progress);
     QFile::remove(files.journal); // empty once committed
     if (!out)
         QFile::remove(files.temp);
@@ -125,19 +121,15 @@ AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFile
 }
 
 // Takes the conversion's lock beside the company file; why not, when it cannot.
-AccessFailure takeLock(QLockFile &lock, const ConversionFiles &files)
+DbError takeLock(QLockFile &lock, const ConversionFiles &files)
 {
     if (safefile::tryTakeLock(lock))
         return {};
     if (lock.error() == QLockFile::LockFailedError)
-        return AccessFailure::make(AccessFailure::Busy,
-                                   QStringLiteral("Another program is making a new company file %1 right now (it holds "
-                                                  "the lock file %2); try again when it is done.")
-                                       .arg(formats::quotedName(QDir::toNativeSeparators(files.company)),
-                                            formats::quotedName(QDir::toNativeSeparators(files.lock))));
-    return AccessFailure::make(AccessFailure::Storage,
-                               QStringLiteral("Nothing can be written in the folder %1.")
-                                   .arg(formats::quotedName(QDir::toNativeSeparators(QFileInfo(files.company).absolutePath()))));
+        return DbError::of(DbReason::AccessBusy).at(Location::ofFile(files.company)).aboutFile(files.lock);
+    return DbError::of(DbReason::AccessFolderNotWritable)
+        .at(Location::ofFile(files.company))
+        .aboutFile(QFileInfo(files.company).absolutePath());
 }
 
 } // namespace
@@ -145,16 +137,14 @@ AccessFailure takeLock(QLockFile &lock, const ConversionFiles &files)
 AccessOutcome inspectAccessCompany(const QString &accessPath)
 {
     AccessCompany source(accessPath);
-    AccessOutcome out;
-    out.failure = source.open();
-    if (!out.failure)
-        out.report = reportFor(source);
-    return out;
+    if (DbError e = source.open())
+        return e;
+    return reportFor(source);
 }
 
 AccessOutcome convertAccessCompany(const QString &accessPath, Database &target, Progress *progress)
 {
-    return convertInto(accessPath, target, target.path(), progress);
+    return convertInto(accessPath, target, target.location(), progress);
 }
 
 AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QString &targetPath, Progress *progress)
@@ -163,26 +153,20 @@ AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QStrin
     timer.start();
     const ConversionFiles files(targetPath);
     QLockFile lock(files.lock);
-    if (AccessFailure f = takeLock(lock, files))
-        return {f, {}};
+    if (DbError e = takeLock(lock, files))
+        return e;
     files.removeLeftovers();
     if (QFileInfo::exists(files.company))
-        return {AccessFailure::make(AccessFailure::Storage,
-                                    QStringLiteral("%1 exists already.").arg(formats::quotedName(QDir::toNativeSeparators(files.company)))),
-                {}};
+        return DbError::of(DbReason::AccessTargetExists).at(Location::ofFile(files.company));
     AccessOutcome out = convertIntoNewFile(accessPath, files, progress);
     if (!out)
         return out;
     // Another program may have made a file of that name meanwhile: it is left alone.
     QString why;
-    if (!safefile::nameIfFree(files.temp, files.company, &why)) {
-        out.failure = AccessFailure::make(AccessFailure::Storage,
-                                          QStringLiteral("The new file could not be named %1: %2.")
-                                              .arg(formats::quotedName(QDir::toNativeSeparators(files.company)), why));
-        return out;
-    }
+    if (!safefile::nameIfFree(files.temp, files.company, &why))
+        return DbError::of(DbReason::AccessNotNamed).at(Location::ofFile(files.company)).saying(why);
     safefile::syncFolder(files.company);
-    out.report.milliseconds = timer.elapsed();
+    out.value().milliseconds = timer.elapsed();
     return out;
 }
 
@@ -219,8 +203,8 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
     timer.start();
     const ConversionFiles files(companyFile);
     QLockFile lock(files.lock);
-    if (AccessFailure f = takeLock(lock, files))
-        return {f, {}};
+    if (DbError e = takeLock(lock, files))
+        return e;
     files.removeLeftovers();
 
     AccessOutcome out = convertIntoNewFile(files.company, files, progress);
@@ -244,14 +228,11 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
     }
     if (!done) {
         QFile::remove(files.temp);
-        out.failure = AccessFailure::make(AccessFailure::Storage,
-                                          QStringLiteral("The old file could not be kept as %1: %2.")
-                                              .arg(formats::quotedName(QFileInfo(kept).fileName()), failure));
-        return out;
+        return DbError::of(DbReason::AccessNotKept).at(Location::ofFile(files.company)).aboutFile(kept).saying(failure);
     }
     safefile::syncFolder(files.company);
-    out.report.keptAs = kept;
-    out.report.milliseconds = timer.elapsed();
+    out.value().keptAs = kept;
+    out.value().milliseconds = timer.elapsed();
     return out;
 }
 

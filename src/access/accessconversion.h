@@ -13,7 +13,6 @@ class Progress;
 
 // What was brought over from an Access-format company file.
 struct AccessReport {
-    QString source; // the old file's full path
     JetFormat format = JetFormat::Jet4;
     bool hasSettings = false; // false: the old file had no "Company Data"; the first start asks
     struct Log {
@@ -34,11 +33,9 @@ struct AccessReport {
     QString keptAs; // where the old file is kept, when it was converted in place
 };
 
-struct AccessOutcome {
-    AccessFailure failure;
-    AccessReport report;
-    explicit operator bool() const { return !failure; }
-};
+// What was brought over, or why not: a failure of the old file (the Access* reasons), or of the new
+// company (AccessNotMade, and the reasons of bringing it over).
+using AccessOutcome = DbResult<AccessReport>;
 
 // Reads what the old file holds and what would be brought over, writing nothing (no entries are
 // counted yet).

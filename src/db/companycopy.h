@@ -22,8 +22,6 @@ public:
 
     virtual ~CompanySource() = default;
 
-    // Where the company is, in words for messages.
-    virtual QString location() const = 0;
     // Every table of the company, in the order they were made.
     virtual DbResult<QStringList> tables() = 0;
     // A table's fields in their order.
@@ -42,7 +40,6 @@ class DatabaseSource : public CompanySource {
 public:
     explicit DatabaseSource(Database &db) : m_db(db) {}
 
-    QString location() const override;
     DbResult<QStringList> tables() override;
     DbResult<QList<FieldInfo>> fields(const QString &table) override;
     DbError rows(const QString &table, const RowVisitor &visit) override;

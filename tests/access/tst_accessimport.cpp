@@ -7,6 +7,7 @@
 #include "db/quoting.h"
 #include "testlib/accessfixture.h"
 #include "testlib/testmain.h"
+#include "ui/errortext.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using pw::AccessFailure;
 using pw::JetType;
 using pw::test::JetWriter;
 
@@ -104,7 +104,6 @@ QVariantList stored(const QVariantList &written)
 class ChangedOnSecondReading : public pw::CompanySource {
 public:
     ChangedOnSecondReading(pw::CompanySource &inner, QString table, qint64 row) : m_inner(inner), m_table(std::move(table)), m_row(row) {}
-    QString location() const override { return m_inner.location(); }
     pw::DbResult<QStringList> tables() override { return m_inner.tables(); }
     pw::DbResult<QList<pw::FieldInfo>> fields(const QString &table) override { return m_inner.fields(table); }
     bool readsOnAnyThread() const override { return m_inner.readsOnAnyThread(); }
@@ -243,7 +242,7 @@ void tst_accessimport::roundTrip()
 
     const QString made = path(QStringLiteral("new.mdb"));
     const pw::AccessOutcome done = pw::convertAccessCompanyToFile(old, made);
-    QVERIFY2(done, qPrintable(done.failure.message));
+    QVERIFY2(done, qPrintable(done ? QString() : pw::ErrorText::accessFailure(done.error())));
     QCOMPARE(fileBytes(old), before);
 
     // The tables: the company's, every log under its own name, nothing else.
@@ -275,7 +274,7 @@ void tst_accessimport::roundTrip()
     db.close();
 
     // The report.
-    const pw::AccessReport &r = done.report;
+    const pw::AccessReport &r = *done;
     QCOMPARE(r.employees.size(), listRows.size());
     QCOMPARE(r.employees[1].name, bob);
     QCOMPARE(r.employees[1].entries, 100000);
@@ -338,7 +337,7 @@ void tst_accessimport::switches()
     QVERIFY(writer.save(old));
     const QString made = path(QStringLiteral("new.mdb"));
     const pw::AccessOutcome done = pw::convertAccessCompanyToFile(old, made);
-    QVERIFY2(done, qPrintable(done.failure.message));
+    QVERIFY2(done, qPrintable(done ? QString() : pw::ErrorText::accessFailure(done.error())));
 
     pw::Database db(made);
     QVERIFY(!db.open());
@@ -403,8 +402,8 @@ void tst_accessimport::differenceNamesTableAndRow()
     pw::Database target(made);
     const auto copied = pw::copyCompany(source, target);
     QVERIFY(!copied);
-    QVERIFY2(copied.error().description.contains(QStringLiteral("row 37 of the table \"Employee 002\" differs")),
-             qPrintable(copied.error().description));
+    QVERIFY2(pw::ErrorText::describe(copied.error()).contains(QStringLiteral("row 37 of the table \"Employee 002\" differs")),
+             qPrintable(pw::ErrorText::describe(copied.error())));
     QVERIFY(!QFile::exists(made));
     QVERIFY(!QFile::exists(made + QStringLiteral("-journal")));
 }
