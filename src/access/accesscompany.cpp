@@ -3,7 +3,6 @@
 #include "db/schema.h"
 #include "domain/employeename.h"
 #include "platform/dialogs.h"
-#include "platform/formats.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -313,7 +312,7 @@ DbError AccessCompany::rows(const QString &table, const RowVisitor &visit)
         return DbError::of(DbReason::AccessNoSuchTable).aboutFile(m_path).inTable(table);
     const bool onOwnThread = std::this_thread::get_id() == m_owner;
     if (m_progress && onOwnThread && !m_rowsRead.contains(table)) {
-        if (!m_progress->step(m_steps, QStringLiteral("Bringing over %1").arg(formats::quotedName(table)))) {
+        if (!m_progress->step(m_steps, table)) {
             m_cancelled = true;
             m_readFailure = DbError::of(DbReason::AccessCancelled).aboutFile(m_path);
             return m_readFailure;
@@ -386,9 +385,9 @@ DbError AccessCompany::rows(const QString &table, const RowVisitor &visit)
     return {};
 }
 
-QStringList namesTheAddDialogRefuses(const QStringList &names)
+QList<UnusualName> namesTheAddDialogRefuses(const QStringList &names)
 {
-    QStringList refused;
+    QList<UnusualName> refused;
     QHash<QString, int> times;
     QHash<QString, QString> firstByFold;
     for (const QString &name : names)
@@ -398,26 +397,18 @@ QStringList namesTheAddDialogRefuses(const QStringList &names)
         if (told.contains(name))
             continue;
         told.insert(name);
-        QStringList why;
-        const NameFaults faults = employeeNameFaults(name);
-        if (faults.empty)
-            why << QStringLiteral("an empty name");
-        if (faults.tooLong)
-            why << QStringLiteral("longer than %1 characters").arg(kMaxEmployeeName);
-        if (faults.badCharacter)
-            why << QStringLiteral("a character a table name cannot hold");
-        if (times.value(name) > 1)
-            why << QStringLiteral("listed %1 times").arg(times.value(name));
-        if (sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable))
-            why << QStringLiteral("the name of one of the company's own tables");
+        UnusualName unusual;
+        unusual.name = name;
+        unusual.faults = employeeNameFaults(name);
+        unusual.times = times.value(name);
+        unusual.companyTable = sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable);
         const QString fold = foldAsciiCase(name);
         if (const auto other = firstByFold.constFind(fold); other != firstByFold.constEnd())
-            why << QStringLiteral("the same as %1 but for capital and small letters, so the two share one time log")
-                       .arg(formats::quotedName(*other));
+            unusual.sameAs = *other;
         else
             firstByFold.insert(fold, name);
-        if (!why.isEmpty())
-            refused << QStringLiteral("%1 (%2)").arg(formats::quotedName(name), why.join(QStringLiteral("; ")));
+        if (unusual.faults.any() || unusual.times > 1 || unusual.companyTable || !unusual.sameAs.isEmpty())
+            refused << unusual;
     }
     return refused;
 }

@@ -2,6 +2,7 @@
 
 #include "db/companycopy.h"
 #include "access/jetreader.h"
+#include "domain/employeename.h"
 
 #include <QList>
 #include <QLocale>
@@ -67,8 +68,8 @@ public:
     // -1 before.
     qint64 rowsRead(const QString &table) const;
 
-    // The first reading of each table is a step of the progress; a Cancel there stops the reading
-    // with an error. The progress is only shown from the thread that made this source.
+    // The first reading of each table is a step of the progress, named by the table; a Cancel there
+    // stops the reading with an error. The progress is only shown from the thread that made this source.
     void setProgress(Progress *progress) { m_progress = progress; }
     int progressSteps() const { return int(m_carried.size()); }
     bool cancelled() const { return m_cancelled; }
@@ -102,8 +103,16 @@ private:
     DbError m_readFailure;
 };
 
-// Names of the employee list that the add dialog would refuse, each with the reason in words:
-// "“Bartholomew Fitzgerald-Smythe” (longer than 20 characters)". They are brought over as they are.
-QStringList namesTheAddDialogRefuses(const QStringList &names);
+// A name of the employee list that the add dialog would refuse, with every reason why. Such names
+// are brought over as they are.
+struct UnusualName {
+    QString name;
+    NameFaults faults;         // what is wrong with the name on its own
+    int times = 1;             // how often the list holds it
+    bool companyTable = false; // it is the name of one of the company's own tables
+    QString sameAs;            // an earlier name of the list that differs from it only in letter case
+};
+// Each such name once, in the list's order.
+QList<UnusualName> namesTheAddDialogRefuses(const QStringList &names);
 
 } // namespace pw

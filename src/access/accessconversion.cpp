@@ -2,14 +2,12 @@
 
 #include "db/database.h"
 #include "db/schema.h"
-#include "platform/formats.h"
 #include "platform/safefile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QLockFile>
 
 namespace pw {
@@ -54,7 +52,7 @@ AccessReport reportFor(const AccessCompany &source)
             report.entries += qMax<qint64>(0, source.rowsRead(t.name));
         }
         for (const QString &field : t.leftOutFields)
-            report.leftOutFields << QStringLiteral("%1.%2").arg(formats::quotedName(t.name), formats::quotedName(field));
+            report.leftOutFields << AccessReport::Field{t.name, field};
     }
     QList<bool> opened(logs.size(), false);
     for (const QString &name : source.employeeNames()) {
@@ -234,51 +232,6 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
     out.value().keptAs = kept;
     out.value().milliseconds = timer.elapsed();
     return out;
-}
-
-QString accessReportText(const AccessReport &report)
-{
-    QStringList lines;
-    lines << QStringLiteral("%1 employees and %2 time log entries were brought over in %3 seconds.")
-                 .arg(report.employees.size())
-                 .arg(report.entries)
-                 .arg(QLocale().toString(double(report.milliseconds) / 1000.0, 'f', 1));
-    const auto entriesOf = [](const AccessReport::Log &log) {
-        return log.entries < 0 ? QStringLiteral("%1: no time log").arg(log.name)
-                               : QStringLiteral("%1: %2").arg(log.name).arg(log.entries);
-    };
-    QStringList employees;
-    for (const AccessReport::Log &e : report.employees)
-        employees << entriesOf(e);
-    // A short list one to a line; a long one as a paragraph, so the box still fits the screen.
-    constexpr int kOneToALine = 15;
-    if (!employees.isEmpty())
-        lines << QStringLiteral("Entries per employee:")
-                     + (employees.size() <= kOneToALine ? QStringLiteral("\n    ") + employees.join(QStringLiteral("\n    "))
-                                                        : QLatin1Char(' ') + employees.join(QStringLiteral(", ")));
-    if (!report.otherLogs.isEmpty()) {
-        QStringList logs;
-        for (const AccessReport::Log &e : report.otherLogs)
-            logs << QStringLiteral("%1 (%2 entries)").arg(formats::quotedName(e.name)).arg(e.entries);
-        lines << QStringLiteral("Time logs of no listed employee, kept under their own names: %1.")
-                     .arg(logs.join(QStringLiteral(", ")));
-    }
-    if (!report.unusualNames.isEmpty())
-        lines << QStringLiteral("Names the add dialog would not accept, brought over as they are so these employees "
-                                "can still log on: %1.")
-                     .arg(report.unusualNames.join(QStringLiteral(", ")));
-    if (!report.leftOutTables.isEmpty()) {
-        QStringList tables;
-        for (const QString &t : report.leftOutTables)
-            tables << formats::quotedName(t);
-        lines << QStringLiteral("Left out, as they are neither the company's tables nor time logs: %1.")
-                     .arg(tables.join(QStringLiteral(", ")));
-    }
-    if (!report.leftOutFields.isEmpty())
-        lines << QStringLiteral("Fields left out: %1.").arg(report.leftOutFields.join(QStringLiteral(", ")));
-    if (!report.hasSettings)
-        lines << QStringLiteral("The old file held no company settings: Punchwell will ask for the company name.");
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace pw

@@ -24,8 +24,11 @@ struct AccessReport {
     // Time logs that no listed employee opens (a deleted employee's), kept under their own names.
     QList<Log> otherLogs;
     QStringList leftOutTables; // neither the company's tables nor a time log
-    QStringList leftOutFields; // “table”.“field”
-    QStringList unusualNames;  // names the add dialog would refuse, each with the reason
+    struct Field {
+        QString table, name;
+    };
+    QList<Field> leftOutFields;
+    QList<UnusualName> unusualNames; // names the add dialog would refuse
     qint64 entries = 0; // in every time log, each log counted once
     int tables = 0;
     qint64 rows = 0;
@@ -67,8 +70,5 @@ QString accessKeptPath(const QString &companyFile);
 // Removes what a conversion that was killed left beside the company file (the temporary new file
 // and its journal, a copy half made, its lock), unless a conversion is under way.
 void removeInterruptedConversion(const QString &companyFile);
-
-// The report in words, for a box or a terminal: a few lines.
-QString accessReportText(const AccessReport &report);
 
 } // namespace pw

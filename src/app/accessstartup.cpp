@@ -2,6 +2,7 @@
 
 #include "access/accessconversion.h"
 #include "access/jetreader.h"
+#include "app/commandtext.h"
 #include "db/database.h"
 #include "platform/dialogs.h"
 #include "ui/errortext.h"
@@ -14,6 +15,19 @@ namespace pw {
 
 namespace {
 
+// The progress window of bringing the company over: each step names the table it reads.
+class TableProgress : public Progress {
+public:
+    explicit TableProgress(std::unique_ptr<Progress> window) : m_window(std::move(window)) {}
+    bool step(int done, const QString &table) override
+    {
+        return m_window->step(done, QStringLiteral("Bringing over %1").arg(ErrorText::quotedName(table)));
+    }
+    void finish() override { m_window->finish(); }
+
+private:
+    std::unique_ptr<Progress> m_window;
+};
 
 bool stop(Windows &windows, const QString &text, Dialogs::Icon icon)
 {
@@ -58,9 +72,9 @@ bool offerAccessConversion(Windows &windows)
         return false;
     }
 
-    const auto progress = dialogs.progress(nullptr, QStringLiteral("Bringing the company over"), found->tables);
-    const AccessOutcome done = convertAccessFileInPlace(path, progress.get());
-    progress->finish();
+    TableProgress progress(dialogs.progress(nullptr, QStringLiteral("Bringing the company over"), found->tables));
+    const AccessOutcome done = convertAccessFileInPlace(path, &progress);
+    progress.finish();
     if (!done && done.error().reason == DbReason::AccessCancelled)
         return stop(windows, ErrorText::accessCancelled(name), Dialogs::Icon::Information);
     if (!done)
@@ -69,7 +83,7 @@ bool offerAccessConversion(Windows &windows)
     dialogs.inform(nullptr,
                    QStringLiteral("The company has been brought over into a new Punchwell file, \u201c%1\u201d. The "
                                   "old Access-format file is kept as \u201c%2\u201d.\n\n%3")
-                       .arg(name, QFileInfo(done->keptAs).fileName(), accessReportText(*done)),
+                       .arg(name, QFileInfo(done->keptAs).fileName(), CommandText::accessReport(*done)),
                    kBoxTitle, Dialogs::Icon::Information);
     return true;
 }

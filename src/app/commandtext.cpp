@@ -1,7 +1,11 @@
 #include "app/commandtext.h"
 
+#include "access/accessconversion.h"
 #include "db/companycopy.h"
+#include "domain/employeename.h"
 #include "ui/errortext.h"
+
+#include <QLocale>
 
 namespace pw {
 
@@ -42,6 +46,75 @@ QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
 QString CommandText::accessNotCopied(const DbError &e)
 {
     return oneLine(ErrorText::notCopied(ErrorText::accessFailure(e, ErrorText::Start::InLine)));
+}
+
+QStringList CommandText::unusualNames(const AccessReport &report)
+{
+    QStringList names;
+    for (const UnusualName &u : report.unusualNames) {
+        QStringList why;
+        if (u.faults.empty)
+            why << tr("an empty name");
+        if (u.faults.tooLong)
+            why << tr("longer than %1 characters").arg(kMaxEmployeeName);
+        if (u.faults.badCharacter)
+            why << tr("a character a table name cannot hold");
+        if (u.times > 1)
+            why << tr("listed %1 times").arg(u.times);
+        if (u.companyTable)
+            why << tr("the name of one of the company's own tables");
+        if (!u.sameAs.isEmpty())
+            why << tr("the same as %1 but for capital and small letters, so the two share one time log")
+                       .arg(ErrorText::quotedName(u.sameAs));
+        names << tr("%1 (%2)").arg(ErrorText::quotedName(u.name), why.join(tr("; ")));
+    }
+    return names;
+}
+
+QStringList CommandText::leftOutFields(const AccessReport &report)
+{
+    QStringList fields;
+    for (const AccessReport::Field &f : report.leftOutFields)
+        fields << tr("%1.%2").arg(ErrorText::quotedName(f.table), ErrorText::quotedName(f.name));
+    return fields;
+}
+
+QString CommandText::accessReport(const AccessReport &report)
+{
+    QStringList lines;
+    lines << tr("%1 employees and %2 time log entries were brought over in %3 seconds.")
+                 .arg(QString::number(report.employees.size()), QString::number(report.entries),
+                      QLocale().toString(double(report.milliseconds) / 1000.0, 'f', 1));
+    QStringList employees;
+    for (const AccessReport::Log &e : report.employees)
+        employees << (e.entries < 0 ? tr("%1: no time log").arg(e.name) : tr("%1: %2").arg(e.name, QString::number(e.entries)));
+    // A short list one to a line; a long one as a paragraph, so the box still fits the screen.
+    constexpr int kOneToALine = 15;
+    if (!employees.isEmpty())
+        lines << tr("Entries per employee:")
+                     + (employees.size() <= kOneToALine ? QStringLiteral("\n    ") + employees.join(QStringLiteral("\n    "))
+                                                        : QLatin1Char(' ') + employees.join(tr(", ")));
+    if (!report.otherLogs.isEmpty()) {
+        QStringList logs;
+        for (const AccessReport::Log &e : report.otherLogs)
+            logs << tr("%1 (%2 entries)").arg(ErrorText::quotedName(e.name), QString::number(e.entries));
+        lines << tr("Time logs of no listed employee, kept under their own names: %1.").arg(logs.join(tr(", ")));
+    }
+    if (!report.unusualNames.isEmpty())
+        lines << tr("Names the add dialog would not accept, brought over as they are so these employees can still log "
+                    "on: %1.")
+                     .arg(unusualNames(report).join(tr(", ")));
+    if (!report.leftOutTables.isEmpty()) {
+        QStringList tables;
+        for (const QString &t : report.leftOutTables)
+            tables << ErrorText::quotedName(t);
+        lines << tr("Left out, as they are neither the company's tables nor time logs: %1.").arg(tables.join(tr(", ")));
+    }
+    if (!report.leftOutFields.isEmpty())
+        lines << tr("Fields left out: %1.").arg(leftOutFields(report).join(tr(", ")));
+    if (!report.hasSettings)
+        lines << tr("The old file held no company settings: Punchwell will ask for the company name.");
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace pw

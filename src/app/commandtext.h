@@ -7,11 +7,12 @@
 
 namespace pw {
 
+struct AccessReport;
 struct CopyReport;
 
-// The program's lines on a terminal, composed in this one place; where a line says what a box
-// says, it takes ErrorText's words. Each sentence is marked for translation in the context
-// "pw::CommandText".
+// The program's lines on a terminal, composed in this one place, and the report of an Access-format
+// company brought over, which the start-up's box shows too; where a line says what a box says, it
+// takes ErrorText's words. Each sentence is marked for translation in the context "pw::CommandText".
 class CommandText {
     Q_DECLARE_TR_FUNCTIONS(pw::CommandText)
 
@@ -24,6 +25,13 @@ public:
     static QString copyFailed(const DbError &e);
     static QString sourceUnreadable(const Location &from, const DbError &e);
     static QString accessNotCopied(const DbError &e);
+
+    // What was brought over from an Access-format file: a few lines.
+    static QString accessReport(const AccessReport &report);
+    // Its names the add dialog would not accept, each with why: "“Kim” (listed 2 times)".
+    static QStringList unusualNames(const AccessReport &report);
+    // Its fields left out: "“datalist”.“Photo”".
+    static QStringList leftOutFields(const AccessReport &report);
 };
 
 } // namespace pw

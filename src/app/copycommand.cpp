@@ -27,7 +27,7 @@ CopyCommandResult copyCompanyCommand(const QString &from, const QString &to, con
             : convertAccessCompany(source, *targetDb);
         if (!done)
             return {1, CommandText::accessNotCopied(done.error()), {}};
-        return {0, CommandText::broughtOver(source, targetDb->location()), accessReportText(*done)};
+        return {0, CommandText::broughtOver(source, targetDb->location()), CommandText::accessReport(*done)};
     }
 
     if (DbError e = sourceDb->open())

@@ -1,6 +1,7 @@
 // Bringing an Access-format company over: files the test writer makes, converted into new
 // Punchwell files and read back value by value; the switches; a comparison that finds a difference.
 #include "access/accessconversion.h"
+#include "app/commandtext.h"
 #include "db/companydata.h"
 #include "db/database.h"
 #include "db/employeelist.h"
@@ -286,16 +287,16 @@ void tst_accessimport::roundTrip()
     QCOMPARE(r.otherLogs[0].name, oldJoe);
     QCOMPARE(r.otherLogs[0].entries, 4);
     QCOMPARE(r.leftOutTables, QStringList{QStringLiteral("Switchboard Items")});
-    QCOMPARE(r.leftOutFields, QStringList({QStringLiteral("\u201cdatalist\u201d.\u201cPhoto\u201d"),
+    QCOMPARE(pw::CommandText::leftOutFields(r), QStringList({QStringLiteral("\u201cdatalist\u201d.\u201cPhoto\u201d"),
                                            QStringLiteral("\u201cKim\u201d.\u201cNote\u201d")}));
-    QCOMPARE(r.unusualNames,
+    QCOMPARE(pw::CommandText::unusualNames(r),
              QStringList({QStringLiteral("\u201cBartholomew Fitzgerald-Smythe\u201d (longer than 20 characters)"),
                           QStringLiteral("\u201cmanager\u201d (the same as \u201cManager\u201d but for capital and small "
                                          "letters, so the two share one time log)"),
                           QStringLiteral("\u201cKim\u201d (listed 2 times)"),
                           QStringLiteral("\u201c\u201d (an empty name)")}));
     QVERIFY(r.hasSettings);
-    const QString text = pw::accessReportText(r);
+    const QString text = pw::CommandText::accessReport(r);
     QVERIFY2(text.startsWith(QStringLiteral("10 employees and 100021 time log entries were brought over in ")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\u201cSwitchboard Items\u201d")), qPrintable(text));
 }
