@@ -1,10 +1,12 @@
 #include "app/commandtext.h"
 
 #include "access/accessconversion.h"
+#include "app/options.h"
 #include "db/companycopy.h"
 #include "domain/employeename.h"
 #include "ui/errortext.h"
 
+#include <QDir>
 #include <QLocale>
 
 namespace pw {
@@ -19,6 +21,79 @@ QString oneLine(QString text)
 }
 
 } // namespace
+
+QString CommandText::help()
+{
+    return tr("Usage: punchwell [--database LOCATION]\n"
+              "       punchwell --copy-company FROM TO\n"
+              "       punchwell --help\n"
+              "\n"
+              "Punchwell, the time clock of a small company.\n"
+              "\n"
+              "  --database LOCATION      use the company at LOCATION: a database on a PostgreSQL\n"
+              "                           server, postgresql://USER@HOST:PORT/DBNAME?sslmode=require,\n"
+              "                           or the path of an SQLite file\n"
+              "  --copy-company FROM TO   copy every table and row of the company at FROM into TO\n"
+              "                           (each a postgresql:// address or a file's path), check the\n"
+              "                           copy and end, without windows; TO must hold no company yet\n"
+              "  -h, --help               show this text and end\n"
+              "\n"
+              "Without --database, the company is the one named by url in the group [database] of\n"
+              "the file Punchwell.conf in the folder Punchwell starts in:\n"
+              "\n"
+              "  [database]\n"
+              "  url = postgresql://clock@office-pc/acme\n"
+              "\n"
+              "and without that file, Employee.mdb in that folder. A password never goes on the\n"
+              "command line or into Punchwell.conf: PostgreSQL's own places hold it (~/.pgpass,\n"
+              "PGPASSFILE, PGPASSWORD or a service file).\n");
+}
+
+QString CommandText::optionsFault(const OptionsFault &fault)
+{
+    const QString file = QDir::toNativeSeparators(fault.file);
+    switch (fault.kind) {
+    case OptionsFault::None:
+        return {};
+    case OptionsFault::DatabaseTwice:
+        return tr("--database is given twice");
+    case OptionsFault::DatabaseWithoutLocation:
+        return tr("--database needs a location: a postgresql:// address or a file's path");
+    case OptionsFault::CopyTwice:
+        return tr("--copy-company is given twice");
+    case OptionsFault::CopyWithoutLocations:
+        return tr("--copy-company needs two locations: FROM and TO");
+    case OptionsFault::CopyWithDatabase:
+        return tr("--copy-company names both companies itself; leave out --database");
+    case OptionsFault::UnknownOption:
+        return tr("unknown option %1").arg(fault.argument);
+    case OptionsFault::UnexpectedArgument:
+        return tr("unexpected argument \"%1\"").arg(fault.argument);
+    case OptionsFault::ConfigUnreadable:
+        return tr("the file %1 cannot be read: %2").arg(file, fault.text);
+    case OptionsFault::ConfigNotUtf8:
+        return tr("the file %1 is not UTF-8 text").arg(file);
+    case OptionsFault::ConfigNotAGroup:
+        return tr("line %1 of %2 is not a group: %3").arg(QString::number(fault.line), file, fault.text);
+    case OptionsFault::ConfigNotKeyValue:
+        return tr("line %1 of %2 is not \"key = value\": %3").arg(QString::number(fault.line), file, fault.text);
+    case OptionsFault::ConfigUrlTwice:
+        return tr("%1 gives url in [database] more than once").arg(file);
+    case OptionsFault::ConfigUrlEmpty:
+        return tr("%1 gives an empty url in [database]").arg(file);
+    }
+    return {};
+}
+
+QString CommandText::usageError(const OptionsFault &fault)
+{
+    return tr("punchwell: %1\nTry 'punchwell --help'.\n").arg(optionsFault(fault));
+}
+
+QString CommandText::failureLine(const QString &why)
+{
+    return tr("punchwell: %1").arg(why);
+}
 
 QString CommandText::copied(const Location &from, const Location &to, const CopyReport &report)
 {

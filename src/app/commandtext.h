@@ -9,6 +9,7 @@ namespace pw {
 
 struct AccessReport;
 struct CopyReport;
+struct OptionsFault;
 
 // The program's lines on a terminal, composed in this one place, and the report of an Access-format
 // company brought over, which the start-up's box shows too; where a line says what a box says, it
@@ -17,6 +18,15 @@ class CommandText {
     Q_DECLARE_TR_FUNCTIONS(pw::CommandText)
 
 public:
+    // What `punchwell --help` prints.
+    static QString help();
+    // What is wrong with the command line or Punchwell.conf: "unknown option --colour".
+    static QString optionsFault(const OptionsFault &fault);
+    // The lines that refuse a command line: what is wrong, and where to look.
+    static QString usageError(const OptionsFault &fault);
+    // A failure as the program's line on the standard error: "punchwell: …".
+    static QString failureLine(const QString &why);
+
     // --copy-company: what was done.
     static QString copied(const Location &from, const Location &to, const CopyReport &report);
     static QString broughtOver(const QString &accessFile, const Location &to);
