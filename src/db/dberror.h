@@ -134,6 +134,8 @@ enum class DbReason {
     AccessNotKept,         // file: where the old file was to be kept; engineText: the system's reason
     AccessNotMade,         // cause: why the new company could not be made in location
 };
+// The last reason above; a new one goes before it, or becomes it.
+inline constexpr DbReason kLastDbReason = DbReason::AccessNotMade;
 
 // Why the address of a server cannot be used.
 enum class AddressFault {
