@@ -115,7 +115,8 @@ QString CommandText::copyFailed(const DbError &e)
 
 QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
 {
-    return oneLine(ErrorText::notCopied(tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e))));
+    const QString why = tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+    return oneLine(ErrorText::notCopied(why));
 }
 
 QString CommandText::accessNotCopied(const DbError &e)
@@ -162,7 +163,8 @@ QString CommandText::accessReport(const AccessReport &report)
                       QLocale().toString(double(report.milliseconds) / 1000.0, 'f', 1));
     QStringList employees;
     for (const AccessReport::Log &e : report.employees)
-        employees << (e.entries < 0 ? tr("%1: no time log").arg(e.name) : tr("%1: %2").arg(e.name, QString::number(e.entries)));
+        employees << (e.entries < 0 ? tr("%1: no time log").arg(e.name)
+                                    : tr("%1: %2").arg(e.name, QString::number(e.entries)));
     // A short list one to a line; a long one as a paragraph, so the box still fits the screen.
     constexpr int kOneToALine = 15;
     if (!employees.isEmpty())

@@ -48,99 +48,192 @@ QString ErrorText::quotedName(const QString &name)
     return tr("\u201c%1\u201d").arg(name);
 }
 
-namespace {
-
 // Why a copy was refused, without "the company was not copied".
-QString refusalOf(const DbError &e)
+QString ErrorText::refusalOf(const DbError &e)
 {
     const auto *why = std::get_if<CopyRefusal>(&e.detail);
-    switch (why ? *why : CopyRefusal::TablesDiffer) {
+    if (!why)
+        return {};
+    switch (*why) {
     case CopyRefusal::SameSourceAndTarget:
-        return ErrorText::tr("the source and the target are the same");
+        return tr("the source and the target are the same");
     case CopyRefusal::CompanyThere:
-        return ErrorText::tr("%1 holds a company already (the table \"%2\")").arg(ErrorText::location(e.location), e.table);
+        return tr("%1 holds a company already (the table \"%2\")").arg(location(e.location), e.table);
     case CopyRefusal::NoFields:
-        return ErrorText::tr("the table \"%1\" has no fields").arg(e.table);
+        return tr("the table \"%1\" has no fields").arg(e.table);
     case CopyRefusal::NameNotHeld:
-        return ErrorText::tr("the target cannot hold a table named \"%1\"").arg(e.table);
+        return tr("the target cannot hold a table named \"%1\"").arg(e.table);
     case CopyRefusal::SecondName:
-        return ErrorText::tr("a second table is named \"%1\" there (capital and small letters count as the same)").arg(e.table);
+        return tr("a second table is named \"%1\" there (capital and small letters count as the same)").arg(e.table);
     case CopyRefusal::ReservedField:
-        return ErrorText::tr("the table \"%1\" has a field \"%2\", a name the target keeps for itself").arg(e.table, e.field);
+        return tr("the table \"%1\" has a field \"%2\", a name the target keeps for itself").arg(e.table, e.field);
     case CopyRefusal::TablesDiffer:
-        return ErrorText::tr("the target's tables differ from the source's after the copy");
+        return tr("the target's tables differ from the source's after the copy");
     case CopyRefusal::FieldsDiffer:
-        return ErrorText::tr("the fields of the table \"%1\" differ after the copy").arg(e.table);
+        return tr("the fields of the table \"%1\" differ after the copy").arg(e.table);
     case CopyRefusal::RowCountDiffers:
-        return ErrorText::tr("the table \"%1\" has %2 rows in the source and %3 in the target after the copy")
+        return tr("the table \"%1\" has %2 rows in the source and %3 in the target after the copy")
             .arg(e.table, QString::number(e.amount), QString::number(e.otherAmount));
     case CopyRefusal::RowDiffers:
-        return ErrorText::tr("row %1 of the table \"%2\" differs between the source and the target after the copy")
+        return tr("row %1 of the table \"%2\" differs between the source and the target after the copy")
             .arg(QString::number(e.row), e.table);
     }
     return {};
 }
 
 // Why a server's address cannot be used.
-QString addressFaultOf(const DbError &e)
+QString ErrorText::addressFaultOf(const DbError &e)
 {
     const auto *why = std::get_if<AddressFault>(&e.detail);
-    switch (why ? *why : AddressFault::NotPostgres) {
+    if (!why)
+        return {};
+    switch (*why) {
     case AddressFault::NotPostgres:
-        return ErrorText::tr("it is not a postgresql:// address (%1)").arg(e.engineText);
+        return tr("it is not a postgresql:// address (%1)").arg(e.engineText);
     case AddressFault::HoldsPassword:
-        return ErrorText::tr("it holds a password. Put the password in the file .pgpass (or a service file) instead, "
-                             "where only you can read it");
+        return tr("it holds a password. Put the password in the file .pgpass (or a service file) instead, where only "
+                  "you can read it");
     case AddressFault::UnknownParameter:
-        return ErrorText::tr("\"%1\" is not a connection parameter").arg(e.field);
+        return tr("\"%1\" is not a connection parameter").arg(e.field);
     case AddressFault::Semicolon:
-        return ErrorText::tr("the value of %1 holds a ';'").arg(e.field);
+        return tr("the value of %1 holds a ';'").arg(e.field);
     }
     return {};
 }
 
 // What is damaged in an Access-format file.
-QString damageOf(const DbError &e)
+QString ErrorText::damageOf(const DbError &e)
 {
-    const QString table = ErrorText::quotedName(e.table);
+    const QString table = quotedName(e.table);
     const QString row = QString::number(e.row);
     const auto *what = std::get_if<JetDamage>(&e.detail);
-    switch (what ? *what : JetDamage::CatalogUnreadable) {
+    if (!what)
+        return {};
+    switch (*what) {
     case JetDamage::NotWholePages:
-        return ErrorText::tr("it is cut short (%1 bytes, not a whole number of %2-byte pages)")
+        return tr("it is cut short (%1 bytes, not a whole number of %2-byte pages)")
             .arg(QString::number(e.amount), QString::number(e.otherAmount));
     case JetDamage::TooShortForCatalog:
-        return ErrorText::tr("it is cut short (%1 bytes, too short to hold its list of tables)").arg(e.amount);
+        return tr("it is cut short (%1 bytes, too short to hold its list of tables)").arg(e.amount);
     case JetDamage::CatalogUnreadable:
-        return ErrorText::tr("its list of tables cannot be read");
+        return tr("its list of tables cannot be read");
     case JetDamage::DefinitionUnreadable:
-        return ErrorText::tr("the definition of the table %1 cannot be read").arg(table);
+        return tr("the definition of the table %1 cannot be read").arg(table);
     case JetDamage::RowNotFound:
-        return ErrorText::tr("row %1 of the table %2 cannot be found").arg(row, table);
+        return tr("row %1 of the table %2 cannot be found").arg(row, table);
     case JetDamage::RowNotTakenApart:
-        return ErrorText::tr("row %1 of the table %2 cannot be taken apart").arg(row, table);
+        return tr("row %1 of the table %2 cannot be taken apart").arg(row, table);
     case JetDamage::ValueDamaged:
-        return ErrorText::tr("row %1 of the table %2 has a damaged value in the column %3")
-            .arg(row, table, ErrorText::quotedName(e.field));
+        return tr("row %1 of the table %2 has a damaged value in the column %3")
+            .arg(row, table, quotedName(e.field));
     case JetDamage::LongValueDamaged:
-        return ErrorText::tr("row %1 of the table %2 has a damaged long value in the column %3")
-            .arg(row, table, ErrorText::quotedName(e.field));
+        return tr("row %1 of the table %2 has a damaged long value in the column %3")
+            .arg(row, table, quotedName(e.field));
     case JetDamage::RowsLost:
-        return ErrorText::tr("the table %1 holds %2 rows, but only %3 can be read")
+        return tr("the table %1 holds %2 rows, but only %3 can be read")
             .arg(table, QString::number(e.amount), QString::number(e.otherAmount));
     }
     return {};
 }
 
 // The reason alone with the number: a refused copy without "the company was not copied".
-QString reasonNumbered(const DbError &e)
+QString ErrorText::reasonNumbered(const DbError &e)
 {
     return e.reason == DbReason::CopyRefused
-        ? ErrorText::tr("%1 (error %2)").arg(refusalOf(e), QString::number(e.number))
-        : ErrorText::numbered(e);
+        ? tr("%1 (error %2)").arg(refusalOf(e), QString::number(e.number))
+        : numbered(e);
 }
 
-} // namespace
+// Why an Access-format file was not brought over, as a sentence or as the rest of a line; nothing
+// for a reason that is not about it.
+QString ErrorText::accessWords(const DbError &e, Start start)
+{
+    // Each in two spellings: a sentence of its own, and the rest of a line that began before it.
+    const auto spelt = [start](const QString &sentence, const QString &inLine) {
+        return start == Start::Sentence ? sentence : inLine;
+    };
+    const QString file = quotedName(fileNameOf(e.file));
+    const QString table = quotedName(e.table);
+    const QString field = quotedName(e.field);
+    const QString row = QString::number(e.row);
+    const QString company = quotedName(native(e.location.file));
+    switch (e.reason) {
+    case DbReason::AccessCannotOpen:
+        if (e.engineText.isEmpty())
+            return spelt(tr("The file %1 cannot be opened."), tr("the file %1 cannot be opened.")).arg(file);
+        return spelt(tr("The file %1 cannot be opened: %2."), tr("the file %1 cannot be opened: %2."))
+            .arg(file, e.engineText);
+    case DbReason::AccessNotAccess:
+        return spelt(tr("The file %1 is not a Microsoft Access database."),
+                     tr("the file %1 is not a Microsoft Access database."))
+            .arg(file);
+    case DbReason::AccessUnknownVersion:
+        return spelt(tr("The file %1 is a Microsoft Access database of a version this program does not know (version "
+                        "number %2)."),
+                     tr("the file %1 is a Microsoft Access database of a version this program does not know (version "
+                        "number %2)."))
+            .arg(file, QString::number(e.amount));
+    case DbReason::AccessPassword:
+        return spelt(tr("The file %1 is protected by a database password. Remove the password in Microsoft Access, then "
+                        "bring the file over again."),
+                     tr("the file %1 is protected by a database password. Remove the password in Microsoft Access, then "
+                        "bring the file over again."))
+            .arg(file);
+    case DbReason::AccessDamaged:
+        return spelt(tr("The file %1 is damaged: %2."), tr("the file %1 is damaged: %2.")).arg(file, damageOf(e));
+    case DbReason::AccessNoSuchTable:
+        return spelt(tr("The file %1 has no table %2."), tr("the file %1 has no table %2.")).arg(file, table);
+    case DbReason::AccessDateOutOfRange:
+        return spelt(tr("Row %1 of the table %2 has a date in the column %3 outside the years 100 to 9999 (stored as %4)."),
+                     tr("row %1 of the table %2 has a date in the column %3 outside the years 100 to 9999 (stored as %4)."))
+            .arg(row, table, field, e.engineText);
+    case DbReason::AccessUnreadableType:
+        return spelt(tr("The column %1 of the table %2 has a type (%3) this program cannot read."),
+                     tr("the column %1 of the table %2 has a type (%3) this program cannot read."))
+            .arg(field, table, QString::number(e.amount));
+    case DbReason::AccessNoEmployeeList:
+        return spelt(tr("The file %1 is an Access database, but not a company file: it has no table \u201cdatalist\u201d, "
+                        "the list of employees."),
+                     tr("the file %1 is an Access database, but not a company file: it has no table \u201cdatalist\u201d, "
+                        "the list of employees."))
+            .arg(file);
+    case DbReason::AccessNoNameField:
+        return spelt(tr("The file %1 is an Access database, but not a company file: its list of employees \u201c%2\u201d "
+                        "has no field \u201cEname\u201d."),
+                     tr("the file %1 is an Access database, but not a company file: its list of employees \u201c%2\u201d "
+                        "has no field \u201cEname\u201d."))
+            .arg(file, e.table);
+    case DbReason::AccessBinaryValue:
+        return spelt(tr("Row %1 of the table %2 holds in the field %3 a value Punchwell cannot keep there (binary data)."),
+                     tr("row %1 of the table %2 holds in the field %3 a value Punchwell cannot keep there (binary data)."))
+            .arg(row, table, field);
+    case DbReason::AccessCancelled:
+        return spelt(tr("It was cancelled."), tr("it was cancelled."));
+    case DbReason::AccessBusy:
+        return spelt(tr("Another program is making a new company file %1 right now (it holds the lock file %2); try "
+                        "again when it is done."),
+                     tr("another program is making a new company file %1 right now (it holds the lock file %2); try "
+                        "again when it is done."))
+            .arg(company, quotedName(native(e.file)));
+    case DbReason::AccessFolderNotWritable:
+        return spelt(tr("Nothing can be written in the folder %1."), tr("nothing can be written in the folder %1."))
+            .arg(quotedName(native(e.file)));
+    case DbReason::AccessTargetExists:
+        return tr("%1 exists already.").arg(company);
+    case DbReason::AccessNotNamed:
+        return spelt(tr("The new file could not be named %1: %2."), tr("the new file could not be named %1: %2."))
+            .arg(company, e.engineText);
+    case DbReason::AccessNotKept:
+        return spelt(tr("The old file could not be kept as %1: %2."), tr("the old file could not be kept as %1: %2."))
+            .arg(quotedName(fileNameOf(e.file)), e.engineText);
+    case DbReason::AccessNotMade:
+        return spelt(tr("The new company could not be made in %1: %2."),
+                     tr("the new company could not be made in %1: %2."))
+            .arg(shownLocation(e.location), e.cause ? reasonNumbered(*e.cause) : QString());
+    default:
+        return {};
+    }
+}
 
 QString ErrorText::describe(const DbError &e)
 {
@@ -220,7 +313,8 @@ QString ErrorText::describe(const DbError &e)
     case DbReason::CompanyThere:
         return tr("%1 holds a company already").arg(where);
     case DbReason::ServerTooOld:
-        return tr("%1 runs PostgreSQL %2, and Punchwell needs version 10 or later").arg(where, QString::number(e.amount));
+        return tr("%1 runs PostgreSQL %2, and Punchwell needs version 10 or later")
+            .arg(where, QString::number(e.amount));
     case DbReason::ConnectionNotOpen:
         return tr("the connection to %1 is not open").arg(where);
     case DbReason::NoSuchDatabase:
@@ -242,7 +336,8 @@ QString ErrorText::describe(const DbError &e)
                   "within %2 seconds. Nothing was stored. Please wait a moment and try again")
             .arg(where, QString::number(e.seconds));
     case DbReason::StatementTimeout:
-        return tr("%1 did not finish the action within %2 seconds, so it was stopped").arg(where, QString::number(e.seconds));
+        return tr("%1 did not finish the action within %2 seconds, so it was stopped")
+            .arg(where, QString::number(e.seconds));
     case DbReason::TableNotOnServer:
         return tr("a table cannot be found (there is no table \"%1\" in %2)").arg(e.table, where);
     case DbReason::NotPermitted:
@@ -308,7 +403,7 @@ QString ErrorText::describe(const DbError &e)
     case DbReason::AccessNotNamed:
     case DbReason::AccessNotKept:
     case DbReason::AccessNotMade:
-        return accessFailure(e, Start::InLine);
+        return accessWords(e, Start::InLine);
     }
     return {};
 }
@@ -320,90 +415,9 @@ QString ErrorText::numbered(const DbError &e)
 
 QString ErrorText::accessFailure(const DbError &e, Start start)
 {
-    // Each in two spellings: a sentence of its own, and the rest of a line that began before it.
-    const auto spelt = [start](const QString &sentence, const QString &inLine) {
-        return start == Start::Sentence ? sentence : inLine;
-    };
-    const QString file = quotedName(fileNameOf(e.file));
-    const QString table = quotedName(e.table);
-    const QString field = quotedName(e.field);
-    const QString row = QString::number(e.row);
-    const QString company = quotedName(native(e.location.file));
-    switch (e.reason) {
-    case DbReason::AccessCannotOpen:
-        if (e.engineText.isEmpty())
-            return spelt(tr("The file %1 cannot be opened."), tr("the file %1 cannot be opened.")).arg(file);
-        return spelt(tr("The file %1 cannot be opened: %2."), tr("the file %1 cannot be opened: %2.")).arg(file, e.engineText);
-    case DbReason::AccessNotAccess:
-        return spelt(tr("The file %1 is not a Microsoft Access database."),
-                     tr("the file %1 is not a Microsoft Access database."))
-            .arg(file);
-    case DbReason::AccessUnknownVersion:
-        return spelt(tr("The file %1 is a Microsoft Access database of a version this program does not know (version "
-                        "number %2)."),
-                     tr("the file %1 is a Microsoft Access database of a version this program does not know (version "
-                        "number %2)."))
-            .arg(file, QString::number(e.amount));
-    case DbReason::AccessPassword:
-        return spelt(tr("The file %1 is protected by a database password. Remove the password in Microsoft Access, then "
-                        "bring the file over again."),
-                     tr("the file %1 is protected by a database password. Remove the password in Microsoft Access, then "
-                        "bring the file over again."))
-            .arg(file);
-    case DbReason::AccessDamaged:
-        return spelt(tr("The file %1 is damaged: %2."), tr("the file %1 is damaged: %2.")).arg(file, damageOf(e));
-    case DbReason::AccessNoSuchTable:
-        return spelt(tr("The file %1 has no table %2."), tr("the file %1 has no table %2.")).arg(file, table);
-    case DbReason::AccessDateOutOfRange:
-        return spelt(tr("Row %1 of the table %2 has a date in the column %3 outside the years 100 to 9999 (stored as %4)."),
-                     tr("row %1 of the table %2 has a date in the column %3 outside the years 100 to 9999 (stored as %4)."))
-            .arg(row, table, field, e.engineText);
-    case DbReason::AccessUnreadableType:
-        return spelt(tr("The column %1 of the table %2 has a type (%3) this program cannot read."),
-                     tr("the column %1 of the table %2 has a type (%3) this program cannot read."))
-            .arg(field, table, QString::number(e.amount));
-    case DbReason::AccessNoEmployeeList:
-        return spelt(tr("The file %1 is an Access database, but not a company file: it has no table \u201cdatalist\u201d, "
-                        "the list of employees."),
-                     tr("the file %1 is an Access database, but not a company file: it has no table \u201cdatalist\u201d, "
-                        "the list of employees."))
-            .arg(file);
-    case DbReason::AccessNoNameField:
-        return spelt(tr("The file %1 is an Access database, but not a company file: its list of employees \u201c%2\u201d "
-                        "has no field \u201cEname\u201d."),
-                     tr("the file %1 is an Access database, but not a company file: its list of employees \u201c%2\u201d "
-                        "has no field \u201cEname\u201d."))
-            .arg(file, e.table);
-    case DbReason::AccessBinaryValue:
-        return spelt(tr("Row %1 of the table %2 holds in the field %3 a value Punchwell cannot keep there (binary data)."),
-                     tr("row %1 of the table %2 holds in the field %3 a value Punchwell cannot keep there (binary data)."))
-            .arg(row, table, field);
-    case DbReason::AccessCancelled:
-        return spelt(tr("It was cancelled."), tr("it was cancelled."));
-    case DbReason::AccessBusy:
-        return spelt(tr("Another program is making a new company file %1 right now (it holds the lock file %2); try "
-                        "again when it is done."),
-                     tr("another program is making a new company file %1 right now (it holds the lock file %2); try "
-                        "again when it is done."))
-            .arg(company, quotedName(native(e.file)));
-    case DbReason::AccessFolderNotWritable:
-        return spelt(tr("Nothing can be written in the folder %1."), tr("nothing can be written in the folder %1."))
-            .arg(quotedName(native(e.file)));
-    case DbReason::AccessTargetExists:
-        return tr("%1 exists already.").arg(company);
-    case DbReason::AccessNotNamed:
-        return spelt(tr("The new file could not be named %1: %2."), tr("the new file could not be named %1: %2."))
-            .arg(company, e.engineText);
-    case DbReason::AccessNotKept:
-        return spelt(tr("The old file could not be kept as %1: %2."), tr("the old file could not be kept as %1: %2."))
-            .arg(quotedName(fileNameOf(e.file)), e.engineText);
-    case DbReason::AccessNotMade:
-        return spelt(tr("The new company could not be made in %1: %2."), tr("the new company could not be made in %1: %2."))
-            .arg(shownLocation(e.location), e.cause ? reasonNumbered(*e.cause) : QString());
-    default:
-        // A failure of the new company's storage, not of the old file.
-        return describe(e);
-    }
+    const QString words = accessWords(e, start);
+    // Not a failure of the old file itself, nor of bringing it over: the new company's storage.
+    return words.isEmpty() ? describe(e) : words;
 }
 
 QString ErrorText::failure(const QString &what, const DbError &e, const QString &after)

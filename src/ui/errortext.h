@@ -62,6 +62,13 @@ public:
     // A failed copy of a company in one line, with the number: "the company was not copied: the
     // database file is damaged (error 3049)".
     static QString copyFailure(const DbError &e);
+
+private:
+    static QString refusalOf(const DbError &e);
+    static QString addressFaultOf(const DbError &e);
+    static QString damageOf(const DbError &e);
+    static QString reasonNumbered(const DbError &e);
+    static QString accessWords(const DbError &e, Start start);
 };
 
 } // namespace pw
