@@ -6,6 +6,7 @@
 #include "access/accessconversion.h"
 #include "access/jetreader.h"
 #include "testlib/accessfixture.h"
+#include "ui/errortext.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -114,7 +115,7 @@ static void BM_Convert(benchmark::State &state)
         const pw::AccessOutcome done = pw::convertAccessCompanyToFile(c.file, target);
         total += double(timer.nsecsElapsed()) / 1e9;
         if (!done) {
-            state.SkipWithError(qPrintable(done.failure.message));
+            state.SkipWithError(qPrintable(pw::ErrorText::accessFailure(done.error())));
             return;
         }
         state.PauseTiming();

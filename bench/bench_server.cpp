@@ -9,6 +9,7 @@
 #include "domain/employees.h"
 #include "domain/totals.h"
 #include "testlib/pgserver.h"
+#include "ui/errortext.h"
 
 #include <QUrlQuery>
 
@@ -55,9 +56,9 @@ QString companyWith(long entries)
     uri = theServer().url(name);
     pw::Database db(std::make_unique<pw::PostgresEngine>(uri));
     if (pw::DbError e = db.createCompany())
-        fail("createCompany", e.text());
+        fail("createCompany", pw::ErrorText::numbered(e));
     if (pw::DbError e = db.open())
-        fail("open", e.text());
+        fail("open", pw::ErrorText::numbered(e));
     if (!pw::addEmployee(db, {kName, QStringLiteral("10"), QString(), QString()}).added())
         fail("addEmployee", kName);
     if (pw::DbError e = db.exec(QStringLiteral(
@@ -65,7 +66,7 @@ QString companyWith(long entries)
             "timestamp '2000-01-01 08:00:00' + (i / 2) * interval '1 day' + (i % 2) * interval '8 hours', "
             "CASE WHEN i % 2 = 0 THEN 'Clocked In' ELSE 'Clocked Out' END, CASE WHEN i % 2 = 0 THEN ' ' END "
             "FROM generate_series(0, %1) AS i").arg(entries - 1)))
-        fail("fill", e.text());
+        fail("fill", pw::ErrorText::numbered(e));
     db.exec(QStringLiteral("VACUUM ANALYZE \"Employee 000001\""));
     return uri;
 }
@@ -107,7 +108,7 @@ static void BM_PgCount(benchmark::State &state)
 {
     pw::Database database(std::make_unique<pw::PostgresEngine>(companyWith(state.range(0))));
     if (pw::DbError e = database.open())
-        fail("open", e.text());
+        fail("open", pw::ErrorText::numbered(e));
     float minutes = 0;
     for (auto _ : state) {
         auto count = pw::countLog(database, kName, kNow);
@@ -128,7 +129,7 @@ static void BM_PgClockIn(benchmark::State &state)
 {
     pw::Database database(std::make_unique<pw::PostgresEngine>(companyWith(state.range(0))));
     if (pw::DbError e = database.open())
-        fail("open", e.text());
+        fail("open", pw::ErrorText::numbered(e));
     pw::bench::FakeSeams seams;
     pw::CompanyData(database).storeCompany(QStringLiteral("Acme Widgets"));
     pw::bench::timeClockIns(state, database, seams, kName);

@@ -3,6 +3,7 @@
 #include "db/companydata.h"
 #include "db/database.h"
 #include "db/logtable.h"
+#include "ui/errortext.h"
 #include "ui/logonwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/windows.h"
@@ -23,7 +24,7 @@ BenchDb::BenchDb()
 {
     m_path = m_dir.filePath(QStringLiteral("Employee.mdb"));
     if (DbError e = Database::createDelivered(m_path)) {
-        std::fprintf(stderr, "cannot make database: %s\n", qPrintable(e.description));
+        std::fprintf(stderr, "cannot make database: %s\n", qPrintable(pw::ErrorText::describe(e)));
         std::abort();
     }
     sqlite3_open(QFile::encodeName(m_path).constData(), &m_raw);

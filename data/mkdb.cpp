@@ -1,5 +1,6 @@
 // Writes the delivered company database to the path given.
 #include "db/database.h"
+#include "ui/errortext.h"
 
 #include <QCoreApplication>
 
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
     }
     const pw::DbError e = pw::Database::createDelivered(QString::fromLocal8Bit(argv[1]));
     if (e) {
-        std::fprintf(stderr, "punchwell_mkdb: %s\n", qPrintable(e.description));
+        std::fprintf(stderr, "punchwell_mkdb: %s\n", qPrintable(pw::ErrorText::describe(e)));
         return 1;
     }
     return 0;

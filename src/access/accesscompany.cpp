@@ -3,7 +3,6 @@
 #include "db/schema.h"
 #include "domain/employeename.h"
 #include "platform/dialogs.h"
-#include "platform/formats.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -196,11 +195,6 @@ JetFormat AccessCompany::format() const
     return m_reader.format();
 }
 
-QString AccessCompany::location() const
-{
-    return m_path;
-}
-
 bool AccessCompany::hasSettings() const
 {
     for (const AccessTable &t : m_carried)
@@ -214,36 +208,19 @@ qint64 AccessCompany::rowsRead(const QString &table) const
     return m_rowsRead.value(table, -1);
 }
 
-AccessFailure AccessCompany::fail(const JetError &error)
-{
-    AccessFailure::Kind kind = AccessFailure::Damaged;
-    switch (error.kind) {
-    case JetError::CannotOpen: kind = AccessFailure::CannotOpen; break;
-    case JetError::NotJet: kind = AccessFailure::NotAccess; break;
-    case JetError::UnknownVersion: kind = AccessFailure::UnknownVersion; break;
-    case JetError::Password: kind = AccessFailure::Password; break;
-    case JetError::BadValue: kind = AccessFailure::BadValue; break;
-    case JetError::NoSuchTable:
-    case JetError::Damaged:
-    case JetError::None: break;
-    }
-    return AccessFailure::make(kind, error.message);
-}
-
-AccessFailure AccessCompany::open()
+DbError AccessCompany::open()
 {
     m_carried.clear();
     m_leftOut.clear();
     m_names.clear();
     m_rowsRead.clear();
-    if (JetError e = m_reader.open(m_path))
-        return fail(e);
+    if (DbError e = m_reader.open(m_path))
+        return e;
     return plan();
 }
 
-AccessFailure AccessCompany::plan()
+DbError AccessCompany::plan()
 {
-    const QString file = formats::quotedName(QFileInfo(m_path).fileName());
     const JetTable *list = nullptr;
     bool settings = false;
     for (const JetTable &table : m_reader.tables()) {
@@ -258,16 +235,10 @@ AccessFailure AccessCompany::plan()
         m_carried << *plan;
     }
     if (!list)
-        return AccessFailure::make(AccessFailure::NotCompany,
-                                   QStringLiteral("The file %1 is an Access database, but not a company file: it has "
-                                                  "no table \u201cdatalist\u201d, the list of employees.")
-                                       .arg(file));
+        return DbError::of(DbReason::AccessNoEmployeeList).aboutFile(m_path);
     const int nameColumn = columnNamed(*list, QStringLiteral("Ename"));
     if (nameColumn < 0)
-        return AccessFailure::make(AccessFailure::NotCompany,
-                                   QStringLiteral("The file %1 is an Access database, but not a company file: its "
-                                                  "list of employees \u201c%2\u201d has no field \u201cEname\u201d.")
-                                       .arg(file, list->name));
+        return DbError::of(DbReason::AccessNoNameField).aboutFile(m_path).inTable(list->name);
     if (!settings) {
         // A company that never had its first start: the new file gets the empty settings table the
         // delivered one has, and the first start asks for the name.
@@ -277,12 +248,10 @@ AccessFailure AccessCompany::plan()
         empty.types = {JetType::Unknown, JetType::Unknown, JetType::Unknown, JetType::Unknown};
         m_carried.prepend(empty);
     }
-    if (JetError e = m_reader.readRows(list->name, [&](qint64, const QVariantList &values) {
-            m_names << values[nameColumn].toString();
-            return true;
-        }))
-        return fail(e);
-    return {};
+    return m_reader.readRows(list->name, [&](qint64, const QVariantList &values) {
+        m_names << values[nameColumn].toString();
+        return true;
+    });
 }
 
 const AccessTable *AccessCompany::find(const QString &table) const
@@ -312,7 +281,7 @@ DbResult<QList<FieldInfo>> AccessCompany::fields(const QString &table)
 }
 
 bool AccessCompany::mapRow(const AccessTable &table, qint64 row, const QVariantList &values, QVariantList *out,
-                           AccessFailure *failure) const
+                           DbError *failure) const
 {
     const QList<FieldInfo> &fields = fieldsOf(table.role);
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -323,11 +292,11 @@ bool AccessCompany::mapRow(const AccessTable &table, qint64 row, const QVariantL
         }
         std::optional<QVariant> value = accessValue(values[column], table.types[i], fields[i].kind, m_locale);
         if (!value) {
-            *failure = AccessFailure::make(AccessFailure::BadValue,
-                                           QStringLiteral("Row %1 of the table %2 holds in the field %3 a value "
-                                                          "Punchwell cannot keep there (binary data).")
-                                               .arg(row)
-                                               .arg(formats::quotedName(table.name), formats::quotedName(fields[i].name)));
+            *failure = DbError::of(DbReason::AccessBinaryValue)
+                           .aboutFile(m_path)
+                           .inTable(table.name)
+                           .inRow(row)
+                           .inField(fields[i].name);
             return false;
         }
         out->append(std::move(*value));
@@ -340,13 +309,13 @@ DbError AccessCompany::rows(const QString &table, const RowVisitor &visit)
     m_readFailure = {};
     const AccessTable *t = find(table);
     if (!t)
-        return DbError::make(ErrTableMissing, QStringLiteral("the old file has no table %1").arg(formats::quotedName(table)));
+        return DbError::of(DbReason::AccessNoSuchTable).aboutFile(m_path).inTable(table);
     const bool onOwnThread = std::this_thread::get_id() == m_owner;
     if (m_progress && onOwnThread && !m_rowsRead.contains(table)) {
-        if (!m_progress->step(m_steps, QStringLiteral("Bringing over %1").arg(formats::quotedName(table)))) {
+        if (!m_progress->step(m_steps, table)) {
             m_cancelled = true;
-            m_readFailure = AccessFailure::make(AccessFailure::Cancelled, QStringLiteral("It was cancelled."));
-            return DbError::make(ErrGeneral, QStringLiteral("it was cancelled"));
+            m_readFailure = DbError::of(DbReason::AccessCancelled).aboutFile(m_path);
+            return m_readFailure;
         }
         ++m_steps;
     }
@@ -355,8 +324,8 @@ DbError AccessCompany::rows(const QString &table, const RowVisitor &visit)
         return {};
     }
 
-    JetError readError;
-    AccessFailure valueFailure;
+    DbError readError;
+    DbError valueFailure;
     DbError visitError;
     qint64 count = 0;
     if (!onOwnThread) {
@@ -407,21 +376,18 @@ DbError AccessCompany::rows(const QString &table, const RowVisitor &visit)
         reading.join();
     }
 
-    if (valueFailure)
-        m_readFailure = valueFailure;
-    else if (readError)
-        m_readFailure = fail(readError);
+    m_readFailure = valueFailure ? valueFailure : readError;
     if (m_readFailure)
-        return DbError::make(ErrDamaged, m_readFailure.message);
+        return m_readFailure;
     if (visitError)
         return visitError;
     m_rowsRead[table] = count;
     return {};
 }
 
-QStringList namesTheAddDialogRefuses(const QStringList &names)
+QList<UnusualName> namesTheAddDialogRefuses(const QStringList &names)
 {
-    QStringList refused;
+    QList<UnusualName> refused;
     QHash<QString, int> times;
     QHash<QString, QString> firstByFold;
     for (const QString &name : names)
@@ -431,26 +397,18 @@ QStringList namesTheAddDialogRefuses(const QStringList &names)
         if (told.contains(name))
             continue;
         told.insert(name);
-        QStringList why;
-        const NameFaults faults = employeeNameFaults(name);
-        if (faults.empty)
-            why << QStringLiteral("an empty name");
-        if (faults.tooLong)
-            why << QStringLiteral("longer than %1 characters").arg(kMaxEmployeeName);
-        if (faults.badCharacter)
-            why << QStringLiteral("a character a table name cannot hold");
-        if (times.value(name) > 1)
-            why << QStringLiteral("listed %1 times").arg(times.value(name));
-        if (sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable))
-            why << QStringLiteral("the name of one of the company's own tables");
+        UnusualName unusual;
+        unusual.name = name;
+        unusual.faults = employeeNameFaults(name);
+        unusual.times = times.value(name);
+        unusual.companyTable = sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable);
         const QString fold = foldAsciiCase(name);
         if (const auto other = firstByFold.constFind(fold); other != firstByFold.constEnd())
-            why << QStringLiteral("the same as %1 but for capital and small letters, so the two share one time log")
-                       .arg(formats::quotedName(*other));
+            unusual.sameAs = *other;
         else
             firstByFold.insert(fold, name);
-        if (!why.isEmpty())
-            refused << QStringLiteral("%1 (%2)").arg(formats::quotedName(name), why.join(QStringLiteral("; ")));
+        if (unusual.faults.any() || unusual.times > 1 || unusual.companyTable || !unusual.sameAs.isEmpty())
+            refused << unusual;
     }
     return refused;
 }

@@ -2,6 +2,7 @@
 
 #include "db/companycopy.h"
 #include "access/jetreader.h"
+#include "domain/employeename.h"
 
 #include <QList>
 #include <QLocale>
@@ -15,29 +16,6 @@
 namespace pw {
 
 class Progress;
-
-// Why an Access-format company file was not brought over, in whole sentences for a box or a
-// command line.
-struct AccessFailure {
-    enum Kind {
-        None,
-        CannotOpen,     // missing or unreadable
-        NotAccess,      // not an Access file at all
-        UnknownVersion, // an Access file of a version the reader does not know
-        Password,       // protected by a database password
-        Damaged,        // damaged or cut short
-        BadValue,       // a value that cannot be brought over as it is (a date outside Access's range)
-        NotCompany,     // an Access file without the employee list
-        Storage,        // writing or checking the new company failed, or the two differ
-        Cancelled,      // the user stopped it
-        Busy,           // another program is bringing the same file over
-    };
-    Kind kind = None;
-    QString message;
-
-    explicit operator bool() const { return kind != None; }
-    static AccessFailure make(Kind kind, QString message) { return {kind, std::move(message)}; }
-};
 
 // A table of the old file that is brought over, and how.
 struct AccessTable {
@@ -75,8 +53,9 @@ public:
     explicit AccessCompany(const QString &path, const QLocale &locale = QLocale::system());
     ~AccessCompany() override;
 
-    // Opens the file, decides what is brought over and reads the employee list's names.
-    AccessFailure open();
+    // Opens the file, decides what is brought over and reads the employee list's names. Failures
+    // are the Access* reasons.
+    DbError open();
     JetFormat format() const;
 
     const QList<AccessTable> &carried() const { return m_carried; }
@@ -89,16 +68,15 @@ public:
     // -1 before.
     qint64 rowsRead(const QString &table) const;
 
-    // The first reading of each table is a step of the progress; a Cancel there stops the reading
-    // with an error. The progress is only shown from the thread that made this source.
+    // The first reading of each table is a step of the progress, named by the table; a Cancel there
+    // stops the reading with an error. The progress is only shown from the thread that made this source.
     void setProgress(Progress *progress) { m_progress = progress; }
     int progressSteps() const { return int(m_carried.size()); }
     bool cancelled() const { return m_cancelled; }
 
     // Why the last read failed, when the old file was the reason.
-    const AccessFailure &readFailure() const { return m_readFailure; }
+    const DbError &readFailure() const { return m_readFailure; }
 
-    QString location() const override;
     DbResult<QStringList> tables() override;
     DbResult<QList<FieldInfo>> fields(const QString &table) override;
     DbError rows(const QString &table, const RowVisitor &visit) override;
@@ -108,9 +86,8 @@ private:
     const AccessTable *find(const QString &table) const;
     // Appends a row of the old file as Punchwell keeps it; false (and why) when a value cannot be kept.
     bool mapRow(const AccessTable &table, qint64 row, const QVariantList &values, QVariantList *out,
-                AccessFailure *failure) const;
-    AccessFailure plan();
-    AccessFailure fail(const JetError &error);
+                DbError *failure) const;
+    DbError plan();
 
     QString m_path;
     QLocale m_locale;
@@ -123,11 +100,19 @@ private:
     std::thread::id m_owner = std::this_thread::get_id();
     int m_steps = 0;
     bool m_cancelled = false;
-    AccessFailure m_readFailure;
+    DbError m_readFailure;
 };
 
-// Names of the employee list that the add dialog would refuse, each with the reason in words:
-// "“Bartholomew Fitzgerald-Smythe” (longer than 20 characters)". They are brought over as they are.
-QStringList namesTheAddDialogRefuses(const QStringList &names);
+// A name of the employee list that the add dialog would refuse, with every reason why. Such names
+// are brought over as they are.
+struct UnusualName {
+    QString name;
+    NameFaults faults;         // what is wrong with the name on its own
+    int times = 1;             // how often the list holds it
+    bool companyTable = false; // it is the name of one of the company's own tables
+    QString sameAs;            // an earlier name of the list that differs from it only in letter case
+};
+// Each such name once, in the list's order.
+QList<UnusualName> namesTheAddDialogRefuses(const QStringList &names);
 
 } // namespace pw

@@ -2,14 +2,12 @@
 
 #include "db/database.h"
 #include "db/schema.h"
-#include "platform/formats.h"
 #include "platform/safefile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QLockFile>
 
 namespace pw {
@@ -36,20 +34,15 @@ struct ConversionFiles {
     QString company, temp, journal, keeping, lock;
 };
 
-AccessFailure storageFailure(const QString &where, const DbError &e)
+// The new company could not be made where it was to be.
+DbError notMade(const Location &where, const DbError &why)
 {
-    QString why = e.text();
-    const QString prefix = QStringLiteral("the company was not copied: ");
-    if (why.startsWith(prefix))
-        why = why.mid(prefix.size());
-    return AccessFailure::make(AccessFailure::Storage,
-                               QStringLiteral("The new company could not be made in %1: %2.").arg(where, why));
+    return DbError::around(DbReason::AccessNotMade, why).at(where);
 }
 
 AccessReport reportFor(const AccessCompany &source)
 {
     AccessReport report;
-    report.source = source.location();
     report.format = source.format();
     report.hasSettings = source.hasSettings();
     QList<const AccessTable *> logs;
@@ -59,7 +52,7 @@ AccessReport reportFor(const AccessCompany &source)
             report.entries += qMax<qint64>(0, source.rowsRead(t.name));
         }
         for (const QString &field : t.leftOutFields)
-            report.leftOutFields << QStringLiteral("%1.%2").arg(formats::quotedName(t.name), formats::quotedName(field));
+            report.leftOutFields << AccessReport::Field{t.name, field};
     }
     QList<bool> opened(logs.size(), false);
     for (const QString &name : source.employeeNames()) {
@@ -81,43 +74,44 @@ AccessReport reportFor(const AccessCompany &source)
 }
 
 // The company of the old file into target; failures name the target as shownAs.
-AccessOutcome convertInto(const QString &accessPath, Database &target, const QString &shownAs, Progress *progress)
+AccessOutcome convertInto(const QString &accessPath, Database &target, const Location &shownAs, Progress *progress)
 {
     QElapsedTimer timer;
     timer.start();
     AccessCompany source(accessPath);
-    AccessOutcome out;
-    if ((out.failure = source.open()))
-        return out;
+    if (DbError e = source.open())
+        return e;
     source.setProgress(progress);
     const auto copied = copyCompany(source, target);
-    if (!copied) {
-        out.failure = source.readFailure() ? source.readFailure() : storageFailure(shownAs, copied.error());
-        return out;
-    }
-    out.report = reportFor(source);
-    out.report.tables = copied->tables;
-    out.report.rows = copied->rows;
-    out.report.milliseconds = timer.elapsed();
-    return out;
+    if (!copied)
+        return source.readFailure() ? source.readFailure() : notMade(shownAs, copied.error());
+    AccessReport report = reportFor(source);
+    report.tables = copied->tables;
+    report.rows = copied->rows;
+    report.milliseconds = timer.elapsed();
+    return report;
 }
 
 // Writes the company into a new SQLite file at temp and checks it as Punchwell opens a company.
+AccessOutcome convertAndCheck(const QString &accessPath, const ConversionFiles &files, Progress *progress)
+{
+    Database db(files.temp);
+    const AccessOutcome out = convertInto(accessPath, db, Location::ofFile(files.company), progress);
+    if (!out)
+        return out;
+    DbError e = db.open();
+    if (!e)
+        e = db.verify();
+    db.close();
+    if (e)
+        return notMade(Location::ofFile(files.company), e);
+    return out;
+}
+
+// The same, with nothing of the new file left behind when it fails.
 AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFiles &files, Progress *progress)
 {
-    AccessOutcome out;
-    {
-        Database db(files.temp);
-        out = convertInto(accessPath, db, QDir::toNativeSeparators(files.company), progress);
-        if (out) {
-            DbError e = db.open();
-            if (!e)
-                e = db.verify();
-            db.close();
-            if (e)
-                out.failure = storageFailure(QDir::toNativeSeparators(files.company), e);
-        }
-    }
+    const AccessOutcome out = convertAndCheck(accessPath, files, progress);
     QFile::remove(files.journal); // empty once committed
     if (!out)
         QFile::remove(files.temp);
@@ -125,19 +119,15 @@ AccessOutcome convertIntoNewFile(const QString &accessPath, const ConversionFile
 }
 
 // Takes the conversion's lock beside the company file; why not, when it cannot.
-AccessFailure takeLock(QLockFile &lock, const ConversionFiles &files)
+DbError takeLock(QLockFile &lock, const ConversionFiles &files)
 {
     if (safefile::tryTakeLock(lock))
         return {};
     if (lock.error() == QLockFile::LockFailedError)
-        return AccessFailure::make(AccessFailure::Busy,
-                                   QStringLiteral("Another program is making a new company file %1 right now (it holds "
-                                                  "the lock file %2); try again when it is done.")
-                                       .arg(formats::quotedName(QDir::toNativeSeparators(files.company)),
-                                            formats::quotedName(QDir::toNativeSeparators(files.lock))));
-    return AccessFailure::make(AccessFailure::Storage,
-                               QStringLiteral("Nothing can be written in the folder %1.")
-                                   .arg(formats::quotedName(QDir::toNativeSeparators(QFileInfo(files.company).absolutePath()))));
+        return DbError::of(DbReason::AccessBusy).at(Location::ofFile(files.company)).aboutFile(files.lock);
+    return DbError::of(DbReason::AccessFolderNotWritable)
+        .at(Location::ofFile(files.company))
+        .aboutFile(QFileInfo(files.company).absolutePath());
 }
 
 } // namespace
@@ -145,16 +135,14 @@ AccessFailure takeLock(QLockFile &lock, const ConversionFiles &files)
 AccessOutcome inspectAccessCompany(const QString &accessPath)
 {
     AccessCompany source(accessPath);
-    AccessOutcome out;
-    out.failure = source.open();
-    if (!out.failure)
-        out.report = reportFor(source);
-    return out;
+    if (DbError e = source.open())
+        return e;
+    return reportFor(source);
 }
 
 AccessOutcome convertAccessCompany(const QString &accessPath, Database &target, Progress *progress)
 {
-    return convertInto(accessPath, target, target.path(), progress);
+    return convertInto(accessPath, target, target.location(), progress);
 }
 
 AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QString &targetPath, Progress *progress)
@@ -163,26 +151,20 @@ AccessOutcome convertAccessCompanyToFile(const QString &accessPath, const QStrin
     timer.start();
     const ConversionFiles files(targetPath);
     QLockFile lock(files.lock);
-    if (AccessFailure f = takeLock(lock, files))
-        return {f, {}};
+    if (DbError e = takeLock(lock, files))
+        return e;
     files.removeLeftovers();
     if (QFileInfo::exists(files.company))
-        return {AccessFailure::make(AccessFailure::Storage,
-                                    QStringLiteral("%1 exists already.").arg(formats::quotedName(QDir::toNativeSeparators(files.company)))),
-                {}};
+        return DbError::of(DbReason::AccessTargetExists).at(Location::ofFile(files.company));
     AccessOutcome out = convertIntoNewFile(accessPath, files, progress);
     if (!out)
         return out;
     // Another program may have made a file of that name meanwhile: it is left alone.
     QString why;
-    if (!safefile::nameIfFree(files.temp, files.company, &why)) {
-        out.failure = AccessFailure::make(AccessFailure::Storage,
-                                          QStringLiteral("The new file could not be named %1: %2.")
-                                              .arg(formats::quotedName(QDir::toNativeSeparators(files.company)), why));
-        return out;
-    }
+    if (!safefile::nameIfFree(files.temp, files.company, &why))
+        return DbError::of(DbReason::AccessNotNamed).at(Location::ofFile(files.company)).saying(why);
     safefile::syncFolder(files.company);
-    out.report.milliseconds = timer.elapsed();
+    out.value().milliseconds = timer.elapsed();
     return out;
 }
 
@@ -219,8 +201,8 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
     timer.start();
     const ConversionFiles files(companyFile);
     QLockFile lock(files.lock);
-    if (AccessFailure f = takeLock(lock, files))
-        return {f, {}};
+    if (DbError e = takeLock(lock, files))
+        return e;
     files.removeLeftovers();
 
     AccessOutcome out = convertIntoNewFile(files.company, files, progress);
@@ -244,60 +226,12 @@ AccessOutcome convertAccessFileInPlace(const QString &companyFile, Progress *pro
     }
     if (!done) {
         QFile::remove(files.temp);
-        out.failure = AccessFailure::make(AccessFailure::Storage,
-                                          QStringLiteral("The old file could not be kept as %1: %2.")
-                                              .arg(formats::quotedName(QFileInfo(kept).fileName()), failure));
-        return out;
+        return DbError::of(DbReason::AccessNotKept).at(Location::ofFile(files.company)).aboutFile(kept).saying(failure);
     }
     safefile::syncFolder(files.company);
-    out.report.keptAs = kept;
-    out.report.milliseconds = timer.elapsed();
+    out.value().keptAs = kept;
+    out.value().milliseconds = timer.elapsed();
     return out;
-}
-
-QString accessReportText(const AccessReport &report)
-{
-    QStringList lines;
-    lines << QStringLiteral("%1 employees and %2 time log entries were brought over in %3 seconds.")
-                 .arg(report.employees.size())
-                 .arg(report.entries)
-                 .arg(QLocale().toString(double(report.milliseconds) / 1000.0, 'f', 1));
-    const auto entriesOf = [](const AccessReport::Log &log) {
-        return log.entries < 0 ? QStringLiteral("%1: no time log").arg(log.name)
-                               : QStringLiteral("%1: %2").arg(log.name).arg(log.entries);
-    };
-    QStringList employees;
-    for (const AccessReport::Log &e : report.employees)
-        employees << entriesOf(e);
-    // A short list one to a line; a long one as a paragraph, so the box still fits the screen.
-    constexpr int kOneToALine = 15;
-    if (!employees.isEmpty())
-        lines << QStringLiteral("Entries per employee:")
-                     + (employees.size() <= kOneToALine ? QStringLiteral("\n    ") + employees.join(QStringLiteral("\n    "))
-                                                        : QLatin1Char(' ') + employees.join(QStringLiteral(", ")));
-    if (!report.otherLogs.isEmpty()) {
-        QStringList logs;
-        for (const AccessReport::Log &e : report.otherLogs)
-            logs << QStringLiteral("%1 (%2 entries)").arg(formats::quotedName(e.name)).arg(e.entries);
-        lines << QStringLiteral("Time logs of no listed employee, kept under their own names: %1.")
-                     .arg(logs.join(QStringLiteral(", ")));
-    }
-    if (!report.unusualNames.isEmpty())
-        lines << QStringLiteral("Names the add dialog would not accept, brought over as they are so these employees "
-                                "can still log on: %1.")
-                     .arg(report.unusualNames.join(QStringLiteral(", ")));
-    if (!report.leftOutTables.isEmpty()) {
-        QStringList tables;
-        for (const QString &t : report.leftOutTables)
-            tables << formats::quotedName(t);
-        lines << QStringLiteral("Left out, as they are neither the company's tables nor time logs: %1.")
-                     .arg(tables.join(QStringLiteral(", ")));
-    }
-    if (!report.leftOutFields.isEmpty())
-        lines << QStringLiteral("Fields left out: %1.").arg(report.leftOutFields.join(QStringLiteral(", ")));
-    if (!report.hasSettings)
-        lines << QStringLiteral("The old file held no company settings: Punchwell will ask for the company name.");
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace pw

@@ -13,7 +13,6 @@ class Progress;
 
 // What was brought over from an Access-format company file.
 struct AccessReport {
-    QString source; // the old file's full path
     JetFormat format = JetFormat::Jet4;
     bool hasSettings = false; // false: the old file had no "Company Data"; the first start asks
     struct Log {
@@ -25,8 +24,11 @@ struct AccessReport {
     // Time logs that no listed employee opens (a deleted employee's), kept under their own names.
     QList<Log> otherLogs;
     QStringList leftOutTables; // neither the company's tables nor a time log
-    QStringList leftOutFields; // “table”.“field”
-    QStringList unusualNames;  // names the add dialog would refuse, each with the reason
+    struct Field {
+        QString table, name;
+    };
+    QList<Field> leftOutFields;
+    QList<UnusualName> unusualNames; // names the add dialog would refuse
     qint64 entries = 0; // in every time log, each log counted once
     int tables = 0;
     qint64 rows = 0;
@@ -34,11 +36,9 @@ struct AccessReport {
     QString keptAs; // where the old file is kept, when it was converted in place
 };
 
-struct AccessOutcome {
-    AccessFailure failure;
-    AccessReport report;
-    explicit operator bool() const { return !failure; }
-};
+// What was brought over, or why not: a failure of the old file (the Access* reasons), or of the new
+// company (AccessNotMade, and the reasons of bringing it over).
+using AccessOutcome = DbResult<AccessReport>;
 
 // Reads what the old file holds and what would be brought over, writing nothing (no entries are
 // counted yet).
@@ -70,8 +70,5 @@ QString accessKeptPath(const QString &companyFile);
 // Removes what a conversion that was killed left beside the company file (the temporary new file
 // and its journal, a copy half made, its lock), unless a conversion is under way.
 void removeInterruptedConversion(const QString &companyFile);
-
-// The report in words, for a box or a terminal: a few lines.
-QString accessReportText(const AccessReport &report);
 
 } // namespace pw

@@ -1,7 +1,5 @@
 #include "access/jetreader.h"
 
-#include "platform/formats.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QFile>
@@ -34,15 +32,6 @@ constexpr long MostIndexes = 1000;
 // 1899-12-30, day 0 of an Access date, counted from 1970-01-01.
 constexpr qint64 AccessEpochFrom1970 = -25569;
 
-QString fileName(const QString &path)
-{
-    return QFileInfo(path).fileName();
-}
-
-JetError makeError(JetError::Kind kind, QString message)
-{
-    return JetError{kind, std::move(message)};
-}
 
 JetType typeOf(int mdbType)
 {
@@ -193,7 +182,7 @@ struct JetReader::Private {
     QByteArray textBuffer;
     std::vector<char> chunk; // one page: the most a long value's piece can be
 
-    JetError checkHeader(const QByteArray &header, qint64 fileSize);
+    DbError checkHeader(const QByteArray &header, qint64 fileSize);
     bool hasPassword() const;
     void setUpTextConversion();
     bool tableDefinitionLooksSound(unsigned long page);
@@ -202,37 +191,25 @@ struct JetReader::Private {
     bool catalogComplete();
     QString text(const void *bytes, size_t length);
     bool readLongValue(MdbColumn *col, const MdbField &field, QByteArray *out);
-    JetError damaged(const QString &what) const;
+    // A failure of the open file.
+    DbError failure(DbReason reason) const { return DbError::of(reason).aboutFile(path); }
+    DbError damaged(JetDamage what) const { return failure(DbReason::AccessDamaged).because(what); }
 };
 
-JetError JetReader::Private::damaged(const QString &what) const
+DbError JetReader::Private::checkHeader(const QByteArray &header, qint64 fileSize)
 {
-    return makeError(JetError::Damaged,
-                     QStringLiteral("The file %1 is damaged: %2.").arg(formats::quotedName(fileName(path)), what));
-}
-
-JetError JetReader::Private::checkHeader(const QByteArray &header, qint64 fileSize)
-{
-    const QString name = formats::quotedName(fileName(path));
     const QByteArrayView magic = QByteArrayView(header).first(qMin<qsizetype>(header.size(), HeaderMagicSize));
     if (header.size() < VersionOffset + 4 || (magic != JetMagic && magic != AceMagic))
-        return makeError(JetError::NotJet,
-                         QStringLiteral("The file %1 is not a Microsoft Access database.").arg(name));
+        return failure(DbReason::AccessNotAccess);
     const int version = static_cast<unsigned char>(header.at(VersionOffset));
     if (version > MDB_VER_ACCDB_2019)
-        return makeError(JetError::UnknownVersion,
-                         QStringLiteral("The file %1 is a Microsoft Access database of a version this "
-                                        "program does not know (version number %2).")
-                             .arg(name)
-                             .arg(version));
+        return failure(DbReason::AccessUnknownVersion).withAmounts(version);
     format = static_cast<JetFormat>(version);
     pageSize = format == JetFormat::Jet3 ? 2048 : 4096;
     if (fileSize % pageSize != 0)
-        return damaged(QStringLiteral("it is cut short (%1 bytes, not a whole number of %2-byte pages)")
-                           .arg(fileSize)
-                           .arg(pageSize));
+        return damaged(JetDamage::NotWholePages).withAmounts(fileSize, pageSize);
     if (fileSize < (CatalogPage + 1) * pageSize)
-        return damaged(QStringLiteral("it is cut short (%1 bytes, too short to hold its list of tables)").arg(fileSize));
+        return damaged(JetDamage::TooShortForCatalog).withAmounts(fileSize);
     pageCount = fileSize / pageSize;
     return {};
 }
@@ -487,31 +464,26 @@ std::optional<JetTable> JetReader::table(const QString &name) const
     return std::nullopt;
 }
 
-JetError JetReader::open(const QString &path)
+DbError JetReader::open(const QString &path)
 {
     close();
     d->path = path;
-    const QString name = formats::quotedName(fileName(path));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return makeError(JetError::CannotOpen,
-                         QStringLiteral("The file %1 cannot be opened: %2.").arg(name, file.errorString()));
+        return d->failure(DbReason::AccessCannotOpen).saying(file.errorString());
     const QByteArray header = file.read(4096);
     const qint64 fileSize = file.size();
     file.close();
-    if (JetError error = d->checkHeader(header, fileSize))
+    if (DbError error = d->checkHeader(header, fileSize))
         return error;
 
     d->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!d->mdb)
-        return makeError(JetError::CannotOpen, QStringLiteral("The file %1 cannot be opened.").arg(name));
+        return d->failure(DbReason::AccessCannotOpen);
     if (d->hasPassword()) {
         close();
-        return makeError(JetError::Password,
-                         QStringLiteral("The file %1 is protected by a database password. Remove the "
-                                        "password in Microsoft Access, then bring the file over again.")
-                             .arg(name));
+        return d->failure(DbReason::AccessPassword);
     }
     d->setUpTextConversion();
     d->chunk.assign(size_t(d->pageSize), 0);
@@ -519,7 +491,7 @@ JetError JetReader::open(const QString &path)
     GPtrArray *catalog = d->catalogComplete() ? mdb_read_catalog(d->mdb, MDB_TABLE) : nullptr;
     if (!catalog) {
         close();
-        return d->damaged(QStringLiteral("its list of tables cannot be read"));
+        return d->damaged(JetDamage::CatalogUnreadable);
     }
     for (unsigned int i = 0; i < d->mdb->num_catalog; ++i) {
         auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(d->mdb->catalog, i));
@@ -528,8 +500,7 @@ JetError JetReader::open(const QString &path)
             continue;
         MdbTableDef *def = d->readDefinition(entry);
         if (!def) {
-            const JetError error = d->damaged(
-                QStringLiteral("the definition of the table %1 cannot be read").arg(formats::quotedName(tableName)));
+            const DbError error = d->damaged(JetDamage::DefinitionUnreadable).inTable(tableName);
             close();
             return error;
         }
@@ -554,28 +525,27 @@ JetError JetReader::open(const QString &path)
     return {};
 }
 
-JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
+DbError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
 {
     qsizetype index = -1;
     for (qsizetype i = 0; i < d->tables.size(); ++i)
         if (d->tables.at(i).name == tableName)
             index = i;
     if (!d->mdb || index < 0)
-        return makeError(JetError::NoSuchTable,
-                         QStringLiteral("The file %1 has no table %2.").arg(formats::quotedName(fileName(d->path)), formats::quotedName(tableName)));
+        return d->failure(DbReason::AccessNoSuchTable).inTable(tableName);
 
     MdbHandle *mdb = d->mdb;
     MdbCatalogEntry *entry = d->entries[size_t(index)];
     MdbTableDef *table = d->readDefinition(entry);
     if (!table)
-        return d->damaged(QStringLiteral("the definition of the table %1 cannot be read").arg(formats::quotedName(tableName)));
+        return d->damaged(JetDamage::DefinitionUnreadable).inTable(tableName);
     const unsigned int columnCount = table->num_cols;
     std::vector<MdbColumn *> columns(columnCount);
     for (unsigned int c = 0; c < columnCount; ++c)
         columns[c] = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, c));
     std::vector<MdbField> fields(columnCount);
 
-    JetError error;
+    DbError error;
     qint64 row = 0;
     bool stopped = false;
     QVariantList values;
@@ -585,9 +555,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
         QVariant value; // invalid until the column's first text
     };
     std::vector<LastText> lastText(columnCount);
-    const auto badRow = [&](const QString &what) {
-        return d->damaged(QStringLiteral("row %1 of the table %2 %3").arg(row).arg(formats::quotedName(tableName), what));
-    };
+    const auto badRow = [&](JetDamage what) { return d->damaged(what).inTable(tableName).inRow(row); };
 
     mdb_rewind_table(table);
     while (!error && !stopped && mdb_fetch_row(table)) {
@@ -596,12 +564,12 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
         size_t size = 0;
         // mdb_fetch_row leaves the row's page in the page buffer and counts past the row it read.
         if (mdb_find_row(mdb, int(table->cur_row) - 1, &start, &size) != 0) {
-            error = badRow(QStringLiteral("cannot be found"));
+            error = badRow(JetDamage::RowNotFound);
             break;
         }
         start &= RowOffsetMask;
         if (mdb_crack_row(table, start, size, fields.data()) < 0) {
-            error = badRow(QStringLiteral("cannot be taken apart"));
+            error = badRow(JetDamage::RowNotTakenApart);
             break;
         }
         values.clear();
@@ -617,10 +585,10 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                 continue;
             }
             // Only an error names the column: this runs for every value.
-            const auto columnName = [col] { return formats::quotedName(QString::fromUtf8(col->name)); };
+            const auto columnName = [col] { return QString::fromUtf8(col->name); };
             if (field.start < 0 || field.siz < 0 || field.start + field.siz > d->pageSize
                 || field.siz < storedSize(col->col_type)) {
-                error = badRow(QStringLiteral("has a damaged value in the column %1").arg(columnName()));
+                error = badRow(JetDamage::ValueDamaged).inField(columnName());
                 break;
             }
             const unsigned char *bytes = mdb->pg_buf + field.start;
@@ -648,12 +616,11 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                 const double days = mdb_get_double(mdb->pg_buf, field.start);
                 const std::optional<QString> stored = jetDateTimeToStored(days);
                 if (!stored) {
-                    error = makeError(JetError::BadValue,
-                                      QStringLiteral("Row %1 of the table %2 has a date in the column %3 "
-                                                     "outside the years 100 to 9999 (stored as %4).")
-                                          .arg(row)
-                                          .arg(formats::quotedName(tableName), columnName())
-                                          .arg(days, 0, 'g', 17));
+                    error = d->failure(DbReason::AccessDateOutOfRange)
+                                .inTable(tableName)
+                                .inRow(row)
+                                .inField(columnName())
+                                .saying(QString::number(days, 'g', 17));
                     break;
                 }
                 values.append(*stored);
@@ -677,7 +644,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
             case MDB_MEMO:
             case MDB_OLE:
                 if (!d->readLongValue(col, field, &longValue)) {
-                    error = badRow(QStringLiteral("has a damaged long value in the column %1").arg(columnName()));
+                    error = badRow(JetDamage::LongValueDamaged).inField(columnName());
                     break;
                 }
                 if (col->col_type == MDB_MEMO)
@@ -698,11 +665,10 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
                 break;
             }
             default:
-                error = makeError(JetError::BadValue,
-                                  QStringLiteral("The column %1 of the table %2 has a type (%3) this "
-                                                 "program cannot read.")
-                                      .arg(columnName(), formats::quotedName(tableName))
-                                      .arg(col->col_type));
+                error = d->failure(DbReason::AccessUnreadableType)
+                            .inTable(tableName)
+                            .inField(columnName())
+                            .withAmounts(col->col_type);
                 break;
             }
         }
@@ -712,10 +678,7 @@ JetError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
     // libmdb skips a row it cannot take apart, and a data page it cannot read ends the scan
     // quietly; the count in the definition tells such a loss from the real end.
     if (!error && !stopped && row < qint64(table->num_rows))
-        error = d->damaged(QStringLiteral("the table %1 holds %2 rows, but only %3 can be read")
-                               .arg(formats::quotedName(tableName))
-                               .arg(table->num_rows)
-                               .arg(row));
+        error = d->damaged(JetDamage::RowsLost).inTable(tableName).withAmounts(qint64(table->num_rows), row);
     mdb_free_tabledef(table);
     return error;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/dberror.h"
+
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -54,23 +56,6 @@ struct JetTable {
     QList<JetColumn> columns;
 };
 
-struct JetError {
-    enum Kind {
-        None,
-        CannotOpen,     // missing, unreadable
-        NotJet,         // not an Access file at all
-        UnknownVersion, // an Access header with a version byte we do not know
-        Password,       // protected by a database password
-        Damaged,        // damaged or cut short
-        NoSuchTable,
-        BadValue,       // a value that cannot be brought over as it is (a date outside Access's range)
-    };
-    Kind kind = None;
-    QString message; // plain words for the user
-
-    explicit operator bool() const { return kind != None; }
-};
-
 // Reads an Access "Employee.mdb" (Jet 3, Jet 4 or ACE) read-only, through libmdb.
 //
 // Values come as QVariants, in the table's column order:
@@ -95,8 +80,8 @@ public:
 
     // Opens the file and reads its catalog and table definitions. Refuses, before libmdb sees the
     // file, anything that is not an Access file, a file cut short, an unknown version, and a
-    // file with a database password.
-    JetError open(const QString &path);
+    // file with a database password. Failures are the Access* reasons, about this file.
+    DbError open(const QString &path);
     void close();
     bool isOpen() const;
 
@@ -115,7 +100,7 @@ public:
     // Reads every row of the named table (exact name). A row libmdb cannot take apart, a table with
     // fewer readable rows than its definition counts, or a date outside Access's range is an error
     // naming the table and the row.
-    JetError readRows(const QString &tableName, const RowHandler &onRow);
+    DbError readRows(const QString &tableName, const RowHandler &onRow);
 
 private:
     struct Private;

@@ -2,8 +2,10 @@
 
 #include "access/accessconversion.h"
 #include "access/jetreader.h"
+#include "app/commandtext.h"
 #include "db/database.h"
 #include "platform/dialogs.h"
+#include "ui/errortext.h"
 #include "ui/windows.h"
 
 #include <QDir>
@@ -13,6 +15,19 @@ namespace pw {
 
 namespace {
 
+// The progress window of bringing the company over: each step names the table it reads.
+class TableProgress : public Progress {
+public:
+    explicit TableProgress(std::unique_ptr<Progress> window) : m_window(std::move(window)) {}
+    bool step(int done, const QString &table) override
+    {
+        return m_window->step(done, QStringLiteral("Bringing over %1").arg(ErrorText::quotedName(table)));
+    }
+    void finish() override { m_window->finish(); }
+
+private:
+    std::unique_ptr<Progress> m_window;
+};
 
 bool stop(Windows &windows, const QString &text, Dialogs::Icon icon)
 {
@@ -25,7 +40,7 @@ bool stop(Windows &windows, const QString &text, Dialogs::Icon icon)
 
 bool offerAccessConversion(Windows &windows)
 {
-    const QString path = windows.db().path();
+    const QString path = windows.db().location().file;
     if (!QFileInfo(path).isFile())
         return true; // a company on a server, or no file yet
     removeInterruptedConversion(path);
@@ -37,11 +52,7 @@ bool offerAccessConversion(Windows &windows)
     const QString name = QFileInfo(path).fileName();
     const AccessOutcome found = inspectAccessCompany(path);
     if (!found)
-        return stop(windows,
-                    QStringLiteral("The company file\n\n%1\n\nis an Access-format database that Punchwell cannot bring "
-                                   "over:\n\n%2\n\nNothing has been changed. Punchwell will now close.")
-                        .arg(shown, found.failure.message),
-                    Dialogs::Icon::Critical);
+        return stop(windows, ErrorText::accessUnreadable(shown, found.error()), Dialogs::Icon::Critical);
 
     const QString kept = QFileInfo(accessKeptPath(path)).fileName();
     const auto answer = dialogs.message(
@@ -52,8 +63,8 @@ bool offerAccessConversion(Windows &windows)
                        "\u2022 a new Punchwell file \u201c%5\u201d is made from it and compared with it, value by "
                        "value.\n\n"
                        "Do you want to bring the company over now?")
-            .arg(shown, JetReader::formatName(found.report.format))
-            .arg(found.report.employees.size())
+            .arg(shown, JetReader::formatName(found->format))
+            .arg(found->employees.size())
             .arg(kept, name),
         kBoxTitle, Dialogs::Icon::Question, Dialogs::Yes | Dialogs::No, Dialogs::Yes);
     if (answer != Dialogs::Yes) {
@@ -61,27 +72,18 @@ bool offerAccessConversion(Windows &windows)
         return false;
     }
 
-    const auto progress = dialogs.progress(nullptr, QStringLiteral("Bringing the company over"), found.report.tables);
-    const AccessOutcome done = convertAccessFileInPlace(path, progress.get());
-    progress->finish();
-    if (done.failure.kind == AccessFailure::Cancelled)
-        return stop(windows,
-                    QStringLiteral("The company was not brought over: it was cancelled. \u201c%1\u201d is still the "
-                                   "Access-format file, unchanged. Punchwell will now close.")
-                        .arg(name),
-                    Dialogs::Icon::Information);
+    TableProgress progress(dialogs.progress(nullptr, QStringLiteral("Bringing the company over"), found->tables));
+    const AccessOutcome done = convertAccessFileInPlace(path, &progress);
+    progress.finish();
+    if (!done && done.error().reason == DbReason::AccessCancelled)
+        return stop(windows, ErrorText::accessCancelled(name), Dialogs::Icon::Information);
     if (!done)
-        return stop(windows,
-                    QStringLiteral("Punchwell could not bring the company over from\n\n%1\n\n%2\n\nNothing has been "
-                                   "changed: \u201c%3\u201d is still the Access-format file, and no new file was left "
-                                   "behind. Punchwell will now close.")
-                        .arg(shown, done.failure.message, name),
-                    Dialogs::Icon::Critical);
+        return stop(windows, ErrorText::accessNotConverted(shown, name, done.error()), Dialogs::Icon::Critical);
 
     dialogs.inform(nullptr,
                    QStringLiteral("The company has been brought over into a new Punchwell file, \u201c%1\u201d. The "
                                   "old Access-format file is kept as \u201c%2\u201d.\n\n%3")
-                       .arg(name, QFileInfo(done.report.keptAs).fileName(), accessReportText(done.report)),
+                       .arg(name, QFileInfo(done->keptAs).fileName(), CommandText::accessReport(*done)),
                    kBoxTitle, Dialogs::Icon::Information);
     return true;
 }

@@ -1,3 +1,4 @@
+#include "app/commandtext.h"
 #include "app/copycommand.h"
 #include "app/options.h"
 #include "app/startup.h"
@@ -39,18 +40,20 @@ int runWithoutWindows(int argc, char *argv[])
     const pw::CommandLine line = pw::parseCommandLine(argumentsOf(argc, argv));
     switch (line.mode) {
     case pw::CommandLine::Mode::Help:
-        print(stdout, pw::helpText());
+        print(stdout, pw::CommandText::help());
         return 0;
     case pw::CommandLine::Mode::Copy: {
         const pw::CopyCommandResult result = pw::copyCompanyCommand(line.copyFrom, line.copyTo, QDir::currentPath());
-        print(result.exitCode == 0 ? stdout : stderr,
-              (result.exitCode == 0 ? QString() : QStringLiteral("punchwell: ")) + result.line + QLatin1Char('\n'));
+        if (result.exitCode == 0)
+            print(stdout, result.line + QLatin1Char('\n'));
+        else
+            print(stderr, pw::CommandText::failureLine(result.line) + QLatin1Char('\n'));
         if (!result.report.isEmpty())
             print(stdout, result.report + QLatin1Char('\n'));
         return result.exitCode;
     }
     default:
-        print(stderr, QStringLiteral("punchwell: %1\nTry 'punchwell --help'.\n").arg(line.error));
+        print(stderr, pw::CommandText::usageError(line.fault));
         return 2;
     }
 }
@@ -72,7 +75,7 @@ int main(int argc, char *argv[])
     // What is left once Qt has taken its own options (-platform, -style, ...).
     const pw::CommandLine line = pw::parseCommandLine(argumentsOf(argc, argv));
     if (line.mode != pw::CommandLine::Mode::Run) {
-        print(stderr, QStringLiteral("punchwell: %1\nTry 'punchwell --help'.\n").arg(line.error));
+        print(stderr, pw::CommandText::usageError(line.fault));
         return 2;
     }
 
@@ -85,8 +88,9 @@ int main(int argc, char *argv[])
     // The company: --database, else Punchwell.conf in the start folder, else Employee.mdb there.
     const pw::CompanyLocation company = pw::chooseLocation(line.database, QDir::currentPath());
     if (!company.ok()) {
-        print(stderr, QStringLiteral("punchwell: %1\n").arg(company.error));
-        pw::refuseLocation(dialogs, company.error);
+        const QString why = pw::CommandText::optionsFault(company.fault);
+        print(stderr, pw::CommandText::failureLine(why) + QLatin1Char('\n'));
+        pw::refuseLocation(dialogs, why);
         return 1;
     }
     const auto db = pw::Database::fromLocation(company.location);

@@ -16,12 +16,24 @@ bool isServerAddress(const QString &location)
            location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
-CommandLine wrong(const QString &why)
+CommandLine wrong(OptionsFault::Kind why, const QString &argument = {})
 {
     CommandLine line;
     line.mode = CommandLine::Mode::Wrong;
-    line.error = why;
+    line.fault.kind = why;
+    line.fault.argument = argument;
     return line;
+}
+
+// What is wrong with a configuration file, at a line of it.
+ConfigValue wrongConfig(OptionsFault::Kind why, const QString &path, int line = 0, const QString &text = {})
+{
+    ConfigValue value;
+    value.fault.kind = why;
+    value.fault.file = path;
+    value.fault.line = line;
+    value.fault.text = text;
+    return value;
 }
 
 } // namespace
@@ -47,31 +59,31 @@ CommandLine parseCommandLine(const QStringList &arguments)
             help = true;
         } else if (a == QLatin1String("--database") || a.startsWith(QLatin1String("--database="))) {
             if (database)
-                return wrong(QStringLiteral("--database is given twice"));
+                return wrong(OptionsFault::DatabaseTwice, a);
             database = true;
             if (a.contains(QLatin1Char('='))) {
                 line.database = a.section(QLatin1Char('='), 1);
             } else {
                 if (i + 1 >= arguments.size())
-                    return wrong(QStringLiteral("--database needs a location: a postgresql:// address or a file's path"));
+                    return wrong(OptionsFault::DatabaseWithoutLocation, a);
                 line.database = arguments[++i];
             }
             if (line.database.isEmpty())
-                return wrong(QStringLiteral("--database needs a location: a postgresql:// address or a file's path"));
+                return wrong(OptionsFault::DatabaseWithoutLocation, a);
         } else if (a == QLatin1String("--copy-company")) {
             if (copy)
-                return wrong(QStringLiteral("--copy-company is given twice"));
+                return wrong(OptionsFault::CopyTwice, a);
             copy = true;
             if (i + 2 >= arguments.size())
-                return wrong(QStringLiteral("--copy-company needs two locations: FROM and TO"));
+                return wrong(OptionsFault::CopyWithoutLocations, a);
             line.copyFrom = arguments[++i];
             line.copyTo = arguments[++i];
             if (line.copyFrom.isEmpty() || line.copyTo.isEmpty())
-                return wrong(QStringLiteral("--copy-company needs two locations: FROM and TO"));
+                return wrong(OptionsFault::CopyWithoutLocations, a);
         } else if (a.startsWith(QLatin1Char('-'))) {
-            return wrong(QStringLiteral("unknown option %1").arg(a));
+            return wrong(OptionsFault::UnknownOption, a);
         } else {
-            return wrong(QStringLiteral("unexpected argument \"%1\"").arg(a));
+            return wrong(OptionsFault::UnexpectedArgument, a);
         }
     }
     if (help) {
@@ -79,37 +91,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return line;
     }
     if (copy && database)
-        return wrong(QStringLiteral("--copy-company names both companies itself; leave out --database"));
+        return wrong(OptionsFault::CopyWithDatabase);
     line.mode = copy ? CommandLine::Mode::Copy : CommandLine::Mode::Run;
     return line;
-}
-
-QString helpText()
-{
-    return QStringLiteral(
-        "Usage: punchwell [--database LOCATION]\n"
-        "       punchwell --copy-company FROM TO\n"
-        "       punchwell --help\n"
-        "\n"
-        "Punchwell, the time clock of a small company.\n"
-        "\n"
-        "  --database LOCATION      use the company at LOCATION: a database on a PostgreSQL\n"
-        "                           server, postgresql://USER@HOST:PORT/DBNAME?sslmode=require,\n"
-        "                           or the path of an SQLite file\n"
-        "  --copy-company FROM TO   copy every table and row of the company at FROM into TO\n"
-        "                           (each a postgresql:// address or a file's path), check the\n"
-        "                           copy and end, without windows; TO must hold no company yet\n"
-        "  -h, --help               show this text and end\n"
-        "\n"
-        "Without --database, the company is the one named by url in the group [database] of\n"
-        "the file Punchwell.conf in the folder Punchwell starts in:\n"
-        "\n"
-        "  [database]\n"
-        "  url = postgresql://clock@office-pc/acme\n"
-        "\n"
-        "and without that file, Employee.mdb in that folder. A password never goes on the\n"
-        "command line or into Punchwell.conf: PostgreSQL's own places hold it (~/.pgpass,\n"
-        "PGPASSFILE, PGPASSWORD or a service file).\n");
 }
 
 QString resolveLocation(const QString &given, const QString &folder)
@@ -124,14 +108,13 @@ ConfigValue readDatabaseUrl(const QString &configPath)
     QFile file(configPath);
     if (!file.exists())
         return {};
-    const QString where = QDir::toNativeSeparators(configPath);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("the file %1 cannot be read: %2").arg(where, file.errorString())};
+        return wrongConfig(OptionsFault::ConfigUnreadable, configPath, 0, file.errorString());
     const QByteArray bytes = file.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        return {{}, QStringLiteral("the file %1 is not UTF-8 text").arg(where)};
+        return wrongConfig(OptionsFault::ConfigNotUtf8, configPath);
 
     QString group;
     QString url;
@@ -144,24 +127,24 @@ ConfigValue readDatabaseUrl(const QString &configPath)
             continue;
         if (line.startsWith(QLatin1Char('['))) {
             if (!line.endsWith(QLatin1Char(']')))
-                return {{}, QStringLiteral("line %1 of %2 is not a group: %3").arg(number).arg(where, line)};
+                return wrongConfig(OptionsFault::ConfigNotAGroup, configPath, number, line);
             group = line.mid(1, line.size() - 2).trimmed();
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0)
-            return {{}, QStringLiteral("line %1 of %2 is not \"key = value\": %3").arg(number).arg(where, line)};
+            return wrongConfig(OptionsFault::ConfigNotKeyValue, configPath, number, line);
         if (group.compare(QLatin1String("database"), Qt::CaseInsensitive) != 0)
             continue;
         const QString key = line.left(equals).trimmed();
         if (key.compare(QLatin1String("url"), Qt::CaseInsensitive) != 0)
             continue;
         if (found)
-            return {{}, QStringLiteral("%1 gives url in [database] more than once").arg(where)};
+            return wrongConfig(OptionsFault::ConfigUrlTwice, configPath, number);
         found = true;
         url = line.mid(equals + 1).trimmed();
         if (url.isEmpty())
-            return {{}, QStringLiteral("%1 gives an empty url in [database]").arg(where)};
+            return wrongConfig(OptionsFault::ConfigUrlEmpty, configPath, number);
     }
     return {url, {}};
 }
@@ -172,8 +155,8 @@ CompanyLocation chooseLocation(const QString &option, const QString &folder)
         return {resolveLocation(option, folder), {}};
     const QString config = QDir(folder).absoluteFilePath(QString::fromLatin1(kConfigFile));
     const ConfigValue configured = readDatabaseUrl(config);
-    if (!configured.error.isEmpty())
-        return {{}, configured.error};
+    if (configured.fault)
+        return {{}, configured.fault};
     if (!configured.value.isEmpty())
         return {resolveLocation(configured.value, folder), {}};
     return {QDir(folder).absoluteFilePath(QString::fromLatin1(kCompanyFile)), {}};

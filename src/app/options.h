@@ -5,18 +5,47 @@
 
 namespace pw {
 
+// What is wrong with the command line or with Punchwell.conf; CommandText has the words.
+struct OptionsFault {
+    enum Kind {
+        None,
+        // The command line. argument: the option or argument concerned.
+        DatabaseTwice,
+        DatabaseWithoutLocation,
+        CopyTwice,
+        CopyWithoutLocations,
+        CopyWithDatabase,
+        UnknownOption,
+        UnexpectedArgument,
+        // Punchwell.conf. file: its path; line and text: the line concerned.
+        ConfigUnreadable, // text: the system's reason
+        ConfigNotUtf8,
+        ConfigNotAGroup,
+        ConfigNotKeyValue,
+        ConfigUrlTwice,
+        ConfigUrlEmpty,
+    };
+    Kind kind = None;
+    QString argument;
+    QString file;
+    int line = 0;
+    QString text;
+
+    explicit operator bool() const { return kind != None; }
+};
+
 // What the command line asks for.
 struct CommandLine {
     enum class Mode {
         Run,   // the windows, on the company at `database` (or the one configured)
         Copy,  // --copy-company FROM TO: no windows
         Help,  // --help
-        Wrong, // something that is not an option of the program: `error` says what
+        Wrong, // something that is not an option of the program: `fault` says what
     };
     Mode mode = Mode::Run;
     QString database; // --database LOCATION; empty when not given
     QString copyFrom, copyTo;
-    QString error;
+    OptionsFault fault;
 };
 
 // The arguments after the program's name. Accepted: --database LOCATION (or
@@ -28,9 +57,6 @@ CommandLine parseCommandLine(const QStringList &arguments);
 // what is wrong with them), so the program can run without a display.
 bool needsNoWindows(const QStringList &arguments);
 
-// What `punchwell --help` prints.
-QString helpText();
-
 // The configuration file of a workstation, in the folder Punchwell starts in.
 inline constexpr const char *kConfigFile = "Punchwell.conf";
 // The company file in the start folder when nothing else is configured.
@@ -38,9 +64,9 @@ inline constexpr const char *kCompanyFile = "Employee.mdb";
 
 // Where the company is, and what said so.
 struct CompanyLocation {
-    QString location; // a postgresql:// URI, or an SQLite file's absolute path
-    QString error;    // why no location could be chosen (a configuration file that cannot be used)
-    bool ok() const { return error.isEmpty(); }
+    QString location;   // a postgresql:// URI, or an SQLite file's absolute path
+    OptionsFault fault; // why no location could be chosen (a configuration file that cannot be used)
+    bool ok() const { return !fault; }
 };
 
 // The first that is given wins: the --database option; the key url in the group [database] of
@@ -57,7 +83,7 @@ QString resolveLocation(const QString &given, const QString &folder);
 // ';' or '#' are comments. The value is taken exactly as written, commas and quotes included.
 struct ConfigValue {
     QString value;
-    QString error;
+    OptionsFault fault;
 };
 ConfigValue readDatabaseUrl(const QString &configPath);
 

@@ -4,32 +4,18 @@
 
 #include "db/database.h"
 #include "platform/dialogs.h"
+#include "ui/errortext.h"
 #include "ui/splashwindow.h"
 #include "ui/windows.h"
-
-#include <QDir>
 
 namespace pw {
 
 namespace {
 
-
-// Where the company is, as the boxes show it: a file's path in the system's spelling, a server's
-// database in words.
-QString where(const Database &db)
-{
-    return db.isServer() ? db.path() : QDir::toNativeSeparators(db.path());
-}
-
 void refuse(Windows &windows, const DbError &e)
 {
-    const Database &db = windows.db();
-    windows.seams().dialogs.inform(nullptr,
-                                   QStringLiteral("Punchwell cannot use its company database\n\n%1\n\nbecause %2.\n\n"
-                                                  "Nothing in the %3 has been changed. Punchwell will now close.")
-                                       .arg(where(db), e.text(),
-                                            db.isServer() ? QStringLiteral("database") : QStringLiteral("file")),
-                                   kBoxTitle, Dialogs::Icon::Critical);
+    windows.seams().dialogs.inform(nullptr, ErrorText::startRefused(windows.db().location(), e), kBoxTitle,
+                                   Dialogs::Icon::Critical);
     windows.endProgram(1);
 }
 
@@ -44,18 +30,14 @@ bool offerNewCompany(Windows &windows)
                          "company name.")
         : QStringLiteral("Punchwell cannot find its company database\n\n%1\n\nDo you want to create a new "
                          "company database there? Punchwell will then ask for your company name.");
-    const auto answer = dialogs.message(nullptr, question.arg(where(db)), kBoxTitle, Dialogs::Icon::Question,
+    const auto answer = dialogs.message(nullptr, question.arg(ErrorText::shownLocation(db.location())), kBoxTitle, Dialogs::Icon::Question,
                                         Dialogs::Yes | Dialogs::No, Dialogs::Yes);
     if (answer != Dialogs::Yes) {
         windows.endProgram(1);
         return false;
     }
     if (DbError made = db.createCompany()) {
-        dialogs.inform(nullptr,
-                       QStringLiteral("A new company database could not be created %1\n\n%2\n\nbecause %3. "
-                                      "Punchwell will now close.")
-                           .arg(db.isServer() ? QStringLiteral("in") : QStringLiteral("at"), where(db), made.text()),
-                       kBoxTitle, Dialogs::Icon::Critical);
+        dialogs.inform(nullptr, ErrorText::companyNotCreated(db.location(), made), kBoxTitle, Dialogs::Icon::Critical);
         windows.endProgram(1);
         return false;
     }
@@ -66,11 +48,7 @@ bool offerNewCompany(Windows &windows)
 
 void refuseLocation(Dialogs &dialogs, const QString &why)
 {
-    dialogs.inform(nullptr,
-                   QStringLiteral("Punchwell cannot tell where its company database is, because %1.\n\n"
-                                  "Punchwell will now close.")
-                       .arg(why),
-                   kBoxTitle, Dialogs::Icon::Critical);
+    dialogs.inform(nullptr, ErrorText::locationUnknown(why), kBoxTitle, Dialogs::Icon::Critical);
 }
 
 void startUp(Windows &windows)

@@ -18,11 +18,6 @@ namespace pw {
 
 // --- the source side -------------------------------------------------------------------------------
 
-QString DatabaseSource::location() const
-{
-    return m_db.path();
-}
-
 DbResult<QStringList> DatabaseSource::tables()
 {
     auto names = m_db.tableNames();
@@ -108,9 +103,9 @@ TablePlan planFor(const QString &table, const QList<FieldInfo> &fields)
     return plan;
 }
 
-DbError refusal(const QString &why)
+DbError refusal(CopyRefusal why)
 {
-    return DbError::make(ErrGeneral, QStringLiteral("the company was not copied: %1").arg(why));
+    return DbError::of(DbReason::CopyRefused).because(why);
 }
 
 // Every value of a table, in stored order, as one hash per row. A value counts as its text (a
@@ -278,7 +273,7 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
         return existing.error();
     for (const QString &name : *existing)
         if (sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable))
-            return refusal(QStringLiteral("%1 holds a company already (the table \"%2\")").arg(to.path(), name));
+            return refusal(CopyRefusal::CompanyThere).at(to.location()).inTable(name);
 
     // The plan, and every reason to refuse it, before anything is written.
     auto tables = from.tables();
@@ -294,21 +289,17 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
         if (!fields)
             return fields.error();
         if (fields->isEmpty())
-            return refusal(QStringLiteral("the table \"%1\" has no fields").arg(table));
+            return refusal(CopyRefusal::NoFields).inTable(table);
         const TablePlan plan = planFor(table, *fields);
         if (!to.engine().canHoldName(plan.target))
-            return refusal(QStringLiteral("the target cannot hold a table named \"%1\"").arg(plan.target));
+            return refusal(CopyRefusal::NameNotHeld).inTable(plan.target);
         if (targetNames.contains(foldAsciiCase(plan.target)))
-            return refusal(QStringLiteral("a second table is named \"%1\" there (capital and small letters count as "
-                                          "the same)")
-                               .arg(plan.target));
+            return refusal(CopyRefusal::SecondName).inTable(plan.target);
         targetNames.insert(foldAsciiCase(plan.target));
         for (const FieldInfo &f : plan.targetFields)
             for (const QString &own : hidden)
                 if (sameAsciiName(f.name, own))
-                    return refusal(QStringLiteral("the table \"%1\" has a field \"%2\", a name the target keeps for "
-                                                  "itself")
-                                       .arg(table, f.name));
+                    return refusal(CopyRefusal::ReservedField).inTable(table).inField(f.name);
         plans << plan;
     }
 
@@ -331,7 +322,7 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
         if (!e)
             e = insert.flush();
         if (e)
-            return DbError::make(e.number, QStringLiteral("the table \"%1\" could not be copied: %2").arg(plan.source, e.description));
+            return DbError::around(DbReason::CopyTableFailed, e).inTable(plan.source);
         ++report.tables;
         report.rows += rows;
     }
@@ -344,14 +335,14 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
     for (const TablePlan &plan : std::as_const(plans))
         expected << plan.target;
     if (*written != *existing + expected)
-        return refusal(QStringLiteral("the target's tables differ from the source's after the copy"));
+        return refusal(CopyRefusal::TablesDiffer);
     DatabaseSource target(to);
     for (const TablePlan &plan : std::as_const(plans)) {
         auto fields = target.fields(plan.target);
         if (!fields)
             return fields.error();
         if (!sameFieldNames(*fields, plan.sourceFields))
-            return refusal(QStringLiteral("the fields of the table \"%1\" differ after the copy").arg(plan.source));
+            return refusal(CopyRefusal::FieldsDiffer).inTable(plan.source);
         DbResult<std::vector<size_t>> before = DbError{}, after = DbError{};
         if (from.readsOnAnyThread()) {
             std::thread sourceSide([&] { before = digest(from, plan.source); });
@@ -367,13 +358,10 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
             return after.error();
         const std::vector<size_t> &source = *before, &copied = *after;
         if (source.size() != copied.size())
-            return refusal(QStringLiteral("the table \"%1\" has %2 rows in the source and %3 in the target after the copy")
-                               .arg(plan.source, QString::number(source.size()), QString::number(copied.size())));
+            return refusal(CopyRefusal::RowCountDiffers).inTable(plan.source).withAmounts(qint64(source.size()), qint64(copied.size()));
         const auto differs = std::mismatch(source.begin(), source.end(), copied.begin());
         if (differs.first != source.end())
-            return refusal(QStringLiteral("row %1 of the table \"%2\" differs between the source and the target after "
-                                          "the copy")
-                               .arg(QString::number(differs.first - source.begin() + 1), plan.source));
+            return refusal(CopyRefusal::RowDiffers).inTable(plan.source).inRow(differs.first - source.begin() + 1);
     }
     if (DbError e = write.commit())
         return e;
@@ -398,10 +386,10 @@ DbResult<CopyReport> copyCompany(CompanySource &from, Database &to)
 
 DbResult<CopyReport> copyCompany(Database &from, Database &to)
 {
-    if (&from == &to || from.path() == to.path())
-        return refusal(QStringLiteral("the source and the target are the same"));
+    if (&from == &to || from.location() == to.location())
+        return refusal(CopyRefusal::SameSourceAndTarget);
     if (!from.isOpen())
-        return DbError::make(ErrGeneral, QStringLiteral("the company to copy is not open"));
+        return DbError::of(DbReason::CopySourceNotOpen);
     DatabaseSource source(from);
     return copyCompany(source, to);
 }

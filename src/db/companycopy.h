@@ -22,8 +22,6 @@ public:
 
     virtual ~CompanySource() = default;
 
-    // Where the company is, in words for messages.
-    virtual QString location() const = 0;
     // Every table of the company, in the order they were made.
     virtual DbResult<QStringList> tables() = 0;
     // A table's fields in their order.
@@ -42,7 +40,6 @@ class DatabaseSource : public CompanySource {
 public:
     explicit DatabaseSource(Database &db) : m_db(db) {}
 
-    QString location() const override;
     DbResult<QStringList> tables() override;
     DbResult<QList<FieldInfo>> fields(const QString &table) override;
     DbError rows(const QString &table, const RowVisitor &visit) override;
@@ -67,7 +64,7 @@ struct CopyReport {
 // commits, both sides are read again and compared table by table: the tables, their fields (letter
 // case aside), the number of rows, and every value in stored order (a hash of each row). Any difference,
 // or any failure, rolls everything back (a file made for the copy is removed again) and comes back
-// with a one-line reason. `to` is closed afterwards; open() it to use the company.
+// with the reason. `to` is closed afterwards; open() it to use the company.
 //
 // The source should not change while it is copied (no workstation working): a change between
 // the copy and the comparison makes the copy fail, and the next attempt copies the new state.

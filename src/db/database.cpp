@@ -55,7 +55,7 @@ DbError Database::createCompany()
     return m_engine->createCompany();
 }
 
-QString Database::path() const
+Location Database::location() const
 {
     return m_engine->location();
 }
@@ -70,14 +70,13 @@ DbError Database::openConnection()
         if (!db.isValid()) {
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_connection);
-            return DbError::make(ErrGeneral, QStringLiteral("the %1 database driver of Qt is not installed")
-                                                 .arg(m_engine->driver()));
+            return DbError::of(DbReason::DriverMissing).withValue(m_engine->driver());
         }
         m_engine->configure(db);
         if (!db.open()) {
             DbError e = m_engine->error(db.lastError());
             if (!e)
-                e = DbError::make(ErrCannotOpen, QStringLiteral("the database cannot be opened"));
+                e = DbError::of(DbReason::CannotOpen);
             db = QSqlDatabase();
             close();
             return e;
@@ -108,10 +107,7 @@ DbError Database::open()
         DbResult<bool> has = tableExists(required);
         if (!has || !*has) {
             close();
-            return has ? DbError::make(ErrNotPunchwell,
-                                       QStringLiteral("it is not a Punchwell company database (the table \"%1\" "
-                                                      "is missing)").arg(required))
-                       : has.error();
+            return has ? DbError::of(DbReason::NotACompany).inTable(required) : has.error();
         }
     }
     return {};
@@ -187,7 +183,7 @@ DbError Database::reconnectIfLost()
     if (!db.open()) {
         m_reconnectError = m_engine->error(db.lastError());
         if (!m_reconnectError)
-            m_reconnectError = DbError::make(ErrCannotOpen, QStringLiteral("the database cannot be opened"));
+            m_reconnectError = DbError::of(DbReason::CannotOpen);
         return m_reconnectError;
     }
     m_lost = false;
@@ -319,12 +315,11 @@ Database::Transaction::~Transaction()
 DbError Database::Transaction::commit()
 {
     if (!m_open)
-        return m_error ? m_error : DbError::make(ErrGeneral, QStringLiteral("the change was not begun"));
+        return m_error ? m_error : DbError::of(DbReason::WriteNotBegun);
     DbError e = m_db.exec(QStringLiteral("COMMIT"));
     if (e) {
         if (e.number == ErrConnectionLost)
-            e.description += QStringLiteral(". The change was being stored when the connection ended: it may or "
-                                            "may not have been stored. Look at the data again before you repeat it");
+            e = DbError::around(DbReason::CommitUncertain, e);
         rollback();
         return e;
     }

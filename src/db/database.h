@@ -62,8 +62,8 @@ public:
     void close();
     bool isOpen() const;
 
-    // Where the company is, for messages: the file's full path, or the database and its server.
-    QString path() const;
+    // Where the company is: the file's full path, or the database and its server.
+    Location location() const;
     // Whether the company is a database on a server rather than a file.
     bool isServer() const { return m_engine->isServer(); }
     Engine &engine() const { return *m_engine; }

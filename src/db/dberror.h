@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <utility>
 #include <variant>
 
@@ -33,21 +34,215 @@ enum ErrorNumber : int {
     ErrTimeout = 3234,         // the server did not finish a statement in time
 };
 
+// What exactly went wrong: one reason for each thing the user is told, finer than the number where
+// one number stands for several. Each reason has one number (numberOf); the words are composed
+// above the storage layer, from the reason and the error's context.
+enum class DbReason {
+    None,
+
+    // An SQLite file, looked at before SQLite opens it, made or moved.
+    FileMissing,       // no file at the path
+    FileIsFolder,
+    FileUnreadable,    // engineText: the system's reason
+    FileEmpty,
+    FileIsAccess,      // an Access-format file where an SQLite file belongs
+    NotADatabase,      // not an SQLite file (also SQLite's own SQLITE_NOTADB)
+    FileCutShort,
+    FileExists,        // the delivered file is not made over another
+    FileNotPutInPlace, // the delivered file, made under a temporary name, could not take its name
+    FileMoved,         // location: the open file was moved or deleted under the program
+    DamageFound,       // engineText: what SQLite's check found
+
+    // SQLite's result codes.
+    FileInUse,
+    FileReadOnly,
+    FileFull,
+    FileDamaged,
+    FileCannotOpen,
+    DiskIo,
+    TableMissing, // engineText: the engine's words naming the table (also a server's 42P01)
+    EngineError,  // engineText: the engine's words, when it gave any
+
+    // Any engine.
+    NotOpen,        // a raw scan on a closed connection
+    DriverMissing,  // value: the Qt SQL driver's name
+    CannotOpen,     // the driver could not open the connection and gave no reason
+    NotACompany,    // table: the company's table that is missing
+    WriteNotBegun,  // a commit of a write that never began
+    CommitUncertain, // cause: the connection ended during the commit: stored or not, nobody knows
+
+    // A database on a server. location: the server's database.
+    AddressUnusable,   // detail: an AddressFault
+    AddressRefused,    // engineText: libpq's words on the connection parameters
+    ServerCannotOpen,
+    NoCompanyThere,
+    CompanyThere,
+    ServerTooOld,      // amount: the server's major version
+    ConnectionNotOpen,
+    NoSuchDatabase,
+    LoginRefused,      // engineText
+    ConnectTimeout,    // seconds
+    ServerUnreachable, // engineText
+    ConnectionLost,    // no answer in the middle of an action
+    ConnectionEnded,   // engineText: the server stopped or ended the connection
+    LockTimeout,       // seconds: another workstation held the data that long
+    StatementTimeout,  // seconds
+    TableNotOnServer,  // table
+    NotPermitted,      // engineText
+    ServerReadOnly,    // engineText
+    ServerFull,        // engineText
+    ValueRefused,      // engineText
+    ServerDamaged,     // engineText
+    ServerIo,          // engineText
+    EarlierStepFailed, // the transaction was aborted by a step before
+    ServerError,       // engineText: the server's words, when it gave any
+
+    // A copy of a company.
+    CopyRefused,       // detail: a CopyRefusal, with its table, field, row and counts
+    CopyTableFailed,   // table: the table being copied; cause: what failed
+    CopySourceNotOpen,
+
+    // Record sets and the views over them.
+    ViewNotOpen,
+    NoCurrentRecord,
+    NoSuchField, // field
+
+    // What a count or an edit found. table: the employee's log; value: the text concerned.
+    UnreadableDateTime, // amount: the shifts left out
+    WageNotANumber,
+    WageTooLarge,
+    NotADateTime,
+
+    // An Access-format (Jet) company file. file: the old file's path.
+    AccessCannotOpen,      // engineText: the system's reason, when it gave one
+    AccessNotAccess,
+    AccessUnknownVersion,  // amount: the version byte
+    AccessPassword,
+    AccessDamaged,         // detail: a JetDamage, with its table, row, field and counts
+    AccessNoSuchTable,     // table
+    AccessDateOutOfRange,  // row, table, field; engineText: the stored number
+    AccessUnreadableType,  // table, field; amount: libmdb's type code
+    AccessNoEmployeeList,
+    AccessNoNameField,     // table: the employee list
+    AccessBinaryValue,     // row, table, field
+    AccessCancelled,
+    // Bringing it over. location: the new company's file.
+    AccessBusy,            // file: the lock file another program holds
+    AccessFolderNotWritable,
+    AccessTargetExists,
+    AccessNotNamed,        // engineText: the system's reason
+    AccessNotKept,         // file: where the old file was to be kept; engineText: the system's reason
+    AccessNotMade,         // cause: why the new company could not be made in location
+};
+// The last reason above; a new one goes before it, or becomes it.
+inline constexpr DbReason kLastDbReason = DbReason::AccessNotMade;
+
+// Why the address of a server cannot be used.
+enum class AddressFault {
+    NotPostgres,      // engineText: Qt's words on the address
+    HoldsPassword,
+    UnknownParameter, // field: the parameter
+    Semicolon,        // field: the parameter whose value holds one
+};
+
+// Why a copy of a company was refused or undone.
+enum class CopyRefusal {
+    SameSourceAndTarget,
+    CompanyThere,     // location, table: the target's company table
+    NoFields,         // table
+    NameNotHeld,      // table: a name the target cannot hold
+    SecondName,       // table: the second table of this name, letter case aside
+    ReservedField,    // table, field
+    TablesDiffer,
+    FieldsDiffer,     // table
+    RowCountDiffers,  // table; amount: rows in the source; otherAmount: rows in the target
+    RowDiffers,       // table, row
+};
+
+// What is damaged in an Access-format file.
+enum class JetDamage {
+    NotWholePages,        // amount: the file's bytes; otherAmount: the bytes of a page
+    TooShortForCatalog,   // amount: the file's bytes
+    CatalogUnreadable,
+    DefinitionUnreadable, // table
+    RowNotFound,          // table, row
+    RowNotTakenApart,     // table, row
+    ValueDamaged,         // table, row, field
+    LongValueDamaged,     // table, row, field
+    RowsLost,             // table; amount: rows the definition counts; otherAmount: rows read
+};
+
+// Where a company is kept: an SQLite file, or a database on a PostgreSQL server. Only the parts;
+// the words for it are composed where messages are.
+struct Location {
+    QString file;     // an SQLite file's absolute path; empty for a server
+    bool server = false;
+    QString database; // empty: the server's default database
+    QString host;     // a name, an address, or the folder of a socket; empty: this computer's server
+    QString port;
+    QString service;  // the service-file entry that names the server, when the host is not given
+
+    static Location ofFile(const QString &path) { return {path, false, {}, {}, {}, {}}; }
+    friend bool operator==(const Location &, const Location &) = default;
+};
+
+// A failure, as a reason and its context; never words for the user.
 struct DbError {
     int number = ErrNone;
-    QString description; // plain words for the user
-    int engineCode = 0;  // the storage engine's own code behind it (SQLite's primary result code, or
-                         // PostgreSQL's SQLSTATE read as base-36 digits), 0 if none
+    DbReason reason = DbReason::None;
+    std::variant<std::monostate, AddressFault, CopyRefusal, JetDamage> detail;
+
+    Location location; // the company the failure is about, when the reason names it
+    QString table;
+    QString field;     // a field, a column, or a connection parameter
+    QString file;      // a file other than the company's: an Access-format file, a lock file, a folder
+    QString value;     // a value concerned, as typed or stored
+    qint64 row = 0;    // counted from 1
+    qint64 amount = 0, otherAmount = 0; // the counts a reason names (see there)
+    double seconds = 0;
+    int engineCode = 0; // the storage engine's own code behind it (SQLite's primary result code, or
+                        // PostgreSQL's SQLSTATE read as base-36 digits), 0 if none
+    QString engineText; // the engine's (or the system's) own words, first line only
+    std::shared_ptr<const DbError> cause; // what a failure of a wider step came from
 
     bool isError() const { return number != ErrNone; }
     explicit operator bool() const { return isError(); }
 
-    // The description and the number, as every box that reports a failure shows them:
-    // "the database file is damaged (error 3049)".
-    QString text() const { return QStringLiteral("%1 (error %2)").arg(description).arg(number); }
-
-    static DbError make(int number, QString description) { return {number, std::move(description), 0}; }
+    static DbError of(DbReason reason);
+    // A failure of a wider step that keeps the number of what caused it.
+    static DbError around(DbReason reason, const DbError &cause);
+    DbError &at(const Location &where) { location = where; return *this; }
+    DbError &inTable(const QString &name) { table = name; return *this; }
+    DbError &inField(const QString &name) { field = name; return *this; }
+    DbError &inRow(qint64 r) { row = r; return *this; }
+    DbError &aboutFile(const QString &path) { file = path; return *this; }
+    DbError &withValue(const QString &text) { value = text; return *this; }
+    DbError &withAmounts(qint64 first, qint64 second = 0) { amount = first; otherAmount = second; return *this; }
+    DbError &after(double s) { seconds = s; return *this; }
+    DbError &saying(const QString &text) { engineText = text; return *this; }
+    template <typename Detail>
+    DbError &because(Detail d) { detail = d; return *this; }
 };
+
+// The number the user is told for a reason.
+int numberOf(DbReason reason);
+
+inline DbError DbError::of(DbReason reason)
+{
+    DbError e;
+    e.number = numberOf(reason);
+    e.reason = reason;
+    return e;
+}
+
+inline DbError DbError::around(DbReason reason, const DbError &cause)
+{
+    DbError e;
+    e.number = cause.number;
+    e.reason = reason;
+    e.cause = std::make_shared<const DbError>(cause);
+    return e;
+}
 
 // A value or the error that prevented it.
 template <typename T>

@@ -77,8 +77,8 @@ public:
     // a PostgreSQL server, anything else is the path of an SQLite file.
     static std::unique_ptr<Engine> forLocation(const QString &location);
 
-    // Where the company is, in words for messages (a file's full path, a database on a server).
-    virtual QString location() const = 0;
+    // Where the company is: a file's full path, or a database on a server.
+    virtual Location location() const = 0;
     // Whether the company is a database on a server rather than a file of this computer.
     virtual bool isServer() const = 0;
     // Whether the company can be opened, without opening it; ErrFileNotFound when there is none.

@@ -200,17 +200,17 @@ PostgresEngine::PostgresEngine(const QString &uri) : PostgresEngine(uri, Timeout
 
 PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts) : m_timeouts(timeouts)
 {
-    const auto refuse = [this](const QString &why) {
-        m_uriError = DbError::make(ErrCannotOpen, QStringLiteral("the server's address cannot be used: %1").arg(why));
+    const auto refuse = [this](AddressFault why) -> DbError & {
+        m_uriError = DbError::of(DbReason::AddressUnusable).because(why);
+        return m_uriError;
     };
     const QUrl url(uri);
     if (!isServerLocation(uri) || !url.isValid()) {
-        refuse(QStringLiteral("it is not a postgresql:// address (%1)").arg(url.errorString()));
+        refuse(AddressFault::NotPostgres).saying(url.errorString());
         return;
     }
     if (!url.password().isEmpty()) {
-        refuse(QStringLiteral("it holds a password. Put the password in the file .pgpass (or a service file) "
-                              "instead, where only you can read it"));
+        refuse(AddressFault::HoldsPassword);
         return;
     }
     m_user = url.userName(QUrl::FullyDecoded);
@@ -223,17 +223,16 @@ PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts) : m_timeou
     const QUrlQuery query(url);
     for (const auto &[key, value] : query.queryItems(QUrl::FullyDecoded)) {
         if (!keyword.match(key).hasMatch()) {
-            refuse(QStringLiteral("\"%1\" is not a connection parameter").arg(key));
+            refuse(AddressFault::UnknownParameter).inField(key);
             return;
         }
         // QPSQL hands its options to libpq with every ';' turned into a blank.
         if (value.contains(QLatin1Char(';'))) {
-            refuse(QStringLiteral("the value of %1 holds a ';'").arg(key));
+            refuse(AddressFault::Semicolon).inField(key);
             return;
         }
         if (key == QLatin1String("password")) {
-            refuse(QStringLiteral("it holds a password. Put the password in the file .pgpass (or a service file) "
-                                  "instead, where only you can read it"));
+            refuse(AddressFault::HoldsPassword);
             return;
         }
         if (key == QLatin1String("host"))
@@ -254,21 +253,15 @@ PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts) : m_timeou
     }
 }
 
-QString PostgresEngine::location() const
+Location PostgresEngine::location() const
 {
-    QString server;
-    if (m_host.isEmpty())
-        server = m_service.isEmpty() ? QStringLiteral("the PostgreSQL server of this computer")
-                                     : QStringLiteral("the server of the service \"%1\"").arg(m_service);
-    else if (m_host.startsWith(QLatin1Char('/')) || m_port.isEmpty())
-        server = QStringLiteral("the server at %1").arg(m_host);
-    else if (m_host.contains(QLatin1Char(':')))
-        server = QStringLiteral("the server at [%1]:%2").arg(m_host, m_port); // an IPv6 address
-    else
-        server = QStringLiteral("the server at %1:%2").arg(m_host, m_port);
-    if (m_database.isEmpty())
-        return QStringLiteral("the default database on %1").arg(server);
-    return QStringLiteral("the database \"%1\" on %2").arg(m_database, server);
+    Location where;
+    where.server = true;
+    where.database = m_database;
+    where.host = m_host;
+    where.port = m_port;
+    where.service = m_service;
+    return where;
 }
 
 QString PostgresEngine::driver() const
@@ -314,7 +307,7 @@ DbError PostgresEngine::withConnection(const std::function<DbError(QSqlDatabase 
     if (m_uriError)
         return m_uriError;
     if (!QSqlDatabase::isDriverAvailable(kDriver))
-        return DbError::make(ErrGeneral, QStringLiteral("the QPSQL database driver of Qt is not installed"));
+        return DbError::of(DbReason::DriverMissing).withValue(kDriver);
     const QString name = QStringLiteral("punchwell-pg-%1").arg(++pgConnectionCounter);
     DbError result;
     {
@@ -323,7 +316,7 @@ DbError PostgresEngine::withConnection(const std::function<DbError(QSqlDatabase 
         if (!db.open()) {
             result = error(db.lastError());
             if (!result)
-                result = DbError::make(ErrCannotOpen, QStringLiteral("%1 cannot be opened").arg(location()));
+                result = DbError::of(DbReason::ServerCannotOpen).at(location());
         } else {
             result = work(db);
         }
@@ -347,7 +340,7 @@ DbError PostgresEngine::check() const
             !q.next())
             return error(q.lastError());
         if (q.value(0).toInt() == 0)
-            return DbError::make(ErrFileNotFound, QStringLiteral("%1 holds no Punchwell company").arg(location()));
+            return DbError::of(DbReason::NoCompanyThere).at(location());
         return {};
     });
 }
@@ -377,7 +370,7 @@ DbError PostgresEngine::createCompany()
             if (!run(q, statement, values)) {
                 const DbError e = fail();
                 if (sqlState(e) == QLatin1String("42P07"))
-                    return DbError::make(ErrGeneral, QStringLiteral("%1 holds a company already").arg(location()));
+                    return DbError::of(DbReason::CompanyThere).at(location());
                 return e;
             }
         }
@@ -396,8 +389,7 @@ DbError PostgresEngine::afterOpen(Database &db)
         return db.error(q);
     const int version = q.value(0).toInt();
     if (version < 100000)
-        return DbError::make(ErrCannotOpen, QStringLiteral("%1 runs PostgreSQL %2, and Punchwell needs version 10 or later")
-                                                .arg(location(), QString::number(version / 10000)));
+        return DbError::of(DbReason::ServerTooOld).at(location()).withAmounts(version / 10000);
     return {};
 }
 
@@ -513,8 +505,7 @@ DbResult<QString> PostgresEngine::selectList(Database &db, const QString &table,
     if (!columns)
         return columns.error();
     if (columns->isEmpty())
-        return DbError::make(ErrTableMissing, QStringLiteral("a table cannot be found (there is no table \"%1\" in %2)")
-                                                  .arg(table, location()));
+        return DbError::of(DbReason::TableNotOnServer).inTable(table).at(location());
     const auto expression = [](const Column &c) {
         const QString quoted = quoteIdentifier(c.name);
         return readsAsItIs(c.type) ? quoted : QStringLiteral("%1::text AS %1").arg(quoted);
@@ -584,7 +575,7 @@ DbError PostgresEngine::scan(Database &db, const QString &statement, const QVari
     // until the last row is in.
     PGconn *conn = connectionOf(db);
     if (!conn || !db.sql().isOpen())
-        return DbError::make(ErrConnectionLost, QStringLiteral("the connection to %1 is not open").arg(location()));
+        return DbError::of(DbReason::ConnectionNotOpen).at(location());
     const QByteArray sql = withNumberedParameters(statement);
     std::vector<QByteArray> texts;
     texts.reserve(size_t(values.size()));
@@ -598,7 +589,7 @@ DbError PostgresEngine::scan(Database &db, const QString &statement, const QVari
         }
     }
     if (!PQsendQueryParams(conn, sql.constData(), int(parameters.size()), nullptr, parameters.data(), nullptr, nullptr, 0))
-        return fromServer(QString(), QString::fromUtf8(PQerrorMessage(conn)), false);
+        return failureOf(conn);
     PQsetSingleRowMode(conn);
     PqRow row;
     DbError e;
@@ -617,7 +608,7 @@ DbError PostgresEngine::scan(Database &db, const QString &statement, const QVari
         PQclear(result);
     }
     if (!e && PQstatus(conn) != CONNECTION_OK)
-        e = fromServer(QString(), QString::fromUtf8(PQerrorMessage(conn)), false);
+        e = failureOf(conn);
     return e;
 }
 
@@ -631,79 +622,77 @@ DbError PostgresEngine::error(const QSqlError &error) const
     return fromServer(error.nativeErrorCode(), text, error.type() == QSqlError::ConnectionError);
 }
 
+DbError PostgresEngine::failureOf(PGconn *conn) const
+{
+    // Outside a result there is no SQLSTATE; libpq's state of the connection tells a lost one.
+    const QString said = firstLine(QString::fromUtf8(PQerrorMessage(conn)));
+    if (PQstatus(conn) != CONNECTION_OK)
+        return DbError::of(DbReason::ConnectionLost).at(location()).saying(said);
+    return DbError::of(DbReason::ServerError).at(location()).saying(said);
+}
+
 DbError PostgresEngine::fromServer(const QString &state, const QString &text, bool connecting) const
 {
-    const QString where = location();
     const QString said = firstLine(text);
     DbError e;
     bool ok = false;
-    e.engineCode = state.size() == 5 ? state.toInt(&ok, 36) : 0;
-    if (!ok)
-        e.engineCode = 0;
-    const auto is = [&](const char *code) { return state == QLatin1String(code); };
-    const auto says = [&](const char *words) { return text.contains(QLatin1String(words), Qt::CaseInsensitive); };
-    const auto set = [&](int number, const QString &description) {
-        e.number = number;
-        e.description = description;
+    const int code = state.size() == 5 ? state.toInt(&ok, 36) : 0;
+    const auto is = [&](const char *sqlState) { return state == QLatin1String(sqlState); };
+    const auto set = [&](DbReason reason) {
+        e = DbError::of(reason).at(location()).saying(said);
+        e.engineCode = ok ? code : 0;
         return e;
     };
 
     if (state.isEmpty()) {
-        // libpq's own failures come without an SQLSTATE; only the text tells them apart.
+        // A connection that fails comes from QPSQL as libpq's message alone: the driver closes
+        // libpq's connection (and with it PQconnectionNeedsPassword and the like) before it returns,
+        // and libpq has no SQLSTATE for what happens before the server answers. Its words are the
+        // only thing that tells these apart; they are read here once, and nowhere else.
+        const auto says = [&](const char *words) { return text.contains(QLatin1String(words), Qt::CaseInsensitive); };
         if (says("database \"") && says("does not exist"))
-            return set(ErrNoSuchDatabase, QStringLiteral("there is no such database: %1 does not exist").arg(where));
+            return set(DbReason::NoSuchDatabase);
         if (says("password authentication failed") || says("no password supplied") ||
             says("authentication failed") || (says("role \"") && says("does not exist")) || says("pg_hba.conf"))
-            return set(ErrLoginRefused, QStringLiteral("the server refused the user name or the password for %1 (%2)")
-                                            .arg(where, said));
+            return set(DbReason::LoginRefused);
         if (says("timeout expired"))
-            return set(ErrServerUnreachable, QStringLiteral("%1 did not answer within %2 seconds")
-                                                 .arg(where, QString::number(m_timeouts.connectSeconds)));
+            return set(DbReason::ConnectTimeout).after(m_timeouts.connectSeconds);
         if (text.trimmed().startsWith(QLatin1String("invalid"), Qt::CaseInsensitive) || says("unrecognized"))
-            return set(ErrCannotOpen, QStringLiteral("the server's address cannot be used (%1)").arg(said));
+            return set(DbReason::AddressRefused);
         if (connecting || says("Connection refused") || says("No such file or directory") || says("could not connect") ||
             says("could not translate host name") || says("unreachable") || says("No route to host") ||
             says("shutting down") || says("starting up") || says("too many clients"))
-            return set(ErrServerUnreachable, QStringLiteral("%1 cannot be reached: the server is not running, or the "
-                                                            "address is wrong, or the network is down (%2)")
-                                                 .arg(where, said));
+            return set(DbReason::ServerUnreachable);
         // A statement that gets no answer at all: the connection is gone.
-        return set(ErrConnectionLost, QStringLiteral("the connection to %1 was lost in the middle of the action").arg(where));
+        return set(DbReason::ConnectionLost);
     }
     if (is("55P03") || is("40P01") || is("40001"))
-        return set(ErrInUse, QStringLiteral("the database is in use: another workstation is changing the same data on "
-                                            "%1 and did not finish within %2 seconds. Nothing was stored. Please wait a "
-                                            "moment and try again")
-                                 .arg(where, QString::number(m_timeouts.lockMs / 1000.0)));
+        return set(DbReason::LockTimeout).after(m_timeouts.lockMs / 1000.0);
     if (is("57014"))
-        return set(ErrTimeout, QStringLiteral("%1 did not finish the action within %2 seconds, so it was stopped")
-                                   .arg(where, QString::number(m_timeouts.statementMs / 1000.0)));
+        return set(DbReason::StatementTimeout).after(m_timeouts.statementMs / 1000.0);
     if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
-        return set(ErrConnectionLost, QStringLiteral("the connection to %1 was lost: the server stopped or ended it (%2)")
-                                          .arg(where, said));
+        return set(DbReason::ConnectionEnded);
     if (is("3D000"))
-        return set(ErrNoSuchDatabase, QStringLiteral("there is no such database: %1 does not exist").arg(where));
+        return set(DbReason::NoSuchDatabase);
     if (state.startsWith(QLatin1String("28")))
-        return set(ErrLoginRefused, QStringLiteral("the server refused the user name or the password for %1 (%2)")
-                                        .arg(where, said));
+        return set(DbReason::LoginRefused);
     if (is("42P01"))
-        return set(ErrTableMissing, QStringLiteral("a table cannot be found (%1)").arg(said));
+        return set(DbReason::TableMissing);
     if (is("42501"))
-        return set(ErrReadOnly, QStringLiteral("the server does not let this user change the company's data in %1 (%2)")
-                                    .arg(where, said));
+        return set(DbReason::NotPermitted);
     if (is("25006"))
-        return set(ErrReadOnly, QStringLiteral("%1 can only be read at present (%2)").arg(where, said));
+        return set(DbReason::ServerReadOnly);
     if (is("53100"))
-        return set(ErrDiskFull, QStringLiteral("the server has no room left to store the change (%1)").arg(said));
+        return set(DbReason::ServerFull);
     if (state.startsWith(QLatin1String("22")))
-        return set(ErrRefusedValue, QStringLiteral("the server refused a value (%1)").arg(said));
+        return set(DbReason::ValueRefused);
     if (state.startsWith(QLatin1String("XX")))
-        return set(ErrDamaged, QStringLiteral("the server found the data of %1 damaged (%2)").arg(where, said));
+        return set(DbReason::ServerDamaged);
     if (is("58030"))
-        return set(ErrIo, QStringLiteral("the server could not read or write its disk (%1)").arg(said));
+        return set(DbReason::ServerIo);
     if (is("25P02"))
-        return set(ErrGeneral, QStringLiteral("an earlier step of this action failed, so the server refused the rest"));
-    return set(ErrGeneral, said.isEmpty() ? QStringLiteral("the database server reported an error") : said);
+        return set(DbReason::EarlierStepFailed);
+    return set(DbReason::ServerError);
 }
 
 } // namespace pw

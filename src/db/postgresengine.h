@@ -5,6 +5,8 @@
 #include <QList>
 #include <QPair>
 
+struct pg_conn;
+
 namespace pw {
 
 // The company in a database on a PostgreSQL server, for several workstations at once, through Qt's
@@ -52,7 +54,7 @@ public:
 
     const Timeouts &timeouts() const { return m_timeouts; }
 
-    QString location() const override;
+    Location location() const override;
     bool isServer() const override { return true; }
     DbError check() const override;
     DbError createCompany() override;
@@ -86,6 +88,8 @@ private:
     };
     DbResult<QList<Column>> catalogColumns(Database &db, const QString &table);
     DbError fromServer(const QString &state, const QString &text, bool connecting) const;
+    // A failure of libpq itself on the connection under Qt's (a scan).
+    DbError failureOf(pg_conn *conn) const;
     QString connectOptions() const;
     // A connection of its own for check() and createCompany(), which run before the company is open.
     DbError withConnection(const std::function<DbError(QSqlDatabase &)> &work) const;

@@ -124,7 +124,7 @@ DbError RecordSet::moveNext()
 {
     switch (m_state) {
     case State::Closed:
-        return DbError::make(ErrGeneral, QStringLiteral("the view is not open"));
+        return DbError::of(DbReason::ViewNotOpen);
     case State::Eof:
         return {};
     case State::Bof:
@@ -142,7 +142,7 @@ DbError RecordSet::movePrevious()
 {
     switch (m_state) {
     case State::Closed:
-        return DbError::make(ErrGeneral, QStringLiteral("the view is not open"));
+        return DbError::of(DbReason::ViewNotOpen);
     case State::Bof:
         return {};
     case State::Eof:
@@ -175,7 +175,7 @@ int RecordSet::indexOf(const QString &name) const
 DbError RecordSet::setFields(const Fields &fields)
 {
     if (m_state != State::Current)
-        return DbError::make(ErrGeneral, QStringLiteral("there is no current record"));
+        return DbError::of(DbReason::NoCurrentRecord);
     if (fields.empty())
         return {};
     QStringList assignments;
@@ -183,7 +183,7 @@ DbError RecordSet::setFields(const Fields &fields)
     for (const auto &f : fields) {
         const int index = indexOf(f.first);
         if (index < 0)
-            return DbError::make(ErrGeneral, QStringLiteral("the table has no field \"%1\"").arg(f.first));
+            return DbError::of(DbReason::NoSuchField).inField(f.first);
         assignments << QStringLiteral("%1 = ?").arg(quoteIdentifier(m_fields.at(index)));
         indexes.push_back(index);
     }
@@ -215,7 +215,7 @@ void RecordSet::noteStored(const Fields &fields)
 DbError RecordSet::deleteCurrent()
 {
     if (m_state != State::Current)
-        return DbError::make(ErrGeneral, QStringLiteral("there is no current record"));
+        return DbError::of(DbReason::NoCurrentRecord);
     QSqlQuery q = m_db.query();
     if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_stored), m_db.orderKey())))
         return m_db.error(q);

@@ -7,7 +7,6 @@
 #include "db/quoting.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -111,51 +110,41 @@ SqliteEngine::SqliteEngine(const QString &path) : m_path(QFileInfo(path).absolut
 DbError SqliteEngine::fromSqlite(int code, const QString &message)
 {
     const int primary = code & 0xff;
-    DbError e;
-    e.engineCode = primary;
+    DbReason reason = DbReason::EngineError;
     switch (primary) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        e.number = ErrInUse;
-        e.description = QStringLiteral("the database is in use by another program or another copy of "
-                                       "Punchwell. Please wait a moment and try again");
+        reason = DbReason::FileInUse;
         break;
     case SQLITE_READONLY:
-        e.number = ErrReadOnly;
-        e.description = QStringLiteral("the database file is read-only, so nothing can be stored in it");
+        reason = DbReason::FileReadOnly;
         break;
     case SQLITE_FULL:
-        e.number = ErrDiskFull;
-        e.description = QStringLiteral("there is no room left to store the change (the disk or the "
-                                       "database file is full)");
+        reason = DbReason::FileFull;
         break;
     case SQLITE_CORRUPT:
-        e.number = ErrDamaged;
-        e.description = QStringLiteral("the database file is damaged");
+        reason = DbReason::FileDamaged;
         break;
     case SQLITE_NOTADB:
-        e.number = ErrNotADatabase;
-        e.description = QStringLiteral("the file is not a database that Punchwell can read");
+        reason = DbReason::NotADatabase;
         break;
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        e.number = ErrCannotOpen;
-        e.description = QStringLiteral("the database file cannot be opened");
+        reason = DbReason::FileCannotOpen;
         break;
     case SQLITE_IOERR:
-        e.number = ErrIo;
-        e.description = QStringLiteral("the disk could not be read or written");
+        reason = DbReason::DiskIo;
         break;
     default:
-        e.number = ErrGeneral;
-        e.description = message.isEmpty() ? QStringLiteral("the database reported an error") : message;
-        if (message.startsWith(QLatin1String("no such table"))) {
-            e.number = ErrTableMissing;
-            e.description = QStringLiteral("a table cannot be found (%1)").arg(message);
-        }
+        // SQLite reports a missing table as SQLITE_ERROR, told apart from its other errors only by
+        // its words; they are read here once, and nowhere else.
+        if (message.startsWith(QLatin1String("no such table")))
+            reason = DbReason::TableMissing;
         break;
     }
+    DbError e = DbError::of(reason).saying(message);
+    e.engineCode = primary;
     return e;
 }
 
@@ -175,27 +164,22 @@ DbError SqliteEngine::checkFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return DbError::make(ErrFileNotFound, QStringLiteral("the file does not exist"));
+        return DbError::of(DbReason::FileMissing);
     if (info.isDir())
-        return DbError::make(ErrCannotOpen, QStringLiteral("it is a folder, not a database file"));
+        return DbError::of(DbReason::FileIsFolder);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return DbError::make(ErrCannotOpen,
-                             QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+        return DbError::of(DbReason::FileUnreadable).saying(file.errorString());
     const QByteArray head = file.read(100);
     if (head.isEmpty())
-        return DbError::make(ErrNotPunchwell, QStringLiteral("the file is empty"));
+        return DbError::of(DbReason::FileEmpty);
     if (!head.startsWith(QByteArrayLiteral("SQLite format 3\0"))) {
         if (head.mid(4, 15) == QByteArrayLiteral("Standard Jet DB") || head.mid(4, 15) == QByteArrayLiteral("Standard ACE DB"))
-            return DbError::make(ErrNotADatabase,
-                                 QStringLiteral("it is a Microsoft Access (Jet) database. Punchwell keeps its "
-                                                "data in an SQLite database and opens an Access file only to "
-                                                "bring the company over (at the start in its folder, or with "
-                                                "--copy-company)"));
-        return DbError::make(ErrNotADatabase, QStringLiteral("the file is not a database that Punchwell can read"));
+            return DbError::of(DbReason::FileIsAccess);
+        return DbError::of(DbReason::NotADatabase);
     }
     if (head.size() < 100)
-        return DbError::make(ErrDamaged, QStringLiteral("the file is damaged (it is cut short)"));
+        return DbError::of(DbReason::FileCutShort);
     return {};
 }
 
@@ -219,7 +203,7 @@ DbError SqliteEngine::createDelivered(const QString &path)
 {
     const QFileInfo target(path);
     if (target.exists())
-        return DbError::make(ErrGeneral, QStringLiteral("a file of that name exists already"));
+        return DbError::of(DbReason::FileExists);
     // Built beside the target under a temporary name, then renamed: a failure leaves no file.
     const QString temp = target.absolutePath() + QStringLiteral("/.Employee-%1.tmp").arg(QCoreApplication::applicationPid());
     QFile::remove(temp);
@@ -234,7 +218,7 @@ DbError SqliteEngine::createDelivered(const QString &path)
     }
     sqlite3_close(db);
     if (!e && !QFile::rename(temp, target.absoluteFilePath()))
-        e = DbError::make(ErrCannotOpen, QStringLiteral("the new file could not be put in place"));
+        e = DbError::of(DbReason::FileNotPutInPlace);
     if (e)
         QFile::remove(temp);
     return e;
@@ -268,7 +252,7 @@ DbError SqliteEngine::verify(Database &db)
         return db.error(q);
     const QString result = q.value(0).toString();
     if (result != QLatin1String("ok"))
-        return DbError::make(ErrDamaged, QStringLiteral("the database file is damaged (%1)").arg(result));
+        return DbError::of(DbReason::DamageFound).saying(result);
     return {};
 }
 
@@ -288,11 +272,7 @@ DbError SqliteEngine::checkInPlace(Database &db)
     sqlite3 *raw = handle(db);
     int moved = 0;
     if (raw && sqlite3_file_control(raw, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
-        return DbError::make(ErrFileNotFound,
-                             QStringLiteral("the database file %1 was moved, renamed or deleted while Punchwell was "
-                                            "running, so nothing can be stored in it. Put the file back, or start "
-                                            "Punchwell again")
-                                 .arg(QDir::toNativeSeparators(m_path)));
+        return DbError::of(DbReason::FileMoved).at(location());
     return {};
 }
 
@@ -521,7 +501,7 @@ DbError SqliteEngine::scan(Database &db, const QString &statement, const QVarian
     // Whole logs are read this way: no QVariant or QString per value, just the stored bytes.
     sqlite3 *raw = handle(db);
     if (!raw)
-        return DbError::make(ErrGeneral, QStringLiteral("the database is not open"));
+        return DbError::of(DbReason::NotOpen);
     Statement st(raw, statement.toUtf8());
     if (!st.prepared())
         return st.prepareError();

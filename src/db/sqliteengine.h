@@ -25,7 +25,7 @@ public:
 
     static constexpr int kBusyTimeoutMs = 2000;
 
-    QString location() const override { return m_path; }
+    Location location() const override { return Location::ofFile(m_path); }
     bool isServer() const override { return false; }
     DbError check() const override;
     DbError createCompany() override;

@@ -108,7 +108,7 @@ DbResult<LocalDateTime> correctEntryTime(Database &db, const QString &table, qin
 {
     const auto when = formats::parseTypedDateTime(typed);
     if (!when)
-        return DbError::make(ErrRefusedValue, QStringLiteral("\"%1\" is not a date and time").arg(typed));
+        return DbError::of(DbReason::NotADateTime).withValue(typed);
     Database::Transaction t(db);
     if (!t.ok())
         return t.beginError();

@@ -40,9 +40,9 @@ bool passwordAccepted(const Choice &choice, const QString &typed)
 
 } // namespace logon
 
-QString companyLocation(const Database &db)
+Location companyLocation(const Database &db)
 {
-    return db.path();
+    return db.location();
 }
 
 } // namespace pw

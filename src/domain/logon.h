@@ -44,6 +44,6 @@ bool passwordAccepted(const Choice &choice, const QString &typed);
 } // namespace logon
 
 // Where the company is, for messages: the file's full path, or the database and its server.
-QString companyLocation(const Database &db);
+Location companyLocation(const Database &db);
 
 } // namespace pw

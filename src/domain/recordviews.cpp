@@ -93,7 +93,7 @@ DbError RecordView::store(const Edits &edits)
 
 DbError RecordView::noSuchField(const QString &field)
 {
-    return DbError::make(ErrGeneral, QStringLiteral("the table has no field \"%1\"").arg(field));
+    return DbError::of(DbReason::NoSuchField).inField(field);
 }
 
 DbResult<std::vector<std::pair<QString, QVariant>>> LogView::storeEdits(qint64 row, const Edits &edits)

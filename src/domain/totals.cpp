@@ -99,16 +99,9 @@ TotalsText totalsText(const LogCount &count, const QString &wageText, const QStr
     const bool counted = wage && std::isfinite(estimate);
     out.wage = totals::wageText(counted ? estimate : 0.0, locale);
     if (count.unreadablePairs > 0)
-        out.problem = DbError::make(ErrUnreadableDateTime,
-                                    QStringLiteral("the time log of %1 holds an entry without a readable date and "
-                                                   "time, so %2 left out of the total")
-                                        .arg(employee, count.unreadablePairs == 1 ? QStringLiteral("one shift was")
-                                                                                  : QStringLiteral("%1 shifts were").arg(count.unreadablePairs)));
+        out.problem = DbError::of(DbReason::UnreadableDateTime).inTable(employee).withAmounts(count.unreadablePairs);
     else if (!counted)
-        out.problem = DbError::make(ErrWageNotANumber,
-                                    QStringLiteral("the wage per hour of %1 (\"%2\") is %3, so the wages show 0")
-                                        .arg(employee, wageText,
-                                             wage ? QStringLiteral("too large to count with") : QStringLiteral("not a number")));
+        out.problem = DbError::of(wage ? DbReason::WageTooLarge : DbReason::WageNotANumber).inTable(employee).withValue(wageText);
     return out;
 }
 

@@ -70,9 +70,4 @@ QString generalDate(const QDateTime &dt, const QLocale &locale)
         + longTime(dt.time(), locale);
 }
 
-QString quotedName(const QString &name)
-{
-    return QStringLiteral("\u201c%1\u201d").arg(name);
-}
-
 } // namespace pw::formats

@@ -26,8 +26,5 @@ QString shortDate(const QDate &date, const QLocale &locale = QLocale());
 QString generalDate(const LocalDateTime &dt, const QLocale &locale = QLocale());
 QString generalDate(const QDateTime &dt, const QLocale &locale = QLocale());
 
-// A file, table or field name inside a message, set apart in curly quotes: “Employee.mdb”.
-QString quotedName(const QString &name);
-
 } // namespace formats
 } // namespace pw

@@ -4,6 +4,7 @@
 #include "domain/employees.h"
 #include "domain/logon.h"
 #include "platform/dialogs.h"
+#include "ui/errortext.h"
 #include "ui/storageerror.h"
 #include "ui/widgets.h"
 #include "ui/windowing.h"
@@ -108,11 +109,7 @@ LogonWindow::Loaded LogonWindow::load()
     centreOnScreen(this);
 
     auto failed = [this](const QString &what, const DbError &e) {
-        m_dialogs.inform(this,
-                         QStringLiteral("Punchwell cannot %1 in the company database\n%2\nbecause %3. Punchwell will "
-                                        "now close.")
-                             .arg(what, companyLocation(m_db), e.text()),
-                         kBoxTitle, Dialogs::Icon::Critical);
+        m_dialogs.inform(this, ErrorText::companyUnusable(what, companyLocation(m_db), e), kBoxTitle, Dialogs::Icon::Critical);
         return Loaded::Failed;
     };
 
@@ -245,14 +242,14 @@ void LogonWindow::onNameOkClicked()
     const logon::Choice choice = logon::choose(m_db, name);
     switch (choice.outcome) {
     case logon::Choice::ListUnreadable:
-        refuseLogon(failureText(QStringLiteral("The list of employees cannot be read"), choice.error));
+        refuseLogon(ErrorText::failure(QStringLiteral("The list of employees cannot be read"), choice.error));
         return;
     case logon::Choice::NotListed:
         refuseLogon(QStringLiteral("Please enter a valid Name or click on the Combo Box."));
         return;
     // A listed employee whose time log is gone cannot work: say so, and stay on the logon window.
     case logon::Choice::LogUnusable:
-        refuseLogon(failureText(QStringLiteral("The time log of %1 cannot be opened").arg(name), choice.error));
+        refuseLogon(ErrorText::failure(QStringLiteral("The time log of %1 cannot be opened").arg(name), choice.error));
         return;
     case logon::Choice::LogMissing:
         refuseLogon(QStringLiteral("The time log of %1 is missing from the company database, so %1 cannot log on. "

@@ -9,14 +9,9 @@ class QWidget;
 
 namespace pw {
 
-// The one way a storage failure reaches the user: what could not be done, then why, with the
-// error's number so it can be quoted on the phone, then what follows from it (after, with its
-// leading blanks):
-// "The clock-in could not be stored, so nothing was written: the database file is read-only, so
-// nothing can be stored in it (error 3027). Please try again."
-QString failureText(const QString &what, const DbError &error, const QString &after = {});
-
-// The same in a box with the exclamation icon and an OK button.
+// The one way a storage failure reaches the user: a box with the exclamation icon and an OK button
+// that says what could not be done, then why, with the error's number so it can be quoted on the
+// phone, then what follows from it (after, with its leading blanks), in ErrorText::failure's words.
 void reportFailure(Dialogs &dialogs, QWidget *parent, const QString &title, const QString &what, const DbError &error,
                    const QString &after = {});
 
@@ -25,8 +20,7 @@ void reportLogFailure(Dialogs &dialogs, QWidget *parent, const QString &name, co
                       const QString &title);
 
 // The plain box (no icon, titled "Punchwell") of the UPDATE action, also shown when a browse button
-// cannot store an edit: "Invalid Date / Time.  Please correct the entry and try again" for a typed
-// date-time that is not one, else "Error number: N  has occured:  .... Please try again.".
+// cannot store an edit, in ErrorText::updateFailure's words.
 void reportUpdateFailure(Dialogs &dialogs, QWidget *parent, const DbError &error);
 
 } // namespace pw

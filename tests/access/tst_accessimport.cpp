@@ -1,12 +1,14 @@
 // Bringing an Access-format company over: files the test writer makes, converted into new
 // Punchwell files and read back value by value; the switches; a comparison that finds a difference.
 #include "access/accessconversion.h"
+#include "app/commandtext.h"
 #include "db/companydata.h"
 #include "db/database.h"
 #include "db/employeelist.h"
 #include "db/quoting.h"
 #include "testlib/accessfixture.h"
 #include "testlib/testmain.h"
+#include "ui/errortext.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -15,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using pw::AccessFailure;
 using pw::JetType;
 using pw::test::JetWriter;
 
@@ -104,7 +105,6 @@ QVariantList stored(const QVariantList &written)
 class ChangedOnSecondReading : public pw::CompanySource {
 public:
     ChangedOnSecondReading(pw::CompanySource &inner, QString table, qint64 row) : m_inner(inner), m_table(std::move(table)), m_row(row) {}
-    QString location() const override { return m_inner.location(); }
     pw::DbResult<QStringList> tables() override { return m_inner.tables(); }
     pw::DbResult<QList<pw::FieldInfo>> fields(const QString &table) override { return m_inner.fields(table); }
     bool readsOnAnyThread() const override { return m_inner.readsOnAnyThread(); }
@@ -243,7 +243,7 @@ void tst_accessimport::roundTrip()
 
     const QString made = path(QStringLiteral("new.mdb"));
     const pw::AccessOutcome done = pw::convertAccessCompanyToFile(old, made);
-    QVERIFY2(done, qPrintable(done.failure.message));
+    QVERIFY2(done, qPrintable(done ? QString() : pw::ErrorText::accessFailure(done.error())));
     QCOMPARE(fileBytes(old), before);
 
     // The tables: the company's, every log under its own name, nothing else.
@@ -275,7 +275,7 @@ void tst_accessimport::roundTrip()
     db.close();
 
     // The report.
-    const pw::AccessReport &r = done.report;
+    const pw::AccessReport &r = *done;
     QCOMPARE(r.employees.size(), listRows.size());
     QCOMPARE(r.employees[1].name, bob);
     QCOMPARE(r.employees[1].entries, 100000);
@@ -287,16 +287,16 @@ void tst_accessimport::roundTrip()
     QCOMPARE(r.otherLogs[0].name, oldJoe);
     QCOMPARE(r.otherLogs[0].entries, 4);
     QCOMPARE(r.leftOutTables, QStringList{QStringLiteral("Switchboard Items")});
-    QCOMPARE(r.leftOutFields, QStringList({QStringLiteral("\u201cdatalist\u201d.\u201cPhoto\u201d"),
+    QCOMPARE(pw::CommandText::leftOutFields(r), QStringList({QStringLiteral("\u201cdatalist\u201d.\u201cPhoto\u201d"),
                                            QStringLiteral("\u201cKim\u201d.\u201cNote\u201d")}));
-    QCOMPARE(r.unusualNames,
+    QCOMPARE(pw::CommandText::unusualNames(r),
              QStringList({QStringLiteral("\u201cBartholomew Fitzgerald-Smythe\u201d (longer than 20 characters)"),
                           QStringLiteral("\u201cmanager\u201d (the same as \u201cManager\u201d but for capital and small "
                                          "letters, so the two share one time log)"),
                           QStringLiteral("\u201cKim\u201d (listed 2 times)"),
                           QStringLiteral("\u201c\u201d (an empty name)")}));
     QVERIFY(r.hasSettings);
-    const QString text = pw::accessReportText(r);
+    const QString text = pw::CommandText::accessReport(r);
     QVERIFY2(text.startsWith(QStringLiteral("10 employees and 100021 time log entries were brought over in ")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\u201cSwitchboard Items\u201d")), qPrintable(text));
 }
@@ -338,7 +338,7 @@ void tst_accessimport::switches()
     QVERIFY(writer.save(old));
     const QString made = path(QStringLiteral("new.mdb"));
     const pw::AccessOutcome done = pw::convertAccessCompanyToFile(old, made);
-    QVERIFY2(done, qPrintable(done.failure.message));
+    QVERIFY2(done, qPrintable(done ? QString() : pw::ErrorText::accessFailure(done.error())));
 
     pw::Database db(made);
     QVERIFY(!db.open());
@@ -403,8 +403,8 @@ void tst_accessimport::differenceNamesTableAndRow()
     pw::Database target(made);
     const auto copied = pw::copyCompany(source, target);
     QVERIFY(!copied);
-    QVERIFY2(copied.error().description.contains(QStringLiteral("row 37 of the table \"Employee 002\" differs")),
-             qPrintable(copied.error().description));
+    QVERIFY2(pw::ErrorText::describe(copied.error()).contains(QStringLiteral("row 37 of the table \"Employee 002\" differs")),
+             qPrintable(pw::ErrorText::describe(copied.error())));
     QVERIFY(!QFile::exists(made));
     QVERIFY(!QFile::exists(made + QStringLiteral("-journal")));
 }

@@ -3,6 +3,7 @@
 #include "access/jetreader.h"
 #include "testlib/jetwriter.h"
 #include "testlib/testmain.h"
+#include "ui/errortext.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -15,7 +16,8 @@
 #include <limits>
 #include <unistd.h>
 
-using pw::JetError;
+using pw::DbError;
+using pw::DbReason;
 using pw::JetReader;
 using pw::JetType;
 using pw::test::JetWriter;
@@ -65,10 +67,10 @@ private:
     QString m_text;
 };
 
-Rows readAll(JetReader &reader, const QString &table, JetError *error = nullptr)
+Rows readAll(JetReader &reader, const QString &table, DbError *error = nullptr)
 {
     Rows rows;
-    const JetError e = reader.readRows(table, [&](qint64 row, const QVariantList &values) {
+    const DbError e = reader.readRows(table, [&](qint64 row, const QVariantList &values) {
         if (row != rows.size() + 1)
             return false;
         rows.append(values);
@@ -77,7 +79,7 @@ Rows readAll(JetReader &reader, const QString &table, JetError *error = nullptr)
     if (error)
         *error = e;
     else if (e)
-        qWarning().noquote() << e.message;
+        qWarning().noquote() << pw::ErrorText::accessFailure(e);
     return rows;
 }
 
@@ -236,8 +238,8 @@ void tst_jetreader::values()
     QVERIFY2(writer.save(file, &error), qPrintable(error));
 
     JetReader reader;
-    const JetError opened = reader.open(file);
-    QVERIFY2(!opened, qPrintable(opened.message));
+    const DbError opened = reader.open(file);
+    QVERIFY2(!opened, qPrintable(pw::ErrorText::accessFailure(opened)));
     const Rows rows = readAll(reader, QStringLiteral("Values"));
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0].size(), 2);
@@ -299,8 +301,8 @@ void tst_jetreader::companyFile()
 
     JetReader reader;
     StderrCapture quiet;
-    const JetError opened = reader.open(file);
-    QVERIFY2(!opened, qPrintable(opened.message));
+    const DbError opened = reader.open(file);
+    QVERIFY2(!opened, qPrintable(pw::ErrorText::accessFailure(opened)));
     QCOMPARE(reader.format(), pw::JetFormat::Jet4);
 
     QStringList names;
@@ -389,7 +391,7 @@ void tst_jetreader::anyLocale()
     setlocale(LC_ALL, "C");
     qputenv("MDBICONV", "ISO-8859-1");
     JetReader reader;
-    const JetError opened = reader.open(file);
+    const DbError opened = reader.open(file);
     Rows rows;
     if (!opened)
         rows = readAll(reader, name);
@@ -399,7 +401,7 @@ void tst_jetreader::anyLocale()
     else
         qputenv("MDBICONV", savedIconv);
 
-    QVERIFY2(!opened, qPrintable(opened.message));
+    QVERIFY2(!opened, qPrintable(pw::ErrorText::accessFailure(opened)));
     QCOMPARE(reader.tables().size(), 1);
     QCOMPARE(reader.tables()[0].name, name);
     QCOMPARE(rows, Rows({{name, QStringLiteral("2023-03-15 00:00:00"), QStringLiteral("in"), QStringLiteral("Café")}}));
@@ -425,10 +427,10 @@ void tst_jetreader::longLog()
 
     JetReader reader;
     QVERIFY(!reader.open(file));
-    JetError error;
+    DbError error;
     const Rows rows = readAll(reader, QStringLiteral("Kim"), &error);
     const qint64 readMs = timer.restart();
-    QVERIFY2(!error, qPrintable(error.message));
+    QVERIFY2(!error, qPrintable(pw::ErrorText::accessFailure(error)));
     QCOMPARE(rows.size(), Entries);
     for (int i = 0; i < Entries; ++i) {
         const QVariantList e = entry(i);
@@ -488,13 +490,13 @@ void tst_jetreader::dateTimes()
     QVERIFY(writer.save(file));
     JetReader reader;
     QVERIFY(!reader.open(file));
-    JetError error;
+    DbError error;
     const Rows rows = readAll(reader, QStringLiteral("Kim"), &error);
     if (stored.isEmpty()) {
-        QCOMPARE(error.kind, JetError::BadValue);
+        QCOMPARE(error.reason, DbReason::AccessDateOutOfRange);
         QVERIFY(rows.isEmpty());
     } else {
-        QVERIFY2(!error, qPrintable(error.message));
+        QVERIFY2(!error, qPrintable(pw::ErrorText::accessFailure(error)));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0][1], QVariant(stored));
     }
@@ -511,11 +513,11 @@ void tst_jetreader::dateOutOfRangeNamesTableAndRow()
     QVERIFY(writer.save(file));
     JetReader reader;
     QVERIFY(!reader.open(file));
-    JetError error;
+    DbError error;
     const Rows rows = readAll(reader, QStringLiteral("O'Neil \"Bob\""), &error);
     QCOMPARE(rows.size(), 2); // the rows before it were handed over
-    QCOMPARE(error.kind, JetError::BadValue);
-    QCOMPARE(error.message, QStringLiteral("Row 3 of the table \u201cO'Neil \"Bob\"\u201d has a date in the column "
+    QCOMPARE(error.reason, DbReason::AccessDateOutOfRange);
+    QCOMPARE(pw::ErrorText::accessFailure(error), QStringLiteral("Row 3 of the table \u201cO'Neil \"Bob\"\u201d has a date in the column "
                                            "\u201cdatetime\u201d outside the years 100 to 9999 (stored as -700000)."));
 }
 
@@ -528,8 +530,8 @@ void tst_jetreader::accessFile()
         QSKIP(qPrintable(QStringLiteral("%1 is missing; the Access-made file is kept in shared/fixtures/jet").arg(file)));
     JetReader reader;
     StderrCapture quiet;
-    const JetError opened = reader.open(file);
-    QVERIFY2(!opened, qPrintable(opened.message));
+    const DbError opened = reader.open(file);
+    QVERIFY2(!opened, qPrintable(pw::ErrorText::accessFailure(opened)));
     QCOMPARE(reader.format(), pw::JetFormat::Jet4);
     QCOMPARE(reader.tables().size(), 1);
     const pw::JetTable table = reader.tables()[0];
@@ -583,8 +585,8 @@ void tst_jetreader::versions()
     const QString file = path(QStringLiteral("version.accdb"));
     QVERIFY(writer.save(file));
     JetReader reader;
-    const JetError opened = reader.open(file);
-    QVERIFY2(!opened, qPrintable(opened.message));
+    const DbError opened = reader.open(file);
+    QVERIFY2(!opened, qPrintable(pw::ErrorText::accessFailure(opened)));
     QCOMPARE(int(reader.format()), format);
     QCOMPARE(readAll(reader, QStringLiteral("Zoë")).size(), 1);
     QCOMPARE(exported(file, QStringLiteral("Zoë")).size(), 1);
@@ -597,16 +599,16 @@ void tst_jetreader::faults_data()
     QTest::addColumn<bool>("mdbToolsRead"); // whether mdb-tables still lists the tables
     QTest::addColumn<bool>("quiet");        // whether libmdb keeps stderr quiet
 
-    QTest::newRow("missing file") << "missing" << int(JetError::CannotOpen) << false << true;
-    QTest::newRow("text file") << "text" << int(JetError::NotJet) << false << true;
-    QTest::newRow("empty file") << "empty" << int(JetError::NotJet) << false << true;
-    QTest::newRow("cut inside a page") << "cut inside a page" << int(JetError::Damaged) << true << true;
-    QTest::newRow("cut at a page, catalog left") << "cut after the catalog" << int(JetError::Damaged) << false << true;
-    QTest::newRow("cut at a page, data lost") << "cut at a page" << int(JetError::Damaged) << true << true;
-    QTest::newRow("catalog page overwritten") << "catalog overwritten" << int(JetError::Damaged) << false << true;
-    QTest::newRow("row damaged") << "row damaged" << int(JetError::Damaged) << true << false;
-    QTest::newRow("password") << "password" << int(JetError::Password) << true << true;
-    QTest::newRow("unknown version") << "unknown version" << int(JetError::UnknownVersion) << false << true;
+    QTest::newRow("missing file") << "missing" << int(DbReason::AccessCannotOpen) << false << true;
+    QTest::newRow("text file") << "text" << int(DbReason::AccessNotAccess) << false << true;
+    QTest::newRow("empty file") << "empty" << int(DbReason::AccessNotAccess) << false << true;
+    QTest::newRow("cut inside a page") << "cut inside a page" << int(DbReason::AccessDamaged) << true << true;
+    QTest::newRow("cut at a page, catalog left") << "cut after the catalog" << int(DbReason::AccessDamaged) << false << true;
+    QTest::newRow("cut at a page, data lost") << "cut at a page" << int(DbReason::AccessDamaged) << true << true;
+    QTest::newRow("catalog page overwritten") << "catalog overwritten" << int(DbReason::AccessDamaged) << false << true;
+    QTest::newRow("row damaged") << "row damaged" << int(DbReason::AccessDamaged) << true << false;
+    QTest::newRow("password") << "password" << int(DbReason::AccessPassword) << true << true;
+    QTest::newRow("unknown version") << "unknown version" << int(DbReason::AccessUnknownVersion) << false << true;
 }
 
 // Every fault is a value with plain words, and libmdb prints nothing meanwhile.
@@ -662,17 +664,17 @@ void tst_jetreader::faults()
 
     JetReader reader;
     StderrCapture stderrText;
-    JetError error = reader.open(file);
+    DbError error = reader.open(file);
     if (!error)
         readAll(reader, QStringLiteral("Zoë"), &error);
     const QString printed = stderrText.finish();
     if (quiet)
         QCOMPARE(printed, QString());
-    QCOMPARE(int(error.kind), kind);
-    QVERIFY(!error.message.isEmpty());
-    QVERIFY2(error.message.contains(QStringLiteral("Employee.mdb")), qPrintable(error.message));
+    QCOMPARE(int(error.reason), kind);
+    QVERIFY(!pw::ErrorText::accessFailure(error).isEmpty());
+    QVERIFY2(pw::ErrorText::accessFailure(error).contains(QStringLiteral("Employee.mdb")), qPrintable(pw::ErrorText::accessFailure(error)));
     if (fault == QLatin1String("row damaged"))
-        QVERIFY2(error.message.contains(QStringLiteral("holds 2000 rows, but only 1999 can be read")), qPrintable(error.message));
+        QVERIFY2(pw::ErrorText::accessFailure(error).contains(QStringLiteral("holds 2000 rows, but only 1999 can be read")), qPrintable(pw::ErrorText::accessFailure(error)));
     if (fault != QLatin1String("missing"))
         QCOMPARE(runTool(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), file}, !mdbToolsRead).trimmed() == "Zoë",
                  mdbToolsRead);

@@ -1,5 +1,6 @@
 // Where the company is: the command line, the workstation's Punchwell.conf, Employee.mdb; and the
 // program's answers on a terminal, which need no display.
+#include "app/commandtext.h"
 #include "app/options.h"
 
 #include <QDir>
@@ -76,7 +77,8 @@ void tst_commandline::parse()
     QFETCH(QString, error);
     const CommandLine line = pw::parseCommandLine(arguments);
     QCOMPARE(int(line.mode), mode);
-    QVERIFY2(error.isEmpty() ? line.error.isEmpty() : line.error.startsWith(error), qPrintable(line.error));
+    const QString said = pw::CommandText::optionsFault(line.fault);
+    QVERIFY2(error.isEmpty() ? !line.fault : said.startsWith(error), qPrintable(said));
     if (mode == int(CommandLine::Mode::Wrong))
         return;
     QCOMPARE(line.database, database);
@@ -110,7 +112,7 @@ void tst_commandline::firstGivenWins()
     if (!config.isEmpty())
         write(dir.filePath(QStringLiteral("Punchwell.conf")), config);
     const pw::CompanyLocation location = pw::chooseLocation(option, dir.path());
-    QVERIFY2(location.ok(), qPrintable(location.error));
+    QVERIFY2(location.ok(), qPrintable(pw::CommandText::optionsFault(location.fault)));
     QCOMPARE(location.location, QString(chosen).replace(QStringLiteral("%DIR%"), dir.path()));
 }
 
@@ -140,12 +142,13 @@ void tst_commandline::configFile()
     write(path, content);
     const pw::ConfigValue value = pw::readDatabaseUrl(path);
     QCOMPARE(value.value, url);
-    QVERIFY2(value.error.contains(error) && value.error.isEmpty() == error.isEmpty(), qPrintable(value.error));
+    const QString said = pw::CommandText::optionsFault(value.fault);
+    QVERIFY2(said.contains(error) && said.isEmpty() == error.isEmpty(), qPrintable(said));
     if (!error.isEmpty()) {
         // The start is refused with that reason, not sent to Employee.mdb.
         const pw::CompanyLocation location = pw::chooseLocation(QString(), dir.path());
         QVERIFY(!location.ok());
-        QVERIFY(location.error.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(pw::CommandText::optionsFault(location.fault).contains(QDir::toNativeSeparators(path)));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "testlib/pgserver.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
+#include "ui/errortext.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -205,7 +206,7 @@ void tst_startup::missingFileCreated()
                          "company name.")
         : QStringLiteral("Punchwell cannot find its company database\n\n%1\n\nDo you want to create a new "
                          "company database there? Punchwell will then ask for your company name.");
-    QCOMPARE(box.text, question.arg(app.db().path()));
+    QCOMPARE(box.text, question.arg(pw::ErrorText::location(app.db().location())));
     QCOMPARE(box.icon, Dialogs::Icon::Question);
     QCOMPARE(box.buttons, Dialogs::Yes | Dialogs::No);
     QVERIFY(!app.db().check());
@@ -321,7 +322,7 @@ void tst_startup::serverRefuses()
     QVERIFY(server.isRunning() || server.start());
     QCOMPARE(app.dialogs.count(), 1);
     const FakeDialogs::Shown &box = app.dialogs.last();
-    const QString where = app.db().path();
+    const QString where = pw::ErrorText::location(app.db().location());
     QVERIFY2(box.text.startsWith(QStringLiteral("Punchwell cannot use its company database\n\n%1\n\nbecause %2")
                                      .arg(where, because.contains(QLatin1String("%1")) ? because.arg(where) : because)),
              qPrintable(box.text));

@@ -16,6 +16,7 @@
 #include "domain/employees.h"
 #include "domain/totals.h"
 #include "testlib/pgserver.h"
+#include "ui/errortext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,7 +43,7 @@ const QString kZoe = QStringLiteral("Zoë");
 template <typename T>
 QByteArray why(const DbResult<T> &result)
 {
-    return result ? QByteArray() : result.error().text().toUtf8();
+    return result ? QByteArray() : ErrorText::numbered(result.error()).toUtf8();
 }
 
 LocalDateTime at(const char *stored)
@@ -126,7 +127,7 @@ QStringList entriesOf(Database &db, const QString &table)
     const DbError e = LogTable(db, table).scanDatesAndTasks(
         [&](const QVariant &when, const QVariant &task) { out << text(when) + QLatin1Char('/') + text(task); });
     if (e)
-        out << QStringLiteral("failed: ") + e.text();
+        out << QStringLiteral("failed: ") + ErrorText::numbered(e);
     return out;
 }
 
@@ -210,9 +211,9 @@ std::unique_ptr<Database> tst_postgres::freshCompany(PostgresEngine::Timeouts ti
     m_uri = freshDatabase();
     auto db = std::make_unique<Database>(std::make_unique<PostgresEngine>(m_uri, timeouts));
     if (DbError e = db->createCompany())
-        qFatal("%s", qPrintable(e.text()));
+        qFatal("%s", qPrintable(ErrorText::numbered(e)));
     if (DbError e = db->open())
-        qFatal("%s", qPrintable(e.text()));
+        qFatal("%s", qPrintable(ErrorText::numbered(e)));
     return db;
 }
 
@@ -263,7 +264,7 @@ void tst_postgres::locations()
     QFETCH(QString, words);
     const auto db = Database::fromLocation(location);
     QCOMPARE(db->engine().driver(), driver);
-    QCOMPARE(db->path(), words);
+    QCOMPARE(ErrorText::location(db->location()), words);
 }
 
 void tst_postgres::createCompanyInEmptyDatabase()
@@ -274,7 +275,7 @@ void tst_postgres::createCompanyInEmptyDatabase()
     QCOMPARE(none.number, int(ErrFileNotFound));
     QCOMPARE(db.open().number, int(ErrFileNotFound));
 
-    QCOMPARE(db.createCompany().text(), DbError().text());
+    QCOMPARE(ErrorText::numbered(db.createCompany()), ErrorText::numbered(DbError()));
     QVERIFY(!db.check());
     QVERIFY(!db.open());
     QCOMPARE(*db.tableNames(), (QStringList{QStringLiteral("Company Data"), QStringLiteral("datalist"), QStringLiteral("Manager")}));
@@ -301,7 +302,7 @@ void tst_postgres::createCompanyInEmptyDatabase()
 
     // A second time nothing changes.
     const DbError again = db.createCompany();
-    QVERIFY(again.description.contains(QLatin1String("holds a company already")));
+    QVERIFY(ErrorText::describe(again).contains(QLatin1String("holds a company already")));
     QCOMPARE(*EmployeeList(db).names(), QStringList{QStringLiteral("Manager")});
 }
 
@@ -476,7 +477,7 @@ void tst_postgres::hostileNames()
     EmployeeList list(*db);
     if (characters(name) <= kMaxEmployeeName) {
         const AddResult added = addEmployee(*db, {name, QStringLiteral("9"), QStringLiteral("pw"), QStringLiteral("note")});
-        QVERIFY2(added.added(), qPrintable(added.error.text()));
+        QVERIFY2(added.added(), qPrintable(ErrorText::numbered(added.error)));
     } else {
         QVERIFY(!list.append(name, QStringLiteral("9"), QStringLiteral("pw"), QStringLiteral("note")));
         QVERIFY(!LogTable(*db, name).create());
@@ -551,7 +552,7 @@ void tst_postgres::lockHeldElsewhereMeansInUse()
     const auto result = clocking::clockIn(*db, QStringLiteral("Manager"), QStringLiteral("Manager"), at("2026-12-07 09:00:00"), QString());
     QCOMPARE(result.outcome, clocking::Outcome::Failed);
     QCOMPARE(result.error.number, int(ErrInUse));
-    QVERIFY2(result.error.description.startsWith(QLatin1String("the database is in use")), qPrintable(result.error.text()));
+    QVERIFY2(ErrorText::describe(result.error).startsWith(QLatin1String("the database is in use")), qPrintable(ErrorText::numbered(result.error)));
     QVERIFY2(waited.elapsed() >= 4900 && waited.elapsed() < 8000, qPrintable(QString::number(waited.elapsed())));
     QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
     QCOMPARE(*LogTable(*db, QStringLiteral("Manager")).count(), 0);
@@ -586,9 +587,9 @@ void tst_postgres::failuresInTheProgramsTerms()
     Database db(std::make_unique<PostgresEngine>(uri));
     const DbError e = db.open();
     QCOMPARE(e.number, number);
-    QVERIFY2(e.description.contains(words), qPrintable(e.text()));
-    QVERIFY(!e.description.contains(QLatin1String("secret")));
-    QVERIFY(!db.path().contains(QLatin1String("secret")));
+    QVERIFY2(ErrorText::describe(e).contains(words), qPrintable(ErrorText::numbered(e)));
+    QVERIFY(!ErrorText::describe(e).contains(QLatin1String("secret")));
+    QVERIFY(!ErrorText::location(db.location()).contains(QLatin1String("secret")));
     QCOMPARE(db.createCompany().number, number);
 }
 
@@ -614,7 +615,7 @@ void tst_postgres::messagesNoTestServerGives()
     const PostgresEngine engine(QStringLiteral("postgresql://bob@db/acme"));
     const DbError e = engine.error(QSqlError(QStringLiteral("Unable to connect"), text, QSqlError::ConnectionError));
     QCOMPARE(e.number, number);
-    QVERIFY2(e.description.contains(QLatin1String("the database \"acme\" on the server at db")), qPrintable(e.text()));
+    QVERIFY2(ErrorText::describe(e).contains(QLatin1String("the database \"acme\" on the server at db")), qPrintable(ErrorText::numbered(e)));
 }
 
 void tst_postgres::slowStatementIsStopped()
@@ -624,8 +625,8 @@ void tst_postgres::slowStatementIsStopped()
     waited.start();
     const DbError e = db->exec(QStringLiteral("SELECT pg_sleep(5)"));
     QCOMPARE(e.number, int(ErrTimeout));
-    QVERIFY2(e.description.endsWith(QLatin1String("did not finish the action within 0.3 seconds, so it was stopped")),
-             qPrintable(e.text()));
+    QVERIFY2(ErrorText::describe(e).endsWith(QLatin1String("did not finish the action within 0.3 seconds, so it was stopped")),
+             qPrintable(ErrorText::numbered(e)));
     QVERIFY(waited.elapsed() < 3000);
     // The connection goes on.
     QCOMPARE(*LogTable(*db, QStringLiteral("Manager")).count(), 0);
@@ -704,7 +705,7 @@ void tst_postgres::copyRefusesAndLeavesTargetUntouched()
     company->close();
     const auto refused = copyCompany(source, *company);
     QVERIFY(!refused);
-    QVERIFY2(refused.error().description.contains(QLatin1String("holds a company already")), why(refused).constData());
+    QVERIFY2(ErrorText::describe(refused.error()).contains(QLatin1String("holds a company already")), why(refused).constData());
     QCOMPARE(dumpServer(raw(uri)), held);
 
     // A value the server cannot store: the reason names the table, and nothing stays behind.
@@ -714,10 +715,10 @@ void tst_postgres::copyRefusesAndLeavesTargetUntouched()
     Database target(std::make_unique<PostgresEngine>(empty));
     const auto failed = copyCompany(source, target);
     QVERIFY(!failed);
-    QVERIFY2(failed.error().description.startsWith(QLatin1String("the table \"Manager\" could not be copied: the server "
+    QVERIFY2(ErrorText::describe(failed.error()).startsWith(QLatin1String("the table \"Manager\" could not be copied: the server "
                                                                   "refused a value")),
              why(failed).constData());
-    QVERIFY(!failed.error().description.contains(QLatin1Char('\n')));
+    QVERIFY(!ErrorText::describe(failed.error()).contains(QLatin1Char('\n')));
     QCOMPARE(rowsOf(raw(empty), QStringLiteral("SELECT count(*) FROM pg_class WHERE relnamespace = 'public'::regnamespace")),
              QList<QStringList>{{"0"}});
 
@@ -728,7 +729,7 @@ void tst_postgres::copyRefusesAndLeavesTargetUntouched()
     Database never(path);
     const auto notMade = copyCompany(*company, never);
     QVERIFY(!notMade);
-    QVERIFY2(notMade.error().description.contains(QLatin1String("sqlite_kept")), why(notMade).constData());
+    QVERIFY2(ErrorText::describe(notMade.error()).contains(QLatin1String("sqlite_kept")), why(notMade).constData());
     QVERIFY(!QFile::exists(path));
     QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
 }
@@ -743,7 +744,7 @@ void tst_postgres::lostConnectionComesBack()
     // The action that finds the connection gone fails; while the server is down, so does each next.
     const auto lost = countLog(*db, manager, at("2026-12-07 10:00:00"));
     QCOMPARE(lost.error().number, int(ErrConnectionLost));
-    QVERIFY2(lost.error().description.contains(db->path()), why(lost).constData());
+    QVERIFY2(ErrorText::describe(lost.error()).contains(ErrorText::location(db->location())), why(lost).constData());
     const auto down = clocking::isClockedIn(*db, manager);
     QCOMPARE(down.error().number, int(ErrServerUnreachable));
     QCOMPARE(clocking::clockOut(*db, manager, manager, at("2026-12-07 10:00:00")).error.number, int(ErrServerUnreachable));
@@ -756,7 +757,7 @@ void tst_postgres::lostConnectionComesBack()
     QVERIFY(m_server.stop(true));
     QVERIFY(m_server.start());
     const auto out = clocking::clockOut(*db, manager, manager, at("2026-12-07 17:00:00"));
-    QVERIFY2(out.stored(), qPrintable(out.error.text()));
+    QVERIFY2(out.stored(), qPrintable(ErrorText::numbered(out.error)));
     QCOMPARE(entriesOf(*db, manager), (QStringList{"2026-12-07 09:00:00/x", "2026-12-07 17:00:00/NULL"}));
 }
 
@@ -784,7 +785,7 @@ void tst_postgres::serverStoppedDuringWrite()
         QVERIFY(m_server.stop(true));
         const DbError e = write.commit();
         QCOMPARE(e.number, int(ErrConnectionLost));
-        QVERIFY2(e.description.contains(QLatin1String("may or may not have been stored")), qPrintable(e.text()));
+        QVERIFY2(ErrorText::describe(e).contains(QLatin1String("may or may not have been stored")), qPrintable(ErrorText::numbered(e)));
     }
     QVERIFY(m_server.start());
     QCOMPARE(*LogTable(*db, manager).count(), 0);

@@ -7,6 +7,7 @@
 #include "db/schema.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
+#include "ui/errortext.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -241,7 +242,7 @@ void tst_storage::openRefuses()
     if (!e)
         e = db.verify();
     QCOMPARE(e.number, number);
-    QVERIFY2(e.description.contains(words), qPrintable(e.description));
+    QVERIFY2(pw::ErrorText::describe(e).contains(words), qPrintable(pw::ErrorText::describe(e)));
     db.close();
     if (QFileInfo(path).isFile())
         QCOMPARE(fileBytes(path), before); // nothing is written to a file that is refused

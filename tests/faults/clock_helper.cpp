@@ -10,6 +10,7 @@
 #include "domain/clocking.h"
 #include "db/database.h"
 #include "db/logtable.h"
+#include "ui/errortext.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -36,7 +37,7 @@ int main(int argc, char *argv[])
     for (int attempt = 0; opened.number == pw::ErrInUse && count >= 0 && attempt < 20; ++attempt)
         opened = db.open();
     if (pw::DbError e = opened) {
-        std::fprintf(stderr, "open: %s\n", qPrintable(e.description));
+        std::fprintf(stderr, "open: %s\n", qPrintable(pw::ErrorText::describe(e)));
         return 1;
     }
     const auto now = [] { return *pw::LocalDateTime::fromQt(QDateTime::currentDateTime()); };
@@ -70,7 +71,7 @@ int main(int argc, char *argv[])
             continue;
         }
         if (!last) {
-            std::fprintf(stderr, "read: %s\n", qPrintable(last.error().description));
+            std::fprintf(stderr, "read: %s\n", qPrintable(pw::ErrorText::describe(last.error())));
             return 1;
         }
         const bool in = !last->has_value() || (*last)->status() == pw::kClockedOut;
@@ -86,7 +87,7 @@ int main(int argc, char *argv[])
             continue;
         }
         if (r.error || r.outcome != pw::clocking::Outcome::Stored) {
-            std::fprintf(stderr, "clock: %s\n", qPrintable(r.error.description));
+            std::fprintf(stderr, "clock: %s\n", qPrintable(pw::ErrorText::describe(r.error)));
             return 1;
         }
         ++n;

@@ -11,6 +11,7 @@
 #include "domain/clocking.h"
 #include "domain/employees.h"
 #include "testlib/pgserver.h"
+#include "ui/errortext.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -169,11 +170,11 @@ QString tst_concurrency::newCompany(const QString &engine)
         location = m_server.url(name);
         Database db(Engine::forLocation(location));
         if (DbError e = db.createCompany())
-            qFatal("%s", qPrintable(e.text()));
+            qFatal("%s", qPrintable(pw::ErrorText::numbered(e)));
     } else {
         location = m_dir.filePath(QStringLiteral("company-%1.mdb").arg(++m_places));
         if (DbError e = Database::createDelivered(location))
-            qFatal("%s", qPrintable(e.text()));
+            qFatal("%s", qPrintable(pw::ErrorText::numbered(e)));
     }
     return location;
 }

@@ -3,6 +3,7 @@
 #include "db/database.h"
 #include "db/quoting.h"
 #include "testlib/testapp.h"
+#include "ui/errortext.h"
 
 #include <QFile>
 
@@ -18,7 +19,7 @@ TableDump dumpServerTables(TestApp &app)
     Database &db = app.db();
     const auto tables = db.tableNames();
     if (!tables)
-        qFatal("cannot list the tables: %s", qPrintable(tables.error().text()));
+        qFatal("cannot list the tables: %s", qPrintable(pw::ErrorText::numbered(tables.error())));
     for (const QString &name : *tables) {
         QStringList &lines = dump[name];
         const auto fields = db.engine().columnsOf(db, name);

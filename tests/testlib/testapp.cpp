@@ -14,6 +14,7 @@
 #include "domain/recordviews.h"
 #include "db/schema.h"
 #include "testlib/pgserver.h"
+#include "ui/errortext.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -137,7 +138,7 @@ TestApp::TestApp(const QString &company, PrinterFactory *printerFactory)
     } else {
         m_path = m_dir.filePath(QStringLiteral("Employee.mdb"));
         if (DbError e = Database::createDelivered(m_path))
-            qFatal("cannot make the delivered database: %s", qPrintable(e.description));
+            qFatal("cannot make the delivered database: %s", qPrintable(pw::ErrorText::describe(e)));
     }
     m_printers = printerFactory ? printerFactory : &printers;
     openRun();
@@ -170,7 +171,7 @@ void TestApp::makeServerCompany()
              QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("-c search_path=") + schema));
     Database company(std::make_unique<PostgresEngine>(m_path, serverTimeouts()));
     if (DbError e = company.createCompany())
-        qFatal("cannot make the delivered company on the test server: %s", qPrintable(e.text()));
+        qFatal("cannot make the delivered company on the test server: %s", qPrintable(pw::ErrorText::numbered(e)));
 }
 
 void TestApp::openRun()
@@ -180,7 +181,7 @@ void TestApp::openRun()
     else
         m_db = std::make_unique<Database>(m_path);
     if (DbError e = m_db->open())
-        qFatal("cannot open the test database: %s", qPrintable(e.description));
+        qFatal("cannot open the test database: %s", qPrintable(pw::ErrorText::describe(e)));
     m_windows = std::make_unique<Windows>(*m_db, Seams{dialogs, clock, programEnd, *m_printers});
 }
 

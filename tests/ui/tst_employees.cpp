@@ -3,6 +3,7 @@
 #include "db/schema.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
+#include "ui/errortext.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,7 +81,7 @@ QStringList shapeOf(TestApp &app, const QString &table)
     QStringList shape;
     const auto fields = app.db().engine().columnsOf(app.db(), table);
     if (!fields)
-        return {fields.error().text()};
+        return {pw::ErrorText::numbered(fields.error())};
     const QList<pw::FieldInfo> list = fields.value();
     for (const pw::FieldInfo &f : list)
         shape << QStringLiteral("%1 %2 %3").arg(pw::foldAsciiCase(f.name)).arg(int(f.kind)).arg(f.size);

@@ -1,0 +1,197 @@
+#include "app/commandtext.h"
+
+#include "access/accessconversion.h"
+#include "app/options.h"
+#include "db/companycopy.h"
+#include "domain/employeename.h"
+#include "ui/errortext.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace pw {
+
+namespace {
+
+// A failure's words as one line of the terminal: line breaks and runs of blanks each one blank.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.simplified();
+}
+
+} // namespace
+
+QString CommandText::help()
+{
+    return tr("Usage: punchwell [--database LOCATION]\n"
+              "       punchwell --copy-company FROM TO\n"
+              "       punchwell --help\n"
+              "\n"
+              "Punchwell, the time clock of a small company.\n"
+              "\n"
+              "  --database LOCATION      use the company at LOCATION: a database on a PostgreSQL\n"
+              "                           server, postgresql://USER@HOST:PORT/DBNAME?sslmode=require,\n"
+              "                           or the path of an SQLite file\n"
+              "  --copy-company FROM TO   copy every table and row of the company at FROM into TO\n"
+              "                           (each a postgresql:// address or a file's path), check the\n"
+              "                           copy and end, without windows; TO must hold no company yet\n"
+              "  -h, --help               show this text and end\n"
+              "\n"
+              "Without --database, the company is the one named by url in the group [database] of\n"
+              "the file Punchwell.conf in the folder Punchwell starts in:\n"
+              "\n"
+              "  [database]\n"
+              "  url = postgresql://clock@office-pc/acme\n"
+              "\n"
+              "and without that file, Employee.mdb in that folder. A password never goes on the\n"
+              "command line or into Punchwell.conf: PostgreSQL's own places hold it (~/.pgpass,\n"
+              "PGPASSFILE, PGPASSWORD or a service file).\n");
+}
+
+QString CommandText::optionsFault(const OptionsFault &fault)
+{
+    const QString file = QDir::toNativeSeparators(fault.file);
+    switch (fault.kind) {
+    case OptionsFault::None:
+        return {};
+    case OptionsFault::DatabaseTwice:
+        return tr("--database is given twice");
+    case OptionsFault::DatabaseWithoutLocation:
+        return tr("--database needs a location: a postgresql:// address or a file's path");
+    case OptionsFault::CopyTwice:
+        return tr("--copy-company is given twice");
+    case OptionsFault::CopyWithoutLocations:
+        return tr("--copy-company needs two locations: FROM and TO");
+    case OptionsFault::CopyWithDatabase:
+        return tr("--copy-company names both companies itself; leave out --database");
+    case OptionsFault::UnknownOption:
+        return tr("unknown option %1").arg(fault.argument);
+    case OptionsFault::UnexpectedArgument:
+        return tr("unexpected argument \"%1\"").arg(fault.argument);
+    case OptionsFault::ConfigUnreadable:
+        return tr("the file %1 cannot be read: %2").arg(file, fault.text);
+    case OptionsFault::ConfigNotUtf8:
+        return tr("the file %1 is not UTF-8 text").arg(file);
+    case OptionsFault::ConfigNotAGroup:
+        return tr("line %1 of %2 is not a group: %3").arg(QString::number(fault.line), file, fault.text);
+    case OptionsFault::ConfigNotKeyValue:
+        return tr("line %1 of %2 is not \"key = value\": %3").arg(QString::number(fault.line), file, fault.text);
+    case OptionsFault::ConfigUrlTwice:
+        return tr("%1 gives url in [database] more than once").arg(file);
+    case OptionsFault::ConfigUrlEmpty:
+        return tr("%1 gives an empty url in [database]").arg(file);
+    }
+    return {};
+}
+
+QString CommandText::usageError(const OptionsFault &fault)
+{
+    return tr("punchwell: %1\nTry 'punchwell --help'.\n").arg(optionsFault(fault));
+}
+
+QString CommandText::failureLine(const QString &why)
+{
+    return tr("punchwell: %1").arg(why);
+}
+
+QString CommandText::copied(const Location &from, const Location &to, const CopyReport &report)
+{
+    return tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal.")
+        .arg(ErrorText::location(from), ErrorText::location(to), QString::number(report.tables),
+             QString::number(report.rows));
+}
+
+QString CommandText::broughtOver(const QString &accessFile, const Location &to)
+{
+    return tr("Brought the company over from %1 to %2, read both back and found them equal.")
+        .arg(accessFile, ErrorText::location(to));
+}
+
+QString CommandText::copyFailed(const DbError &e)
+{
+    return oneLine(ErrorText::copyFailure(e));
+}
+
+QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
+{
+    const QString why = tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+    return oneLine(ErrorText::notCopied(why));
+}
+
+QString CommandText::accessNotCopied(const DbError &e)
+{
+    return oneLine(ErrorText::notCopied(ErrorText::accessFailure(e, ErrorText::Start::InLine)));
+}
+
+QStringList CommandText::unusualNames(const AccessReport &report)
+{
+    QStringList names;
+    for (const UnusualName &u : report.unusualNames) {
+        QStringList why;
+        if (u.faults.empty)
+            why << tr("an empty name");
+        if (u.faults.tooLong)
+            why << tr("longer than %1 characters").arg(kMaxEmployeeName);
+        if (u.faults.badCharacter)
+            why << tr("a character a table name cannot hold");
+        if (u.times > 1)
+            why << tr("listed %1 times").arg(u.times);
+        if (u.companyTable)
+            why << tr("the name of one of the company's own tables");
+        if (!u.sameAs.isEmpty())
+            why << tr("the same as %1 but for capital and small letters, so the two share one time log")
+                       .arg(ErrorText::quotedName(u.sameAs));
+        names << tr("%1 (%2)").arg(ErrorText::quotedName(u.name), why.join(tr("; ")));
+    }
+    return names;
+}
+
+QStringList CommandText::leftOutFields(const AccessReport &report)
+{
+    QStringList fields;
+    for (const AccessReport::Field &f : report.leftOutFields)
+        fields << tr("%1.%2").arg(ErrorText::quotedName(f.table), ErrorText::quotedName(f.name));
+    return fields;
+}
+
+QString CommandText::accessReport(const AccessReport &report)
+{
+    QStringList lines;
+    lines << tr("%1 employees and %2 time log entries were brought over in %3 seconds.")
+                 .arg(QString::number(report.employees.size()), QString::number(report.entries),
+                      QLocale().toString(double(report.milliseconds) / 1000.0, 'f', 1));
+    QStringList employees;
+    for (const AccessReport::Log &e : report.employees)
+        employees << (e.entries < 0 ? tr("%1: no time log").arg(e.name)
+                                    : tr("%1: %2").arg(e.name, QString::number(e.entries)));
+    // A short list one to a line; a long one as a paragraph, so the box still fits the screen.
+    constexpr int kOneToALine = 15;
+    if (!employees.isEmpty())
+        lines << tr("Entries per employee:")
+                     + (employees.size() <= kOneToALine ? QStringLiteral("\n    ") + employees.join(QStringLiteral("\n    "))
+                                                        : QLatin1Char(' ') + employees.join(tr(", ")));
+    if (!report.otherLogs.isEmpty()) {
+        QStringList logs;
+        for (const AccessReport::Log &e : report.otherLogs)
+            logs << tr("%1 (%2 entries)").arg(ErrorText::quotedName(e.name), QString::number(e.entries));
+        lines << tr("Time logs of no listed employee, kept under their own names: %1.").arg(logs.join(tr(", ")));
+    }
+    if (!report.unusualNames.isEmpty())
+        lines << tr("Names the add dialog would not accept, brought over as they are so these employees can still log "
+                    "on: %1.")
+                     .arg(unusualNames(report).join(tr(", ")));
+    if (!report.leftOutTables.isEmpty()) {
+        QStringList tables;
+        for (const QString &t : report.leftOutTables)
+            tables << ErrorText::quotedName(t);
+        lines << tr("Left out, as they are neither the company's tables nor time logs: %1.").arg(tables.join(tr(", ")));
+    }
+    if (!report.leftOutFields.isEmpty())
+        lines << tr("Fields left out: %1.").arg(leftOutFields(report).join(tr(", ")));
+    if (!report.hasSettings)
+        lines << tr("The old file held no company settings: Punchwell will ask for the company name.");
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace pw

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "db/dberror.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+namespace pw {
+
+struct AccessReport;
+struct CopyReport;
+struct OptionsFault;
+
+// The program's lines on a terminal, composed in this one place, and the report of an Access-format
+// company brought over, which the start-up's box shows too; where a line says what a box says, it
+// takes ErrorText's words. Each sentence is marked for translation in the context "pw::CommandText".
+class CommandText {
+    Q_DECLARE_TR_FUNCTIONS(pw::CommandText)
+
+public:
+    // What `punchwell --help` prints.
+    static QString help();
+    // What is wrong with the command line or Punchwell.conf: "unknown option --colour".
+    static QString optionsFault(const OptionsFault &fault);
+    // The lines that refuse a command line: what is wrong, and where to look.
+    static QString usageError(const OptionsFault &fault);
+    // A failure as the program's line on the standard error: "punchwell: …".
+    static QString failureLine(const QString &why);
+
+    // --copy-company: what was done.
+    static QString copied(const Location &from, const Location &to, const CopyReport &report);
+    static QString broughtOver(const QString &accessFile, const Location &to);
+    // --copy-company: why nothing was, in one line. A failure of the copy itself, or the source's
+    // failure to open, or an Access-format file that was not brought over.
+    static QString copyFailed(const DbError &e);
+    static QString sourceUnreadable(const Location &from, const DbError &e);
+    static QString accessNotCopied(const DbError &e);
+
+    // What was brought over from an Access-format file: a few lines.
+    static QString accessReport(const AccessReport &report);
+    // Its names the add dialog would not accept, each with why: "“Kim” (listed 2 times)".
+    static QStringList unusualNames(const AccessReport &report);
+    // Its fields left out: "“datalist”.“Photo”".
+    static QStringList leftOutFields(const AccessReport &report);
+};
+
+} // namespace pw

@@ -1,0 +1,212 @@
+// The words of every failure, as the windows (ErrorText) and the terminal (CommandText) compose them
+// from a reason and its context.
+#include "app/commandtext.h"
+#include "app/options.h"
+#include "db/postgresengine.h"
+#include "db/sqliteengine.h"
+#include "ui/errortext.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QTest>
+
+#include <sqlite3.h>
+
+using pw::AddressFault;
+using pw::CommandText;
+using pw::CopyRefusal;
+using pw::DbError;
+using pw::DbReason;
+using pw::ErrorText;
+using pw::JetDamage;
+
+Q_DECLARE_METATYPE(pw::DbError)
+
+namespace {
+
+// A failure with every piece of context a sentence may name.
+DbError withContext(DbReason reason, bool server)
+{
+    DbError e = DbError::of(reason)
+                    .inTable(QStringLiteral("Kim"))
+                    .inField(QStringLiteral("datetime"))
+                    .inRow(7)
+                    .aboutFile(QStringLiteral("/srv/OLD.mdb"))
+                    .withValue(QStringLiteral("abc"))
+                    .withAmounts(3, 4)
+                    .after(5)
+                    .saying(QStringLiteral("said"));
+    pw::Location where = pw::Location::ofFile(QStringLiteral("/srv/Employee.mdb"));
+    if (server)
+        where = {{}, true, QStringLiteral("acme"), QStringLiteral("db"), QStringLiteral("5432"), {}};
+    e.at(where);
+    e.cause = std::make_shared<const DbError>(DbError::of(DbReason::FileFull));
+    return e;
+}
+
+bool isAccess(DbReason r)
+{
+    return r >= DbReason::AccessCannotOpen;
+}
+
+const QRegularExpression kPlaceholder(QStringLiteral("%\\d"));
+
+} // namespace
+
+class tst_messages : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyFailureHasWords_data();
+    void everyFailureHasWords();
+    void copyFailuresReadAsBefore_data();
+    void copyFailuresReadAsBefore();
+    void everyOptionsFaultHasWords();
+    void engineFailuresInTheProgramsTerms_data();
+    void engineFailuresInTheProgramsTerms();
+};
+
+void tst_messages::everyFailureHasWords_data()
+{
+    QTest::addColumn<DbError>("error");
+    for (int r = int(DbReason::None) + 1; r <= int(pw::kLastDbReason); ++r) {
+        const auto reason = DbReason(r);
+        for (bool server : {false, true})
+            QTest::addRow("reason %d%s", r, server ? " on a server" : "") << withContext(reason, server);
+    }
+    for (int d = 0; d <= int(CopyRefusal::RowDiffers); ++d)
+        QTest::addRow("copy refusal %d", d) << withContext(DbReason::CopyRefused, false).because(CopyRefusal(d));
+    for (int d = 0; d <= int(AddressFault::Semicolon); ++d)
+        QTest::addRow("address fault %d", d) << withContext(DbReason::AddressUnusable, true).because(AddressFault(d));
+    for (int d = 0; d <= int(JetDamage::RowsLost); ++d)
+        QTest::addRow("Access damage %d", d) << withContext(DbReason::AccessDamaged, false).because(JetDamage(d));
+}
+
+// Words for each reason and variant, every placeholder filled, the number to quote at the end; an
+// Access file's failure in its two spellings, the same words but for the first letter.
+void tst_messages::everyFailureHasWords()
+{
+    QFETCH(DbError, error);
+    QVERIFY(error.number != pw::ErrNone);
+    const QString words = ErrorText::describe(error);
+    QVERIFY(!words.isEmpty());
+    QVERIFY2(!words.contains(kPlaceholder), qPrintable(words));
+    QCOMPARE(ErrorText::numbered(error), QStringLiteral("%1 (error %2)").arg(words).arg(error.number));
+    if (!isAccess(error.reason))
+        return;
+    const QString sentence = ErrorText::accessFailure(error, ErrorText::Start::Sentence);
+    const QString inLine = ErrorText::accessFailure(error, ErrorText::Start::InLine);
+    QVERIFY2(!sentence.contains(kPlaceholder) && sentence.endsWith(QLatin1Char('.')), qPrintable(sentence));
+    QCOMPARE(inLine, sentence.front().isUpper() ? sentence.front().toLower() + sentence.mid(1) : sentence);
+}
+
+void tst_messages::copyFailuresReadAsBefore_data()
+{
+    QTest::addColumn<DbError>("error");
+    QTest::addColumn<QString>("line");      // --copy-company's line
+    QTest::addColumn<QString>("conversion"); // the box's words when an Access-format file's company was not made
+    const DbError differs = DbError::of(DbReason::CopyRefused)
+                                .because(CopyRefusal::RowDiffers)
+                                .inTable(QStringLiteral("Employee 002"))
+                                .inRow(37);
+    const QString differsWords = QStringLiteral(
+        "row 37 of the table \"Employee 002\" differs between the source and the target after the copy (error 3000)");
+    QTest::newRow("a refusal") << differs << "the company was not copied: " + differsWords
+                               << "The new company could not be made in /srv/new.mdb: " + differsWords + ".";
+    const QString full =
+        QStringLiteral("there is no room left to store the change (the disk or the database file is full) (error 3026)");
+    QTest::newRow("a failure") << DbError::of(DbReason::FileFull) << "the company was not copied: " + full
+                               << "The new company could not be made in /srv/new.mdb: " + full + ".";
+    const DbError table = DbError::around(DbReason::CopyTableFailed,
+                                          DbError::of(DbReason::ValueRefused).saying(QStringLiteral("bad date")))
+                              .inTable(QStringLiteral("Manager"));
+    const QString tableWords =
+        QStringLiteral("the table \"Manager\" could not be copied: the server refused a value (bad date) (error 3426)");
+    QTest::newRow("a table's failure") << table << "the company was not copied: " + tableWords
+                                       << "The new company could not be made in /srv/new.mdb: " + tableWords + ".";
+}
+
+void tst_messages::copyFailuresReadAsBefore()
+{
+    QFETCH(DbError, error);
+    QFETCH(QString, line);
+    QFETCH(QString, conversion);
+    QCOMPARE(CommandText::copyFailed(error), line);
+    const DbError notMade =
+        DbError::around(DbReason::AccessNotMade, error).at(pw::Location::ofFile(QStringLiteral("/srv/new.mdb")));
+    QCOMPARE(ErrorText::accessFailure(notMade), conversion);
+    QCOMPARE(CommandText::accessNotCopied(notMade), "the company was not copied: t" + conversion.mid(1));
+}
+
+void tst_messages::everyOptionsFaultHasWords()
+{
+    for (int k = pw::OptionsFault::None + 1; k <= pw::OptionsFault::ConfigUrlEmpty; ++k) {
+        const pw::OptionsFault fault{pw::OptionsFault::Kind(k), QStringLiteral("--x"), QStringLiteral("/srv/P.conf"), 2,
+                                     QStringLiteral("url")};
+        const QString words = CommandText::optionsFault(fault);
+        QVERIFY2(!words.isEmpty() && !words.contains(kPlaceholder), qPrintable(QString::number(k) + words));
+    }
+}
+
+void tst_messages::engineFailuresInTheProgramsTerms_data()
+{
+    QTest::addColumn<QString>("engine"); // "sqlite" with a result code, or a server's SQLSTATE
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("words");
+    const QString server = QStringLiteral("the database \"acme\" on the server at db");
+    const auto sqlite = [](int code) { return QString::number(code); };
+    QTest::newRow("file busy") << "sqlite" << sqlite(SQLITE_BUSY) << "database is locked" << int(pw::ErrInUse)
+                               << "the database is in use by another program or another copy of Punchwell. Please wait a "
+                                  "moment and try again";
+    QTest::newRow("file read-only") << "sqlite" << sqlite(SQLITE_READONLY | (8 << 8)) << "" << int(pw::ErrReadOnly)
+                                    << "the database file is read-only, so nothing can be stored in it";
+    QTest::newRow("file damaged") << "sqlite" << sqlite(SQLITE_CORRUPT) << "" << int(pw::ErrDamaged) << "the database file is damaged";
+    QTest::newRow("no such table") << "sqlite" << sqlite(SQLITE_ERROR) << "no such table: Ann" << int(pw::ErrTableMissing)
+                                   << "a table cannot be found (no such table: Ann)";
+    QTest::newRow("SQLite's own words") << "sqlite" << sqlite(SQLITE_CONSTRAINT) << "kept" << int(pw::ErrGeneral) << "kept";
+    QTest::newRow("SQLite without words") << "sqlite" << sqlite(SQLITE_ERROR) << "" << int(pw::ErrGeneral)
+                                          << "the database reported an error";
+    QTest::newRow("lock not granted") << "server" << "55P03" << "ERROR:  canceling statement due to lock timeout"
+                                      << int(pw::ErrInUse)
+                                      << "the database is in use: another workstation is changing the same data on " + server
+                                             + " and did not finish within 5 seconds. Nothing was stored. Please wait a "
+                                               "moment and try again";
+    QTest::newRow("statement too slow") << "server" << "57014" << "" << int(pw::ErrTimeout)
+                                        << server + " did not finish the action within 30 seconds, so it was stopped";
+    QTest::newRow("server stopped") << "server" << "57P01" << "FATAL:  terminating connection\nDETAIL: x"
+                                    << int(pw::ErrConnectionLost)
+                                    << "the connection to " + server + " was lost: the server stopped or ended it (terminating connection)";
+    QTest::newRow("no such database") << "server" << "3D000" << "" << int(pw::ErrNoSuchDatabase)
+                                      << "there is no such database: " + server + " does not exist";
+    QTest::newRow("no such table on a server") << "server" << "42P01" << "ERROR:  relation \"Ann\" does not exist"
+                                               << int(pw::ErrTableMissing) << "a table cannot be found (relation \"Ann\" does not exist)";
+    QTest::newRow("not permitted") << "server" << "42501" << "permission denied" << int(pw::ErrReadOnly)
+                                   << "the server does not let this user change the company's data in " + server
+                                          + " (permission denied)";
+    QTest::newRow("a value refused") << "server" << "22007" << "bad date" << int(pw::ErrRefusedValue)
+                                     << "the server refused a value (bad date)";
+    QTest::newRow("an earlier step failed") << "server" << "25P02" << "" << int(pw::ErrGeneral)
+                                            << "an earlier step of this action failed, so the server refused the rest";
+    QTest::newRow("the server's own words") << "server" << "P0001" << "ERROR:  kept" << int(pw::ErrGeneral) << "kept";
+}
+
+// Each engine's codes in the program's terms: the number to quote, and the words of the box.
+void tst_messages::engineFailuresInTheProgramsTerms()
+{
+    QFETCH(QString, engine);
+    QFETCH(QString, code);
+    QFETCH(QString, text);
+    QFETCH(int, number);
+    QFETCH(QString, words);
+    const pw::PostgresEngine server(QStringLiteral("postgresql://bob@db/acme"));
+    const DbError e = engine == QLatin1String("sqlite")
+        ? pw::SqliteEngine::fromSqlite(code.toInt(), text)
+        : server.error(QSqlError(QString(), text, QSqlError::StatementError, code));
+    QCOMPARE(e.number, number);
+    QCOMPARE(ErrorText::describe(e), words);
+}
+
+QTEST_GUILESS_MAIN(tst_messages)
+#include "tst_messages.moc"
