@@ -6,7 +6,7 @@
 #include "access/accessconversion.h"
 #include "access/jetreader.h"
 #include "testlib/accessfixture.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QDir>
 #include <QElapsedTimer>

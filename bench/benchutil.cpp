@@ -3,7 +3,7 @@
 #include "db/companydata.h"
 #include "db/database.h"
 #include "db/logtable.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 #include "ui/logonwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/windows.h"

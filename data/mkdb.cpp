@@ -1,6 +1,6 @@
 // Writes the delivered company database to the path given.
 #include "db/database.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QCoreApplication>
 

@@ -5,7 +5,7 @@
 #include "app/commandtext.h"
 #include "db/database.h"
 #include "platform/dialogs.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 #include "ui/windows.h"
 
 #include <QDir>

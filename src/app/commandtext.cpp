@@ -4,7 +4,7 @@
 #include "app/options.h"
 #include "db/companycopy.h"
 #include "domain/employeename.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QDir>
 #include <QLocale>

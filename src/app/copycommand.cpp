@@ -6,7 +6,7 @@
 #include "app/options.h"
 #include "db/companycopy.h"
 #include "db/database.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QFileInfo>
 

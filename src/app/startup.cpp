@@ -4,7 +4,7 @@
 
 #include "db/database.h"
 #include "platform/dialogs.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 #include "ui/splashwindow.h"
 #include "ui/windows.h"
 

@@ -4,7 +4,7 @@
 #include "domain/employees.h"
 #include "domain/logon.h"
 #include "platform/dialogs.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 #include "ui/storageerror.h"
 #include "ui/widgets.h"
 #include "ui/windowing.h"

@@ -1,6 +1,6 @@
 #include "ui/storageerror.h"
 
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 namespace pw {
 

@@ -8,7 +8,7 @@
 #include "db/quoting.h"
 #include "testlib/accessfixture.h"
 #include "testlib/testmain.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QFile>
 #include <QSqlDatabase>

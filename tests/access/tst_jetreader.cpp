@@ -3,7 +3,7 @@
 #include "access/jetreader.h"
 #include "testlib/jetwriter.h"
 #include "testlib/testmain.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

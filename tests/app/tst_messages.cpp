@@ -4,7 +4,7 @@
 #include "app/options.h"
 #include "db/postgresengine.h"
 #include "db/sqliteengine.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QRegularExpression>
 #include <QSqlError>

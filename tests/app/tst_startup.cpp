@@ -2,7 +2,7 @@
 #include "testlib/pgserver.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QFile>
 #include <QGroupBox>

@@ -16,7 +16,7 @@
 #include "domain/employees.h"
 #include "domain/totals.h"
 #include "testlib/pgserver.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QCoreApplication>
 #include <QDir>

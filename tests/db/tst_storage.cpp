@@ -7,7 +7,7 @@
 #include "db/schema.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -10,7 +10,7 @@
 #include "domain/clocking.h"
 #include "db/database.h"
 #include "db/logtable.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -11,7 +11,7 @@
 #include "domain/clocking.h"
 #include "domain/employees.h"
 #include "testlib/pgserver.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

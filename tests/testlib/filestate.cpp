@@ -3,7 +3,7 @@
 #include "db/database.h"
 #include "db/quoting.h"
 #include "testlib/testapp.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QFile>
 

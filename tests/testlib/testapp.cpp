@@ -14,7 +14,7 @@
 #include "domain/recordviews.h"
 #include "db/schema.h"
 #include "testlib/pgserver.h"
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

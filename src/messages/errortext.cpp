@@ -1,4 +1,4 @@
-#include "ui/errortext.h"
+#include "messages/errortext.h"
 
 #include <QDir>
 #include <QFileInfo>
