@@ -1,8 +1,8 @@
 // Reading Access (Jet) company files: files the test writer makes, read by the reader and by
 // mdbtools' own programs; a file made by Access itself; and the files the reader must refuse.
 #include "db/jetreader.h"
+#include "testlib/coremain.h"
 #include "testlib/jetwriter.h"
-#include "testlib/testmain.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -678,6 +678,6 @@ void tst_jetreader::faults()
                  mdbToolsRead);
 }
 
-PW_TEST_MAIN(tst_jetreader)
+PW_CORE_TEST_MAIN(tst_jetreader)
 
 #include "tst_jetreader.moc"

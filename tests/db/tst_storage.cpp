@@ -5,14 +5,14 @@
 #include "db/quoting.h"
 #include "db/recordset.h"
 #include "db/schema.h"
-#include "testlib/testapp.h"
-#include "testlib/testmain.h"
+#include "testlib/coremain.h"
+#include "testlib/testcompany.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-using pw::test::TestApp;
+using pw::test::TestCompany;
 
 namespace {
 
@@ -90,7 +90,7 @@ void tst_storage::awkwardNames_data()
 void tst_storage::awkwardNames()
 {
     QFETCH(QString, name);
-    TestApp app;
+    TestCompany app;
     app.addEmployee(name, QStringLiteral("9.5"));
     // A server holds the log's Ename field to its 20 characters; a file takes any length.
     const QString ename = pw::test::onServer() ? name.left(20) : name;
@@ -127,7 +127,7 @@ void tst_storage::awkwardNames()
 
 void tst_storage::namesIgnoreLetterCase()
 {
-    TestApp app;
+    TestCompany app;
     QCOMPARE(*app.db().tableExists(QStringLiteral("MANAGER")), true);
     QCOMPARE(*app.db().tableExists(QStringLiteral("company data")), true);
     QCOMPARE(*app.db().tableExists(QStringLiteral("DataList")), true);
@@ -144,7 +144,7 @@ void tst_storage::namesIgnoreLetterCase()
 
 void tst_storage::deliveredDatabase()
 {
-    TestApp app{QString()}; // as delivered
+    TestCompany app{QString()}; // as delivered
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM \"Company Data\"")).toInt(), 0);
     const auto list = app.rows(QStringLiteral("SELECT Ename, epass FROM datalist ORDER BY %1").arg(app.orderKey()));
     QCOMPARE(list.size(), 1);
@@ -251,7 +251,7 @@ void tst_storage::openRefuses()
 
 void tst_storage::recordSetMoves()
 {
-    TestApp app;
+    TestCompany app;
     for (int i = 1; i <= 3; ++i)
         app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 0%1:00:00").arg(i), QStringLiteral("Clocked In"),
                      QString::number(i));
@@ -295,7 +295,7 @@ void tst_storage::recordSetMoves()
 
 void tst_storage::recordSetOnMissingTable()
 {
-    TestApp app;
+    TestCompany app;
     pw::RecordSet rs(app.db());
     rs.setRecordSource(QStringLiteral("Nobody"));
     const pw::DbError e = rs.refresh();
@@ -308,7 +308,7 @@ void tst_storage::recordSetOnMissingTable()
 
 void tst_storage::exactNameLookup()
 {
-    TestApp app;
+    TestCompany app;
     app.addEmployee(QStringLiteral("Bob"), QStringLiteral("12"), QVariant(QMetaType(QMetaType::QString)));
     pw::EmployeeList list(app.db());
     QVERIFY(list.find(QStringLiteral("Bob"))->has_value());
@@ -319,5 +319,5 @@ void tst_storage::exactNameLookup()
     QCOMPARE(*list.names(), (QStringList{QStringLiteral("Manager"), QStringLiteral("Bob")}));
 }
 
-PW_TEST_MAIN(tst_storage)
+PW_CORE_TEST_MAIN(tst_storage)
 #include "tst_storage.moc"

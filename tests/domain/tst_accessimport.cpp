@@ -6,7 +6,7 @@
 #include "db/quoting.h"
 #include "domain/accessconversion.h"
 #include "testlib/accessfixture.h"
-#include "testlib/testmain.h"
+#include "testlib/coremain.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -425,5 +425,5 @@ void tst_accessimport::keptName()
     QCOMPARE(pw::accessKeptPath(old), path(QStringLiteral("Employee (Access 2).mdb")));
 }
 
-PW_TEST_MAIN(tst_accessimport)
+PW_CORE_TEST_MAIN(tst_accessimport)
 #include "tst_accessimport.moc"

@@ -6,14 +6,14 @@
 #include "domain/companysettings.h"
 #include "domain/session.h"
 #include "domain/timecard.h"
-#include "testlib/testapp.h"
-#include "testlib/testmain.h"
+#include "testlib/coremain.h"
+#include "testlib/testcompany.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using pw::LocalDateTime;
-using pw::test::TestApp;
+using pw::test::TestCompany;
 namespace clocking = pw::clocking;
 namespace clearing = pw::clearing;
 namespace timecard = pw::timecard;
@@ -30,7 +30,7 @@ LocalDateTime at(const QString &text)
 }
 
 // A log written as "status@YYYY-MM-DD HH:MM:SS" items; "-" stands for an empty log.
-void fill(TestApp &app, const QStringList &entries)
+void fill(TestCompany &app, const QStringList &entries)
 {
     for (const QString &e : entries) {
         if (e == QLatin1String("-"))
@@ -41,7 +41,7 @@ void fill(TestApp &app, const QStringList &entries)
     }
 }
 
-QStringList statuses(TestApp &app)
+QStringList statuses(TestCompany &app)
 {
     QStringList out;
     for (const QVariantList &row : app.log(ann))
@@ -49,7 +49,7 @@ QStringList statuses(TestApp &app)
     return out;
 }
 
-QStringList times(TestApp &app)
+QStringList times(TestCompany &app)
 {
     QStringList out;
     for (const QVariantList &row : app.log(ann))
@@ -102,7 +102,7 @@ void tst_domain::clockEvents()
     QFETCH(QStringList, log);
     QFETCH(bool, in);
     QFETCH(int, outcome);
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     fill(app, log);
     const int before = int(app.log(ann).size());
@@ -129,7 +129,7 @@ void tst_domain::clockEvents()
 void tst_domain::clockFailureWritesNothing()
 {
     // A log that cannot be opened is a failure, never "stored".
-    TestApp app;
+    TestCompany app;
     const LocalDateTime now = at(QStringLiteral("2026-12-07 17:00:00"));
     const clocking::Result in = clocking::clockIn(app.db(), ann, ann, now, QStringLiteral(" "));
     QCOMPARE(int(in.outcome), int(clocking::Outcome::Failed));
@@ -142,7 +142,7 @@ void tst_domain::clockFailureWritesNothing()
 
 void tst_domain::deleteLast()
 {
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     QCOMPARE(*clocking::deleteLast(app.db(), ann), false); // an empty log is left alone
     fill(app, {QStringLiteral("in@2026-12-07 08:00:00"), QStringLiteral("out@2026-12-07 12:00:00")});
@@ -185,7 +185,7 @@ void tst_domain::clearBefore()
     QFETCH(QString, ending);
     QFETCH(QStringList, left);
     QFETCH(bool, leadingClockOut);
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     fill(app, log);
     const auto cleared = clearing::clearBefore(app.db(), ann, at(ending));
@@ -197,7 +197,7 @@ void tst_domain::clearBefore()
 
 void tst_domain::clearAll()
 {
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     fill(app, {QStringLiteral("in@2026-12-01 08:00:00"), QStringLiteral("out@2026-12-01 16:00:00")});
     QCOMPARE(*clearing::clearAll(app.db(), ann), qint64(2));
@@ -289,7 +289,7 @@ void tst_domain::settings()
     QFETCH(QVariant, money);
     QFETCH(QVariant, subs);
     QFETCH(QString, on);
-    TestApp app(QString{});
+    TestCompany app(QString{});
     pw::CompanySettings settings(app.db());
     QCOMPARE(*settings.load(), false); // a first run: no settings row yet
     QVERIFY(!settings.storeCompany(QStringLiteral(" Acme  ")));
@@ -316,7 +316,7 @@ void tst_domain::settings()
 void tst_domain::settingsNotStored()
 {
     // A switch that cannot be stored keeps its state, and nothing is announced.
-    TestApp app;
+    TestCompany app;
     pw::CompanySettings settings(app.db());
     QVERIFY(*settings.load());
     app.exec(QStringLiteral("DROP TABLE \"Company Data\""));
@@ -341,5 +341,5 @@ void tst_domain::session()
     QCOMPARE(s.wage(), QStringLiteral("9"));
 }
 
-PW_TEST_MAIN(tst_domain)
+PW_CORE_TEST_MAIN(tst_domain)
 #include "tst_domain.moc"

@@ -2,7 +2,7 @@
 
 #include "db/database.h"
 #include "db/quoting.h"
-#include "testlib/testapp.h"
+#include "testlib/testcompany.h"
 
 #include <QFile>
 
@@ -12,7 +12,7 @@ namespace {
 
 // On a server: each table's fields (name, kind, size) in place of its CREATE statement, then every
 // row in stored order, the order column first, each value as its text in '…' or NULL.
-TableDump dumpServerTables(TestApp &app)
+TableDump dumpServerTables(TestCompany &app)
 {
     TableDump dump;
     Database &db = app.db();
@@ -42,7 +42,7 @@ TableDump dumpServerTables(TestApp &app)
 
 } // namespace
 
-TableDump dumpTables(TestApp &app)
+TableDump dumpTables(TestCompany &app)
 {
     if (onServer())
         return dumpServerTables(app);

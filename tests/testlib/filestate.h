@@ -8,14 +8,14 @@
 
 namespace pw::test {
 
-class TestApp;
+class TestCompany;
 
 // What the company file holds, table by table: the table's CREATE statement, then every row in
 // stored order as SQLite writes its values (rowid first, each value typed: 'text', 12, NULL).
 // Two dumps are equal exactly when every table is byte for byte the same. On a server, each
 // table's fields, then its rows with the order column first and every value as its text.
 using TableDump = QMap<QString, QStringList>;
-TableDump dumpTables(TestApp &app);
+TableDump dumpTables(TestCompany &app);
 
 // The tables (by name) that were added, removed or changed between two dumps, leaving out those
 // that were allowed to change. Empty when nothing else changed.
