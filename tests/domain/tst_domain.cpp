@@ -1,18 +1,22 @@
-// What the program does, without any window: clocking, clearing, the card builder and the company
-// settings, on a company database of the test's own.
+// What the program does, without any window: clocking, clearing, the card builder, printing a card,
+// adding and deleting employees, passwords and the company settings, on a company database of the
+// test's own. It runs on a file and on a server.
 #include "db/companydata.h"
 #include "domain/clearing.h"
 #include "domain/clocking.h"
 #include "domain/companysettings.h"
+#include "domain/employees.h"
 #include "domain/session.h"
 #include "domain/timecard.h"
 #include "testlib/coremain.h"
+#include "testlib/filestate.h"
 #include "testlib/testcompany.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using pw::LocalDateTime;
+using pw::AddRefusal;
 using pw::test::TestCompany;
 namespace clocking = pw::clocking;
 namespace clearing = pw::clearing;
@@ -76,6 +80,16 @@ private Q_SLOTS:
     void settings();
     void settingsNotStored();
     void session();
+    void addEmployee_data();
+    void addEmployee();
+    void addRefused_data();
+    void addRefused();
+    void deleteEmployee_data();
+    void deleteEmployee();
+    void failuresChangeNothing_data();
+    void failuresChangeNothing();
+    void changePassword();
+    void printedCard();
 };
 
 void tst_domain::clockEvents_data()
@@ -339,6 +353,203 @@ void tst_domain::session()
     s.logOn(ann, QStringLiteral("9"), false);
     QVERIFY(!s.managementOpen());
     QCOMPARE(s.wage(), QStringLiteral("9"));
+}
+
+void tst_domain::addEmployee_data()
+{
+    QTest::addColumn<QString>("name");
+    pw::test::newEmployeeNameRows();
+}
+
+void tst_domain::addEmployee()
+{
+    QFETCH(QString, name);
+    TestCompany app;
+    app.createLog(QStringLiteral("Dana")); // the kept, emptied log of a deleted "Dana"
+    const qsizetype tables = app.db().tableNames()->size() + (name == QLatin1String("DANA") ? 0 : 1);
+    const pw::AddResult added = pw::addEmployee(app.db(), {name, QStringLiteral(" "), QString(), QStringLiteral("  \n")});
+    QVERIFY2(added.added(), qPrintable(added.error.text()));
+    QCOMPARE(added.reusedLog, name == QLatin1String("DANA"));
+    QCOMPARE(app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist WHERE %1 > 1").arg(app.orderKey())),
+             (QList<QVariantList>{{name, QStringLiteral(" "), QString(), QStringLiteral("  \n")}}));
+    QCOMPARE(app.db().tableNames()->size(), tables);
+    // The file declares the fields' widths; the server keeps no width of its own (the program keeps
+    // the lengths, counted as a person counts characters).
+    QCOMPARE(pw::test::fieldShapes(app, name), pw::test::onServer()
+                                                   ? (QStringList{"ename 0 0", "datetime 4 0", "inoutfx 0 0", "activity 0 0"})
+                                                   : (QStringList{"ename 0 20", "datetime 4 0", "inoutfx 0 11", "activity 0 30"}));
+    QVERIFY(app.log(name).isEmpty());
+
+    // The new employee logs on and clocks at once; deleted, the log is emptied but kept.
+    const auto candidate = pw::findForLogon(app.db(), name);
+    QVERIFY(candidate && candidate->listed && candidate->hasLog);
+    QVERIFY(clocking::clockIn(app.db(), name, name, at(QStringLiteral("2026-12-07 08:00:00")), QStringLiteral("Stock")).stored());
+    QVERIFY(clocking::clockOut(app.db(), name, name, at(QStringLiteral("2026-12-07 09:30:00"))).stored());
+    QCOMPARE(app.log(name), (QList<QVariantList>{{name, QStringLiteral("2026-12-07 08:00:00"), kIn, QStringLiteral("Stock")},
+                                                 {name, QStringLiteral("2026-12-07 09:30:00"), kOut, QVariant(QMetaType(QMetaType::QString))}}));
+    QVERIFY(!pw::deleteEmployee(app.db(), name));
+    QVERIFY(app.log(name).isEmpty());
+    QCOMPARE(*app.db().tableExists(name), true);
+    QVERIFY(!pw::findForLogon(app.db(), name)->listed);
+}
+
+void tst_domain::addRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<AddRefusal>("onFile");
+    QTest::addColumn<AddRefusal>("onServer");
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::newRow("21 characters") << "ABCDEFGHIJKLMNOPQRSTU" << AddRefusal::TooLong << AddRefusal::TooLong;
+    QTest::newRow("21 emoji") << emoji.repeated(21) << AddRefusal::TooLong << AddRefusal::TooLong;
+    // 80 bytes of UTF-8: a server would cut the table's name short.
+    QTest::newRow("20 emoji") << emoji.repeated(20) << AddRefusal::None << AddRefusal::TooLongToStore;
+    QTest::newRow("Manager") << "Manager" << AddRefusal::Exists << AddRefusal::Exists;
+    QTest::newRow("listed employee") << "Bob" << AddRefusal::Exists << AddRefusal::Exists;
+    QTest::newRow("manager") << "manager" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("employee in other case") << "BOB" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("list table") << "DataList" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("settings table") << "company data" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("unlisted log with entries") << "kept" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("table of other fields") << "OTHER" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("index") << "ByName" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("empty") << "" << AddRefusal::Empty << AddRefusal::Empty;
+    QTest::newRow("SQLite's own names") << "SQLite_Joe" << AddRefusal::Reserved << AddRefusal::None;
+    QTest::newRow("NUL") << QString::fromUtf16(u"Al\0Bo", 5) << AddRefusal::BadCharacter << AddRefusal::BadCharacter;
+    QTest::newRow("lone surrogate") << (QStringLiteral("Al") + QChar(0xD800)) << AddRefusal::BadCharacter
+                                    << AddRefusal::BadCharacter;
+}
+
+void tst_domain::addRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(AddRefusal, onFile);
+    QFETCH(AddRefusal, onServer);
+    const AddRefusal refusal = pw::test::onServer() ? onServer : onFile;
+    TestCompany app;
+    app.addEmployee(QStringLiteral("Bob"));
+    app.createLog(QStringLiteral("Kept"));
+    app.addEntry(QStringLiteral("Kept"), QStringLiteral("2026-12-07 08:00:00"), kIn);
+    app.exec(QStringLiteral("CREATE TABLE \"Other\" (Ename text, datetime text, inoutfx text)"));
+    app.exec(QStringLiteral("CREATE INDEX ByName ON datalist (Ename)"));
+    // Everything an add could change: the list, and the tables, indexes and other objects.
+    const auto snapshot = [&app] {
+        return app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist ORDER BY %1").arg(app.orderKey()))
+               << QVariantList{pw::test::storedObjects(app)};
+    };
+    const auto before = snapshot();
+
+    const pw::AddResult result = pw::addEmployee(app.db(), {name, QStringLiteral("10"), QStringLiteral("pw"), QString()});
+    QVERIFY2(!result.error, qPrintable(result.error.text()));
+    QCOMPARE(result.refusal, refusal);
+    if (refusal == AddRefusal::None)
+        return; // this engine takes the name
+    QCOMPARE(snapshot(), before);
+}
+
+void tst_domain::deleteEmployee_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("dupEntries"); // left in Dup's log
+    QTest::newRow("two equal rows") << "Dup" << 0;
+    QTest::newRow("other case of a listed log") << "bob" << 1;
+    QTest::newRow("missing log") << "Gone" << 1;
+    QTest::newRow("settings table's name") << "company DATA" << 1;
+}
+
+void tst_domain::deleteEmployee()
+{
+    QFETCH(QString, name);
+    QFETCH(int, dupEntries);
+    TestCompany app;
+    for (const QString &listed : {QStringLiteral("Bob"), QStringLiteral("Dup")}) {
+        app.addEmployee(listed);
+        app.addEntry(listed, QStringLiteral("2026-12-07 08:00:00"), kIn);
+    }
+    // Rows that earlier versions could leave: a second equal row, and names without a log of their own.
+    for (const char *extra : {"Dup", "bob", "Gone", "company DATA"})
+        app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage) VALUES (?, '1')"), {QString::fromLatin1(extra)});
+    const int listed = app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt();
+    const int rowsOfName = app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt();
+
+    QVERIFY(!pw::deleteEmployee(app.db(), name));
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt(), listed - rowsOfName);
+    QCOMPARE(app.log(QStringLiteral("Dup")).size(), dupEntries);
+    // Another employee's log, and the settings, are never emptied by a name in other case.
+    QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
+    QCOMPARE(app.value(QStringLiteral("SELECT company FROM \"Company Data\"")).toString(), QStringLiteral("Acme Widgets"));
+}
+
+void tst_domain::failuresChangeNothing_data()
+{
+    // A step that fails half way, refused by a trigger: what went before it is undone.
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("keptTable");
+    QTest::addColumn<QString>("condition"); // on the row to be deleted (old), empty for every row
+    QTest::newRow("delete: the list keeps its row once the log is emptied") << "delete" << "datalist" << "";
+    QTest::newRow("clear up to a date: the leading clock-out stays") << "clear" << "Ann"
+                                                                     << "old.datetime = '2026-12-02 16:00:00'";
+    QTest::newRow("clear all: the last entry stays") << "clear all" << "Ann" << "old.datetime = '2026-12-03 08:00:00'";
+}
+
+void tst_domain::failuresChangeNothing()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, keptTable);
+    QFETCH(QString, condition);
+    TestCompany app;
+    app.addEmployee(ann);
+    fill(app, {"in@2026-12-01 08:00:00", "out@2026-12-01 16:00:00", "in@2026-12-02 08:00:00", "out@2026-12-02 16:00:00",
+               "in@2026-12-03 08:00:00"});
+    app.keepRowsOnDelete(keptTable, condition);
+    const pw::test::TableDump before = pw::test::dumpTables(app);
+
+    pw::DbError e;
+    if (operation == QLatin1String("delete"))
+        e = pw::deleteEmployee(app.db(), ann);
+    else if (operation == QLatin1String("clear"))
+        e = clearing::clearBefore(app.db(), ann, at(QStringLiteral("2026-12-02 12:00:00"))).error();
+    else
+        e = clearing::clearAll(app.db(), ann).error();
+    QCOMPARE(e.text(), QStringLiteral("kept (error 3000)"));
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app)), QStringList());
+}
+
+void tst_domain::changePassword()
+{
+    TestCompany app;
+    app.addEmployee(ann, QStringLiteral("10"), QStringLiteral("old"));
+    app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage, epass) VALUES ('Ann', '1', 'second')"));
+    QCOMPARE(*pw::changePassword(app.db(), ann, QStringLiteral("new")), true);
+    QCOMPARE(*pw::changePassword(app.db(), QStringLiteral("Manager"), QStringLiteral("Zoë's")), true);
+    QCOMPARE(*pw::changePassword(app.db(), QStringLiteral("ann"), QStringLiteral("x")), false); // names match exactly
+    // Only the first row of the name takes it.
+    QCOMPARE(app.rows(QStringLiteral("SELECT Ename, epass FROM datalist ORDER BY %1").arg(app.orderKey())),
+             (QList<QVariantList>{{QStringLiteral("Manager"), QStringLiteral("Zoë's")}, {ann, QStringLiteral("new")},
+                                  {ann, QStringLiteral("second")}}));
+    QCOMPARE(pw::findForLogon(app.db(), ann)->password, QStringLiteral("new"));
+    QCOMPARE(*pw::changePassword(app.db(), ann, QString()), true);
+    QCOMPARE(pw::findForLogon(app.db(), ann)->password, QString());
+}
+
+void tst_domain::printedCard()
+{
+    // A card read from the stored log, the open shift closed at "now"; printing stores nothing.
+    TestCompany app;
+    app.addEmployee(ann);
+    fill(app, {"in@2026-12-07 08:00:00", "out@2026-12-07 12:00:00", "in@2026-12-07 13:00:00"});
+    const qint64 before = pw::test::changeCount(app);
+    const timecard::CardRequest request{{timecard::kDataFor, QStringLiteral("Acme Widgets"), ann}, ann, std::nullopt,
+                                        at(QStringLiteral("2026-12-07 17:00:00"))};
+    const timecard::Sent sent = timecard::printOnDefault(app.db(), app.printers, request);
+    QCOMPARE(int(sent.status), int(timecard::Sent::Printed));
+    QCOMPARE(app.printers.printed().size(), 1);
+    QCOMPARE(app.printers.printed().first().lines(),
+             (QStringList{"Punchwell Data for:  Acme Widgets", "", "", "Employee Name:  Ann", "",
+                          "{5}_Clock In_{40}_Clock Out_{70}_Activity_{110}_Sub Total (Hours)_",
+                          "{5}12/7/2026 8:00:00 AM{40}12/7/2026 12:00:00 PM{70}Desk{110}4   ",
+                          "{5}12/7/2026 1:00:00 PM{40}12/7/2026 5:00:00 PM{70}Desk{110}4   ", "", "",
+                          "Ann has a total of 8    hours "}));
+    QCOMPARE(pw::test::changeCount(app), before);
 }
 
 PW_CORE_TEST_MAIN(tst_domain)

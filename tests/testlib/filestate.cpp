@@ -2,6 +2,7 @@
 
 #include "db/database.h"
 #include "db/quoting.h"
+#include "db/schema.h"
 #include "testlib/testcompany.h"
 
 #include <QFile>
@@ -77,6 +78,46 @@ QStringList changedTables(const TableDump &before, const TableDump &after, const
         if (!mayChange.contains(name) && before.value(name, {QStringLiteral("(none)")}) != after.value(name, {QStringLiteral("(none)")}))
             changed << name;
     return changed;
+}
+
+qint64 changeCount(TestCompany &company)
+{
+    if (!onServer())
+        return company.value(QStringLiteral("SELECT total_changes()")).toLongLong();
+    const qint64 added = company.value(QStringLiteral("SELECT coalesce(sum(last_value), 0) FROM pg_sequences WHERE "
+                                                      "schemaname = current_schema()")).toLongLong();
+    QStringList all;
+    const TableDump dump = dumpTables(company);
+    for (auto t = dump.begin(); t != dump.end(); ++t)
+        all << t.key() << t.value();
+    return added ^ qint64(qHash(all.join(QLatin1Char('\n'))));
+}
+
+QStringList storedObjects(TestCompany &company)
+{
+    QStringList objects;
+    if (onServer()) {
+        for (const QVariantList &row : company.rows(QStringLiteral("SELECT relkind::text, relname FROM pg_class WHERE "
+                                                                   "relnamespace = pg_catalog.current_schema()::regnamespace")))
+            objects << row[0].toString() + QLatin1Char(' ') + row[1].toString();
+    } else {
+        for (const QVariantList &row : company.rows(QStringLiteral("SELECT type, name FROM sqlite_master")))
+            objects << row[0].toString() + QLatin1Char(' ') + row[1].toString();
+    }
+    objects.sort();
+    return objects;
+}
+
+QStringList fieldShapes(TestCompany &company, const QString &table)
+{
+    QStringList shape;
+    const auto fields = company.db().engine().columnsOf(company.db(), table);
+    if (!fields)
+        return {fields.error().text()};
+    const QList<FieldInfo> list = fields.value();
+    for (const FieldInfo &f : list)
+        shape << QStringLiteral("%1 %2 %3").arg(foldAsciiCase(f.name)).arg(int(f.kind)).arg(f.size);
+    return shape;
 }
 
 QByteArray fileBytes(const QString &path)

@@ -21,6 +21,16 @@ TableDump dumpTables(TestCompany &app);
 // that were allowed to change. Empty when nothing else changed.
 QStringList changedTables(const TableDump &before, const TableDump &after, const QStringList &mayChange = {});
 
+// A number that every change the connection made since it was opened alters: a print must make
+// none. On a server, every row ever added to a table (each takes the next number of its order
+// column, even when it is deleted again), with what the tables hold.
+qint64 changeCount(TestCompany &company);
+
+// The names of the company's tables, indexes and other objects, each after its kind, sorted.
+QStringList storedObjects(TestCompany &company);
+// A table's fields as the engine reports them: "name kind size", the name in small letters.
+QStringList fieldShapes(TestCompany &company, const QString &table);
+
 
 // The file's bytes, and writing bytes into the same file in place (the program's open connection
 // keeps its handle, as it would when another program rewrites the file).

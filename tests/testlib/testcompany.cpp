@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTest>
 #include <QUrl>
 
 namespace pw::test {
@@ -87,6 +88,22 @@ QString freshServerDatabase()
     if (!testServer().createDatabase(name))
         qFatal("%s", qPrintable(testServer().errorString()));
     return testServer().url(name);
+}
+
+void newEmployeeNameRows()
+{
+    QTest::newRow("20 characters") << "ABCDEFGHIJKLMNOPQRST";
+    QTest::newRow("20 non-ASCII characters") << QString(20, QChar(0xE9));
+    // A letter with a combining accent is one character to the eye, two code points underneath.
+    QTest::newRow("20 letters with combining accents") << QStringLiteral("e\u0301").repeated(20);
+    QTest::newRow("other case of a kept log") << "DANA";
+    QTest::newRow("quotes") << "O'Neil \"Bob\"; DROP";
+    QTest::newRow("injection") << "a\"; DROP TABLE b;--";
+    QTest::newRow("dots") << "J. R. Smith.";
+    QTest::newRow("brackets") << "[Lee] (nights)";
+    QTest::newRow("leading blanks") << "  Pat";
+    QTest::newRow("trailing blank") << "Pat ";
+    QTest::newRow("non-ASCII") << "Zoë Çelik 名前";
 }
 
 TestCompany::TestCompany(const QString &company)

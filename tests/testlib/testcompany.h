@@ -35,6 +35,11 @@ QString freshServerDatabase();
             QSKIP("only a database server: " why);                                                                 \
     } while (false)
 
+// Data rows of names a new employee may bear that are awkward to store, for a "name" column of
+// QString: the longest in several scripts, the other case of a kept log ("DANA" beside a log
+// "Dana"), quotes, an injection, dots, brackets, blanks at either end.
+void newEmployeeNameRows();
+
 // A test's own company, without windows: a copy of the delivered database in a temporary folder,
 // or a fresh company on the process's server, opened; and the fakes of the seams that need no
 // widgets, for the domain's operations (the clock, the boxes and progress windows, the printers).
