@@ -44,12 +44,13 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPUNCHWELL_SANITIZE=
   -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 >/dev/null
 cmake --build build-asan
 # The many-workstation, server-stop and kill tests run shorter here: the full counts run in step 3.
-# The window and report tests run once, on the file engine; their second run on a server (NAME_pg)
-# is step 3's, while the server engine itself is checked here by tst_postgres, tst_pgserver and
-# tst_concurrency.
+# Every test runs here as in step 3 (the window tests on a file; the storage and domain tests, and
+# one working day through the windows, on a server as well), except the second run on a server of
+# the start-up, crash and fault tests (NAME_pg), which is step 3's; the server engine's own faults
+# are checked here by tst_postgres, tst_pgserver and tst_concurrency.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   PUNCHWELL_EVENTS=50 PUNCHWELL_STOPS=10 PUNCHWELL_KILLS=50 PUNCHWELL_CONVERSION_KILLS=2 \
-  ctest --test-dir build-asan --output-on-failure -j3 -E '_pg$'
+  ctest --test-dir build-asan --output-on-failure -j3 -E '^tst_(startup|crashsafety|faults|badinput)_pg$'
 
 echo "== Tests"
 # Many tests wait on servers, printers and child processes, so three run at a time on two cores.

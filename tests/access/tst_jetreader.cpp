@@ -2,8 +2,8 @@
 // mdbtools' own programs; a file made by Access itself; and the files the reader must refuse.
 #include "access/jetreader.h"
 #include "testlib/jetwriter.h"
-#include "testlib/testmain.h"
 #include "messages/errortext.h"
+#include "testlib/coremain.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -680,6 +680,6 @@ void tst_jetreader::faults()
                  mdbToolsRead);
 }
 
-PW_TEST_MAIN(tst_jetreader)
+PW_CORE_TEST_MAIN(tst_jetreader)
 
 #include "tst_jetreader.moc"

@@ -1,5 +1,6 @@
 // The words of every failure, as the windows (ErrorText) and the terminal (CommandText) compose them
 // from a reason and its context.
+#include "access/accessconversion.h"
 #include "app/commandtext.h"
 #include "app/options.h"
 #include "db/postgresengine.h"
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void copyFailuresReadAsBefore_data();
     void copyFailuresReadAsBefore();
     void everyOptionsFaultHasWords();
+    void accessReport();
     void engineFailuresInTheProgramsTerms_data();
     void engineFailuresInTheProgramsTerms();
 };
@@ -146,6 +148,35 @@ void tst_messages::everyOptionsFaultHasWords()
         const QString words = CommandText::optionsFault(fault);
         QVERIFY2(!words.isEmpty() && !words.contains(kPlaceholder), qPrintable(QString::number(k) + words));
     }
+}
+
+// The report of a company brought over, as the start-up box and the command line show it.
+void tst_messages::accessReport()
+{
+    pw::AccessReport r;
+    r.hasSettings = true;
+    r.entries = 100021;
+    r.milliseconds = 1500;
+    r.employees = {{QStringLiteral("Manager"), 0}, {QStringLiteral("Bob"), 100000}};
+    r.leftOutTables = {QStringLiteral("Switchboard Items")};
+    r.leftOutFields = {{QStringLiteral("datalist"), QStringLiteral("Photo")}, {QStringLiteral("Kim"), QStringLiteral("Note")}};
+    pw::UnusualName tooLong{QStringLiteral("Bartholomew Fitzgerald-Smythe"), {}, 1, false, {}};
+    tooLong.faults.tooLong = true;
+    pw::UnusualName empty{QString(), {}, 1, false, {}};
+    empty.faults.empty = true;
+    r.unusualNames = {tooLong, {QStringLiteral("manager"), {}, 1, false, QStringLiteral("Manager")},
+                      {QStringLiteral("Kim"), {}, 2, false, {}}, empty};
+    QCOMPARE(CommandText::leftOutFields(r), QStringList({QStringLiteral("\u201cdatalist\u201d.\u201cPhoto\u201d"),
+                                                         QStringLiteral("\u201cKim\u201d.\u201cNote\u201d")}));
+    QCOMPARE(CommandText::unusualNames(r),
+             QStringList({QStringLiteral("\u201cBartholomew Fitzgerald-Smythe\u201d (longer than 20 characters)"),
+                          QStringLiteral("\u201cmanager\u201d (the same as \u201cManager\u201d but for capital and small "
+                                         "letters, so the two share one time log)"),
+                          QStringLiteral("\u201cKim\u201d (listed 2 times)"), QStringLiteral("\u201c\u201d (an empty name)")}));
+    const QString text = CommandText::accessReport(r);
+    QVERIFY2(text.startsWith(QStringLiteral("2 employees and 100021 time log entries were brought over in 1.5 seconds.")),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("\u201cSwitchboard Items\u201d")), qPrintable(text));
 }
 
 void tst_messages::engineFailuresInTheProgramsTerms_data()

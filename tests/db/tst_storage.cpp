@@ -1,19 +1,22 @@
-// The storage layer: quoting of awkward names, the delivered database, opening checks, and the
-// record set's moves.
+// The storage layer, and what every storage engine must honour (this test runs on a file and on a
+// server): quoting of awkward names, names matched letter case aside, the delivered database,
+// stored order, transactions that store all or nothing, failures in the program's numbers, raw
+// scans, opening checks, and the record set's moves.
 #include "db/database.h"
 #include "db/employeelist.h"
+#include "db/logtable.h"
 #include "db/quoting.h"
 #include "db/recordset.h"
 #include "db/schema.h"
-#include "testlib/testapp.h"
-#include "testlib/testmain.h"
 #include "messages/errortext.h"
+#include "testlib/coremain.h"
+#include "testlib/testcompany.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-using pw::test::TestApp;
+using pw::test::TestCompany;
 
 namespace {
 
@@ -48,6 +51,12 @@ private Q_SLOTS:
     void recordSetMoves();
     void recordSetOnMissingTable();
     void exactNameLookup();
+    void storedOrder();
+    void allOrNothing_data();
+    void allOrNothing();
+    void failuresInProgramsNumbers_data();
+    void failuresInProgramsNumbers();
+    void scans();
 };
 
 void tst_storage::quoting_data()
@@ -91,7 +100,7 @@ void tst_storage::awkwardNames_data()
 void tst_storage::awkwardNames()
 {
     QFETCH(QString, name);
-    TestApp app;
+    TestCompany app;
     app.addEmployee(name, QStringLiteral("9.5"));
     // A server holds the log's Ename field to its 20 characters; a file takes any length.
     const QString ename = pw::test::onServer() ? name.left(20) : name;
@@ -128,7 +137,7 @@ void tst_storage::awkwardNames()
 
 void tst_storage::namesIgnoreLetterCase()
 {
-    TestApp app;
+    TestCompany app;
     QCOMPARE(*app.db().tableExists(QStringLiteral("MANAGER")), true);
     QCOMPARE(*app.db().tableExists(QStringLiteral("company data")), true);
     QCOMPARE(*app.db().tableExists(QStringLiteral("DataList")), true);
@@ -145,7 +154,7 @@ void tst_storage::namesIgnoreLetterCase()
 
 void tst_storage::deliveredDatabase()
 {
-    TestApp app{QString()}; // as delivered
+    TestCompany app{QString()}; // as delivered
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM \"Company Data\"")).toInt(), 0);
     const auto list = app.rows(QStringLiteral("SELECT Ename, epass FROM datalist ORDER BY %1").arg(app.orderKey()));
     QCOMPARE(list.size(), 1);
@@ -252,7 +261,7 @@ void tst_storage::openRefuses()
 
 void tst_storage::recordSetMoves()
 {
-    TestApp app;
+    TestCompany app;
     for (int i = 1; i <= 3; ++i)
         app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 0%1:00:00").arg(i), QStringLiteral("Clocked In"),
                      QString::number(i));
@@ -296,7 +305,7 @@ void tst_storage::recordSetMoves()
 
 void tst_storage::recordSetOnMissingTable()
 {
-    TestApp app;
+    TestCompany app;
     pw::RecordSet rs(app.db());
     rs.setRecordSource(QStringLiteral("Nobody"));
     const pw::DbError e = rs.refresh();
@@ -309,7 +318,7 @@ void tst_storage::recordSetOnMissingTable()
 
 void tst_storage::exactNameLookup()
 {
-    TestApp app;
+    TestCompany app;
     app.addEmployee(QStringLiteral("Bob"), QStringLiteral("12"), QVariant(QMetaType(QMetaType::QString)));
     pw::EmployeeList list(app.db());
     QVERIFY(list.find(QStringLiteral("Bob"))->has_value());
@@ -320,5 +329,139 @@ void tst_storage::exactNameLookup()
     QCOMPARE(*list.names(), (QStringList{QStringLiteral("Manager"), QStringLiteral("Bob")}));
 }
 
-PW_TEST_MAIN(tst_storage)
+void tst_storage::storedOrder()
+{
+    // Rows come back in the order they were written, whatever they hold; an edit keeps a row in its
+    // place, and a row written after a delete comes last.
+    TestCompany app;
+    const QString manager = QStringLiteral("Manager");
+    for (const char *when : {"2026-12-07 09:00:00", "2026-12-01 17:00:00", "2026-12-09 08:00:00"})
+        app.addEntry(manager, QString::fromLatin1(when), QStringLiteral("Clocked In"));
+    pw::RecordSet rs(app.db());
+    rs.setRecordSource(manager);
+    QVERIFY(!rs.refresh());
+    QVERIFY(!rs.moveNext());
+    QVERIFY(!rs.setFields({{QStringLiteral("datetime"), QStringLiteral("2026-12-01 17:30:00")}}));
+    QVERIFY(!rs.movePrevious());
+    QVERIFY(!rs.deleteCurrent());
+    app.addEntry(manager, QStringLiteral("2026-12-01 07:00:00"), QStringLiteral("Clocked Out"));
+
+    QStringList scanned;
+    QVERIFY(!pw::LogTable(app.db(), manager).scanDatesAndTasks([&](const QVariant &when, const QVariant &) {
+        scanned << when.toString();
+    }));
+    QCOMPARE(scanned, (QStringList{"2026-12-01 17:30:00", "2026-12-09 08:00:00", "2026-12-01 07:00:00"}));
+    // The grid reads the same order a block at a time.
+    const auto block = pw::LogTable(app.db(), manager).rows({QStringLiteral("datetime")}, 1, 5);
+    QVERIFY(block);
+    QCOMPARE(*block, (QList<QVariantList>{{QStringLiteral("2026-12-09 08:00:00")}, {QStringLiteral("2026-12-01 07:00:00")}}));
+
+    for (const char *name : {"Zed", "Amy"})
+        app.addEmployee(QString::fromLatin1(name));
+    QCOMPARE(*pw::EmployeeList(app.db()).names(), (QStringList{"Manager", "Zed", "Amy"}));
+}
+
+void tst_storage::allOrNothing_data()
+{
+    QTest::addColumn<QString>("ending"); // commit, rollback, or the transaction left without either
+    QTest::addColumn<bool>("failing");    // a statement of the write fails before the ending
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("committed") << "commit" << false << true;
+    QTest::newRow("rolled back") << "rollback" << false << false;
+    QTest::newRow("left without a commit") << "leave" << false << false;
+    QTest::newRow("a step failed, rolled back") << "rollback" << true << false;
+}
+
+void tst_storage::allOrNothing()
+{
+    QFETCH(QString, ending);
+    QFETCH(bool, failing);
+    QFETCH(bool, stored);
+    TestCompany app;
+    app.keepRowsOnDelete(QStringLiteral("Manager"));
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 09:00:00"), QStringLiteral("Clocked In"));
+    {
+        // A list row and a new table, as the add dialog stores them, in one write.
+        pw::Database::Transaction write(app.db());
+        QVERIFY(write.ok());
+        QVERIFY(!app.db().exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage) VALUES (?, ?)"),
+                               {QStringLiteral("Zed"), QStringLiteral("9")}));
+        QVERIFY(!app.db().exec(app.db().engine().createTable(pw::quoteIdentifier(QStringLiteral("Zed")), pw::logFields())));
+        if (failing)
+            QCOMPARE(pw::ErrorText::numbered(app.db().exec(QStringLiteral("DELETE FROM \"Manager\""))), QStringLiteral("kept (error 3000)"));
+        if (ending == QLatin1String("commit"))
+            QVERIFY(!write.commit());
+        else if (ending == QLatin1String("rollback"))
+            write.rollback();
+    }
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = 'Zed'")).toInt(), stored ? 1 : 0);
+    QCOMPARE(*app.db().tableExists(QStringLiteral("Zed")), stored);
+    QCOMPARE(app.log(QStringLiteral("Manager")).size(), 1);
+    // The connection takes the next write as usual.
+    pw::Database::Transaction next(app.db());
+    QVERIFY(next.ok());
+    QVERIFY(!app.db().exec(QStringLiteral("UPDATE datalist SET Ewage = '11' WHERE Ename = 'Manager'")));
+    QVERIFY(!next.commit());
+}
+
+void tst_storage::failuresInProgramsNumbers_data()
+{
+    QTest::addColumn<QString>("setUp"); // on the file | on a server
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("words"); // how the description begins
+    QTest::newRow("missing table") << "|" << "SELECT * FROM \"Nobody\"" << int(pw::ErrTableMissing)
+                                   << "a table cannot be found";
+    QTest::newRow("missing table, written") << "|" << "INSERT INTO \"Nobody\" (Ename) VALUES ('x')"
+                                            << int(pw::ErrTableMissing) << "a table cannot be found";
+    QTest::newRow("refused by the company's own rule") << "keep|keep" << "DELETE FROM \"Manager\"" << int(pw::ErrGeneral)
+                                                       << "kept";
+    QTest::newRow("only for reading") << "PRAGMA query_only = 1|SET default_transaction_read_only = on"
+                                      << "UPDATE datalist SET Ewage = '1'" << int(pw::ErrReadOnly) << "";
+}
+
+void tst_storage::failuresInProgramsNumbers()
+{
+    QFETCH(QString, setUp);
+    QFETCH(QString, statement);
+    QFETCH(int, number);
+    QFETCH(QString, words);
+    TestCompany app;
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 09:00:00"), QStringLiteral("Clocked In"));
+    const QString prepare = setUp.section(QLatin1Char('|'), pw::test::onServer() ? 1 : 0, pw::test::onServer() ? 1 : 0);
+    if (prepare == QLatin1String("keep"))
+        app.keepRowsOnDelete(QStringLiteral("Manager"));
+    else if (!prepare.isEmpty())
+        app.exec(prepare);
+    const pw::DbError e = app.db().exec(statement);
+    QCOMPARE(e.number, number);
+    QVERIFY2(pw::ErrorText::describe(e).startsWith(words), qPrintable(pw::ErrorText::numbered(e)));
+}
+
+void tst_storage::scans()
+{
+    TestCompany app;
+    const QString manager = QStringLiteral("Manager");
+    app.addEntry(manager, QStringLiteral("2026-12-07 09:00:00"), QStringLiteral("Clocked In"), QStringLiteral("Zoë's desk"));
+    app.addEntry(manager, QStringLiteral("2026-12-07 12:00:00"), QStringLiteral("Lunch"), QStringLiteral("x"));
+    app.addEntry(manager, QStringLiteral("2026-12-07 17:00:00"), QStringLiteral("Clocked Out"));
+    // Each value's stored bytes, a Null as such, the order key as a number, with a bound value.
+    QStringList seen;
+    qint64 lastKey = 0;
+    const pw::DbError e = app.db().scan(
+        QStringLiteral("SELECT %1, activity, %2 FROM \"Manager\" WHERE inoutfx <> ? ORDER BY %2")
+            .arg(app.dateTimeText(QStringLiteral("datetime")), app.orderKey()),
+        {QStringLiteral("Lunch")}, [&](const pw::RawRow &row) {
+            seen << QString::fromUtf8(row.text(0)) + QLatin1Char('/') +
+                        (row.isNull(1) ? QStringLiteral("NULL") : QString::fromUtf8(row.text(1)));
+            QVERIFY(row.integer(2) > lastKey);
+            lastKey = row.integer(2);
+        });
+    QVERIFY2(!e, qPrintable(pw::ErrorText::numbered(e)));
+    QCOMPARE(seen, (QStringList{QStringLiteral("2026-12-07 09:00:00/Zoë's desk"), "2026-12-07 17:00:00/NULL"}));
+    const pw::DbError missing = app.db().scan(QStringLiteral("SELECT * FROM \"Nobody\""), {}, [](const pw::RawRow &) {});
+    QCOMPARE(missing.number, int(pw::ErrTableMissing));
+}
+
+PW_CORE_TEST_MAIN(tst_storage)
 #include "tst_storage.moc"

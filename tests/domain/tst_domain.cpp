@@ -1,19 +1,25 @@
-// What the program does, without any window: clocking, clearing, the card builder and the company
-// settings, on a company database of the test's own.
+// What the program does, without any window: clocking, clearing, the card builder, printing a card,
+// adding and deleting employees, passwords and the company settings, on a company database of the
+// test's own. It runs on a file and on a server.
+#include "messages/errortext.h"
 #include "db/companydata.h"
 #include "domain/clearing.h"
 #include "domain/clocking.h"
 #include "domain/companysettings.h"
+#include "domain/employees.h"
+#include "domain/logon.h"
 #include "domain/session.h"
 #include "domain/timecard.h"
-#include "testlib/testapp.h"
-#include "testlib/testmain.h"
+#include "testlib/coremain.h"
+#include "testlib/filestate.h"
+#include "testlib/testcompany.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using pw::LocalDateTime;
-using pw::test::TestApp;
+using pw::AddRefusal;
+using pw::test::TestCompany;
 namespace clocking = pw::clocking;
 namespace clearing = pw::clearing;
 namespace timecard = pw::timecard;
@@ -30,7 +36,7 @@ LocalDateTime at(const QString &text)
 }
 
 // A log written as "status@YYYY-MM-DD HH:MM:SS" items; "-" stands for an empty log.
-void fill(TestApp &app, const QStringList &entries)
+void fill(TestCompany &app, const QStringList &entries)
 {
     for (const QString &e : entries) {
         if (e == QLatin1String("-"))
@@ -41,7 +47,7 @@ void fill(TestApp &app, const QStringList &entries)
     }
 }
 
-QStringList statuses(TestApp &app)
+QStringList statuses(TestCompany &app)
 {
     QStringList out;
     for (const QVariantList &row : app.log(ann))
@@ -49,7 +55,7 @@ QStringList statuses(TestApp &app)
     return out;
 }
 
-QStringList times(TestApp &app)
+QStringList times(TestCompany &app)
 {
     QStringList out;
     for (const QVariantList &row : app.log(ann))
@@ -76,6 +82,16 @@ private Q_SLOTS:
     void settings();
     void settingsNotStored();
     void session();
+    void addEmployee_data();
+    void addEmployee();
+    void addRefused_data();
+    void addRefused();
+    void deleteEmployee_data();
+    void deleteEmployee();
+    void failuresChangeNothing_data();
+    void failuresChangeNothing();
+    void changePassword();
+    void printedCard();
 };
 
 void tst_domain::clockEvents_data()
@@ -102,7 +118,7 @@ void tst_domain::clockEvents()
     QFETCH(QStringList, log);
     QFETCH(bool, in);
     QFETCH(int, outcome);
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     fill(app, log);
     const int before = int(app.log(ann).size());
@@ -129,7 +145,7 @@ void tst_domain::clockEvents()
 void tst_domain::clockFailureWritesNothing()
 {
     // A log that cannot be opened is a failure, never "stored".
-    TestApp app;
+    TestCompany app;
     const LocalDateTime now = at(QStringLiteral("2026-12-07 17:00:00"));
     const clocking::Result in = clocking::clockIn(app.db(), ann, ann, now, QStringLiteral(" "));
     QCOMPARE(int(in.outcome), int(clocking::Outcome::Failed));
@@ -142,7 +158,7 @@ void tst_domain::clockFailureWritesNothing()
 
 void tst_domain::deleteLast()
 {
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     QCOMPARE(*clocking::deleteLast(app.db(), ann), false); // an empty log is left alone
     fill(app, {QStringLiteral("in@2026-12-07 08:00:00"), QStringLiteral("out@2026-12-07 12:00:00")});
@@ -185,7 +201,7 @@ void tst_domain::clearBefore()
     QFETCH(QString, ending);
     QFETCH(QStringList, left);
     QFETCH(bool, leadingClockOut);
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     fill(app, log);
     const auto cleared = clearing::clearBefore(app.db(), ann, at(ending));
@@ -197,7 +213,7 @@ void tst_domain::clearBefore()
 
 void tst_domain::clearAll()
 {
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     fill(app, {QStringLiteral("in@2026-12-01 08:00:00"), QStringLiteral("out@2026-12-01 16:00:00")});
     QCOMPARE(*clearing::clearAll(app.db(), ann), qint64(2));
@@ -289,7 +305,7 @@ void tst_domain::settings()
     QFETCH(QVariant, money);
     QFETCH(QVariant, subs);
     QFETCH(QString, on);
-    TestApp app(QString{});
+    TestCompany app(QString{});
     pw::CompanySettings settings(app.db());
     QCOMPARE(*settings.load(), false); // a first run: no settings row yet
     QVERIFY(!settings.storeCompany(QStringLiteral(" Acme  ")));
@@ -316,7 +332,7 @@ void tst_domain::settings()
 void tst_domain::settingsNotStored()
 {
     // A switch that cannot be stored keeps its state, and nothing is announced.
-    TestApp app;
+    TestCompany app;
     pw::CompanySettings settings(app.db());
     QVERIFY(*settings.load());
     app.exec(QStringLiteral("DROP TABLE \"Company Data\""));
@@ -341,5 +357,201 @@ void tst_domain::session()
     QCOMPARE(s.wage(), QStringLiteral("9"));
 }
 
-PW_TEST_MAIN(tst_domain)
+void tst_domain::addEmployee_data()
+{
+    QTest::addColumn<QString>("name");
+    pw::test::newEmployeeNameRows();
+}
+
+void tst_domain::addEmployee()
+{
+    QFETCH(QString, name);
+    TestCompany app;
+    app.createLog(QStringLiteral("Dana")); // the kept, emptied log of a deleted "Dana"
+    const qsizetype tables = app.db().tableNames()->size() + (name == QLatin1String("DANA") ? 0 : 1);
+    const pw::AddResult added = pw::addEmployee(app.db(), {name, QStringLiteral(" "), QString(), QStringLiteral("  \n")});
+    QVERIFY2(added.added(), qPrintable(pw::ErrorText::numbered(added.error)));
+    QCOMPARE(added.reusedLog, name == QLatin1String("DANA"));
+    QCOMPARE(app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist WHERE %1 > 1").arg(app.orderKey())),
+             (QList<QVariantList>{{name, QStringLiteral(" "), QString(), QStringLiteral("  \n")}}));
+    QCOMPARE(app.db().tableNames()->size(), tables);
+    // The file declares the fields' widths; the server keeps no width of its own (the program keeps
+    // the lengths, counted as a person counts characters).
+    QCOMPARE(pw::test::fieldShapes(app, name), pw::test::onServer()
+                                                   ? (QStringList{"ename 0 0", "datetime 4 0", "inoutfx 0 0", "activity 0 0"})
+                                                   : (QStringList{"ename 0 20", "datetime 4 0", "inoutfx 0 11", "activity 0 30"}));
+    QVERIFY(app.log(name).isEmpty());
+
+    // The new employee logs on and clocks at once; deleted, the log is emptied but kept.
+    QCOMPARE(pw::logon::choose(app.db(), name).outcome, pw::logon::Choice::LoggedOn);
+    QVERIFY(clocking::clockIn(app.db(), name, name, at(QStringLiteral("2026-12-07 08:00:00")), QStringLiteral("Stock")).stored());
+    QVERIFY(clocking::clockOut(app.db(), name, name, at(QStringLiteral("2026-12-07 09:30:00"))).stored());
+    QCOMPARE(app.log(name), (QList<QVariantList>{{name, QStringLiteral("2026-12-07 08:00:00"), kIn, QStringLiteral("Stock")},
+                                                 {name, QStringLiteral("2026-12-07 09:30:00"), kOut, QVariant(QMetaType(QMetaType::QString))}}));
+    QVERIFY(!pw::deleteEmployee(app.db(), name));
+    QVERIFY(app.log(name).isEmpty());
+    QCOMPARE(*app.db().tableExists(name), true);
+    QCOMPARE(pw::logon::choose(app.db(), name).outcome, pw::logon::Choice::NotListed);
+}
+
+void tst_domain::addRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<AddRefusal>("onFile");
+    QTest::addColumn<AddRefusal>("onServer");
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::newRow("21 characters") << "ABCDEFGHIJKLMNOPQRSTU" << AddRefusal::TooLong << AddRefusal::TooLong;
+    QTest::newRow("21 emoji") << emoji.repeated(21) << AddRefusal::TooLong << AddRefusal::TooLong;
+    // 80 bytes of UTF-8: a server would cut the table's name short.
+    QTest::newRow("20 emoji") << emoji.repeated(20) << AddRefusal::None << AddRefusal::TooLongToStore;
+    QTest::newRow("Manager") << "Manager" << AddRefusal::Exists << AddRefusal::Exists;
+    QTest::newRow("listed employee") << "Bob" << AddRefusal::Exists << AddRefusal::Exists;
+    QTest::newRow("manager") << "manager" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("employee in other case") << "BOB" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("list table") << "DataList" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("settings table") << "company data" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("unlisted log with entries") << "kept" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("table of other fields") << "OTHER" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("index") << "ByName" << AddRefusal::TableTaken << AddRefusal::TableTaken;
+    QTest::newRow("empty") << "" << AddRefusal::Empty << AddRefusal::Empty;
+    QTest::newRow("SQLite's own names") << "SQLite_Joe" << AddRefusal::Reserved << AddRefusal::None;
+    QTest::newRow("NUL") << QString::fromUtf16(u"Al\0Bo", 5) << AddRefusal::BadCharacter << AddRefusal::BadCharacter;
+    QTest::newRow("lone surrogate") << (QStringLiteral("Al") + QChar(0xD800)) << AddRefusal::BadCharacter
+                                    << AddRefusal::BadCharacter;
+}
+
+void tst_domain::addRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(AddRefusal, onFile);
+    QFETCH(AddRefusal, onServer);
+    const AddRefusal refusal = pw::test::onServer() ? onServer : onFile;
+    TestCompany app;
+    app.addEmployee(QStringLiteral("Bob"));
+    app.createLog(QStringLiteral("Kept"));
+    app.addEntry(QStringLiteral("Kept"), QStringLiteral("2026-12-07 08:00:00"), kIn);
+    app.exec(QStringLiteral("CREATE TABLE \"Other\" (Ename text, datetime text, inoutfx text)"));
+    app.exec(QStringLiteral("CREATE INDEX ByName ON datalist (Ename)"));
+    // Everything an add could change: the list, and the tables, indexes and other objects.
+    const auto snapshot = [&app] {
+        return app.rows(QStringLiteral("SELECT Ename, Ewage, epass, Ecomment FROM datalist ORDER BY %1").arg(app.orderKey()))
+               << QVariantList{pw::test::storedObjects(app)};
+    };
+    const auto before = snapshot();
+
+    const pw::AddResult result = pw::addEmployee(app.db(), {name, QStringLiteral("10"), QStringLiteral("pw"), QString()});
+    QVERIFY2(!result.error, qPrintable(pw::ErrorText::numbered(result.error)));
+    QCOMPARE(result.refusal, refusal);
+    if (refusal == AddRefusal::None)
+        return; // this engine takes the name
+    QCOMPARE(snapshot(), before);
+}
+
+void tst_domain::deleteEmployee_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("dupEntries"); // left in Dup's log
+    QTest::newRow("two equal rows") << "Dup" << 0;
+    QTest::newRow("other case of a listed log") << "bob" << 1;
+    QTest::newRow("missing log") << "Gone" << 1;
+    QTest::newRow("settings table's name") << "company DATA" << 1;
+}
+
+void tst_domain::deleteEmployee()
+{
+    QFETCH(QString, name);
+    QFETCH(int, dupEntries);
+    TestCompany app;
+    for (const QString &listed : {QStringLiteral("Bob"), QStringLiteral("Dup")}) {
+        app.addEmployee(listed);
+        app.addEntry(listed, QStringLiteral("2026-12-07 08:00:00"), kIn);
+    }
+    // Rows that earlier versions could leave: a second equal row, and names without a log of their own.
+    for (const char *extra : {"Dup", "bob", "Gone", "company DATA"})
+        app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage) VALUES (?, '1')"), {QString::fromLatin1(extra)});
+    const int listed = app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt();
+    const int rowsOfName = app.value(QStringLiteral("SELECT count(*) FROM datalist WHERE Ename = ?"), {name}).toInt();
+
+    QVERIFY(!pw::deleteEmployee(app.db(), name));
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM datalist")).toInt(), listed - rowsOfName);
+    QCOMPARE(app.log(QStringLiteral("Dup")).size(), dupEntries);
+    // Another employee's log, and the settings, are never emptied by a name in other case.
+    QCOMPARE(app.log(QStringLiteral("Bob")).size(), 1);
+    QCOMPARE(app.value(QStringLiteral("SELECT company FROM \"Company Data\"")).toString(), QStringLiteral("Acme Widgets"));
+}
+
+void tst_domain::failuresChangeNothing_data()
+{
+    // A step that fails half way, refused by a trigger: what went before it is undone.
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("keptTable");
+    QTest::addColumn<QString>("condition"); // on the row to be deleted (old), empty for every row
+    QTest::newRow("delete: the list keeps its row once the log is emptied") << "delete" << "datalist" << "";
+    QTest::newRow("clear up to a date: the leading clock-out stays") << "clear" << "Ann"
+                                                                     << "old.datetime = '2026-12-02 16:00:00'";
+    QTest::newRow("clear all: the last entry stays") << "clear all" << "Ann" << "old.datetime = '2026-12-03 08:00:00'";
+}
+
+void tst_domain::failuresChangeNothing()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, keptTable);
+    QFETCH(QString, condition);
+    TestCompany app;
+    app.addEmployee(ann);
+    fill(app, {"in@2026-12-01 08:00:00", "out@2026-12-01 16:00:00", "in@2026-12-02 08:00:00", "out@2026-12-02 16:00:00",
+               "in@2026-12-03 08:00:00"});
+    app.keepRowsOnDelete(keptTable, condition);
+    const pw::test::TableDump before = pw::test::dumpTables(app);
+
+    pw::DbError e;
+    if (operation == QLatin1String("delete"))
+        e = pw::deleteEmployee(app.db(), ann);
+    else if (operation == QLatin1String("clear"))
+        e = clearing::clearBefore(app.db(), ann, at(QStringLiteral("2026-12-02 12:00:00"))).error();
+    else
+        e = clearing::clearAll(app.db(), ann).error();
+    QCOMPARE(pw::ErrorText::numbered(e), QStringLiteral("kept (error 3000)"));
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app)), QStringList());
+}
+
+void tst_domain::changePassword()
+{
+    TestCompany app;
+    app.addEmployee(ann, QStringLiteral("10"), QStringLiteral("old"));
+    app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage, epass) VALUES ('Ann', '1', 'second')"));
+    QCOMPARE(*pw::changePassword(app.db(), ann, QStringLiteral("new")), true);
+    QCOMPARE(*pw::changePassword(app.db(), QStringLiteral("Manager"), QStringLiteral("Zoë's")), true);
+    QCOMPARE(*pw::changePassword(app.db(), QStringLiteral("ann"), QStringLiteral("x")), false); // names match exactly
+    // Only the first row of the name takes it.
+    QCOMPARE(app.rows(QStringLiteral("SELECT Ename, epass FROM datalist ORDER BY %1").arg(app.orderKey())),
+             (QList<QVariantList>{{QStringLiteral("Manager"), QStringLiteral("Zoë's")}, {ann, QStringLiteral("new")},
+                                  {ann, QStringLiteral("second")}}));
+    QVERIFY(pw::logon::passwordAccepted(pw::logon::choose(app.db(), ann), QStringLiteral("new")));
+    QCOMPARE(*pw::changePassword(app.db(), ann, QString()), true);
+    QCOMPARE(pw::logon::choose(app.db(), ann).outcome, pw::logon::Choice::LoggedOn);
+}
+
+void tst_domain::printedCard()
+{
+    // A card read from the stored log, the open shift closed at "now"; printing stores nothing.
+    TestCompany app;
+    app.addEmployee(ann);
+    fill(app, {"in@2026-12-07 08:00:00", "out@2026-12-07 12:00:00", "in@2026-12-07 13:00:00"});
+    const qint64 before = pw::test::changeCount(app);
+    const timecard::CardRequest request{{timecard::kDataFor, QStringLiteral("Acme Widgets"), ann}, ann, std::nullopt,
+                                        at(QStringLiteral("2026-12-07 17:00:00"))};
+    const timecard::Sent sent = timecard::printOnDefault(app.db(), app.printers, request);
+    QCOMPARE(int(sent.status), int(timecard::Sent::Printed));
+    QCOMPARE(app.printers.printed().size(), 1);
+    QCOMPARE(app.printers.printed().first().lines(),
+             (QStringList{"Punchwell Data for:  Acme Widgets", "", "", "Employee Name:  Ann", "",
+                          "{5}_Clock In_{40}_Clock Out_{70}_Activity_{110}_Sub Total (Hours)_",
+                          "{5}12/7/2026 8:00:00 AM{40}12/7/2026 12:00:00 PM{70}Desk{110}4   ",
+                          "{5}12/7/2026 1:00:00 PM{40}12/7/2026 5:00:00 PM{70}Desk{110}4   ", "", "",
+                          "Ann has a total of 8    hours "}));
+    QCOMPARE(pw::test::changeCount(app), before);
+}
+
+PW_CORE_TEST_MAIN(tst_domain)
 #include "tst_domain.moc"

@@ -1,13 +1,13 @@
 // The hours and wage arithmetic, and the count of stored logs.
 #include "db/logtable.h"
 #include "domain/totals.h"
-#include "testlib/testapp.h"
-#include "testlib/testmain.h"
+#include "testlib/coremain.h"
+#include "testlib/testcompany.h"
 
 #include <QTest>
 
 using pw::LocalDateTime;
-using pw::test::TestApp;
+using pw::test::TestCompany;
 namespace t = pw::totals;
 
 namespace {
@@ -160,7 +160,7 @@ void tst_totals::pairing()
 
 void tst_totals::storedLogCount()
 {
-    TestApp app;
+    TestCompany app;
     const QString ann = QStringLiteral("Ann");
     app.addEmployee(ann);
     const LocalDateTime now = at("2026-12-07 17:00:00");
@@ -198,5 +198,5 @@ void tst_totals::storedLogCount()
     QCOMPARE(missing.error().number, int(pw::ErrTableMissing));
 }
 
-PW_TEST_MAIN(tst_totals)
+PW_CORE_TEST_MAIN(tst_totals)
 #include "tst_totals.moc"

@@ -7,14 +7,14 @@
 #include "domain/printing.h"
 #include "domain/recordviews.h"
 #include "domain/session.h"
-#include "testlib/testapp.h"
-#include "testlib/testmain.h"
+#include "testlib/testcompany.h"
+#include "testlib/coremain.h"
 
 #include <QTest>
 
 using pw::LocalDateTime;
 using pw::StepProblem;
-using pw::test::TestApp;
+using pw::test::TestCompany;
 namespace clocking = pw::clocking;
 namespace logon = pw::logon;
 namespace printing = pw::printing;
@@ -64,7 +64,7 @@ public:
 };
 
 // Ann with one shift, Bob with an open one; the Manager's log is empty.
-void company(TestApp &app)
+void company(TestCompany &app)
 {
     for (const QString &name : {ann, bob})
         app.addEmployee(name);
@@ -125,7 +125,7 @@ void tst_workflows::printRun()
     QFETCH(int, stopAfter);
     QFETCH(QStringList, events);
     QFETCH(QStringList, jobs);
-    TestApp app;
+    TestCompany app;
     company(app);
     app.printers.failing = fault == QLatin1String("failing");
     if (fault == QLatin1String("no log"))
@@ -154,7 +154,7 @@ void tst_workflows::clearRun()
 {
     // Each log is cleared on its own: Bob's refusal keeps his log whole and stops the run after
     // Ann's was cleared; a name nobody holds is refused before any log is touched.
-    TestApp app;
+    TestCompany app;
     company(app);
     app.keepRowsOnDelete(bob);
     Observer observer;
@@ -192,7 +192,7 @@ void tst_workflows::logonChoice()
     QFETCH(bool, hasLog);
     QFETCH(QString, chosen);
     QFETCH(int, outcome);
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann, QStringLiteral("12.5"), password);
     if (!hasLog)
         app.exec(QStringLiteral("DROP TABLE \"Ann\""));
@@ -236,7 +236,7 @@ void tst_workflows::clockInRequest()
     QFETCH(QVariant, last);
     QFETCH(int, request);
     QFETCH(int, stored);
-    TestApp app;
+    TestCompany app;
     app.addEmployee(ann);
     if (last.isValid())
         app.exec(QStringLiteral("INSERT INTO \"Ann\" (Ename, datetime, inoutfx) VALUES ('Ann', '2026-12-07 08:00:00', ?)"),
@@ -264,7 +264,7 @@ void tst_workflows::corrections()
 {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    TestApp app;
+    TestCompany app;
     company(app);
     pw::LogView view(app.db());
     view.setRecordSource(ann);
@@ -283,7 +283,7 @@ void tst_workflows::corrections()
 
 void tst_workflows::detailsAndDeletion()
 {
-    TestApp app;
+    TestCompany app;
     company(app);
     pw::EmployeeView list(app.db());
     list.setRecordSource(QStringLiteral("datalist"));
@@ -304,5 +304,5 @@ void tst_workflows::detailsAndDeletion()
     QCOMPARE(pw::checkDeletion(app.db(), bob).refusal, pw::DeleteRefusal::None);
 }
 
-PW_TEST_MAIN(tst_workflows)
+PW_CORE_TEST_MAIN(tst_workflows)
 #include "tst_workflows.moc"

@@ -1,6 +1,6 @@
 // The stored date-time codec and minute arithmetic. The system's formats are in tst_formats.
 #include "platform/datetimecodec.h"
-#include "testlib/testmain.h"
+#include "testlib/coremain.h"
 
 #include <QTest>
 
@@ -107,5 +107,5 @@ void tst_datetime::minutes()
     QCOMPARE(pw::minutesBetween(*a, *b), minutes);
 }
 
-PW_TEST_MAIN(tst_datetime)
+PW_CORE_TEST_MAIN(tst_datetime)
 #include "tst_datetime.moc"

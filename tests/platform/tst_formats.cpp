@@ -3,7 +3,7 @@
 #include "platform/datetimecodec.h"
 #include "platform/formats.h"
 #include "platform/typeddatetime.h"
-#include "testlib/testmain.h"
+#include "testlib/coremain.h"
 
 #include <QTest>
 
@@ -253,5 +253,5 @@ void tst_formats::everyLocaleReadsItsOwnTexts()
     QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 10).join(QLatin1Char('\n'))));
 }
 
-PW_TEST_MAIN(tst_formats)
+PW_CORE_TEST_MAIN(tst_formats)
 #include "tst_formats.moc"

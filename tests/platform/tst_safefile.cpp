@@ -1,7 +1,7 @@
 // Replacing a file safely: which names hold which bytes after each step, and that a step that fails
 // leaves no temporary file behind and no file of another program replaced.
 #include "platform/safefile.h"
-#include "testlib/testmain.h"
+#include "testlib/coremain.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,5 +124,5 @@ void tst_safefile::sameContent()
     QCOMPARE(safefile::sameContent(pb, pa), same);
 }
 
-PW_TEST_MAIN(tst_safefile)
+PW_CORE_TEST_MAIN(tst_safefile)
 #include "tst_safefile.moc"

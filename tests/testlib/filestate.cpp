@@ -2,8 +2,9 @@
 
 #include "db/database.h"
 #include "db/quoting.h"
-#include "testlib/testapp.h"
 #include "messages/errortext.h"
+#include "db/schema.h"
+#include "testlib/testcompany.h"
 
 #include <QFile>
 
@@ -13,7 +14,7 @@ namespace {
 
 // On a server: each table's fields (name, kind, size) in place of its CREATE statement, then every
 // row in stored order, the order column first, each value as its text in '…' or NULL.
-TableDump dumpServerTables(TestApp &app)
+TableDump dumpServerTables(TestCompany &app)
 {
     TableDump dump;
     Database &db = app.db();
@@ -43,7 +44,7 @@ TableDump dumpServerTables(TestApp &app)
 
 } // namespace
 
-TableDump dumpTables(TestApp &app)
+TableDump dumpTables(TestCompany &app)
 {
     if (onServer())
         return dumpServerTables(app);
@@ -78,6 +79,46 @@ QStringList changedTables(const TableDump &before, const TableDump &after, const
         if (!mayChange.contains(name) && before.value(name, {QStringLiteral("(none)")}) != after.value(name, {QStringLiteral("(none)")}))
             changed << name;
     return changed;
+}
+
+qint64 changeCount(TestCompany &company)
+{
+    if (!onServer())
+        return company.value(QStringLiteral("SELECT total_changes()")).toLongLong();
+    const qint64 added = company.value(QStringLiteral("SELECT coalesce(sum(last_value), 0) FROM pg_sequences WHERE "
+                                                      "schemaname = current_schema()")).toLongLong();
+    QStringList all;
+    const TableDump dump = dumpTables(company);
+    for (auto t = dump.begin(); t != dump.end(); ++t)
+        all << t.key() << t.value();
+    return added ^ qint64(qHash(all.join(QLatin1Char('\n'))));
+}
+
+QStringList storedObjects(TestCompany &company)
+{
+    QStringList objects;
+    if (onServer()) {
+        for (const QVariantList &row : company.rows(QStringLiteral("SELECT relkind::text, relname FROM pg_class WHERE "
+                                                                   "relnamespace = pg_catalog.current_schema()::regnamespace")))
+            objects << row[0].toString() + QLatin1Char(' ') + row[1].toString();
+    } else {
+        for (const QVariantList &row : company.rows(QStringLiteral("SELECT type, name FROM sqlite_master")))
+            objects << row[0].toString() + QLatin1Char(' ') + row[1].toString();
+    }
+    objects.sort();
+    return objects;
+}
+
+QStringList fieldShapes(TestCompany &company, const QString &table)
+{
+    QStringList shape;
+    const auto fields = company.db().engine().columnsOf(company.db(), table);
+    if (!fields)
+        return {pw::ErrorText::numbered(fields.error())};
+    const QList<FieldInfo> list = fields.value();
+    for (const FieldInfo &f : list)
+        shape << QStringLiteral("%1 %2 %3").arg(foldAsciiCase(f.name)).arg(int(f.kind)).arg(f.size);
+    return shape;
 }
 
 QByteArray fileBytes(const QString &path)

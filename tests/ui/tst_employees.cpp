@@ -1,6 +1,7 @@
 // Adding and deleting employees through the add dialog and the Management tab.
 #include "domain/recordviews.h"
 #include "db/schema.h"
+#include "testlib/filestate.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 #include "messages/errortext.h"
@@ -44,22 +45,6 @@ bool listEnabled(TestApp &app)
     return child<QWidget>(app.main(), "manlist")->isEnabled();
 }
 
-// The names of the company's tables, indexes and other objects.
-QStringList objectsOf(TestApp &app)
-{
-    QStringList objects;
-    if (pw::test::onServer()) {
-        for (const QVariantList &row : app.rows(QStringLiteral("SELECT relkind::text, relname FROM pg_class WHERE "
-                                                               "relnamespace = pg_catalog.current_schema()::regnamespace")))
-            objects << row[0].toString() + QLatin1Char(' ') + row[1].toString();
-    } else {
-        for (const QVariantList &row : app.rows(QStringLiteral("SELECT type, name FROM sqlite_master")))
-            objects << row[0].toString() + QLatin1Char(' ') + row[1].toString();
-    }
-    objects.sort();
-    return objects;
-}
-
 int tableCount(TestApp &app)
 {
     return int(app.db().tableNames()->size());
@@ -70,22 +55,9 @@ QList<QVariantList> snapshot(TestApp &app)
 {
     QList<QVariantList> all = app.rows(QStringLiteral("SELECT 'list', Ename, Ewage, epass, Ecomment FROM datalist ORDER BY %1")
                                            .arg(app.orderKey()));
-    for (const QString &object : objectsOf(app))
+    for (const QString &object : pw::test::storedObjects(app))
         all << QVariantList{object};
     return all;
-}
-
-// A log's fields as the engine reports them: name, kind, size.
-QStringList shapeOf(TestApp &app, const QString &table)
-{
-    QStringList shape;
-    const auto fields = app.db().engine().columnsOf(app.db(), table);
-    if (!fields)
-        return {pw::ErrorText::numbered(fields.error())};
-    const QList<pw::FieldInfo> list = fields.value();
-    for (const pw::FieldInfo &f : list)
-        shape << QStringLiteral("%1 %2 %3").arg(pw::foldAsciiCase(f.name)).arg(int(f.kind)).arg(f.size);
-    return shape;
 }
 
 } // namespace
@@ -144,18 +116,7 @@ void tst_employees::addDialog()
 void tst_employees::addLogOnDelete_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("20 characters") << "ABCDEFGHIJKLMNOPQRST";
-    QTest::newRow("20 non-ASCII characters") << QString(20, QChar(0xE9));
-    // A letter with a combining accent is one character to the eye, two code points underneath.
-    QTest::newRow("20 letters with combining accents") << QStringLiteral("e\u0301").repeated(20);
-    QTest::newRow("other case of a kept log") << "DANA";
-    QTest::newRow("quotes") << "O'Neil \"Bob\"; DROP";
-    QTest::newRow("injection") << "a\"; DROP TABLE b;--";
-    QTest::newRow("dots") << "J. R. Smith.";
-    QTest::newRow("brackets") << "[Lee] (nights)";
-    QTest::newRow("leading blanks") << "  Pat";
-    QTest::newRow("trailing blank") << "Pat ";
-    QTest::newRow("non-ASCII") << "Zoë Çelik 名前";
+    pw::test::newEmployeeNameRows();
 }
 
 void tst_employees::addLogOnDelete()
@@ -177,7 +138,7 @@ void tst_employees::addLogOnDelete()
     QCOMPARE(tableCount(app), tables);
     // The file declares the fields' widths; the server keeps no width of its own (the program keeps
     // the lengths, counted as a person counts characters).
-    QCOMPARE(shapeOf(app, name), pw::test::onServer()
+    QCOMPARE(pw::test::fieldShapes(app, name), pw::test::onServer()
                                      ? (QStringList{"ename 0 0", "datetime 4 0", "inoutfx 0 0", "activity 0 0"})
                                      : (QStringList{"ename 0 20", "datetime 4 0", "inoutfx 0 11", "activity 0 30"}));
     if (!pw::test::onServer())

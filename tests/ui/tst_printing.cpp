@@ -61,22 +61,6 @@ pw::LogView *manuse(QWidget *main)
     return child<pw::LogView>(main, "manuse");
 }
 
-// Every change the connection made since it was opened: a print must make none. On a server,
-// every row ever added to a table (each takes the next number of its order column, even when it is
-// deleted again), with what the tables hold.
-qint64 changes(TestApp &app)
-{
-    if (!pw::test::onServer())
-        return app.value(QStringLiteral("SELECT total_changes()")).toLongLong();
-    const qint64 added = app.value(QStringLiteral("SELECT coalesce(sum(last_value), 0) FROM pg_sequences WHERE "
-                                                  "schemaname = current_schema()")).toLongLong();
-    QStringList all;
-    const pw::test::TableDump dump = pw::test::dumpTables(app);
-    for (auto t = dump.begin(); t != dump.end(); ++t)
-        all << t.key() << t.value();
-    return added ^ qint64(qHash(all.join(QLatin1Char('\n'))));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Stored)
@@ -199,7 +183,7 @@ void tst_printing::oneEmployee()
     app.clock.set(2026, 12, 7, 17, 0, 0);
     QWidget *m = app.managerShowing(ann);
     const auto stored = app.log(ann);
-    const qint64 before = changes(app);
+    const qint64 before = pw::test::changeCount(app);
 
     app.dialogs.answer(Dialogs::No);
     if (!ending.isNull())
@@ -218,7 +202,7 @@ void tst_printing::oneEmployee()
 
     // Nothing stored changed; the grid's log is at its last entry; the browser on Ann's row.
     QCOMPARE(app.log(ann), stored);
-    QCOMPARE(changes(app), before);
+    QCOMPARE(pw::test::changeCount(app), before);
     QCOMPARE(manuse(m)->recordSource(), ann);
     QVERIFY(manuse(m)->hasCurrent());
     QCOMPARE(manuse(m)->currentRowid(), app.value(QStringLiteral("SELECT max(%1) FROM \"Ann\"").arg(app.orderKey())).toLongLong());
@@ -401,7 +385,7 @@ void tst_printing::menuPrint()
     QWidget *m = app.main();
     QVERIFY(child<QAction>(m, "prntdata")->isEnabled());
     const auto stored = app.log(ann);
-    const qint64 before = changes(app);
+    const qint64 before = pw::test::changeCount(app);
 
     // Ctrl+P on the active window.
     m->activateWindow();
@@ -418,7 +402,7 @@ void tst_printing::menuPrint()
 
     // The log is as it was, and was never written; the view is on its last entry.
     QCOMPARE(app.log(ann), stored);
-    QCOMPARE(changes(app), before);
+    QCOMPARE(pw::test::changeCount(app), before);
     QCOMPARE(pw::test::records(m, "database").currentRowid(), app.value(QStringLiteral("SELECT max(%1) FROM \"Ann\"").arg(app.orderKey())).toLongLong());
     QCOMPARE(textOf(m, "Lastlogonvalue"), stored.last()[2].toString());
 }
@@ -497,7 +481,7 @@ void tst_printing::noPrinter()
     if (!file.isNull())
         app.dialogs.answerFile(file);
     const auto stored = app.log(ann);
-    const qint64 before = changes(app);
+    const qint64 before = pw::test::changeCount(app);
     if (menu)
         trigger(m, "prntdata");
     else
@@ -526,7 +510,7 @@ void tst_printing::noPrinter()
         QVERIFY(app.printers.saved().isEmpty());
     }
     QCOMPARE(app.log(ann), stored);
-    QCOMPARE(changes(app), before);
+    QCOMPARE(pw::test::changeCount(app), before);
 }
 
 // Every card of a run with no usable printer: asked once, and saved into one PDF file, a card a page.
