@@ -50,8 +50,8 @@ cmake --build build-asan
 # are checked here by tst_postgres, tst_pgserver and tst_concurrency.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   PUNCHWELL_EVENTS=50 PUNCHWELL_STOPS=10 PUNCHWELL_KILLS=50 PUNCHWELL_CONVERSION_KILLS=2 \
-  ctest --test-dir build-asan --output-on-failure -j3 -E '^tst_(startup|crashsafety|faults|badinput)_pg$'
+  ctest --test-dir build-asan --output-on-failure -j4 -E '^tst_(startup|crashsafety|faults|badinput)_pg$'
 
 echo "== Tests"
-# Many tests wait on servers, printers and child processes, so three run at a time on two cores.
-ctest --test-dir build --output-on-failure -j3
+# Many tests wait on servers, printers and child processes, so four run at a time on two cores.
+ctest --test-dir build --output-on-failure -j4
