@@ -3,6 +3,7 @@
 #include "db/database.h"
 #include "db/logtable.h"
 #include "domain/characters.h"
+#include "domain/recordviews.h"
 #include "platform/typeddatetime.h"
 
 namespace pw::clocking {
@@ -46,6 +47,17 @@ Status statusOf(const QVariant &inoutfx)
         return Status::Other;
     const QString word = inoutfx.toString();
     return word == kClockedIn ? Status::ClockedIn : word == kClockedOut ? Status::ClockedOut : Status::Other;
+}
+
+Result requestClockIn(RecordView &log)
+{
+    if (DbError e = log.refresh())
+        return Result::failed(e);
+    if (log.eof())
+        return {Outcome::Stored, {}};
+    if (DbError e = log.moveLast())
+        return Result::failed(e);
+    return {statusOf(log.field(QStringLiteral("inoutfx"))) == Status::ClockedIn ? Outcome::NotClockedOut : Outcome::Stored, {}};
 }
 
 Status statusOf(const std::optional<LogEntry> &last)

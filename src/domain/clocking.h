@@ -12,6 +12,7 @@
 namespace pw {
 
 class Database;
+class RecordView;
 
 // The clock events of one employee's log. Each writes one entry in one transaction: it is stored
 // whole and committed, or the log is left as it was.
@@ -55,6 +56,9 @@ DbResult<bool> isClockedIn(Database &db, const QString &table);
 // entry reads exactly "Clocked In". An entry of another status passes here and is refused when the
 // clock-in is stored.
 Result requestClockIn(Database &db, const QString &table);
+// The same through the window's view of the log: read again and left on its last entry, so the view
+// shows what the request saw, without a read of its own.
+Result requestClockIn(RecordView &log);
 
 // Whether a task fits the activity field: at most kMaxTask characters as a person counts them.
 bool taskFits(const QString &task);

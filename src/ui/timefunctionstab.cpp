@@ -232,13 +232,7 @@ void TimeFunctionsTab::onUpdateClicked()
 void TimeFunctionsTab::requestClockIn()
 {
     // The log is read again first: only a last entry of exactly "Clocked In" is refused here.
-    if (DbError e = openLog(m_log->recordSource())) {
-        reportLogFailure(m_seams.dialogs, window(), m_session.name(), e, kClockInError);
-        return;
-    }
-    if (!m_log->eof())
-        m_log->moveLast();
-    const clocking::Result request = clocking::requestClockIn(m_db, m_log->recordSource());
+    const clocking::Result request = clocking::requestClockIn(*m_log);
     if (request.outcome == clocking::Outcome::Failed) {
         reportLogFailure(m_seams.dialogs, window(), m_session.name(), request.error, kClockInError);
         return;

@@ -242,6 +242,11 @@ void tst_workflows::clockInRequest()
         app.exec(QStringLiteral("INSERT INTO \"Ann\" (Ename, datetime, inoutfx) VALUES ('Ann', '2026-12-07 08:00:00', ?)"),
                  {last});
     QCOMPARE(int(clocking::requestClockIn(app.db(), ann).outcome), request);
+    // The window's view comes to the same, and is left on the entry it read.
+    pw::LogView view(app.db());
+    view.setRecordSource(ann);
+    QCOMPARE(int(clocking::requestClockIn(view).outcome), request);
+    QCOMPARE(view.hasCurrent(), last.isValid());
     // No task at all is stored as one blank.
     QCOMPARE(int(clocking::clockIn(app.db(), ann, ann, at("2026-12-07 09:00:00"), QString()).outcome), stored);
     if (stored == int(clocking::Outcome::Stored))
