@@ -73,14 +73,6 @@ DbResult<bool> isClockedIn(Database &db, const QString &table)
     return statusOf(*last) == Status::ClockedIn;
 }
 
-Result requestClockIn(Database &db, const QString &table)
-{
-    auto in = isClockedIn(db, table);
-    if (!in)
-        return Result::failed(in.error());
-    return {*in ? Outcome::NotClockedOut : Outcome::Stored, {}};
-}
-
 bool taskFits(const QString &task)
 {
     return characters(task) <= kMaxTask;

@@ -54,10 +54,8 @@ DbResult<bool> isClockedIn(Database &db, const QString &table);
 
 // The clock-in request, before any task is asked for: refused (NotClockedOut) only while the last
 // entry reads exactly "Clocked In". An entry of another status passes here and is refused when the
-// clock-in is stored.
-Result requestClockIn(Database &db, const QString &table);
-// The same through the window's view of the log: read again and left on its last entry, so the view
-// shows what the request saw, without a read of its own.
+// clock-in is stored. Decided through the window's view of the log, which is read again and left
+// on its last entry, so the view shows what the request saw without a read of its own.
 Result requestClockIn(RecordView &log);
 
 // Whether a task fits the activity field: at most kMaxTask characters as a person counts them.
