@@ -216,7 +216,11 @@ DbError Database::error(const QSqlQuery &query) const
     // A statement on a connection that could not be made again fails for that reason.
     if (m_lost && m_reconnectError && !sql().isOpen())
         return m_reconnectError;
-    const DbError e = m_engine->error(query.lastError());
+    DbError e = m_engine->error(query.lastError());
+    // Qt refuses a statement on a connection its driver already knows to be broken without an
+    // error of its own ("database not open"): that is a lost connection, never a success.
+    if (!e)
+        e = sql().isOpen() ? DbError::of(DbReason::EngineError) : DbError::of(DbReason::ConnectionNotOpen).at(location());
     if (e.number == ErrConnectionLost)
         m_lost = true;
     return e;

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void storedOrder();
     void allOrNothing_data();
     void allOrNothing();
+    void closedConnectionFails();
     void failuresInProgramsNumbers_data();
     void failuresInProgramsNumbers();
     void scans();
@@ -402,6 +403,23 @@ void tst_storage::allOrNothing()
     QVERIFY(next.ok());
     QVERIFY(!app.db().exec(QStringLiteral("UPDATE datalist SET Ewage = '11' WHERE Ename = 'Manager'")));
     QVERIFY(!next.commit());
+}
+
+void tst_storage::closedConnectionFails()
+{
+    // A statement the driver refuses because its connection is gone (Qt gives no error of its own
+    // then) fails as a lost connection, never as a success; the next action connects again.
+    TestCompany app;
+    const auto when = *pw::LocalDateTime::fromStored(QStringView(u"2026-12-07 08:00:00"));
+    {
+        pw::Database::Transaction write(app.db());
+        QVERIFY(write.ok());
+        app.db().sql().close();
+        QCOMPARE(pw::LogTable(app.db(), QStringLiteral("Manager")).append(QStringLiteral("Manager"), when,
+                                                                            QStringLiteral("Clocked In")).number,
+                 int(pw::ErrConnectionLost));
+    }
+    QCOMPARE(*pw::LogTable(app.db(), QStringLiteral("Manager")).count(), 0);
 }
 
 void tst_storage::failuresInProgramsNumbers_data()
