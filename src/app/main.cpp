@@ -3,6 +3,7 @@
 #include "app/options.h"
 #include "app/startup.h"
 #include "db/database.h"
+#include "domain/companyclock.h"
 #include "platform/clock.h"
 #include "platform/qt/qtdialogs.h"
 #include "platform/qt/qtprinter.h"
@@ -80,10 +81,8 @@ int main(int argc, char *argv[])
     }
 
     pw::QtDialogs dialogs;
-    pw::SystemClock clock;
     pw::QtProgramEnd programEnd;
     pw::QtPrinterFactory printers;
-    const pw::Seams seams{dialogs, clock, programEnd, printers};
 
     // The company: --database, else Punchwell.conf in the start folder, else Employee.mdb there.
     const pw::CompanyLocation company = pw::chooseLocation(line.database, QDir::currentPath());
@@ -94,6 +93,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     const auto db = pw::Database::fromLocation(company.location);
+    // Every time the windows show and store is the company's: the server's clock on a server.
+    const pw::SystemClock systemClock;
+    pw::CompanyClock clock(systemClock, *db);
+    const pw::Seams seams{dialogs, clock, programEnd, printers};
     pw::Windows windows(*db, seams);
     pw::startUp(windows);
     if (programEnd.ended())

@@ -211,6 +211,21 @@ DbResult<QStringList> Database::texts(const QString &statement)
     return out;
 }
 
+DbResult<QDateTime> Database::serverTime()
+{
+    const QString statement = m_engine->clockStatement();
+    if (statement.isEmpty())
+        return QDateTime();
+    const DbResult<QStringList> read = texts(statement);
+    if (!read)
+        return read.error();
+    bool ok = false;
+    const qint64 ms = read->value(0).toLongLong(&ok);
+    if (!ok)
+        return QDateTime();
+    return QDateTime::fromMSecsSinceEpoch(ms);
+}
+
 DbError Database::error(const QSqlQuery &query) const
 {
     // A statement on a connection that could not be made again fails for that reason.

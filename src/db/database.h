@@ -3,6 +3,7 @@
 #include "db/dberror.h"
 #include "db/engine.h"
 
+#include <QDateTime>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -78,6 +79,9 @@ public:
     DbError error(const QSqlQuery &query) const;
     // The first column of every row a statement without values yields, as text.
     DbResult<QStringList> texts(const QString &statement);
+    // The server's clock, read now, in this computer's local time; an invalid date-time for a file,
+    // whose company clock is this computer's own.
+    DbResult<QDateTime> serverTime();
     // Walks every row a statement yields, fast: the stored bytes, without QVariant or QString.
     DbError scan(const QString &statement, const QVariantList &values, const Engine::RowVisitor &visit);
 

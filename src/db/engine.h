@@ -132,6 +132,10 @@ public:
     // the windows may show (the engine's own left out) when fields is empty.
     virtual DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) = 0;
 
+    // The statement that reads the engine's own clock, as milliseconds since the epoch; empty when
+    // the company's clock is the workstation's own (a file).
+    virtual QString clockStatement() const { return {}; }
+
     // The catalog.
     virtual DbResult<QStringList> tableNames(Database &db) = 0;
     // Every object whose name equals this one with the engine's rule for letter case.

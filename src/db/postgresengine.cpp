@@ -440,6 +440,12 @@ int PostgresEngine::longestName() const
     return kMaxNameBytes;
 }
 
+QString PostgresEngine::clockStatement() const
+{
+    // clock_timestamp(), not now(): the instant of reading, not the start of a transaction.
+    return QStringLiteral("SELECT (extract(epoch FROM clock_timestamp()) * 1000)::bigint");
+}
+
 QString PostgresEngine::dateTimeAsText(const QString &column) const
 {
     // The server's ISO text of a timestamp(0) is the stored form exactly; a QDateTime would pass

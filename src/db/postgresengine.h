@@ -74,6 +74,7 @@ public:
     int longestName() const override;
     DbResult<QString> storedName(Database &db, const QString &table) override;
     QString dateTimeAsText(const QString &column) const override;
+    QString clockStatement() const override;
     DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) override;
     DbResult<QStringList> tableNames(Database &db) override;
     DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) override;

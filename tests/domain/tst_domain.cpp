@@ -5,6 +5,7 @@
 #include "db/companydata.h"
 #include "domain/clearing.h"
 #include "domain/clocking.h"
+#include "domain/companyclock.h"
 #include "domain/companysettings.h"
 #include "domain/employees.h"
 #include "domain/logon.h"
@@ -73,6 +74,7 @@ private Q_SLOTS:
     void clockEvents();
     void clockFailureWritesNothing();
     void deleteLast();
+    void companyClock();
     void clearBefore_data();
     void clearBefore();
     void clearAll();
@@ -167,6 +169,26 @@ void tst_domain::deleteLast()
     QCOMPARE(*clocking::isClockedIn(app.db(), ann), true); // the shift is open again
     QCOMPARE(*clocking::deleteLast(app.db(), ann), true);
     QVERIFY(app.log(ann).isEmpty());
+}
+
+// A workstation whose clock is hours off still keeps the company's time: on a server that is the
+// server's clock (here the same computer's), on a file this computer's own.
+void tst_domain::companyClock()
+{
+    TestCompany app;
+    pw::test::FakeClock workstation(QDateTime(QDate(1999, 1, 1), QTime(3, 0)));
+    const pw::CompanyClock clock(workstation, app.db());
+    if (!app.db().isServer()) {
+        QCOMPARE(clock.now(), workstation.now());
+        return;
+    }
+    const QDateTime first = clock.now();
+    QVERIFY2(qAbs(first.msecsTo(QDateTime::currentDateTime())) < 2000, qPrintable(first.toString(Qt::ISODate)));
+    workstation.advance(-3600); // the workstation's clock is put back: the company's goes on
+    QTest::qWait(20);
+    const QDateTime later = clock.now();
+    QVERIFY(later > first);
+    QVERIFY(qAbs(later.msecsTo(QDateTime::currentDateTime())) < 2000);
 }
 
 void tst_domain::clearBefore_data()
