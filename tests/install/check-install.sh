@@ -10,7 +10,7 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
 cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/cmake_install.cmake" >/dev/null
 
-for f in bin/punchwell bin/punchwell-start share/punchwell/Employee.mdb \
+for f in bin/punchwell bin/punchwell-start share/punchwell/Employee.mdb share/punchwell/workstation-role.sql \
          share/applications/punchwell.desktop share/icons/hicolor/256x256/apps/punchwell.png; do
   [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
