@@ -3,7 +3,10 @@
 #include "db/database.h"
 #include "db/quoting.h"
 #include "db/schema.h"
+#include "platform/safefile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHashFunctions>
 #include <QSet>
 #include <QSqlError>
@@ -368,10 +371,61 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
     return report;
 }
 
+// The kind of temporary name a new file has while a copy writes it.
+const QString kCopyTemporary = QStringLiteral("copy");
+
+// A copy into a file that is not there yet: written and checked under a name of its own beside
+// it, and given its name only then, if the name is still free. Two copies at once into one new
+// file each write their own; the first to finish names its file, and the other is refused.
+DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to)
+{
+    const QString target = to.location().file;
+    safefile::removeStaleTemporaries(target, kCopyTemporary);
+    const QString temp = safefile::temporaryBeside(target, kCopyTemporary);
+    Database made(temp);
+    const auto removeMade = [&] {
+        made.discardEmptyPlace();
+        QFile::remove(temp);
+        QFile::remove(temp + QStringLiteral("-journal"));
+    };
+    if (DbError e = made.openEmptyPlace()) {
+        removeMade();
+        return e;
+    }
+    auto copied = copyInto(from, made);
+    if (copied) {
+        // Read again from the start, as the next program will.
+        DbError e = made.openEmptyPlace();
+        if (!e)
+            e = made.verify();
+        if (e)
+            copied = e;
+    }
+    made.close();
+    QFile::remove(temp + QStringLiteral("-journal")); // empty once committed
+    if (!copied) {
+        removeMade();
+        return copied;
+    }
+    QString why;
+    if (!safefile::nameIfFree(temp, target, &why)) {
+        removeMade();
+        if (QFileInfo::exists(target))
+            return refusal(CopyRefusal::TargetMadeMeanwhile).at(to.location());
+        return DbError::of(DbReason::FileNotPutInPlace).at(to.location()).saying(why);
+    }
+    safefile::syncFolder(target);
+    return copied;
+}
+
 } // namespace
 
 DbResult<CopyReport> copyCompany(CompanySource &from, Database &to)
 {
+    if (!to.isServer() && to.check().reason == DbReason::FileMissing) {
+        to.close();
+        return copyIntoNewFile(from, to);
+    }
     if (DbError e = to.openEmptyPlace())
         return e;
     auto copied = copyInto(from, to);

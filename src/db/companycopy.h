@@ -63,8 +63,10 @@ struct CopyReport {
 // Nothing of the source is judged or dropped. The target is written in one transaction; before it
 // commits, both sides are read again and compared table by table: the tables, their fields (letter
 // case aside), the number of rows, and every value in stored order (a hash of each row). Any difference,
-// or any failure, rolls everything back (a file made for the copy is removed again) and comes back
-// with the reason. `to` is closed afterwards; open() it to use the company.
+// or any failure, rolls everything back and comes back with the reason. A file that is not there yet
+// is written under a temporary name beside it, checked, and given its name only if that is still
+// free: it appears whole or not at all, and of two copies at once into it exactly one succeeds.
+// `to` is closed afterwards; open() it to use the company.
 //
 // The source should not change while it is copied (no workstation working): a change between
 // the copy and the comparison makes the copy fail, and the next attempt copies the new state.

@@ -157,7 +157,10 @@ enum class CopyRefusal {
     FieldsDiffer,     // table
     RowCountDiffers,  // table; amount: rows in the source; otherAmount: rows in the target
     RowDiffers,       // table, row
+    TargetMadeMeanwhile, // location: a file of the target's name appeared while the copy wrote its own
 };
+// The last refusal above; a new one goes before it, or becomes it.
+inline constexpr CopyRefusal kLastCopyRefusal = CopyRefusal::TargetMadeMeanwhile;
 
 // What is damaged in an Access-format file.
 enum class JetDamage {

@@ -77,6 +77,9 @@ QString ErrorText::refusalOf(const DbError &e)
     case CopyRefusal::RowDiffers:
         return tr("row %1 of the table \"%2\" differs between the source and the target after the copy")
             .arg(QString::number(e.row), e.table);
+    case CopyRefusal::TargetMadeMeanwhile:
+        return tr("another program made the file %1 while the copy was being written; that file was left as it is")
+            .arg(native(e.location.file));
     }
     return {};
 }

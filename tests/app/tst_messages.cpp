@@ -76,7 +76,7 @@ void tst_messages::everyFailureHasWords_data()
         for (bool server : {false, true})
             QTest::addRow("reason %d%s", r, server ? " on a server" : "") << withContext(reason, server);
     }
-    for (int d = 0; d <= int(CopyRefusal::RowDiffers); ++d)
+    for (int d = 0; d <= int(pw::kLastCopyRefusal); ++d)
         QTest::addRow("copy refusal %d", d) << withContext(DbReason::CopyRefused, false).because(CopyRefusal(d));
     for (int d = 0; d <= int(AddressFault::Semicolon); ++d)
         QTest::addRow("address fault %d", d) << withContext(DbReason::AddressUnusable, true).because(AddressFault(d));
