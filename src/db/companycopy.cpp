@@ -268,15 +268,37 @@ private:
     std::unique_ptr<RowAppender> m_appender; // the engine's own way, when it has one
 };
 
+// The refusal of a target that holds a company already, given the names of its tables.
+DbError companyThere(const Database &to, const QStringList &tables)
+{
+    for (const QString &name : tables)
+        if (sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable))
+            return refusal(CopyRefusal::CompanyThere).at(to.location()).inTable(name);
+    return {};
+}
+
+// A file that is there, looked at read-only: one that holds a company is refused without a byte of
+// it written.
+DbError refuseFileWithCompany(const Database &to)
+{
+    const auto look = Database::fromLocation(to.location().file, OpenFor::Reading);
+    DbError e = look->openEmptyPlace();
+    if (!e) {
+        const auto tables = look->tableNames();
+        e = tables ? companyThere(to, *tables) : tables.error();
+    }
+    look->close();
+    return e;
+}
+
 DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
 {
     // What the target holds already.
     auto existing = to.tableNames();
     if (!existing)
         return existing.error();
-    for (const QString &name : *existing)
-        if (sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable))
-            return refusal(CopyRefusal::CompanyThere).at(to.location()).inTable(name);
+    if (DbError e = companyThere(to, *existing))
+        return e;
 
     // The plan, and every reason to refuse it, before anything is written.
     auto tables = from.tables();
@@ -422,9 +444,13 @@ DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to)
 
 DbResult<CopyReport> copyCompany(CompanySource &from, Database &to)
 {
-    if (!to.isServer() && to.check().reason == DbReason::FileMissing) {
+    if (!to.isServer()) {
         to.close();
-        return copyIntoNewFile(from, to);
+        const DbError found = to.check();
+        if (found.reason == DbReason::FileMissing)
+            return copyIntoNewFile(from, to);
+        if (DbError e = found ? found : refuseFileWithCompany(to))
+            return e;
     }
     if (DbError e = to.openEmptyPlace())
         return e;

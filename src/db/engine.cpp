@@ -6,11 +6,12 @@
 
 namespace pw {
 
-std::unique_ptr<Engine> Engine::forLocation(const QString &location)
+std::unique_ptr<Engine> Engine::forLocation(const QString &location, OpenFor use)
 {
+    // A server's company is only read where it is only read: nothing there is the copy's to change.
     if (PostgresEngine::isServerLocation(location))
         return std::make_unique<PostgresEngine>(location);
-    return std::make_unique<SqliteEngine>(location);
+    return std::make_unique<SqliteEngine>(location, use);
 }
 
 } // namespace pw

@@ -18,6 +18,10 @@ namespace pw {
 
 class Database;
 
+// What a company is opened for: to use it, or only to read it (the source of a copy), when nothing
+// may be written to the file or made beside it, not even a setting of the engine.
+enum class OpenFor { Use, Reading };
+
 // One row of a raw scan: each column's stored bytes, read without a QVariant or QString per value.
 class RawRow {
 public:
@@ -75,7 +79,7 @@ public:
 
     // The engine for a company's location: a postgresql:// or postgres:// URI names a database on
     // a PostgreSQL server, anything else is the path of an SQLite file.
-    static std::unique_ptr<Engine> forLocation(const QString &location);
+    static std::unique_ptr<Engine> forLocation(const QString &location, OpenFor use = OpenFor::Use);
 
     // Where the company is: a file's full path, or a database on a server.
     virtual Location location() const = 0;

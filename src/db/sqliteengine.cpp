@@ -14,6 +14,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringEncoder>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -105,7 +106,7 @@ DbError execScript(sqlite3 *db, const QByteArray &script)
 
 } // namespace
 
-SqliteEngine::SqliteEngine(const QString &path) : m_path(QFileInfo(path).absoluteFilePath()) {}
+SqliteEngine::SqliteEngine(const QString &path, OpenFor use) : m_path(QFileInfo(path).absoluteFilePath()), m_use(use) {}
 
 DbError SqliteEngine::fromSqlite(int code, const QString &message)
 {
@@ -229,14 +230,45 @@ QString SqliteEngine::driver() const
     return QStringLiteral("QSQLITE");
 }
 
+namespace {
+
+// Whether the file is in WAL mode (its header's read and write versions are 2) with no -wal file
+// beside it, so no program has it open and everything is in the file itself.
+bool walModeAtRest(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(20);
+    return head.size() == 20 && (head[18] == 2 || head[19] == 2) && !QFileInfo::exists(path + QStringLiteral("-wal"));
+}
+
+} // namespace
+
 void SqliteEngine::configure(QSqlDatabase &connection) const
 {
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
     connection.setDatabaseName(m_path);
-    connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (m_use == OpenFor::Reading) {
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        // A read-only connection to a WAL file would make its -wal and -shm files and leave them.
+        if (walModeAtRest(m_path)) {
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+            connection.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded)
+                                       + QStringLiteral("?mode=ro&immutable=1"));
+        }
+    }
+    connection.setConnectOptions(options);
 }
 
 DbError SqliteEngine::afterOpen(Database &db)
 {
+    if (sqlite3 *raw = handle(db)) {
+        sqlite3_db_config(raw, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        sqlite3_db_config(raw, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    }
+    if (m_use == OpenFor::Reading)
+        return {};
     // Every commit is made durable before the user is told (synchronous FULL). The rollback journal
     // is truncated rather than deleted after each commit, which saves a directory update per clock
     // event; the company's data is always whole in the one file between commits.
