@@ -97,9 +97,17 @@ QString CommandText::failureLine(const QString &why)
 
 QString CommandText::copied(const Location &from, const Location &to, const CopyReport &report)
 {
-    return tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal.")
-        .arg(ErrorText::location(from), ErrorText::location(to), QString::number(report.tables),
-             QString::number(report.rows));
+    const QString line = tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal.")
+                             .arg(ErrorText::location(from), ErrorText::location(to), QString::number(report.tables),
+                                  QString::number(report.rows));
+    if (report.inEngineOrder.isEmpty())
+        return line;
+    QStringList tables;
+    for (const QString &t : report.inEngineOrder)
+        tables << ErrorText::quotedName(t);
+    return tr("%1 Tables made by hand without a stored order were copied in the order the source's database gave "
+              "their rows: %2.")
+        .arg(line, tables.join(tr(", ")));
 }
 
 QString CommandText::broughtOver(const QString &accessFile, const Location &to)

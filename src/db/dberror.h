@@ -158,9 +158,11 @@ enum class CopyRefusal {
     RowCountDiffers,  // table; amount: rows in the source; otherAmount: rows in the target
     RowDiffers,       // table, row
     TargetMadeMeanwhile, // location: a file of the target's name appeared while the copy wrote its own
+    TextNotUtf8,      // table, row, field: stored bytes that are not UTF-8 text
+    TextHoldsNul,     // table, row, field: a text holding a NUL character
 };
 // The last refusal above; a new one goes before it, or becomes it.
-inline constexpr CopyRefusal kLastCopyRefusal = CopyRefusal::TargetMadeMeanwhile;
+inline constexpr CopyRefusal kLastCopyRefusal = CopyRefusal::TextHoldsNul;
 
 // What is damaged in an Access-format file.
 enum class JetDamage {

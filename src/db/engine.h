@@ -114,6 +114,10 @@ public:
     // (no window shows them).
     virtual QString orderKey() const = 0;
     virtual QStringList hiddenColumns() const = 0;
+    // What gives the stored order of a table with these fields, which may have been made by hand:
+    // the order key, or what stands for it where a field of that name hides it; empty when the
+    // table has none and its rows come only in the engine's own order.
+    virtual DbResult<QString> storedOrderOf(Database &, const QString &, const QList<FieldInfo> &) { return orderKey(); }
     // "column = ?", compared with the engine's rule for letter case in table names.
     virtual QString sameNameAs(const QString &column) const = 0;
     // Names the engine keeps for itself: no table of the company may bear one.

@@ -5,6 +5,7 @@
 #include "db/database.h"
 #include "db/delivered.h"
 #include "db/quoting.h"
+#include "db/schema.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -316,6 +317,24 @@ QString SqliteEngine::beginWrite() const
 QString SqliteEngine::orderKey() const
 {
     return QStringLiteral("rowid");
+}
+
+DbResult<QString> SqliteEngine::storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &fields)
+{
+    // A field named rowid hides the rowid under that name, but not under its other two; a table
+    // WITHOUT ROWID (where no name reads a rowid), or one whose fields take all three, has no
+    // rowid to read.
+    for (const QString &alias : {QStringLiteral("rowid"), QStringLiteral("_rowid_"), QStringLiteral("oid")}) {
+        bool hidden = false;
+        for (const FieldInfo &f : fields)
+            hidden = hidden || sameAsciiName(f.name, alias);
+        if (!hidden) {
+            const bool readable = !db.scan(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(alias, quoteIdentifier(table)), {},
+                                           [](const RawRow &) {});
+            return readable ? alias : QString();
+        }
+    }
+    return QString();
 }
 
 QString SqliteEngine::sameNameAs(const QString &column) const

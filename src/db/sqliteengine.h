@@ -45,6 +45,7 @@ public:
     DbError error(const QSqlError &error) const override;
     QString orderKey() const override;
     QStringList hiddenColumns() const override { return {}; }
+    DbResult<QString> storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &fields) override;
     QString sameNameAs(const QString &column) const override;
     bool reservesName(const QString &name) const override;
     DbResult<QString> storedName(Database &, const QString &table) override { return table; }

@@ -80,6 +80,14 @@ QString ErrorText::refusalOf(const DbError &e)
     case CopyRefusal::TargetMadeMeanwhile:
         return tr("another program made the file %1 while the copy was being written; that file was left as it is")
             .arg(native(e.location.file));
+    case CopyRefusal::TextNotUtf8:
+        return tr("row %1 of the table \"%2\" holds in the field \"%3\" bytes that are not UTF-8 text, which cannot be "
+                  "copied exactly")
+            .arg(QString::number(e.row), e.table, e.field);
+    case CopyRefusal::TextHoldsNul:
+        return tr("row %1 of the table \"%2\" holds in the field \"%3\" a text with a NUL character, which a database "
+                  "server cannot keep")
+            .arg(QString::number(e.row), e.table, e.field);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "access/accessconversion.h"
 #include "app/commandtext.h"
 #include "app/options.h"
+#include "db/companycopy.h"
 #include "db/postgresengine.h"
 #include "db/sqliteengine.h"
 #include "messages/errortext.h"
@@ -63,6 +64,7 @@ private Q_SLOTS:
     void copyFailuresReadAsBefore_data();
     void copyFailuresReadAsBefore();
     void everyOptionsFaultHasWords();
+    void copiedLine();
     void accessReport();
     void engineFailuresInTheProgramsTerms_data();
     void engineFailuresInTheProgramsTerms();
@@ -237,6 +239,20 @@ void tst_messages::engineFailuresInTheProgramsTerms()
         : server.error(QSqlError(QString(), text, QSqlError::StatementError, code));
     QCOMPARE(e.number, number);
     QCOMPARE(ErrorText::describe(e), words);
+}
+
+// What --copy-company says when it is done, and where it copied rows in the engine's own order.
+void tst_messages::copiedLine()
+{
+    const auto from = pw::Location::ofFile(QStringLiteral("/srv/a.mdb")), to = pw::Location::ofFile(QStringLiteral("/srv/b.mdb"));
+    pw::CopyReport report{3, 12, {}};
+    const QString done = QStringLiteral("Copied the company from /srv/a.mdb to /srv/b.mdb: 3 tables, 12 rows, read back and "
+                                        "found equal.");
+    QCOMPARE(CommandText::copied(from, to, report), done);
+    report.inEngineOrder = QStringList{QStringLiteral("Handmade"), QStringLiteral("%2 notes")};
+    QCOMPARE(CommandText::copied(from, to, report),
+             done + QStringLiteral(" Tables made by hand without a stored order were copied in the order the source's "
+                                   "database gave their rows: \u201cHandmade\u201d, \u201c%2 notes\u201d."));
 }
 
 QTEST_GUILESS_MAIN(tst_messages)

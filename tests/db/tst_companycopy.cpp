@@ -70,6 +70,8 @@ class tst_companycopy : public QObject {
 private Q_SLOTS:
     void twoCopiesIntoOneNewFile();
     void leftoversOfAKilledCopyGo();
+    void carriedExactlyOrRefused_data();
+    void carriedExactlyOrRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -151,6 +153,65 @@ void tst_companycopy::leftoversOfAKilledCopyGo()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              (QStringList{QFileInfo(live).fileName(), "killed.mdb", "source.mdb"}));
     QVERIFY(!to.open());
+}
+
+void tst_companycopy::carriedExactlyOrRefused_data()
+{
+    QTest::addColumn<QByteArray>("sql");    // run on the source company
+    QTest::addColumn<QString>("refusal");   // the words of the refusal; empty: the copy succeeds
+    QTest::addColumn<QString>("query");     // on the copy: what it holds, as one text
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QStringList>("inEngineOrder");
+    const QByteArray entry = "INSERT INTO Kim VALUES ('Kim', '2026-01-02 09:00:00', 'Clocked In', ";
+    QTest::newRow("text not UTF-8") << entry + "CAST(X'41FF42' AS TEXT));" << QStringLiteral(
+        "row 11 of the table \"Kim\" holds in the field \"activity\" bytes that are not UTF-8 text, which cannot be copied exactly")
+                                    << QString() << QString() << QStringList();
+    QTest::newRow("text with a NUL") << entry + "CAST(X'410042' AS TEXT));" << QStringLiteral(
+        "row 11 of the table \"Kim\" holds in the field \"activity\" a text with a NUL character, which a database server "
+        "cannot keep") << QString() << QString() << QStringList();
+    QTest::newRow("a name in UTF-8") << entry + "'Zo\xc3\xab');" << QString()
+                                     << "SELECT hex(activity) FROM Kim ORDER BY rowid DESC LIMIT 1" << "5A6FC3AB"
+                                     << QStringList();
+    QTest::newRow("a field named rowid")
+        << QByteArray("CREATE TABLE notes (rowid INTEGER, note TEXT);"
+                      "INSERT INTO notes VALUES (3, 'first'), (2, 'second'), (1, 'third');")
+        << QString() << "SELECT group_concat(rowid || note, ' ') FROM (SELECT * FROM notes ORDER BY _rowid_)"
+        << "3first 2second 1third" << QStringList();
+    QTest::newRow("a table without rowid")
+        << QByteArray("CREATE TABLE codes (code TEXT PRIMARY KEY, meaning TEXT) WITHOUT ROWID;"
+                      "INSERT INTO codes VALUES ('b', 'two'), ('a', 'one');")
+        << QString() << "SELECT group_concat(code || meaning, ' ') FROM (SELECT * FROM codes ORDER BY rowid)"
+        << "aone btwo" << QStringList{"codes"};
+}
+
+// Every value arrives as it was stored, in stored order; a value that cannot is refused with the
+// table, the row and the field, and no file is made.
+void tst_companycopy::carriedExactlyOrRefused()
+{
+    QFETCH(QByteArray, sql);
+    QFETCH(QString, refusal);
+    QFETCH(QString, query);
+    QFETCH(QString, held);
+    QFETCH(QStringList, inEngineOrder);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("source.mdb"));
+    QVERIFY(makeSource(source, 10));
+    QVERIFY(sqlite(source, sql));
+    const QString target = dir.filePath(QStringLiteral("copy.mdb"));
+    Database from(source);
+    QVERIFY(!from.open());
+    Database to(target);
+    const auto copied = pw::copyCompany(from, to);
+    if (!refusal.isEmpty()) {
+        QVERIFY(!copied);
+        QCOMPARE(ErrorText::describe(copied.error()), QStringLiteral("the company was not copied: ") + refusal);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"source.mdb"});
+        return;
+    }
+    QVERIFY2(copied, why(copied).constData());
+    QCOMPARE(copied->inEngineOrder, inEngineOrder);
+    QVERIFY(!to.open());
+    QCOMPARE(*to.texts(query), QStringList{held});
 }
 
 PW_CORE_TEST_MAIN(tst_companycopy)
