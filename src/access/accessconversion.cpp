@@ -82,6 +82,10 @@ AccessOutcome convertInto(const QString &accessPath, Database &target, const Loc
     if (DbError e = source.open())
         return e;
     source.setProgress(progress);
+    // A name comes in here: it must suit every engine, so the company can move between them later.
+    for (const AccessTable &t : source.carried())
+        if (!Engine::everyEngineHolds(t.name))
+            return notMade(shownAs, DbError::of(DbReason::CopyRefused).because(CopyRefusal::NameNotMovable).inTable(t.name));
     const auto copied = copyCompany(source, target);
     if (!copied)
         return source.readFailure() ? source.readFailure() : notMade(shownAs, copied.error());

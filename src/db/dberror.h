@@ -160,9 +160,10 @@ enum class CopyRefusal {
     TargetMadeMeanwhile, // location: a file of the target's name appeared while the copy wrote its own
     TextNotUtf8,      // table, row, field: stored bytes that are not UTF-8 text
     TextHoldsNul,     // table, row, field: a text holding a NUL character
+    NameNotMovable,   // table: a name brought in that some engine cannot hold
 };
 // The last refusal above; a new one goes before it, or becomes it.
-inline constexpr CopyRefusal kLastCopyRefusal = CopyRefusal::TextHoldsNul;
+inline constexpr CopyRefusal kLastCopyRefusal = CopyRefusal::NameNotMovable;
 
 // What is damaged in an Access-format file.
 enum class JetDamage {

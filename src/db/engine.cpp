@@ -4,6 +4,9 @@
 #include "db/postgresengine.h"
 #include "db/sqliteengine.h"
 
+#include <algorithm>
+#include <array>
+
 namespace pw {
 
 std::unique_ptr<Engine> Engine::forLocation(const QString &location, OpenFor use)
@@ -12,6 +15,31 @@ std::unique_ptr<Engine> Engine::forLocation(const QString &location, OpenFor use
     if (PostgresEngine::isServerLocation(location))
         return std::make_unique<PostgresEngine>(location);
     return std::make_unique<SqliteEngine>(location, use);
+}
+
+namespace {
+
+// One engine of each kind, for their rules on names; neither is ever opened.
+const std::array<std::unique_ptr<Engine>, 2> &everyEngine()
+{
+    static const std::array<std::unique_ptr<Engine>, 2> engines{
+        std::make_unique<SqliteEngine>(QStringLiteral("Employee.mdb")),
+        std::make_unique<PostgresEngine>(QStringLiteral("postgresql:///punchwell"))};
+    return engines;
+}
+
+} // namespace
+
+bool Engine::anyEngineReserves(const QString &name)
+{
+    const auto &engines = everyEngine();
+    return std::any_of(engines.begin(), engines.end(), [&](const auto &e) { return e->reservesName(name); });
+}
+
+bool Engine::everyEngineHolds(const QString &name)
+{
+    const auto &engines = everyEngine();
+    return std::all_of(engines.begin(), engines.end(), [&](const auto &e) { return e->canHoldName(name); });
 }
 
 } // namespace pw

@@ -129,6 +129,10 @@ public:
     {
         return !reservesName(name) && (longestName() == 0 || name.toUtf8().size() <= longestName());
     }
+    // The same with every engine's rules, so a company whose tables bear only such names can move
+    // between them: whether any engine keeps the name for itself, and whether every one holds it.
+    static bool anyEngineReserves(const QString &name);
+    static bool everyEngineHolds(const QString &name);
     // The stored name of the table that a name opens, found with the engine's rule for letter case;
     // the name itself when no table matches (a statement on it then fails as on a missing table).
     virtual DbResult<QString> storedName(Database &db, const QString &table) = 0;

@@ -88,6 +88,11 @@ QString ErrorText::refusalOf(const DbError &e)
         return tr("row %1 of the table \"%2\" holds in the field \"%3\" a text with a NUL character, which a database "
                   "server cannot keep")
             .arg(QString::number(e.row), e.table, e.field);
+    case CopyRefusal::NameNotMovable:
+        return tr("the table \"%1\" has a name that not every kind of company database can hold (a file keeps names "
+                  "beginning with \"sqlite_\" for itself, a server holds at most 63 bytes of a name), so the company "
+                  "could never move to the other kind")
+            .arg(e.table);
     }
     return {};
 }
