@@ -178,7 +178,7 @@ QString accessKeptPath(const QString &companyFile)
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     for (int n = 1;; ++n) {
         const QString name = n == 1 ? QStringLiteral("%1 (Access)%2").arg(info.completeBaseName(), suffix)
-                                    : QStringLiteral("%1 (Access %2)%3").arg(info.completeBaseName()).arg(n).arg(suffix);
+                                    : QStringLiteral("%1 (Access %2)%3").arg(info.completeBaseName(), QString::number(n), suffix);
         const QString path = info.absoluteDir().filePath(name);
         // A file of that name with the same bytes is this file kept already by a conversion that
         // did not finish.

@@ -13,11 +13,19 @@ namespace pw {
 
 namespace {
 
-// A failure's words as one line of the terminal: line breaks and runs of blanks each one blank.
+// A failure's words as one line of the terminal: line breaks and runs of blanks each one blank,
+// and any other control character (a NUL in a database's name) shown as its picture, "␀", so
+// nothing cuts the line short or moves the terminal's cursor.
 QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text.simplified();
+    text = text.simplified();
+    for (QChar &c : text)
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7f)
+            c = QChar(0x2421);
+    return text;
 }
 
 } // namespace

@@ -425,6 +425,12 @@ void tst_accessimport::keptName()
     other.write("x");
     other.close();
     QCOMPARE(pw::accessKeptPath(old), path(QStringLiteral("Employee (Access 2).mdb")));
+
+    // A name with what looks like a place for a number keeps it as it is.
+    const QString marked = path(QStringLiteral("Acme %1 %2.mdb"));
+    QVERIFY(QFile::copy(old, marked));
+    QVERIFY(QFile::copy(path(QStringLiteral("Employee (Access).mdb")), path(QStringLiteral("Acme %1 %2 (Access).mdb"))));
+    QCOMPARE(pw::accessKeptPath(marked), path(QStringLiteral("Acme %1 %2 (Access 2).mdb")));
 }
 
 void tst_accessimport::namesEveryEngineHolds_data()

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void copyFailuresReadAsBefore();
     void everyOptionsFaultHasWords();
     void copiedLine();
+    void controlCharactersInOneLine();
     void accessReport();
     void engineFailuresInTheProgramsTerms_data();
     void engineFailuresInTheProgramsTerms();
@@ -239,6 +240,17 @@ void tst_messages::engineFailuresInTheProgramsTerms()
         : server.error(QSqlError(QString(), text, QSqlError::StatementError, code));
     QCOMPARE(e.number, number);
     QCOMPARE(ErrorText::describe(e), words);
+}
+
+// A control character in a name (a NUL in a database's name) neither cuts the terminal's line
+// short nor acts on the terminal: it shows as its picture.
+void tst_messages::controlCharactersInOneLine()
+{
+    pw::Location server{{}, true, QString::fromUtf16(u"ac\0me\x1b[2J", 9), QStringLiteral("db"), QStringLiteral("5432"), {}};
+    const DbError e = DbError::of(DbReason::NoSuchDatabase).at(server);
+    QCOMPARE(CommandText::copyFailed(e),
+             QStringLiteral("the company was not copied: there is no such database: the database \"ac\u2400me\u241b[2J\" on "
+                            "the server at db:5432 does not exist (error 3044)"));
 }
 
 // What --copy-company says when it is done, and where it copied rows in the engine's own order.
