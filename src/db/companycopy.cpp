@@ -517,6 +517,17 @@ DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to)
     const QString target = to.location().file;
     safefile::removeStaleTemporaries(target, kCopyTemporary);
     const QString temp = safefile::temporaryBeside(target, kCopyTemporary);
+    {
+        // The folder is tried first, so a failure names it and says why.
+        QFile probe(temp);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return DbError::of(DbReason::FolderNotWritable)
+                .at(to.location())
+                .aboutFile(QFileInfo(target).absolutePath())
+                .saying(probe.errorString());
+        probe.close();
+        probe.remove();
+    }
     Database made(temp);
     const auto removeMade = [&] {
         made.discardEmptyPlace();

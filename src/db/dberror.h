@@ -51,6 +51,7 @@ enum class DbReason {
     FileExists,        // the delivered file is not made over another
     FileNotPutInPlace, // the delivered file, made under a temporary name, could not take its name
     FileMoved,         // location: the open file was moved or deleted under the program
+    FolderNotWritable, // file: the folder where a new file was to be made; engineText: the system's reason
     DamageFound,       // engineText: what SQLite's check found
 
     // SQLite's result codes.

@@ -19,11 +19,25 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <vector>
 
 namespace pw {
 
 namespace {
+
+// A write the system refused for want of room (a full disk, a limit on a file's size) is an I/O
+// error to SQLite; the user is told what it is.
+DbError roomAside(DbError e, sqlite3 *db)
+{
+    const int why = db ? sqlite3_system_errno(db) : 0;
+    if (e.reason == DbReason::DiskIo && (why == ENOSPC || why == EFBIG)) {
+        const int code = e.engineCode;
+        e = DbError::of(DbReason::FileFull).saying(e.engineText);
+        e.engineCode = code;
+    }
+    return e;
+}
 
 // One prepared statement of SQLite's own interface, finalized whatever way its scope is left.
 class Statement {
@@ -38,7 +52,7 @@ public:
 
     bool prepared() const { return m_rc == SQLITE_OK && m_st; }
     sqlite3_stmt *get() const { return m_st; }
-    DbError error(int rc) const { return SqliteEngine::fromSqlite(rc, QString::fromUtf8(sqlite3_errmsg(m_db))); }
+    DbError error(int rc) const { return roomAside(SqliteEngine::fromSqlite(rc, QString::fromUtf8(sqlite3_errmsg(m_db))), m_db); }
     DbError prepareError() const { return error(m_rc == SQLITE_OK ? SQLITE_ERROR : m_rc); }
 
     DbError bind(const QVariantList &values)
@@ -159,7 +173,7 @@ DbError SqliteEngine::error(const QSqlError &error) const
     QString text = error.databaseText();
     if (text.isEmpty())
         text = error.driverText();
-    return fromSqlite(ok ? code : SQLITE_ERROR, text);
+    return roomAside(fromSqlite(ok ? code : SQLITE_ERROR, text), m_openedBy ? handle(*m_openedBy) : nullptr);
 }
 
 DbError SqliteEngine::checkFile(const QString &path)
@@ -264,6 +278,7 @@ void SqliteEngine::configure(QSqlDatabase &connection) const
 
 DbError SqliteEngine::afterOpen(Database &db)
 {
+    m_openedBy = &db;
     if (sqlite3 *raw = handle(db)) {
         sqlite3_db_config(raw, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         sqlite3_db_config(raw, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);

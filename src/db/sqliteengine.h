@@ -63,6 +63,7 @@ private:
 
     QString m_path;
     OpenFor m_use;
+    Database *m_openedBy = nullptr; // the Database whose connection this engine opened, for its handle
 };
 
 } // namespace pw

@@ -282,6 +282,8 @@ QString ErrorText::describe(const DbError &e)
         return tr("the database file %1 was moved, renamed or deleted while Punchwell was running, so nothing can be "
                   "stored in it. Put the file back, or start Punchwell again")
             .arg(native(e.location.file));
+    case DbReason::FolderNotWritable:
+        return tr("nothing can be written in the folder %1 (%2)").arg(quotedName(native(e.file)), said);
     case DbReason::DamageFound:
         return tr("the database file is damaged (%1)").arg(said);
 

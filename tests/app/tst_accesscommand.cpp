@@ -240,7 +240,8 @@ void tst_accesscommand::diskFull()
         setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, SIG_IGN);
     });
-    QVERIFY(saysInOneLine(run, QStringLiteral("the new company could not be made in %1: the disk could not be read or written")
+    QVERIFY(saysInOneLine(run, QStringLiteral("the new company could not be made in %1: there is no room left to store the "
+                                              "change (the disk or the database file is full)")
                                    .arg(path(QStringLiteral("new.mdb")))));
     QCOMPARE(fileBytes(path(QStringLiteral("OLD.mdb"))), old);
     QCOMPARE(filesIn(m_dir->path()), QStringList{QStringLiteral("OLD.mdb")});

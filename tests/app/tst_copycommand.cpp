@@ -66,6 +66,7 @@ private Q_SLOTS:
     void onlyReadFilesStayAsTheyWere_data();
     void onlyReadFilesStayAsTheyWere();
     void killedCopyBlocksNoRetry();
+    void folderNotWritable();
 };
 
 void tst_copycommand::onlyReadFilesStayAsTheyWere_data()
@@ -145,6 +146,20 @@ void tst_copycommand::killedCopyBlocksNoRetry()
         // The killed copy's temporary file went with the retry.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"big.mdb", "killed.mdb"}));
     }
+}
+
+// A new file in a folder where nothing can be made: the line names the folder and the system's reason.
+void tst_copycommand::folderNotWritable()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("source.mdb"));
+    QVERIFY(makeCompany(source, 1));
+    const QString folder = dir.filePath(QStringLiteral("gone"));
+    const pw::CopyCommandResult result = pw::copyCompanyCommand(source, QStringLiteral("gone/new.mdb"), dir.path());
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.line, QStringLiteral("the company was not copied: nothing can be written in the folder \u201c%1\u201d (No "
+                                         "such file or directory) (error 3027)")
+                              .arg(folder));
 }
 
 QTEST_GUILESS_MAIN(tst_copycommand)
