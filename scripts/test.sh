@@ -21,16 +21,16 @@ fuzz_seconds=${PUNCHWELL_FUZZ_SECONDS:-15}
 echo "== Fuzzing, ${fuzz_seconds} s a target"
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz
-# The three targets fuzz side by side, each for the same time.
+# The four targets fuzz side by side, each for the same time.
 declare -A fuzzing
-for target in datetime totals quoting; do
+for target in datetime totals quoting access; do
   corpus=build-fuzz/corpus_$target
   rm -rf "$corpus" && mkdir "$corpus"
   build-fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -print_final_stats=1 \
     "$corpus" "tests/fuzz/seeds/$target" >"build-fuzz/fuzz_$target.log" 2>&1 &
   fuzzing[$target]=$!
 done
-for target in datetime totals quoting; do
+for target in datetime totals quoting access; do
   if ! wait "${fuzzing[$target]}"; then
     tail -n 60 "build-fuzz/fuzz_$target.log"
     echo "fuzz_$target failed; the input that failed is named in the log above"

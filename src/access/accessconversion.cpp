@@ -82,6 +82,10 @@ AccessOutcome convertInto(const QString &accessPath, Database &target, const Loc
     if (DbError e = source.open())
         return e;
     source.setProgress(progress);
+    // A name comes in here: it must suit every engine, so the company can move between them later.
+    for (const AccessTable &t : source.carried())
+        if (!Engine::everyEngineHolds(t.name))
+            return notMade(shownAs, DbError::of(DbReason::CopyRefused).because(CopyRefusal::NameNotMovable).inTable(t.name));
     const auto copied = copyCompany(source, target);
     if (!copied)
         return source.readFailure() ? source.readFailure() : notMade(shownAs, copied.error());
@@ -174,7 +178,7 @@ QString accessKeptPath(const QString &companyFile)
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     for (int n = 1;; ++n) {
         const QString name = n == 1 ? QStringLiteral("%1 (Access)%2").arg(info.completeBaseName(), suffix)
-                                    : QStringLiteral("%1 (Access %2)%3").arg(info.completeBaseName()).arg(n).arg(suffix);
+                                    : QStringLiteral("%1 (Access %2)%3").arg(info.completeBaseName(), QString::number(n), suffix);
         const QString path = info.absoluteDir().filePath(name);
         // A file of that name with the same bytes is this file kept already by a conversion that
         // did not finish.

@@ -6,10 +6,14 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <cstdio>
+#include <mutex>
 #include <cstring>
 #include <vector>
 
+#include <fcntl.h>
 #include <iconv.h>
+#include <unistd.h>
 #include <mdbtools.h>
 
 namespace pw {
@@ -125,6 +129,52 @@ void civilFromDays(qint64 z, int *year, int *month, int *day)
     *month = int(mp < 10 ? mp + 3 : mp - 9);
     *year = int(yoe + era * 400 + (*month <= 2 ? 1 : 0));
 }
+
+// libmdb writes its own lines to the standard error about what it cannot read, and the reader
+// reports every failure itself: while any call into libmdb runs, the standard error goes nowhere.
+// The first of several at once (the comparison reads on a second thread) turns it off, and the
+// last turns it back on. PUNCHWELL_LIBMDB_MESSAGES=1 keeps them, to look into a file (and for the
+// fuzz target, whose sanitizers report on the standard error).
+class QuietStandardError {
+public:
+    QuietStandardError()
+    {
+        static const bool keep = qEnvironmentVariableIntValue("PUNCHWELL_LIBMDB_MESSAGES") == 1;
+        if (keep)
+            return;
+        m_quiet = true;
+        const std::lock_guard lock(s_mutex);
+        if (s_users++ > 0)
+            return;
+        std::fflush(stderr);
+        s_saved = ::dup(STDERR_FILENO);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (s_saved >= 0 && nowhere >= 0)
+            ::dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0)
+            ::close(nowhere);
+    }
+    ~QuietStandardError()
+    {
+        if (!m_quiet)
+            return;
+        const std::lock_guard lock(s_mutex);
+        if (--s_users > 0 || s_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(s_saved, STDERR_FILENO);
+        ::close(s_saved);
+        s_saved = -1;
+    }
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    bool m_quiet = false;
+    static inline std::mutex s_mutex;
+    static inline int s_users = 0;
+    static inline int s_saved = -1;
+};
 
 } // namespace
 
@@ -466,6 +516,7 @@ std::optional<JetTable> JetReader::table(const QString &name) const
 
 DbError JetReader::open(const QString &path)
 {
+    const QuietStandardError quiet;
     close();
     d->path = path;
 
@@ -527,6 +578,7 @@ DbError JetReader::open(const QString &path)
 
 DbError JetReader::readRows(const QString &tableName, const RowHandler &onRow)
 {
+    const QuietStandardError quiet;
     qsizetype index = -1;
     for (qsizetype i = 0; i < d->tables.size(); ++i)
         if (d->tables.at(i).name == tableName)

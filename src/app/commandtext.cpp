@@ -13,11 +13,19 @@ namespace pw {
 
 namespace {
 
-// A failure's words as one line of the terminal: line breaks and runs of blanks each one blank.
+// A failure's words as one line of the terminal: line breaks and runs of blanks each one blank,
+// and any other control character (a NUL in a database's name) shown as its picture, "␀", so
+// nothing cuts the line short or moves the terminal's cursor.
 QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text.simplified();
+    text = text.simplified();
+    for (QChar &c : text)
+        if (c.unicode() < 0x20)
+            c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7f)
+            c = QChar(0x2421);
+    return text;
 }
 
 } // namespace
@@ -97,9 +105,17 @@ QString CommandText::failureLine(const QString &why)
 
 QString CommandText::copied(const Location &from, const Location &to, const CopyReport &report)
 {
-    return tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal.")
-        .arg(ErrorText::location(from), ErrorText::location(to), QString::number(report.tables),
-             QString::number(report.rows));
+    const QString line = tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal.")
+                             .arg(ErrorText::location(from), ErrorText::location(to), QString::number(report.tables),
+                                  QString::number(report.rows));
+    if (report.inEngineOrder.isEmpty())
+        return line;
+    QStringList tables;
+    for (const QString &t : report.inEngineOrder)
+        tables << ErrorText::quotedName(t);
+    return tr("%1 Tables made by hand without a stored order were copied in the order the source's database gave "
+              "their rows: %2.")
+        .arg(line, tables.join(tr(", ")));
 }
 
 QString CommandText::broughtOver(const QString &accessFile, const Location &to)

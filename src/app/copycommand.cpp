@@ -16,7 +16,7 @@ CopyCommandResult copyCompanyCommand(const QString &from, const QString &to, con
 {
     const QString source = resolveLocation(from, folder);
     const QString target = resolveLocation(to, folder);
-    const auto sourceDb = Database::fromLocation(source);
+    const auto sourceDb = Database::fromLocation(source, OpenFor::Reading);
     const auto targetDb = Database::fromLocation(target);
     if (sourceDb->location() == targetDb->location())
         return {1, ErrorText::describe(DbError::of(DbReason::CopyRefused).because(CopyRefusal::SameSourceAndTarget)), {}};

@@ -29,7 +29,8 @@ QStringList argumentsOf(int argc, char *argv[])
 
 void print(std::FILE *to, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), to);
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
     std::fflush(to);
 }
 

@@ -3,7 +3,10 @@
 #include "db/database.h"
 #include "db/quoting.h"
 #include "db/schema.h"
+#include "platform/safefile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHashFunctions>
 #include <QSet>
 #include <QSqlError>
@@ -11,6 +14,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -35,6 +39,14 @@ DbResult<QList<FieldInfo>> DatabaseSource::fields(const QString &table)
     return m_db.engine().columnsOf(m_db, table);
 }
 
+DbResult<QString> storedOrderClause(Database &db, const QString &table, const QList<FieldInfo> &fields)
+{
+    auto key = db.engine().storedOrderOf(db, table, fields);
+    if (!key)
+        return key.error();
+    return key->isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + *key;
+}
+
 DbError DatabaseSource::rows(const QString &table, const RowVisitor &visit)
 {
     auto fields = this->fields(table);
@@ -46,9 +58,14 @@ DbError DatabaseSource::rows(const QString &table, const RowVisitor &visit)
     auto select = m_db.engine().selectList(m_db, table, names);
     if (!select)
         return select.error();
+    auto order = storedOrderClause(m_db, table, *fields);
+    if (!order)
+        return order.error();
+    if (order->isEmpty() && !m_inEngineOrder.contains(table))
+        m_inEngineOrder << table;
     QSqlQuery q = m_db.query();
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(*select, quoteIdentifier(table), m_db.orderKey())))
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), *order)))
         return m_db.error(q);
     const int count = int(names.size());
     QVariantList row;
@@ -185,11 +202,98 @@ DbResult<std::vector<size_t>> digestStored(Database &db, const QString &table, c
     auto select = db.engine().selectList(db, table, names);
     if (!select)
         return select.error();
+    auto order = storedOrderClause(db, table, fields);
+    if (!order)
+        return order.error();
     const int columns = int(names.size());
-    if (DbError e = db.scan(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(*select, quoteIdentifier(table), db.orderKey()),
+    if (DbError e = db.scan(QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), *order),
                             {}, [&](const RawRow &row) { d.addStored(row, columns); }))
         return e;
     return d.rows();
+}
+
+// Whether a field reads through a scan as the text both engines store for it (text, whole
+// numbers, date-times); a real number's or a binary value's text differs between them.
+bool readsAsText(const FieldInfo &f)
+{
+    return f.kind != FieldKind::Real && f.kind != FieldKind::Binary;
+}
+
+// The bytes a table of a Database stores in the fields that read as text, in stored order: one
+// hash per row. With refuseAs (the source's table name), a text that cannot be carried exactly is
+// refused, naming its row and field.
+DbResult<std::vector<size_t>> storedBytes(Database &db, const QString &table, const QList<FieldInfo> &fields,
+                                          const QString &refuseAs = {})
+{
+    QStringList names;
+    QList<qsizetype> columns;
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        if (readsAsText(fields[i])) {
+            names << fields[i].name;
+            columns << i;
+        }
+    std::vector<size_t> rows;
+    if (names.isEmpty())
+        return rows;
+    auto select = db.engine().selectList(db, table, names);
+    if (!select)
+        return select.error();
+    auto order = storedOrderClause(db, table, fields);
+    if (!order)
+        return order.error();
+    QByteArray bytes;
+    DbError refused;
+    qint64 at = 0;
+    const DbError e = db.scan(QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), *order), {},
+                              [&](const RawRow &row) {
+        ++at;
+        bytes.clear();
+        for (int c = 0; c < int(columns.size()); ++c) {
+            if (row.isNull(c)) {
+                bytes.append('N');
+                continue;
+            }
+            const QByteArrayView text = row.text(c);
+            if (!refuseAs.isEmpty() && !refused) {
+                const bool nul = std::memchr(text.data(), 0, size_t(text.size())) != nullptr;
+                if (nul || !text.isValidUtf8())
+                    refused = refusal(nul ? CopyRefusal::TextHoldsNul : CopyRefusal::TextNotUtf8)
+                                  .inTable(refuseAs)
+                                  .inRow(at)
+                                  .inField(fields[columns[c]].name);
+            }
+            const qint64 size = text.size();
+            bytes.append('T');
+            bytes.append(reinterpret_cast<const char *>(&size), sizeof size);
+            bytes.append(text);
+        }
+        rows.push_back(qHashBits(bytes.constData(), size_t(bytes.size()), 0));
+    });
+    if (e)
+        return e;
+    if (refused)
+        return refused;
+    return rows;
+}
+
+// The refusal of a table whose rows differ between the two sides, or nothing.
+DbError compareRows(const QString &table, const std::vector<size_t> &source, const std::vector<size_t> &copied)
+{
+    if (source.size() != copied.size())
+        return refusal(CopyRefusal::RowCountDiffers).inTable(table).withAmounts(qint64(source.size()), qint64(copied.size()));
+    const auto differs = std::mismatch(source.begin(), source.end(), copied.begin());
+    if (differs.first != source.end())
+        return refusal(CopyRefusal::RowDiffers).inTable(table).inRow(differs.first - source.begin() + 1);
+    return {};
+}
+
+// The first field of a row holding a text with a NUL, which a server cannot keep; -1 for none.
+int fieldWithNul(const QVariantList &row)
+{
+    for (int i = 0; i < int(row.size()); ++i)
+        if (row[i].typeId() == QMetaType::QString && static_cast<const QString *>(row[i].constData())->contains(QChar(0)))
+            return i;
+    return -1;
 }
 
 DbResult<std::vector<size_t>> digest(CompanySource &source, const QString &table)
@@ -265,15 +369,37 @@ private:
     std::unique_ptr<RowAppender> m_appender; // the engine's own way, when it has one
 };
 
+// The refusal of a target that holds a company already, given the names of its tables.
+DbError companyThere(const Database &to, const QStringList &tables)
+{
+    for (const QString &name : tables)
+        if (sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable))
+            return refusal(CopyRefusal::CompanyThere).at(to.location()).inTable(name);
+    return {};
+}
+
+// A file that is there, looked at read-only: one that holds a company is refused without a byte of
+// it written.
+DbError refuseFileWithCompany(const Database &to)
+{
+    const auto look = Database::fromLocation(to.location().file, OpenFor::Reading);
+    DbError e = look->openEmptyPlace();
+    if (!e) {
+        const auto tables = look->tableNames();
+        e = tables ? companyThere(to, *tables) : tables.error();
+    }
+    look->close();
+    return e;
+}
+
 DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
 {
     // What the target holds already.
     auto existing = to.tableNames();
     if (!existing)
         return existing.error();
-    for (const QString &name : *existing)
-        if (sameAsciiName(name, kSettingsTable) || sameAsciiName(name, kEmployeeListTable))
-            return refusal(CopyRefusal::CompanyThere).at(to.location()).inTable(name);
+    if (DbError e = companyThere(to, *existing))
+        return e;
 
     // The plan, and every reason to refuse it, before anything is written.
     auto tables = from.tables();
@@ -317,12 +443,14 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
         qint64 rows = 0;
         DbError e = from.rows(plan.source, [&](const QVariantList &row) {
             ++rows;
+            if (const int at = fieldWithNul(row); at >= 0)
+                return refusal(CopyRefusal::TextHoldsNul).inTable(plan.source).inRow(rows).inField(plan.sourceFields.value(at).name);
             return insert.add(row);
         });
         if (!e)
             e = insert.flush();
         if (e)
-            return DbError::around(DbReason::CopyTableFailed, e).inTable(plan.source);
+            return e.reason == DbReason::CopyRefused ? e : DbError::around(DbReason::CopyTableFailed, e).inTable(plan.source);
         ++report.tables;
         report.rows += rows;
     }
@@ -343,6 +471,19 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
             return fields.error();
         if (!sameFieldNames(*fields, plan.sourceFields))
             return refusal(CopyRefusal::FieldsDiffer).inTable(plan.source);
+        if (Database *stored = from.database()) {
+            // What each side stores, byte for byte, in each field that both store as text.
+            const auto before = storedBytes(*stored, plan.source, plan.sourceFields, plan.source);
+            if (!before)
+                return before.error();
+            const auto after = storedBytes(to, plan.target, *fields);
+            if (!after)
+                return after.error();
+            if (DbError e = compareRows(plan.source, *before, *after))
+                return e;
+            if (std::all_of(fields->begin(), fields->end(), readsAsText))
+                continue;
+        }
         DbResult<std::vector<size_t>> before = DbError{}, after = DbError{};
         if (from.readsOnAnyThread()) {
             std::thread sourceSide([&] { before = digest(from, plan.source); });
@@ -356,22 +497,85 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
             return before.error();
         if (!after)
             return after.error();
-        const std::vector<size_t> &source = *before, &copied = *after;
-        if (source.size() != copied.size())
-            return refusal(CopyRefusal::RowCountDiffers).inTable(plan.source).withAmounts(qint64(source.size()), qint64(copied.size()));
-        const auto differs = std::mismatch(source.begin(), source.end(), copied.begin());
-        if (differs.first != source.end())
-            return refusal(CopyRefusal::RowDiffers).inTable(plan.source).inRow(differs.first - source.begin() + 1);
+        if (DbError e = compareRows(plan.source, *before, *after))
+            return e;
     }
     if (DbError e = write.commit())
         return e;
+    report.inEngineOrder = from.readInEngineOrder();
     return report;
+}
+
+// The kind of temporary name a new file has while a copy writes it.
+const QString kCopyTemporary = QStringLiteral("copy");
+
+// A copy into a file that is not there yet: written and checked under a name of its own beside
+// it, and given its name only then, if the name is still free. Two copies at once into one new
+// file each write their own; the first to finish names its file, and the other is refused.
+DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to)
+{
+    const QString target = to.location().file;
+    safefile::removeStaleTemporaries(target, kCopyTemporary);
+    const QString temp = safefile::temporaryBeside(target, kCopyTemporary);
+    {
+        // The folder is tried first, so a failure names it and says why.
+        QFile probe(temp);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return DbError::of(DbReason::FolderNotWritable)
+                .at(to.location())
+                .aboutFile(QFileInfo(target).absolutePath())
+                .saying(probe.errorString());
+        probe.close();
+        probe.remove();
+    }
+    Database made(temp);
+    const auto removeMade = [&] {
+        made.discardEmptyPlace();
+        QFile::remove(temp);
+        QFile::remove(temp + QStringLiteral("-journal"));
+    };
+    if (DbError e = made.openEmptyPlace()) {
+        removeMade();
+        return e;
+    }
+    auto copied = copyInto(from, made);
+    if (copied) {
+        // Read again from the start, as the next program will.
+        DbError e = made.openEmptyPlace();
+        if (!e)
+            e = made.verify();
+        if (e)
+            copied = e;
+    }
+    made.close();
+    QFile::remove(temp + QStringLiteral("-journal")); // empty once committed
+    if (!copied) {
+        removeMade();
+        return copied;
+    }
+    QString why;
+    if (!safefile::nameIfFree(temp, target, &why)) {
+        removeMade();
+        if (QFileInfo::exists(target))
+            return refusal(CopyRefusal::TargetMadeMeanwhile).at(to.location());
+        return DbError::of(DbReason::FileNotPutInPlace).at(to.location()).saying(why);
+    }
+    safefile::syncFolder(target);
+    return copied;
 }
 
 } // namespace
 
 DbResult<CopyReport> copyCompany(CompanySource &from, Database &to)
 {
+    if (!to.isServer()) {
+        to.close();
+        const DbError found = to.check();
+        if (found.reason == DbReason::FileMissing)
+            return copyIntoNewFile(from, to);
+        if (DbError e = found ? found : refuseFileWithCompany(to))
+            return e;
+    }
     if (DbError e = to.openEmptyPlace())
         return e;
     auto copied = copyInto(from, to);

@@ -25,9 +25,9 @@ Database::Database(std::unique_ptr<Engine> engine)
 {
 }
 
-std::unique_ptr<Database> Database::fromLocation(const QString &location)
+std::unique_ptr<Database> Database::fromLocation(const QString &location, OpenFor use)
 {
-    return std::make_unique<Database>(Engine::forLocation(location));
+    return std::make_unique<Database>(Engine::forLocation(location, use));
 }
 
 Database::~Database()

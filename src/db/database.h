@@ -31,7 +31,7 @@ public:
     explicit Database(const QString &path);
     explicit Database(std::unique_ptr<Engine> engine);
     // The company at a location: an SQLite file's path or a postgresql:// URI.
-    static std::unique_ptr<Database> fromLocation(const QString &location);
+    static std::unique_ptr<Database> fromLocation(const QString &location, OpenFor use = OpenFor::Use);
     ~Database();
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;

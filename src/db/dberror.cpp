@@ -15,6 +15,7 @@ int numberOf(DbReason reason)
     case DbReason::ServerFull:
         return ErrDiskFull;
     case DbReason::FileReadOnly:
+    case DbReason::FolderNotWritable:
     case DbReason::NotPermitted:
     case DbReason::ServerReadOnly:
     case DbReason::AccessFolderNotWritable:

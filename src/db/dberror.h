@@ -51,6 +51,7 @@ enum class DbReason {
     FileExists,        // the delivered file is not made over another
     FileNotPutInPlace, // the delivered file, made under a temporary name, could not take its name
     FileMoved,         // location: the open file was moved or deleted under the program
+    FolderNotWritable, // file: the folder where a new file was to be made; engineText: the system's reason
     DamageFound,       // engineText: what SQLite's check found
 
     // SQLite's result codes.
@@ -157,7 +158,13 @@ enum class CopyRefusal {
     FieldsDiffer,     // table
     RowCountDiffers,  // table; amount: rows in the source; otherAmount: rows in the target
     RowDiffers,       // table, row
+    TargetMadeMeanwhile, // location: a file of the target's name appeared while the copy wrote its own
+    TextNotUtf8,      // table, row, field: stored bytes that are not UTF-8 text
+    TextHoldsNul,     // table, row, field: a text holding a NUL character
+    NameNotMovable,   // table: a name brought in that some engine cannot hold
 };
+// The last refusal above; a new one goes before it, or becomes it.
+inline constexpr CopyRefusal kLastCopyRefusal = CopyRefusal::NameNotMovable;
 
 // What is damaged in an Access-format file.
 enum class JetDamage {

@@ -18,6 +18,10 @@ namespace pw {
 
 class Database;
 
+// What a company is opened for: to use it, or only to read it (the source of a copy), when nothing
+// may be written to the file or made beside it, not even a setting of the engine.
+enum class OpenFor { Use, Reading };
+
 // One row of a raw scan: each column's stored bytes, read without a QVariant or QString per value.
 class RawRow {
 public:
@@ -75,7 +79,7 @@ public:
 
     // The engine for a company's location: a postgresql:// or postgres:// URI names a database on
     // a PostgreSQL server, anything else is the path of an SQLite file.
-    static std::unique_ptr<Engine> forLocation(const QString &location);
+    static std::unique_ptr<Engine> forLocation(const QString &location, OpenFor use = OpenFor::Use);
 
     // Where the company is: a file's full path, or a database on a server.
     virtual Location location() const = 0;
@@ -110,6 +114,10 @@ public:
     // (no window shows them).
     virtual QString orderKey() const = 0;
     virtual QStringList hiddenColumns() const = 0;
+    // What gives the stored order of a table with these fields, which may have been made by hand:
+    // the order key, or what stands for it where a field of that name hides it; empty when the
+    // table has none and its rows come only in the engine's own order.
+    virtual DbResult<QString> storedOrderOf(Database &, const QString &, const QList<FieldInfo> &) { return orderKey(); }
     // "column = ?", compared with the engine's rule for letter case in table names.
     virtual QString sameNameAs(const QString &column) const = 0;
     // Names the engine keeps for itself: no table of the company may bear one.
@@ -121,6 +129,10 @@ public:
     {
         return !reservesName(name) && (longestName() == 0 || name.toUtf8().size() <= longestName());
     }
+    // The same with every engine's rules, so a company whose tables bear only such names can move
+    // between them: whether any engine keeps the name for itself, and whether every one holds it.
+    static bool anyEngineReserves(const QString &name);
+    static bool everyEngineHolds(const QString &name);
     // The stored name of the table that a name opens, found with the engine's rule for letter case;
     // the name itself when no table matches (a statement on it then fails as on a missing table).
     virtual DbResult<QString> storedName(Database &db, const QString &table) = 0;

@@ -446,6 +446,18 @@ QString PostgresEngine::clockStatement() const
     return QStringLiteral("SELECT (extract(epoch FROM clock_timestamp()) * 1000)::bigint");
 }
 
+DbResult<QString> PostgresEngine::storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &)
+{
+    // A table made by hand on the server may lack the order column.
+    bool has = false;
+    if (DbError e = db.scan(QStringLiteral("SELECT 1 FROM pg_catalog.pg_attribute WHERE attrelid = %1 AND attname = ? "
+                                           "AND NOT attisdropped")
+                                .arg(tableOid()),
+                            {table, table, QString::fromLatin1(kOrderColumn)}, [&](const RawRow &) { has = true; }))
+        return e;
+    return has ? orderKey() : QString();
+}
+
 QString PostgresEngine::dateTimeAsText(const QString &column) const
 {
     // The server's ISO text of a timestamp(0) is the stored form exactly; a QDateTime would pass

@@ -72,6 +72,7 @@ public:
     QString sameNameAs(const QString &column) const override;
     bool reservesName(const QString &name) const override;
     int longestName() const override;
+    DbResult<QString> storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &fields) override;
     DbResult<QString> storedName(Database &db, const QString &table) override;
     QString dateTimeAsText(const QString &column) const override;
     QString clockStatement() const override;

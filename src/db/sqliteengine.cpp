@@ -5,6 +5,7 @@
 #include "db/database.h"
 #include "db/delivered.h"
 #include "db/quoting.h"
+#include "db/schema.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,14 +15,29 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringEncoder>
+#include <QUrl>
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <vector>
 
 namespace pw {
 
 namespace {
+
+// A write the system refused for want of room (a full disk, a limit on a file's size) is an I/O
+// error to SQLite; the user is told what it is.
+DbError roomAside(DbError e, sqlite3 *db)
+{
+    const int why = db ? sqlite3_system_errno(db) : 0;
+    if (e.reason == DbReason::DiskIo && (why == ENOSPC || why == EFBIG)) {
+        const int code = e.engineCode;
+        e = DbError::of(DbReason::FileFull).saying(e.engineText);
+        e.engineCode = code;
+    }
+    return e;
+}
 
 // One prepared statement of SQLite's own interface, finalized whatever way its scope is left.
 class Statement {
@@ -36,7 +52,7 @@ public:
 
     bool prepared() const { return m_rc == SQLITE_OK && m_st; }
     sqlite3_stmt *get() const { return m_st; }
-    DbError error(int rc) const { return SqliteEngine::fromSqlite(rc, QString::fromUtf8(sqlite3_errmsg(m_db))); }
+    DbError error(int rc) const { return roomAside(SqliteEngine::fromSqlite(rc, QString::fromUtf8(sqlite3_errmsg(m_db))), m_db); }
     DbError prepareError() const { return error(m_rc == SQLITE_OK ? SQLITE_ERROR : m_rc); }
 
     DbError bind(const QVariantList &values)
@@ -105,7 +121,7 @@ DbError execScript(sqlite3 *db, const QByteArray &script)
 
 } // namespace
 
-SqliteEngine::SqliteEngine(const QString &path) : m_path(QFileInfo(path).absoluteFilePath()) {}
+SqliteEngine::SqliteEngine(const QString &path, OpenFor use) : m_path(QFileInfo(path).absoluteFilePath()), m_use(use) {}
 
 DbError SqliteEngine::fromSqlite(int code, const QString &message)
 {
@@ -157,7 +173,7 @@ DbError SqliteEngine::error(const QSqlError &error) const
     QString text = error.databaseText();
     if (text.isEmpty())
         text = error.driverText();
-    return fromSqlite(ok ? code : SQLITE_ERROR, text);
+    return roomAside(fromSqlite(ok ? code : SQLITE_ERROR, text), m_openedBy ? handle(*m_openedBy) : nullptr);
 }
 
 DbError SqliteEngine::checkFile(const QString &path)
@@ -229,14 +245,46 @@ QString SqliteEngine::driver() const
     return QStringLiteral("QSQLITE");
 }
 
+namespace {
+
+// Whether the file is in WAL mode (its header's read and write versions are 2) with no -wal file
+// beside it, so no program has it open and everything is in the file itself.
+bool walModeAtRest(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(20);
+    return head.size() == 20 && (head[18] == 2 || head[19] == 2) && !QFileInfo::exists(path + QStringLiteral("-wal"));
+}
+
+} // namespace
+
 void SqliteEngine::configure(QSqlDatabase &connection) const
 {
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
     connection.setDatabaseName(m_path);
-    connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (m_use == OpenFor::Reading) {
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        // A read-only connection to a WAL file would make its -wal and -shm files and leave them.
+        if (walModeAtRest(m_path)) {
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+            connection.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded)
+                                       + QStringLiteral("?mode=ro&immutable=1"));
+        }
+    }
+    connection.setConnectOptions(options);
 }
 
 DbError SqliteEngine::afterOpen(Database &db)
 {
+    m_openedBy = &db;
+    if (sqlite3 *raw = handle(db)) {
+        sqlite3_db_config(raw, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        sqlite3_db_config(raw, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    }
+    if (m_use == OpenFor::Reading)
+        return {};
     // Every commit is made durable before the user is told (synchronous FULL). The rollback journal
     // is truncated rather than deleted after each commit, which saves a directory update per clock
     // event; the company's data is always whole in the one file between commits.
@@ -284,6 +332,24 @@ QString SqliteEngine::beginWrite() const
 QString SqliteEngine::orderKey() const
 {
     return QStringLiteral("rowid");
+}
+
+DbResult<QString> SqliteEngine::storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &fields)
+{
+    // A field named rowid hides the rowid under that name, but not under its other two; a table
+    // WITHOUT ROWID (where no name reads a rowid), or one whose fields take all three, has no
+    // rowid to read.
+    for (const QString &alias : {QStringLiteral("rowid"), QStringLiteral("_rowid_"), QStringLiteral("oid")}) {
+        bool hidden = false;
+        for (const FieldInfo &f : fields)
+            hidden = hidden || sameAsciiName(f.name, alias);
+        if (!hidden) {
+            const bool readable = !db.scan(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(alias, quoteIdentifier(table)), {},
+                                           [](const RawRow &) {});
+            return readable ? alias : QString();
+        }
+    }
+    return QString();
 }
 
 QString SqliteEngine::sameNameAs(const QString &column) const

@@ -11,9 +11,14 @@ namespace pw {
 // order. A write waits up to kBusyTimeoutMs for another program to let go of the file; BEGIN
 // IMMEDIATE takes the write lock of the whole file, so no table needs a lock of its own. Date-times
 // are stored as text, so they read as text already.
+//
+// Every connection is defensive: the schema cannot be written as data, and nothing the file holds
+// (a view, a trigger, a default) may call a function with effects outside it. A file opened for
+// reading only is opened read-only, without a setting that writes; a file in WAL mode that no
+// program has open is read as it stands, so no -wal or -shm file is made beside it.
 class SqliteEngine : public Engine {
 public:
-    explicit SqliteEngine(const QString &path);
+    explicit SqliteEngine(const QString &path, OpenFor use = OpenFor::Use);
 
     // Looks at the file before SQLite does: is it there, can it be read, is it an SQLite file.
     static DbError checkFile(const QString &path);
@@ -40,6 +45,7 @@ public:
     DbError error(const QSqlError &error) const override;
     QString orderKey() const override;
     QStringList hiddenColumns() const override { return {}; }
+    DbResult<QString> storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &fields) override;
     QString sameNameAs(const QString &column) const override;
     bool reservesName(const QString &name) const override;
     DbResult<QString> storedName(Database &, const QString &table) override { return table; }
@@ -56,6 +62,8 @@ private:
     static sqlite3 *handle(Database &db);
 
     QString m_path;
+    OpenFor m_use;
+    Database *m_openedBy = nullptr; // the Database whose connection this engine opened, for its handle
 };
 
 } // namespace pw

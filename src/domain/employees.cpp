@@ -51,9 +51,10 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
         return refused(AddRefusal::Exists);
     if (faults.empty)
         return refused(AddRefusal::Empty);
-    if (db.engine().reservesName(name))
+    // Every engine's rules, not only this one's: the company must be able to move to the other.
+    if (Engine::anyEngineReserves(name))
         return refused(AddRefusal::Reserved);
-    if (!db.engine().canHoldName(name))
+    if (!Engine::everyEngineHolds(name))
         return refused(AddRefusal::TooLongToStore);
     auto use = list.logNameUse(name);
     if (!use)

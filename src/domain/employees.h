@@ -35,9 +35,9 @@ enum class AddRefusal {
     Exists,       // a listed employee has exactly this name
     Empty,        // no name at all
     BadCharacter, // a character that cannot be part of a table name (NUL, a broken surrogate)
-    Reserved,     // names beginning with "sqlite_" belong to the database itself
+    Reserved,     // names beginning with "sqlite_" belong to an SQLite file itself (on any engine)
     TableTaken,   // another table of the file has this name, letter case aside
-    TooLongToStore, // longer than the company's database stores as a table name
+    TooLongToStore, // longer than some engine stores as a table name (a server: 63 bytes of UTF-8)
 };
 
 struct AddResult {

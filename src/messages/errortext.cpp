@@ -77,6 +77,22 @@ QString ErrorText::refusalOf(const DbError &e)
     case CopyRefusal::RowDiffers:
         return tr("row %1 of the table \"%2\" differs between the source and the target after the copy")
             .arg(QString::number(e.row), e.table);
+    case CopyRefusal::TargetMadeMeanwhile:
+        return tr("another program made the file %1 while the copy was being written; that file was left as it is")
+            .arg(native(e.location.file));
+    case CopyRefusal::TextNotUtf8:
+        return tr("row %1 of the table \"%2\" holds in the field \"%3\" bytes that are not UTF-8 text, which cannot be "
+                  "copied exactly")
+            .arg(QString::number(e.row), e.table, e.field);
+    case CopyRefusal::TextHoldsNul:
+        return tr("row %1 of the table \"%2\" holds in the field \"%3\" a text with a NUL character, which a database "
+                  "server cannot keep")
+            .arg(QString::number(e.row), e.table, e.field);
+    case CopyRefusal::NameNotMovable:
+        return tr("the table \"%1\" has a name that not every kind of company database can hold (a file keeps names "
+                  "beginning with \"sqlite_\" for itself, a server holds at most 63 bytes of a name), so the company "
+                  "could never move to the other kind")
+            .arg(e.table);
     }
     return {};
 }
@@ -266,6 +282,8 @@ QString ErrorText::describe(const DbError &e)
         return tr("the database file %1 was moved, renamed or deleted while Punchwell was running, so nothing can be "
                   "stored in it. Put the file back, or start Punchwell again")
             .arg(native(e.location.file));
+    case DbReason::FolderNotWritable:
+        return tr("nothing can be written in the folder %1 (%2)").arg(quotedName(native(e.file)), said);
     case DbReason::DamageFound:
         return tr("the database file is damaged (%1)").arg(said);
 

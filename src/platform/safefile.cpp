@@ -1,9 +1,14 @@
 #include "platform/safefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QThread>
+
+#include <atomic>
 
 #include <cerrno>
 #include <cstring>
@@ -11,6 +16,7 @@
 #include <system_error>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -64,7 +70,51 @@ bool copyWhole(const QString &from, const QString &to, const QString &temp, QStr
     return false;
 }
 
+// The start of every temporary name of a kind beside file, up to the process's own part.
+QString temporaryPrefix(const QString &file, const QString &kind)
+{
+    const QString host = QSysInfo::machineHostName().replace(QLatin1Char('-'), QLatin1Char('_'));
+    return QLatin1Char('.') + QFileInfo(file).fileName() + QLatin1Char('.') + kind + QLatin1Char('-') + host + QLatin1Char('-');
+}
+
+bool processEnded(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    return pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+#else
+    Q_UNUSED(pid);
+    return false;
+#endif
+}
+
 } // namespace
+
+QString temporaryBeside(const QString &file, const QString &kind)
+{
+    static std::atomic<int> counter{0};
+    const QFileInfo info(file);
+    const QString prefix = temporaryPrefix(file, kind) + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-');
+    for (;;) {
+        const QString path = info.absoluteDir().filePath(prefix + QString::number(++counter));
+        if (!QFileInfo::exists(path) && !QFileInfo::exists(path + QStringLiteral("-journal")))
+            return path;
+    }
+}
+
+void removeStaleTemporaries(const QString &file, const QString &kind)
+{
+    const QFileInfo info(file);
+    const QString prefix = temporaryPrefix(file, kind);
+    const QStringList names = info.absoluteDir().entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        // NAME.KIND-HOST-PID-N, and SQLite's -journal, -wal and -shm after it.
+        const QStringView rest = QStringView(name).mid(prefix.size());
+        bool ok = false;
+        const qint64 pid = rest.left(rest.indexOf(QLatin1Char('-'))).toLongLong(&ok);
+        if (ok && processEnded(pid))
+            QFile::remove(info.absoluteDir().filePath(name));
+    }
+}
 
 bool nameIfFree(const QString &temp, const QString &name, QString *why)
 {

@@ -23,6 +23,14 @@ bool linkOrCopy(const QString &from, const QString &to, const QString &temp, QSt
 // Makes what was written to the folder of file (a new name, a rename) durable.
 void syncFolder(const QString &file);
 
+// A name beside file for a temporary file of this program's, of a kind (a word), unused at the time
+// of asking: ".NAME.KIND-HOST-PID-N". It names this computer and this process, so a process killed
+// while it wrote the file leaves a name that no later one takes.
+QString temporaryBeside(const QString &file, const QString &kind);
+// Removes what temporaryBeside(file, kind) named for a process of this computer that has ended (a
+// killed one's left-overs), with the files SQLite kept beside them.
+void removeStaleTemporaries(const QString &file, const QString &kind);
+
 // Whether two files hold the same bytes; false when either cannot be read.
 bool sameContent(const QString &a, const QString &b);
 

@@ -143,7 +143,8 @@ QString RunBoxes::pdfForRun(const QString &employee, const QString &why, const Q
 void RunBoxes::tellStopped(const QString &what, const RunOutcome &run)
 {
     if (run.cancelled)
-        m_dialogs.inform(m_parent, QStringLiteral("%1 was stopped after %2 of %3 employees.").arg(what).arg(run.done).arg(run.total),
+        m_dialogs.inform(m_parent, QStringLiteral("%1 was stopped after %2 of %3 employees.")
+                                             .arg(what, QString::number(run.done), QString::number(run.total)),
                          m_title, Dialogs::Icon::Information);
 }
 

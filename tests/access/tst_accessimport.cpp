@@ -143,6 +143,8 @@ private Q_SLOTS:
     void textValues();
     void differenceNamesTableAndRow();
     void keptName();
+    void namesEveryEngineHolds_data();
+    void namesEveryEngineHolds();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -423,6 +425,40 @@ void tst_accessimport::keptName()
     other.write("x");
     other.close();
     QCOMPARE(pw::accessKeptPath(old), path(QStringLiteral("Employee (Access 2).mdb")));
+
+    // A name with what looks like a place for a number keeps it as it is.
+    const QString marked = path(QStringLiteral("Acme %1 %2.mdb"));
+    QVERIFY(QFile::copy(old, marked));
+    QVERIFY(QFile::copy(path(QStringLiteral("Employee (Access).mdb")), path(QStringLiteral("Acme %1 %2 (Access).mdb"))));
+    QCOMPARE(pw::accessKeptPath(marked), path(QStringLiteral("Acme %1 %2 (Access 2).mdb")));
+}
+
+void tst_accessimport::namesEveryEngineHolds_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("brought");
+    QTest::newRow("SQLite's own name") << "sqlite_bob" << false;
+    QTest::newRow("64 bytes") << QStringLiteral("\U0001F600").repeated(16) << false;
+    QTest::newRow("63 bytes") << QStringLiteral("\U0001F600").repeated(15) + QStringLiteral("abc") << true;
+}
+
+// A time log whose name one engine cannot hold would make a company that can never move to it:
+// refused, naming the table, and no file is made.
+void tst_accessimport::namesEveryEngineHolds()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, brought);
+    auto fixture = pw::test::AccessCompanyFixture::make(1, 1);
+    fixture.addLog(name, {pw::test::fixtureEntry(name, 0)});
+    const QString old = path(QStringLiteral("Employee.mdb"));
+    QVERIFY(fixture.save(old));
+    const QString made = path(QStringLiteral("new.mdb"));
+    const pw::AccessOutcome done = pw::convertAccessCompanyToFile(old, made);
+    QCOMPARE(bool(done), brought);
+    QCOMPARE(QFile::exists(made), brought);
+    if (!brought)
+        QVERIFY2(pw::ErrorText::accessFailure(done.error()).contains(QStringLiteral("the table \"%1\" has a name that not every kind").arg(name)),
+                 qPrintable(pw::ErrorText::accessFailure(done.error())));
 }
 
 PW_CORE_TEST_MAIN(tst_accessimport)

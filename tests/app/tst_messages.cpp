@@ -3,6 +3,7 @@
 #include "access/accessconversion.h"
 #include "app/commandtext.h"
 #include "app/options.h"
+#include "db/companycopy.h"
 #include "db/postgresengine.h"
 #include "db/sqliteengine.h"
 #include "messages/errortext.h"
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void copyFailuresReadAsBefore_data();
     void copyFailuresReadAsBefore();
     void everyOptionsFaultHasWords();
+    void copiedLine();
+    void controlCharactersInOneLine();
     void accessReport();
     void engineFailuresInTheProgramsTerms_data();
     void engineFailuresInTheProgramsTerms();
@@ -76,7 +79,7 @@ void tst_messages::everyFailureHasWords_data()
         for (bool server : {false, true})
             QTest::addRow("reason %d%s", r, server ? " on a server" : "") << withContext(reason, server);
     }
-    for (int d = 0; d <= int(CopyRefusal::RowDiffers); ++d)
+    for (int d = 0; d <= int(pw::kLastCopyRefusal); ++d)
         QTest::addRow("copy refusal %d", d) << withContext(DbReason::CopyRefused, false).because(CopyRefusal(d));
     for (int d = 0; d <= int(AddressFault::Semicolon); ++d)
         QTest::addRow("address fault %d", d) << withContext(DbReason::AddressUnusable, true).because(AddressFault(d));
@@ -237,6 +240,31 @@ void tst_messages::engineFailuresInTheProgramsTerms()
         : server.error(QSqlError(QString(), text, QSqlError::StatementError, code));
     QCOMPARE(e.number, number);
     QCOMPARE(ErrorText::describe(e), words);
+}
+
+// A control character in a name (a NUL in a database's name) neither cuts the terminal's line
+// short nor acts on the terminal: it shows as its picture.
+void tst_messages::controlCharactersInOneLine()
+{
+    pw::Location server{{}, true, QString::fromUtf16(u"ac\0me\x1b[2J", 9), QStringLiteral("db"), QStringLiteral("5432"), {}};
+    const DbError e = DbError::of(DbReason::NoSuchDatabase).at(server);
+    QCOMPARE(CommandText::copyFailed(e),
+             QStringLiteral("the company was not copied: there is no such database: the database \"ac\u2400me\u241b[2J\" on "
+                            "the server at db:5432 does not exist (error 3044)"));
+}
+
+// What --copy-company says when it is done, and where it copied rows in the engine's own order.
+void tst_messages::copiedLine()
+{
+    const auto from = pw::Location::ofFile(QStringLiteral("/srv/a.mdb")), to = pw::Location::ofFile(QStringLiteral("/srv/b.mdb"));
+    pw::CopyReport report{3, 12, {}};
+    const QString done = QStringLiteral("Copied the company from /srv/a.mdb to /srv/b.mdb: 3 tables, 12 rows, read back and "
+                                        "found equal.");
+    QCOMPARE(CommandText::copied(from, to, report), done);
+    report.inEngineOrder = QStringList{QStringLiteral("Handmade"), QStringLiteral("%2 notes")};
+    QCOMPARE(CommandText::copied(from, to, report),
+             done + QStringLiteral(" Tables made by hand without a stored order were copied in the order the source's "
+                                   "database gave their rows: \u201cHandmade\u201d, \u201c%2 notes\u201d."));
 }
 
 QTEST_GUILESS_MAIN(tst_messages)

@@ -159,6 +159,7 @@ private Q_SLOTS:
     void slowStatementIsStopped();
     void copyFileToServerAndBack();
     void copyRefusesAndLeavesTargetUntouched();
+    void copyHandMadeTableAndRefusedText();
     void lostConnectionComesBack();
     void serverStoppedDuringWrite();
     void cleanupTestCase();
@@ -732,6 +733,35 @@ void tst_postgres::copyRefusesAndLeavesTargetUntouched()
     QVERIFY2(ErrorText::describe(notMade.error()).contains(QLatin1String("sqlite_kept")), why(notMade).constData());
     QVERIFY(!QFile::exists(path));
     QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+}
+
+void tst_postgres::copyHandMadeTableAndRefusedText()
+{
+    // A table made by hand on the server, without the order column: copied in the server's order,
+    // and named in the report.
+    auto company = freshCompany();
+    QVERIFY(!company->exec(QStringLiteral("CREATE TABLE \"Handmade\" (note text)")));
+    QVERIFY(!company->exec(QStringLiteral("INSERT INTO \"Handmade\" VALUES ('one'), ('two')")));
+    const QString back = m_dir.filePath(QStringLiteral("handmade.mdb"));
+    Database file(back);
+    const auto copied = copyCompany(*company, file);
+    QVERIFY2(copied, why(copied).constData());
+    QCOMPARE(copied->inEngineOrder, QStringList{"Handmade"});
+    QVERIFY(!file.open());
+    QCOMPARE(*file.texts(QStringLiteral("SELECT note FROM Handmade ORDER BY rowid")), (QStringList{"one", "two"}));
+
+    // A text holding a NUL, which the server cannot keep: refused by its place, in the program's words.
+    const QString nul = m_dir.filePath(QStringLiteral("nul.mdb"));
+    QVERIFY(!Database::createDelivered(nul));
+    Database source(nul);
+    QVERIFY(!source.open());
+    QVERIFY(!source.exec(QStringLiteral("UPDATE datalist SET Ecomment = CAST(X'410042' AS TEXT)")));
+    Database server(std::make_unique<PostgresEngine>(freshDatabase()));
+    const auto refused = copyCompany(source, server);
+    QVERIFY(!refused);
+    QCOMPARE(ErrorText::describe(refused.error()),
+             QStringLiteral("the company was not copied: row 1 of the table \"datalist\" holds in the field \"Ecomment\" a "
+                            "text with a NUL character, which a database server cannot keep"));
 }
 
 void tst_postgres::lostConnectionComesBack()

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void failuresInProgramsNumbers_data();
     void failuresInProgramsNumbers();
     void scans();
+    void defensiveConnection();
 };
 
 void tst_storage::quoting_data()
@@ -454,6 +455,20 @@ void tst_storage::failuresInProgramsNumbers()
     const pw::DbError e = app.db().exec(statement);
     QCOMPARE(e.number, number);
     QVERIFY2(pw::ErrorText::describe(e).startsWith(words), qPrintable(pw::ErrorText::numbered(e)));
+}
+
+// What the file holds cannot take over the connection: the schema is not data to write, and a view
+// or trigger of the file may not call a function that is not marked harmless.
+void tst_storage::defensiveConnection()
+{
+    PW_FILE_ONLY("SQLite's own settings");
+    TestCompany app;
+    pw::Database &db = app.db();
+    QCOMPARE(*db.texts(QStringLiteral("PRAGMA trusted_schema")), QStringList{"0"});
+    QVERIFY(!db.exec(QStringLiteral("PRAGMA writable_schema = ON")));
+    QVERIFY(db.exec(QStringLiteral("UPDATE sqlite_master SET sql = 'CREATE TABLE datalist (x)' WHERE name = 'datalist'")));
+    QVERIFY(!db.exec(QStringLiteral("PRAGMA writable_schema = OFF")));
+    QCOMPARE(*db.fieldsOf(QStringLiteral("datalist")), (QStringList{"Ename", "Ewage", "Ecomment", "epass"}));
 }
 
 void tst_storage::scans()

@@ -424,8 +424,10 @@ void tst_domain::addRefused_data()
     const QString emoji = QStringLiteral("\U0001F600");
     QTest::newRow("21 characters") << "ABCDEFGHIJKLMNOPQRSTU" << AddRefusal::TooLong << AddRefusal::TooLong;
     QTest::newRow("21 emoji") << emoji.repeated(21) << AddRefusal::TooLong << AddRefusal::TooLong;
-    // 80 bytes of UTF-8: a server would cut the table's name short.
-    QTest::newRow("20 emoji") << emoji.repeated(20) << AddRefusal::None << AddRefusal::TooLongToStore;
+    // 80 bytes of UTF-8: a server would cut the table's name short, so a file does not take it either.
+    QTest::newRow("20 emoji") << emoji.repeated(20) << AddRefusal::TooLongToStore << AddRefusal::TooLongToStore;
+    QTest::newRow("64 bytes") << emoji.repeated(16) << AddRefusal::TooLongToStore << AddRefusal::TooLongToStore;
+    QTest::newRow("63 bytes") << emoji.repeated(15) + QStringLiteral("abc") << AddRefusal::None << AddRefusal::None;
     QTest::newRow("Manager") << "Manager" << AddRefusal::Exists << AddRefusal::Exists;
     QTest::newRow("listed employee") << "Bob" << AddRefusal::Exists << AddRefusal::Exists;
     QTest::newRow("manager") << "manager" << AddRefusal::TableTaken << AddRefusal::TableTaken;
@@ -436,7 +438,8 @@ void tst_domain::addRefused_data()
     QTest::newRow("table of other fields") << "OTHER" << AddRefusal::TableTaken << AddRefusal::TableTaken;
     QTest::newRow("index") << "ByName" << AddRefusal::TableTaken << AddRefusal::TableTaken;
     QTest::newRow("empty") << "" << AddRefusal::Empty << AddRefusal::Empty;
-    QTest::newRow("SQLite's own names") << "SQLite_Joe" << AddRefusal::Reserved << AddRefusal::None;
+    // A file keeps these for itself, so a server does not take them either.
+    QTest::newRow("SQLite's own names") << "SQLite_Joe" << AddRefusal::Reserved << AddRefusal::Reserved;
     QTest::newRow("NUL") << QString::fromUtf16(u"Al\0Bo", 5) << AddRefusal::BadCharacter << AddRefusal::BadCharacter;
     QTest::newRow("lone surrogate") << (QStringLiteral("Al") + QChar(0xD800)) << AddRefusal::BadCharacter
                                     << AddRefusal::BadCharacter;

@@ -86,6 +86,12 @@ bool saveCompanyWithFault(const QString &fault, const QString &path)
         writer.setVersionByte(0x42);
     if (!writer.save(path))
         return false;
+    if (fault == QLatin1String("catalog")) {
+        // Bytes 14 and 15 of page 1, the catalog's definition: the page and row of its usage map.
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite) || !file.seek(4096 + 14) || file.write("\xff\xff", 2) != 2)
+            return false;
+    }
     return fault != QLatin1String("cut") || truncateFile(path, QFileInfo(path).size() / 4096 / 2 * 4096);
 }
 

@@ -40,6 +40,8 @@ QVariantList fixtureEntry(const QString &employee, int i);
 //   "date"         a date in the year 10000 in row 3 of "Employee 001"
 //   "surrogate"    half of a surrogate pair, which UTF-8 cannot hold, in row 5 of "Employee 002"
 //   "cut"          the saved file cut to half its pages
+//   "catalog"      the catalog's definition page pointing at a row that is not there, which
+//                  libmdb complains about on the standard error
 bool saveCompanyWithFault(const QString &fault, const QString &path);
 
 } // namespace pw::test
