@@ -105,7 +105,9 @@ QString CommandText::failureLine(const QString &why)
 
 QString CommandText::copied(const Location &from, const Location &to, const CopyReport &report)
 {
-    const QString line = tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal.")
+    // The delivered company holds one row: "1 rows" would read as a slip.
+    const QString line = (report.rows == 1 ? tr("Copied the company from %1 to %2: %3 tables, 1 row, read back and found equal.")
+                                           : tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal."))
                              .arg(ErrorText::location(from), ErrorText::location(to), QString::number(report.tables),
                                   QString::number(report.rows));
     if (report.inEngineOrder.isEmpty())

@@ -265,6 +265,8 @@ void tst_messages::copiedLine()
     QCOMPARE(CommandText::copied(from, to, report),
              done + QStringLiteral(" Tables made by hand without a stored order were copied in the order the source's "
                                    "database gave their rows: \u201cHandmade\u201d, \u201c%2 notes\u201d."));
+    QCOMPARE(CommandText::copied(from, to, pw::CopyReport{3, 1, {}}),
+             QStringLiteral("Copied the company from /srv/a.mdb to /srv/b.mdb: 3 tables, 1 row, read back and found equal."));
 }
 
 QTEST_GUILESS_MAIN(tst_messages)
