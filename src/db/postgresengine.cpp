@@ -2,7 +2,6 @@
 // the SQLSTATEs and libpq's messages in the program's terms, and the company as delivered.
 #include "db/postgresengine.h"
 
-#include "db/database.h"
 #include "db/quoting.h"
 #include "db/schema.h"
 
@@ -25,8 +24,6 @@
 namespace pw {
 
 namespace {
-
-std::atomic<int> pgConnectionCounter{0};
 
 const QString kDriver = QStringLiteral("QPSQL");
 
@@ -120,29 +117,6 @@ QString firstLine(const QString &text)
     return line;
 }
 
-// One statement on a connection of its own; with values, prepared and bound.
-bool run(QSqlQuery &q, const QString &statement, const QVariantList &values = {})
-{
-    if (values.isEmpty())
-        return q.exec(statement);
-    if (!q.prepare(statement))
-        return false;
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    return q.exec();
-}
-
-// libpq's connection under Qt's, for the scans that read whole logs.
-PGconn *connectionOf(Database &db)
-{
-    const QSqlDatabase sql = db.sql();
-    const QVariant v = sql.driver() ? sql.driver()->handle() : QVariant();
-    // libpq's PGconn is the struct pg_conn: Qt names the handle's type by either.
-    if (v.isValid() && (qstrcmp(v.typeName(), "PGconn*") == 0 || qstrcmp(v.typeName(), "pg_conn*") == 0))
-        return *static_cast<PGconn *const *>(v.constData());
-    return nullptr;
-}
-
 // A statement with Qt's "?" placeholders as libpq's $1, $2, ...: a "?" inside a quoted name or a
 // text literal is left alone.
 QByteArray withNumberedParameters(const QString &statement)
@@ -198,7 +172,8 @@ QString PostgresEngine::sqlState(const DbError &error)
 
 PostgresEngine::PostgresEngine(const QString &uri) : PostgresEngine(uri, Timeouts()) {}
 
-PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts) : m_timeouts(timeouts)
+PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts)
+    : m_timeouts(timeouts), m_connection(kDriver, [this](const QSqlError &e) { return fromDriver(e); })
 {
     const auto refuse = [this](AddressFault why) -> DbError & {
         m_uriError = DbError::of(DbReason::AddressUnusable).because(why);
@@ -264,11 +239,6 @@ Location PostgresEngine::location() const
     return where;
 }
 
-QString PostgresEngine::driver() const
-{
-    return kDriver;
-}
-
 QString PostgresEngine::connectOptions() const
 {
     QStringList options;
@@ -302,44 +272,30 @@ void PostgresEngine::configure(QSqlDatabase &connection) const
     connection.setConnectOptions(connectOptions());
 }
 
-DbError PostgresEngine::withConnection(const std::function<DbError(QSqlDatabase &)> &work) const
+DbError PostgresEngine::withConnection(const std::function<DbError(const Runner &)> &work) const
 {
     if (m_uriError)
         return m_uriError;
-    if (!QSqlDatabase::isDriverAvailable(kDriver))
-        return DbError::of(DbReason::DriverMissing).withValue(kDriver);
-    const QString name = QStringLiteral("punchwell-pg-%1").arg(++pgConnectionCounter);
-    DbError result;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
-        configure(db);
-        if (!db.open()) {
-            result = error(db.lastError());
-            if (!result)
-                result = DbError::of(DbReason::ServerCannotOpen).at(location());
-        } else {
-            result = work(db);
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return result;
+    QtSqlConnection connection(kDriver, [this](const QSqlError &e) { return fromDriver(e); });
+    if (DbError e = connection.open([this](QSqlDatabase &db) { configure(db); }))
+        return e.reason == DbReason::CannotOpen ? DbError::of(DbReason::ServerCannotOpen).at(location()) : e;
+    const DbError notOpen = DbError::of(DbReason::ConnectionNotOpen).at(location());
+    return work([&](const QString &statement, const QVariantList &values, Rows &rows) {
+        return connection.run(statement, values, rows, {}, notOpen);
+    });
 }
 
 DbError PostgresEngine::check() const
 {
     // A database without the settings and the list holds no company (yet).
-    return withConnection([this](QSqlDatabase &db) -> DbError {
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (!run(q,
-                 QStringLiteral("SELECT count(*) FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND "
-                                "c.relkind IN ('r', 'p') AND %2 IN (?, ?)")
-                     .arg(kSchema, folded(QStringLiteral("c.relname"))),
-                 {foldAsciiCase(kSettingsTable), foldAsciiCase(kEmployeeListTable)}) ||
-            !q.next())
-            return error(q.lastError());
-        if (q.value(0).toInt() == 0)
+    return withConnection([this](const Runner &run) -> DbError {
+        Rows rows;
+        if (DbError e = run(QStringLiteral("SELECT count(*) FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND "
+                                           "c.relkind IN ('r', 'p') AND %2 IN (?, ?)")
+                                .arg(kSchema, folded(QStringLiteral("c.relname"))),
+                            {foldAsciiCase(kSettingsTable), foldAsciiCase(kEmployeeListTable)}, rows))
+            return e;
+        if (rows.value(0, 0).toInt() == 0)
             return DbError::of(DbReason::NoCompanyThere).at(location());
         return {};
     });
@@ -349,13 +305,12 @@ DbError PostgresEngine::createCompany()
 {
     // The delivered company: an empty "Company Data", "datalist" with the Manager and no password,
     // and the Manager's empty log. All of it, or nothing.
-    return withConnection([this](QSqlDatabase &db) -> DbError {
-        QSqlQuery q(db);
-        if (!run(q, QStringLiteral("BEGIN")))
-            return error(q.lastError());
-        const auto fail = [&]() {
-            const DbError e = error(q.lastError());
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return withConnection([this](const Runner &run) -> DbError {
+        Rows rows;
+        if (DbError e = run(QStringLiteral("BEGIN"), {}, rows))
+            return e;
+        const auto fail = [&](const DbError &e) {
+            run(QStringLiteral("ROLLBACK"), {}, rows);
             return e;
         };
         const QList<std::pair<QString, QVariantList>> statements{
@@ -367,39 +322,48 @@ DbError PostgresEngine::createCompany()
             {createTable(quoteIdentifier(kManagerAccount), logFields()), {}},
         };
         for (const auto &[statement, values] : statements) {
-            if (!run(q, statement, values)) {
-                const DbError e = fail();
+            if (DbError e = run(statement, values, rows)) {
+                fail(e);
                 if (sqlState(e) == QLatin1String("42P07"))
                     return DbError::of(DbReason::CompanyThere).at(location());
                 return e;
             }
         }
-        if (!run(q, QStringLiteral("COMMIT")))
-            return fail();
+        if (DbError e = run(QStringLiteral("COMMIT"), {}, rows))
+            return fail(e);
         return {};
     });
 }
 
-DbError PostgresEngine::afterOpen(Database &db)
+DbError PostgresEngine::connect()
 {
+    if (m_uriError)
+        return m_uriError;
+    if (DbError e = m_connection.open([this](QSqlDatabase &db) { configure(db); }))
+        return e;
     // Identity columns came with version 10.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SHOW server_version_num")) || !q.next())
-        return db.error(q);
-    const int version = q.value(0).toInt();
-    if (version < 100000)
-        return DbError::of(DbReason::ServerTooOld).at(location()).withAmounts(version / 10000);
-    return {};
+    Rows rows;
+    DbError e = run(QStringLiteral("SHOW server_version_num"), {}, rows);
+    if (!e && rows.isEmpty())
+        e = DbError::of(DbReason::EngineError);
+    const int version = rows.value(0, 0).toInt();
+    if (!e && version < 100000)
+        e = DbError::of(DbReason::ServerTooOld).at(location()).withAmounts(version / 10000);
+    if (e)
+        m_connection.close();
+    return e;
 }
 
-DbError PostgresEngine::verify(Database &db)
+DbError PostgresEngine::run(const QString &statement, const QVariantList &values, Rows &rows, const RowHandler &each)
+{
+    return m_connection.run(statement, values, rows, each, DbError::of(DbReason::ConnectionNotOpen).at(location()));
+}
+
+DbError PostgresEngine::verify()
 {
     // The server looks after its own storage; what can be checked here is that it answers.
-    QSqlQuery q = db.query();
-    if (!q.exec(QStringLiteral("SELECT 1")))
-        return db.error(q);
-    return {};
+    Rows rows;
+    return run(QStringLiteral("SELECT 1"), {}, rows);
 }
 
 QString PostgresEngine::beginWrite() const
@@ -447,50 +411,37 @@ QString PostgresEngine::dateTimeAsText(const QString &column) const
     return column + QStringLiteral("::text");
 }
 
-DbResult<QString> PostgresEngine::storedName(Database &db, const QString &table)
+DbResult<QString> PostgresEngine::storedName(const QString &table)
 {
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.oid = %1").arg(tableOid())))
-        return db.error(q);
-    q.addBindValue(table);
-    q.addBindValue(table);
-    if (!q.exec())
-        return db.error(q);
-    if (q.next())
-        return q.value(0).toString();
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.oid = %1").arg(tableOid()),
+                        {table, table}, rows))
+        return e;
+    if (!rows.isEmpty())
+        return rows.value(0, 0).toString();
     return table;
 }
 
-DbResult<QList<PostgresEngine::Column>> PostgresEngine::catalogColumns(Database &db, const QString &table)
+DbResult<QList<PostgresEngine::Column>> PostgresEngine::catalogColumns(const QString &table)
 {
     // The engine's own columns (the identity that keeps stored order) are left out.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT a.attname, t.typname, a.atttypmod FROM pg_catalog.pg_attribute a "
-                                  "JOIN pg_catalog.pg_type t ON t.oid = a.atttypid "
-                                  "WHERE a.attrelid = %1 AND a.attnum > 0 AND NOT a.attisdropped "
-                                  "AND a.attidentity = '' AND a.attname <> ? ORDER BY a.attnum")
-                       .arg(tableOid())))
-        return db.error(q);
-    q.addBindValue(table);
-    q.addBindValue(table);
-    q.addBindValue(QString::fromLatin1(kOrderColumn));
-    if (!q.exec())
-        return db.error(q);
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT a.attname, t.typname, a.atttypmod FROM pg_catalog.pg_attribute a "
+                                       "JOIN pg_catalog.pg_type t ON t.oid = a.atttypid "
+                                       "WHERE a.attrelid = %1 AND a.attnum > 0 AND NOT a.attisdropped "
+                                       "AND a.attidentity = '' AND a.attname <> ? ORDER BY a.attnum")
+                            .arg(tableOid()),
+                        {table, table, QString::fromLatin1(kOrderColumn)}, rows))
+        return e;
     QList<Column> columns;
-    while (q.next())
-        columns.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toInt()});
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    for (const QVariantList &row : std::as_const(rows.rows))
+        columns.append({row.value(0).toString(), row.value(1).toString(), row.value(2).toInt()});
     return columns;
 }
 
-DbResult<QList<FieldInfo>> PostgresEngine::columnsOf(Database &db, const QString &table)
+DbResult<QList<FieldInfo>> PostgresEngine::columnsOf(const QString &table)
 {
-    auto columns = catalogColumns(db, table);
+    auto columns = catalogColumns(table);
     if (!columns)
         return columns.error();
     QList<FieldInfo> fields;
@@ -499,9 +450,9 @@ DbResult<QList<FieldInfo>> PostgresEngine::columnsOf(Database &db, const QString
     return fields;
 }
 
-DbResult<QString> PostgresEngine::selectList(Database &db, const QString &table, const QStringList &fields)
+DbResult<QString> PostgresEngine::selectList(const QString &table, const QStringList &fields)
 {
-    auto columns = catalogColumns(db, table);
+    auto columns = catalogColumns(table);
     if (!columns)
         return columns.error();
     if (columns->isEmpty())
@@ -523,20 +474,23 @@ DbResult<QString> PostgresEngine::selectList(Database &db, const QString &table,
     return list.join(QStringLiteral(", "));
 }
 
-DbResult<QStringList> PostgresEngine::tableNames(Database &db)
+DbResult<QStringList> PostgresEngine::tableNames()
 {
-    return db.texts(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 "
-                                   "AND c.relkind IN ('r', 'p') ORDER BY c.oid")
-                        .arg(kSchema));
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 "
+                                       "AND c.relkind IN ('r', 'p') ORDER BY c.oid")
+                            .arg(kSchema),
+                        {}, rows))
+        return e;
+    return rows.texts();
 }
 
-DbResult<QList<NamedObject>> PostgresEngine::objectsNamed(Database &db, const QString &name)
+DbResult<QList<NamedObject>> PostgresEngine::objectsNamed(const QString &name)
 {
     // Tables, views, indexes, sequences and types share one name space in a schema. The types
     // every table brings along, and the array types, are the table's, not objects of their own.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT CASE c.relkind WHEN 'r' THEN 'table' WHEN 'p' THEN 'table' WHEN 'v' THEN 'view' "
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT CASE c.relkind WHEN 'r' THEN 'table' WHEN 'p' THEN 'table' WHEN 'v' THEN 'view' "
                                   "WHEN 'm' THEN 'view' WHEN 'i' THEN 'index' WHEN 'I' THEN 'index' "
                                   "WHEN 'S' THEN 'sequence' ELSE 'other' END, c.relname, c.oid "
                                   "FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND %2 = %4 "
@@ -544,17 +498,12 @@ DbResult<QList<NamedObject>> PostgresEngine::objectsNamed(Database &db, const QS
                                   "WHERE t.typnamespace = %1 AND t.typrelid = 0 AND t.typelem = 0 AND %3 = %4 "
                                   "ORDER BY 3")
                        .arg(kSchema, folded(QStringLiteral("c.relname")), folded(QStringLiteral("t.typname")),
-                            folded(QStringLiteral("?")))))
-        return db.error(q);
-    q.addBindValue(name);
-    q.addBindValue(name);
-    if (!q.exec())
-        return db.error(q);
+                            folded(QStringLiteral("?"))),
+                        {name, name}, rows))
+        return e;
     QList<NamedObject> objects;
-    while (q.next())
-        objects.append({q.value(0).toString(), q.value(1).toString()});
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    for (const QVariantList &row : std::as_const(rows.rows))
+        objects.append({row.value(0).toString(), row.value(1).toString()});
     return objects;
 }
 
@@ -568,13 +517,18 @@ QString PostgresEngine::createTable(const QString &quotedName, const QList<Field
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedName, columns.join(QStringLiteral(", ")));
 }
 
-DbError PostgresEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)
+DbError PostgresEngine::scan(const QString &statement, const QVariantList &values, const RowVisitor &visit)
 {
     // Whole logs are read through libpq itself, a row at a time: no QVariant or QString per value,
     // and no more than one row held, however long the log. Nothing else runs on the connection
     // until the last row is in.
-    PGconn *conn = connectionOf(db);
-    if (!conn || !db.sql().isOpen())
+    const QSqlDatabase connection = m_connection.database();
+    const QVariant handle = connection.driver() ? connection.driver()->handle() : QVariant();
+    PGconn *conn = nullptr;
+    // libpq's PGconn is the struct pg_conn: Qt names the handle's type by either.
+    if (handle.isValid() && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0))
+        conn = *static_cast<PGconn *const *>(handle.constData());
+    if (!conn || !connection.isOpen())
         return DbError::of(DbReason::ConnectionNotOpen).at(location());
     const QByteArray sql = withNumberedParameters(statement);
     std::vector<QByteArray> texts;
@@ -612,7 +566,7 @@ DbError PostgresEngine::scan(Database &db, const QString &statement, const QVari
     return e;
 }
 
-DbError PostgresEngine::error(const QSqlError &error) const
+DbError PostgresEngine::fromDriver(const QSqlError &error) const
 {
     if (error.type() == QSqlError::NoError)
         return {};

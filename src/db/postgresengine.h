@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/engine.h"
+#include "db/qtconnection.h"
 
 #include <QList>
 #include <QPair>
@@ -59,46 +60,53 @@ public:
     DbError check() const override;
     DbError createCompany() override;
     void removeEmptyPlace() override {}
-    QString driver() const override;
-    void configure(QSqlDatabase &connection) const override;
-    DbError afterOpen(Database &db) override;
-    DbError verify(Database &db) override;
-    DbError checkInPlace(Database &) override { return {}; }
+    DbError connect() override;
+    void disconnect() override { m_connection.close(); }
+    bool isConnected() const override { return m_connection.isOpen(); }
+    DbError run(const QString &statement, const QVariantList &values, Rows &rows, const RowHandler &each = {}) override;
+    DbError verify() override;
+    DbError checkInPlace() override { return {}; }
     QString beginWrite() const override;
     QString lockTable(const QString &quotedName) const override;
-    DbError error(const QSqlError &error) const override;
     QString orderKey() const override;
     QStringList hiddenColumns() const override;
     QString sameNameAs(const QString &column) const override;
     bool reservesName(const QString &name) const override;
     int longestName() const override;
-    DbResult<QString> storedName(Database &db, const QString &table) override;
+    DbResult<QString> storedName(const QString &table) override;
     QString dateTimeAsText(const QString &column) const override;
-    DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) override;
-    DbResult<QStringList> tableNames(Database &db) override;
-    DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) override;
-    DbResult<QList<FieldInfo>> columnsOf(Database &db, const QString &table) override;
+    DbResult<QString> selectList(const QString &table, const QStringList &fields) override;
+    DbResult<QStringList> tableNames() override;
+    DbResult<QList<NamedObject>> objectsNamed(const QString &name) override;
+    DbResult<QList<FieldInfo>> columnsOf(const QString &table) override;
     QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const override;
-    DbError scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
+    DbError scan(const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
+
+    // A failure the server or libpq reported: its SQLSTATE (empty when the server gave none) and
+    // its words, while connecting or not, in the program's terms.
+    DbError fromServer(const QString &state, const QString &text, bool connecting) const;
 
 private:
     struct Column {
         QString name, type;
         int typmod = -1;
     };
-    DbResult<QList<Column>> catalogColumns(Database &db, const QString &table);
-    DbError fromServer(const QString &state, const QString &text, bool connecting) const;
-    // A failure of libpq itself on the connection under Qt's (a scan).
+    using Runner = std::function<DbError(const QString &, const QVariantList &, Rows &)>;
+    DbResult<QList<Column>> catalogColumns(const QString &table);
+    // A failure of libpq itself on the connection (a scan).
     DbError failureOf(pg_conn *conn) const;
     QString connectOptions() const;
+    void configure(QSqlDatabase &connection) const;
+    DbError fromDriver(const QSqlError &error) const;
     // A connection of its own for check() and createCompany(), which run before the company is open.
-    DbError withConnection(const std::function<DbError(QSqlDatabase &)> &work) const;
+    DbError withConnection(const std::function<DbError(const Runner &)> &work) const;
 
     QString m_host, m_port, m_user, m_database, m_service;
     QList<QPair<QString, QString>> m_parameters; // further libpq parameters, passed on
     QString m_userOptions;                       // the URI's own "options"
     DbError m_uriError;
     Timeouts m_timeouts;
+    QtSqlConnection m_connection;
 };
 
 } // namespace pw

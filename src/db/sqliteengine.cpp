@@ -2,7 +2,6 @@
 // error codes, and the raw scans through SQLite's own interface.
 #include "db/sqliteengine.h"
 
-#include "db/database.h"
 #include "db/delivered.h"
 #include "db/quoting.h"
 
@@ -12,7 +11,6 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QStringEncoder>
 
 #include <sqlite3.h>
@@ -105,7 +103,27 @@ DbError execScript(sqlite3 *db, const QByteArray &script)
 
 } // namespace
 
-SqliteEngine::SqliteEngine(const QString &path) : m_path(QFileInfo(path).absoluteFilePath()) {}
+namespace {
+
+// A failure Qt's SQLite driver reports, as SQLite's own code and words.
+DbError fromDriver(const QSqlError &error)
+{
+    if (error.type() == QSqlError::NoError)
+        return {};
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.driverText();
+    return SqliteEngine::fromSqlite(ok ? code : SQLITE_ERROR, text);
+}
+
+} // namespace
+
+SqliteEngine::SqliteEngine(const QString &path)
+    : m_path(QFileInfo(path).absoluteFilePath()), m_connection(QStringLiteral("QSQLITE"), fromDriver)
+{
+}
 
 DbError SqliteEngine::fromSqlite(int code, const QString &message)
 {
@@ -148,17 +166,6 @@ DbError SqliteEngine::fromSqlite(int code, const QString &message)
     return e;
 }
 
-DbError SqliteEngine::error(const QSqlError &error) const
-{
-    if (error.type() == QSqlError::NoError)
-        return {};
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    QString text = error.databaseText();
-    if (text.isEmpty())
-        text = error.driverText();
-    return fromSqlite(ok ? code : SQLITE_ERROR, text);
-}
 
 DbError SqliteEngine::checkFile(const QString &path)
 {
@@ -224,52 +231,54 @@ DbError SqliteEngine::createDelivered(const QString &path)
     return e;
 }
 
-QString SqliteEngine::driver() const
+DbError SqliteEngine::connect()
 {
-    return QStringLiteral("QSQLITE");
-}
-
-void SqliteEngine::configure(QSqlDatabase &connection) const
-{
-    connection.setDatabaseName(m_path);
-    connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-}
-
-DbError SqliteEngine::afterOpen(Database &db)
-{
+    if (DbError e = m_connection.open([this](QSqlDatabase &db) {
+            db.setDatabaseName(m_path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        }))
+        return e;
     // Every commit is made durable before the user is told (synchronous FULL). The rollback journal
     // is truncated rather than deleted after each commit, which saves a directory update per clock
     // event; the company's data is always whole in the one file between commits.
-    db.exec(QStringLiteral("PRAGMA synchronous = FULL"));
-    db.exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
+    Rows ignored;
+    run(QStringLiteral("PRAGMA synchronous = FULL"), {}, ignored);
+    run(QStringLiteral("PRAGMA journal_mode = TRUNCATE"), {}, ignored);
     return {};
 }
 
-DbError SqliteEngine::verify(Database &db)
+DbError SqliteEngine::run(const QString &statement, const QVariantList &values, Rows &rows, const RowHandler &each)
 {
-    QSqlQuery q = db.query();
-    if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next())
-        return db.error(q);
-    const QString result = q.value(0).toString();
+    return m_connection.run(statement, values, rows, each, DbError::of(DbReason::ConnectionNotOpen).at(location()));
+}
+
+DbError SqliteEngine::verify()
+{
+    Rows rows;
+    if (DbError e = run(QStringLiteral("PRAGMA quick_check(1)"), {}, rows))
+        return e;
+    if (rows.isEmpty())
+        return DbError::of(DbReason::EngineError);
+    const QString result = rows.value(0, 0).toString();
     if (result != QLatin1String("ok"))
         return DbError::of(DbReason::DamageFound).saying(result);
     return {};
 }
 
-sqlite3 *SqliteEngine::handle(Database &db)
+sqlite3 *SqliteEngine::handle() const
 {
-    const QSqlDatabase sql = db.sql();
+    const QSqlDatabase sql = m_connection.database();
     const QVariant v = sql.driver() ? sql.driver()->handle() : QVariant();
     if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
         return *static_cast<sqlite3 *const *>(v.constData());
     return nullptr;
 }
 
-DbError SqliteEngine::checkInPlace(Database &db)
+DbError SqliteEngine::checkInPlace()
 {
     // SQLite will not write to an open file that was moved away or deleted (the change would be
     // lost with it), but calls that a read-only file. Asking first gives the user the real reason.
-    sqlite3 *raw = handle(db);
+    sqlite3 *raw = handle();
     int moved = 0;
     if (raw && sqlite3_file_control(raw, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
         return DbError::of(DbReason::FileMoved).at(location());
@@ -297,26 +306,24 @@ bool SqliteEngine::reservesName(const QString &name) const
     return name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive);
 }
 
-DbResult<QStringList> SqliteEngine::tableNames(Database &db)
+DbResult<QStringList> SqliteEngine::tableNames()
 {
-    return db.texts(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"));
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"), {}, rows))
+        return e;
+    return rows.texts();
 }
 
-DbResult<QList<NamedObject>> SqliteEngine::objectsNamed(Database &db, const QString &name)
+DbResult<QList<NamedObject>> SqliteEngine::objectsNamed(const QString &name)
 {
     // Tables, indexes, views and triggers share one name space.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT type, name FROM sqlite_master WHERE %1").arg(sameNameAs(QStringLiteral("name")))))
-        return db.error(q);
-    q.addBindValue(name);
-    if (!q.exec())
-        return db.error(q);
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT type, name FROM sqlite_master WHERE %1").arg(sameNameAs(QStringLiteral("name"))),
+                        {name}, rows))
+        return e;
     QList<NamedObject> objects;
-    while (q.next())
-        objects.append({q.value(0).toString(), q.value(1).toString()});
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    for (const QVariantList &row : std::as_const(rows.rows))
+        objects.append({row.value(0).toString(), row.value(1).toString()});
     return objects;
 }
 
@@ -384,7 +391,7 @@ QString fieldName(const QString &name)
 
 } // namespace
 
-DbResult<QString> SqliteEngine::selectList(Database &, const QString &, const QStringList &fields)
+DbResult<QString> SqliteEngine::selectList(const QString &, const QStringList &fields)
 {
     if (fields.isEmpty())
         return QStringLiteral("*");
@@ -394,21 +401,15 @@ DbResult<QString> SqliteEngine::selectList(Database &, const QString &, const QS
     return quoted.join(QStringLiteral(", "));
 }
 
-DbResult<QList<FieldInfo>> SqliteEngine::columnsOf(Database &db, const QString &table)
+DbResult<QList<FieldInfo>> SqliteEngine::columnsOf(const QString &table)
 {
     // pragma_table_info finds the table as SQLite does, letter case aside; no table, no fields.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid")))
-        return db.error(q);
-    q.addBindValue(table);
-    if (!q.exec())
-        return db.error(q);
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"), {table}, rows))
+        return e;
     QList<FieldInfo> fields;
-    while (q.next())
-        fields << fieldFromDeclared(q.value(0).toString(), q.value(1).toString());
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    for (const QVariantList &row : std::as_const(rows.rows))
+        fields << fieldFromDeclared(row.value(0).toString(), row.value(1).toString());
     return fields;
 }
 
@@ -481,9 +482,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<RowAppender> SqliteEngine::appender(Database &db, const QString &quotedTable, const QStringList &quotedFields)
+std::unique_ptr<RowAppender> SqliteEngine::appender(const QString &quotedTable, const QStringList &quotedFields)
 {
-    sqlite3 *raw = handle(db);
+    sqlite3 *raw = handle();
     if (!raw || quotedFields.isEmpty())
         return nullptr;
     // Within SQLite's oldest limit of 999 bound values a statement.
@@ -496,10 +497,10 @@ std::unique_ptr<RowAppender> SqliteEngine::appender(Database &db, const QString 
     return appender;
 }
 
-DbError SqliteEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)
+DbError SqliteEngine::scan(const QString &statement, const QVariantList &values, const RowVisitor &visit)
 {
     // Whole logs are read this way: no QVariant or QString per value, just the stored bytes.
-    sqlite3 *raw = handle(db);
+    sqlite3 *raw = handle();
     if (!raw)
         return DbError::of(DbReason::NotOpen);
     Statement st(raw, statement.toUtf8());

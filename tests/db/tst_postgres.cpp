@@ -243,27 +243,27 @@ QSqlDatabase tst_postgres::raw(const QString &uri)
 void tst_postgres::locations_data()
 {
     QTest::addColumn<QString>("location");
-    QTest::addColumn<QString>("driver");
+    QTest::addColumn<bool>("server");
     QTest::addColumn<QString>("words");
 
-    QTest::newRow("socket folder") << "postgresql://postgres@/acme?host=/tmp/x" << "QPSQL"
+    QTest::newRow("socket folder") << "postgresql://postgres@/acme?host=/tmp/x" << true
                                    << "the database \"acme\" on the server at /tmp/x";
-    QTest::newRow("host and port") << "POSTGRES://bob@db.example.com:5433/Acme%20Widgets?sslmode=require" << "QPSQL"
+    QTest::newRow("host and port") << "POSTGRES://bob@db.example.com:5433/Acme%20Widgets?sslmode=require" << true
                                    << "the database \"Acme Widgets\" on the server at db.example.com:5433";
-    QTest::newRow("this computer") << "postgresql:///acme" << "QPSQL"
+    QTest::newRow("this computer") << "postgresql:///acme" << true
                                    << "the database \"acme\" on the PostgreSQL server of this computer";
-    QTest::newRow("a file") << "Employee.mdb" << "QSQLITE" << QDir::current().absoluteFilePath(QStringLiteral("Employee.mdb"));
-    QTest::newRow("a file named like a scheme") << "postgresql.mdb" << "QSQLITE"
+    QTest::newRow("a file") << "Employee.mdb" << false << QDir::current().absoluteFilePath(QStringLiteral("Employee.mdb"));
+    QTest::newRow("a file named like a scheme") << "postgresql.mdb" << false
                                                 << QDir::current().absoluteFilePath(QStringLiteral("postgresql.mdb"));
 }
 
 void tst_postgres::locations()
 {
     QFETCH(QString, location);
-    QFETCH(QString, driver);
+    QFETCH(bool, server);
     QFETCH(QString, words);
     const auto db = Database::fromLocation(location);
-    QCOMPARE(db->engine().driver(), driver);
+    QCOMPARE(db->isServer(), server);
     QCOMPARE(ErrorText::location(db->location()), words);
 }
 
@@ -613,7 +613,7 @@ void tst_postgres::messagesNoTestServerGives()
     QFETCH(QString, text);
     QFETCH(int, number);
     const PostgresEngine engine(QStringLiteral("postgresql://bob@db/acme"));
-    const DbError e = engine.error(QSqlError(QStringLiteral("Unable to connect"), text, QSqlError::ConnectionError));
+    const DbError e = engine.fromServer(QString(), text, true);
     QCOMPARE(e.number, number);
     QVERIFY2(ErrorText::describe(e).contains(QLatin1String("the database \"acme\" on the server at db")), qPrintable(ErrorText::numbered(e)));
 }
