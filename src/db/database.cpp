@@ -271,8 +271,9 @@ Database::Transaction::Transaction(Database &db) : m_db(db)
 {
     m_error = m_db.exec(m_db.engine().beginWrite());
     // A connection found lost by the first statement of a write is made again, and the write
-    // begun on it: nothing of the write had been sent.
-    if (m_error.number == ErrConnectionLost)
+    // begun on it: nothing of the write had been sent. A server that did not answer at all is not
+    // waited for a second time.
+    if (m_error.number == ErrConnectionLost && m_error.reason != DbReason::NoAnswer)
         m_error = m_db.exec(m_db.engine().beginWrite());
     m_open = !m_error;
     if (m_open) {

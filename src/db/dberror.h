@@ -87,6 +87,7 @@ enum class DbReason {
     ConnectionEnded,   // engineText: the server stopped or ended the connection
     LockTimeout,       // seconds: another workstation held the data that long
     StatementTimeout,  // seconds
+    NoAnswer,          // seconds: the server said nothing that long, and the connection was given up
     TableNotOnServer,  // table
     NotPermitted,      // engineText
     ServerReadOnly,    // engineText

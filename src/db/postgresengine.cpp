@@ -5,27 +5,26 @@
 #include "db/quoting.h"
 #include "db/schema.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <QSet>
 #include <QUrl>
 #include <QUrlQuery>
 
 #include <libpq-fe.h>
 
 #include <algorithm>
-#include <atomic>
+#include <cerrno>
 #include <cstdlib>
+#include <thread>
 #include <vector>
+
+#include <poll.h>
 
 namespace pw {
 
 namespace {
-
-const QString kDriver = QStringLiteral("QPSQL");
 
 // PostgreSQL cuts longer names short (NAMEDATALEN - 1).
 constexpr int kMaxNameBytes = 63;
@@ -50,7 +49,7 @@ QString tableOid()
         .arg(kSchema, folded(QStringLiteral("c.relname")), folded(QStringLiteral("?")));
 }
 
-// Types QPSQL reads well as they are; every other is read as its text.
+// Types whose values read well as they are; every other is read as its text.
 bool readsAsItIs(const QString &type)
 {
     static const QStringList types{QStringLiteral("int2"),   QStringLiteral("int4"),    QStringLiteral("int8"),
@@ -97,14 +96,6 @@ QString columnType(const FieldInfo &f)
         return QStringLiteral("bytea");
     }
     return QStringLiteral("text");
-}
-
-// A value for libpq's connection string: in '…', with \ and ' escaped.
-QString conninfoValue(QString value)
-{
-    value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    value.replace(QLatin1Char('\''), QLatin1String("\\'"));
-    return QLatin1Char('\'') + value + QLatin1Char('\'');
 }
 
 // The part of a server's message that says what happened, without "FATAL:" and the hints.
@@ -155,6 +146,162 @@ private:
     const PGresult *m_result = nullptr;
 };
 
+enum class Wait { Ready, TimedOut, Failed };
+
+// Waits until the connection's socket can be written (or read), or the deadline passes.
+Wait waitFor(PGconn *conn, bool writing, const QDeadlineTimer &deadline)
+{
+    pollfd socket{PQsocket(conn), short(writing ? POLLOUT : POLLIN), 0};
+    if (socket.fd < 0)
+        return Wait::Failed;
+    for (;;) {
+        const qint64 left = deadline.remainingTime();
+        const int ready = ::poll(&socket, 1, left < 0 ? -1 : int(left));
+        if (ready > 0)
+            return Wait::Ready;
+        if (ready == 0)
+            return Wait::TimedOut;
+        if (errno != EINTR)
+            return Wait::Failed;
+    }
+}
+
+// Asks the server to stop the statement under way, without waiting for it: libpq's cancel waits for
+// the server to close the request's connection, which a server that hangs never does.
+void cancelInBackground(PGconn *conn)
+{
+    PGcancel *cancel = PQgetCancel(conn);
+    if (!cancel)
+        return;
+    std::thread([cancel]() {
+        char ignored[256];
+        PQcancel(cancel, ignored, int(sizeof ignored));
+        PQfreeCancel(cancel);
+    }).detach();
+}
+
+// The values of a statement as libpq's parameters: each as its text (a QByteArray as its bytes,
+// binary), a null as SQL's NULL. The server infers each parameter's type from the statement.
+class Parameters {
+public:
+    explicit Parameters(const QVariantList &values)
+    {
+        m_data.reserve(size_t(values.size()));
+        for (const QVariant &v : values) {
+            if (v.isNull()) {
+                m_data.emplace_back();
+                m_values.push_back(nullptr);
+                m_lengths.push_back(0);
+                m_formats.push_back(0);
+                continue;
+            }
+            const bool binary = v.typeId() == QMetaType::QByteArray;
+            if (binary)
+                m_data.push_back(v.toByteArray());
+            else if (v.typeId() == QMetaType::Bool)
+                m_data.push_back(v.toBool() ? QByteArrayLiteral("true") : QByteArrayLiteral("false"));
+            else
+                m_data.push_back(v.toString().toUtf8());
+            m_values.push_back(m_data.back().constData());
+            m_lengths.push_back(int(m_data.back().size()));
+            m_formats.push_back(binary ? 1 : 0);
+        }
+    }
+    int count() const { return int(m_values.size()); }
+    const char *const *values() const { return m_values.data(); }
+    const int *lengths() const { return m_lengths.data(); }
+    const int *formats() const { return m_formats.data(); }
+
+private:
+    std::vector<QByteArray> m_data;
+    std::vector<const char *> m_values;
+    std::vector<int> m_lengths, m_formats;
+};
+
+// The type a column's values take, by the server's type of the column.
+QMetaType::Type variantType(Oid type)
+{
+    switch (type) {
+    case 16: return QMetaType::Bool;         // bool
+    case 17: return QMetaType::QByteArray;   // bytea
+    case 20: return QMetaType::LongLong;     // int8
+    case 21:                                  // int2
+    case 23: return QMetaType::Int;          // int4
+    case 26: return QMetaType::UInt;         // oid
+    case 700:                                 // float4
+    case 701:                                 // float8
+    case 1700: return QMetaType::Double;     // numeric
+    case 1082: return QMetaType::QDate;
+    case 1083: return QMetaType::QTime;
+    case 1114:                                // timestamp
+    case 1184: return QMetaType::QDateTime;  // timestamptz
+    default: return QMetaType::QString;
+    }
+}
+
+QVariant valueOf(const PGresult *result, int row, int column, QMetaType::Type type)
+{
+    if (PQgetisnull(result, row, column))
+        return QVariant(QMetaType(type));
+    const char *text = PQgetvalue(result, row, column);
+    const int length = PQgetlength(result, row, column);
+    switch (type) {
+    case QMetaType::Bool:
+        return QVariant(text[0] == 't');
+    case QMetaType::LongLong:
+        return QVariant(qlonglong(std::strtoll(text, nullptr, 10)));
+    case QMetaType::Int:
+        return QVariant(int(std::strtol(text, nullptr, 10)));
+    case QMetaType::UInt:
+        return QVariant(uint(std::strtoul(text, nullptr, 10)));
+    case QMetaType::Double:
+        return QVariant(QByteArrayView(text, length).toDouble());
+    case QMetaType::QByteArray: {
+        size_t size = 0;
+        unsigned char *bytes = PQunescapeBytea(reinterpret_cast<const unsigned char *>(text), &size);
+        const QByteArray out(reinterpret_cast<const char *>(bytes), qsizetype(size));
+        PQfreemem(bytes);
+        return out;
+    }
+    case QMetaType::QDate:
+        return QDate::fromString(QString::fromLatin1(text, length), Qt::ISODate);
+    case QMetaType::QTime:
+        return QTime::fromString(QString::fromLatin1(text, length), Qt::ISODate);
+    case QMetaType::QDateTime:
+        return QDateTime::fromString(QString::fromLatin1(text, length), Qt::ISODate);
+    default:
+        return QString::fromUtf8(text, length);
+    }
+}
+
+// The rows of a result, into rows or to each.
+DbError readRows(const PGresult *result, Rows &rows, const RowHandler &each)
+{
+    const int columns = PQnfields(result);
+    std::vector<QMetaType::Type> types;
+    rows.columns.clear();
+    for (int c = 0; c < columns; ++c) {
+        rows.columns << QString::fromUtf8(PQfname(result, c));
+        types.push_back(variantType(PQftype(result, c)));
+    }
+    rows.rows.clear();
+    const int count = PQntuples(result);
+    if (!each)
+        rows.rows.reserve(count);
+    QVariantList row;
+    for (int r = 0; r < count; ++r) {
+        row.clear();
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            row << valueOf(result, r, c, types[size_t(c)]);
+        if (!each)
+            rows.rows << row;
+        else if (DbError e = each(row))
+            return e;
+    }
+    return {};
+}
+
 } // namespace
 
 bool PostgresEngine::isServerLocation(const QString &location)
@@ -173,7 +320,7 @@ QString PostgresEngine::sqlState(const DbError &error)
 PostgresEngine::PostgresEngine(const QString &uri) : PostgresEngine(uri, Timeouts()) {}
 
 PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts)
-    : m_timeouts(timeouts), m_connection(kDriver, [this](const QSqlError &e) { return fromDriver(e); })
+    : m_timeouts(timeouts)
 {
     const auto refuse = [this](AddressFault why) -> DbError & {
         m_uriError = DbError::of(DbReason::AddressUnusable).because(why);
@@ -201,7 +348,7 @@ PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts)
             refuse(AddressFault::UnknownParameter).inField(key);
             return;
         }
-        // QPSQL hands its options to libpq with every ';' turned into a blank.
+        // Refused since the first server engine, whose driver turned every ';' of an option into a blank.
         if (value.contains(QLatin1Char(';'))) {
             refuse(AddressFault::Semicolon).inField(key);
             return;
@@ -239,50 +386,102 @@ Location PostgresEngine::location() const
     return where;
 }
 
-QString PostgresEngine::connectOptions() const
+QList<QPair<QByteArray, QByteArray>> PostgresEngine::connectParameters() const
 {
-    QStringList options;
-    bool ownTimeout = false;
+    QList<QPair<QByteArray, QByteArray>> parameters;
+    const auto add = [&](const char *key, const QString &value) {
+        if (!value.isEmpty())
+            parameters.append({QByteArray(key), value.toUtf8()});
+    };
+    add("host", m_host);
+    add("port", m_port);
+    add("user", m_user);
+    add("dbname", m_database);
+    QSet<QString> given;
     for (const auto &[key, value] : m_parameters) {
-        options << key + QLatin1Char('=') + conninfoValue(value);
-        ownTimeout = ownTimeout || key == QLatin1String("connect_timeout");
+        parameters.append({key.toUtf8(), value.toUtf8()});
+        given.insert(key);
     }
-    if (!ownTimeout)
-        options << QStringLiteral("connect_timeout=%1").arg(m_timeouts.connectSeconds);
-    options << QStringLiteral("fallback_application_name=Punchwell");
-    // A statement, and a wait for another workstation's lock, end with an error instead of hanging.
-    QString serverOptions = QStringLiteral("-c statement_timeout=%1 -c lock_timeout=%2")
-                                .arg(m_timeouts.statementMs)
+    const auto byDefault = [&](const char *key, const QString &value) {
+        if (!given.contains(QLatin1String(key)))
+            add(key, value);
+    };
+    byDefault("connect_timeout", QString::number(m_timeouts.connectSeconds));
+    // A connection that dies between actions is found out by the system, not at the next action.
+    byDefault("keepalives", QStringLiteral("1"));
+    byDefault("keepalives_idle", QStringLiteral("10"));
+    byDefault("keepalives_interval", QStringLiteral("2"));
+    byDefault("keepalives_count", QStringLiteral("3"));
+    byDefault("tcp_user_timeout", QString::number(m_timeouts.statementMs));
+    add("fallback_application_name", QStringLiteral("Punchwell"));
+    add("client_encoding", QStringLiteral("UTF8"));
+    // The server stops a slow statement, and a wait for another workstation's lock, a little before
+    // the program stops waiting, so that a server that answers says why. Date-times in ISO form.
+    QString serverOptions = QStringLiteral("-c statement_timeout=%1 -c lock_timeout=%2 -c datestyle=ISO")
+                                .arg(m_timeouts.statementMs - qMin(1000, m_timeouts.statementMs / 4))
                                 .arg(m_timeouts.lockMs);
     if (!m_userOptions.isEmpty())
         serverOptions += QLatin1Char(' ') + m_userOptions;
-    options << QStringLiteral("options=") + conninfoValue(serverOptions);
-    if (!m_port.isEmpty() && m_port.toInt() <= 0)
-        options << QStringLiteral("port=") + conninfoValue(m_port); // a list, one port per host
-    return options.join(QLatin1Char(';'));
+    add("options", serverOptions);
+    return parameters;
 }
 
-void PostgresEngine::configure(QSqlDatabase &connection) const
+PGconn *PostgresEngine::newConnection(DbError &why) const
 {
-    connection.setHostName(m_host);
-    if (m_port.toInt() > 0)
-        connection.setPort(m_port.toInt());
-    connection.setUserName(m_user);
-    connection.setDatabaseName(m_database);
-    connection.setConnectOptions(connectOptions());
+    const auto parameters = connectParameters();
+    std::vector<const char *> keys, values;
+    for (const auto &[key, value] : parameters) {
+        keys.push_back(key.constData());
+        values.push_back(value.constData());
+    }
+    keys.push_back(nullptr);
+    values.push_back(nullptr);
+    PGconn *conn = PQconnectStartParams(keys.data(), values.data(), 0);
+    if (!conn) {
+        why = DbError::of(DbReason::ServerCannotOpen).at(location());
+        return nullptr;
+    }
+    PQsetNoticeProcessor(conn, [](void *, const char *) {}, nullptr);
+    const QDeadlineTimer deadline(m_timeouts.connectSeconds * 1000);
+    PostgresPollingStatusType state = PGRES_POLLING_WRITING;
+    while (PQstatus(conn) != CONNECTION_BAD && state != PGRES_POLLING_FAILED) {
+        if (state == PGRES_POLLING_OK) {
+            // Identity columns came with version 10.
+            const int version = PQserverVersion(conn);
+            if (version >= 100000)
+                return conn;
+            PQfinish(conn);
+            why = DbError::of(DbReason::ServerTooOld).at(location()).withAmounts(version / 10000);
+            return nullptr;
+        }
+        const Wait waited = waitFor(conn, state == PGRES_POLLING_WRITING, deadline);
+        if (waited == Wait::TimedOut) {
+            PQfinish(conn);
+            why = DbError::of(DbReason::ConnectTimeout).at(location()).after(m_timeouts.connectSeconds);
+            return nullptr;
+        }
+        if (waited == Wait::Failed)
+            break;
+        state = PQconnectPoll(conn);
+    }
+    why = fromServer(QString(), QString::fromUtf8(PQerrorMessage(conn)), true);
+    PQfinish(conn);
+    return nullptr;
 }
 
 DbError PostgresEngine::withConnection(const std::function<DbError(const Runner &)> &work) const
 {
     if (m_uriError)
         return m_uriError;
-    QtSqlConnection connection(kDriver, [this](const QSqlError &e) { return fromDriver(e); });
-    if (DbError e = connection.open([this](QSqlDatabase &db) { configure(db); }))
-        return e.reason == DbReason::CannotOpen ? DbError::of(DbReason::ServerCannotOpen).at(location()) : e;
-    const DbError notOpen = DbError::of(DbReason::ConnectionNotOpen).at(location());
-    return work([&](const QString &statement, const QVariantList &values, Rows &rows) {
-        return connection.run(statement, values, rows, {}, notOpen);
+    DbError why;
+    PGconn *conn = newConnection(why);
+    if (!conn)
+        return why;
+    const DbError result = work([&](const QString &statement, const QVariantList &values, Rows &rows) {
+        return perform(conn, statement, values, rows, {}, nullptr);
     });
+    PQfinish(conn);
+    return result;
 }
 
 DbError PostgresEngine::check() const
@@ -335,28 +534,120 @@ DbError PostgresEngine::createCompany()
     });
 }
 
+PostgresEngine::~PostgresEngine()
+{
+    disconnect();
+}
+
 DbError PostgresEngine::connect()
 {
+    disconnect();
     if (m_uriError)
         return m_uriError;
-    if (DbError e = m_connection.open([this](QSqlDatabase &db) { configure(db); }))
-        return e;
-    // Identity columns came with version 10.
-    Rows rows;
-    DbError e = run(QStringLiteral("SHOW server_version_num"), {}, rows);
-    if (!e && rows.isEmpty())
-        e = DbError::of(DbReason::EngineError);
-    const int version = rows.value(0, 0).toInt();
-    if (!e && version < 100000)
-        e = DbError::of(DbReason::ServerTooOld).at(location()).withAmounts(version / 10000);
-    if (e)
-        m_connection.close();
-    return e;
+    DbError why;
+    m_conn = newConnection(why);
+    return why;
+}
+
+void PostgresEngine::disconnect()
+{
+    if (m_conn)
+        PQfinish(m_conn);
+    m_conn = nullptr;
+}
+
+bool PostgresEngine::isConnected() const
+{
+    return m_conn && PQstatus(m_conn) == CONNECTION_OK;
 }
 
 DbError PostgresEngine::run(const QString &statement, const QVariantList &values, Rows &rows, const RowHandler &each)
 {
-    return m_connection.run(statement, values, rows, each, DbError::of(DbReason::ConnectionNotOpen).at(location()));
+    const DbError e = perform(m_conn, statement, values, rows, each, nullptr);
+    // A server that did not answer may still be working on the statement: the connection is
+    // given up, and the next action makes a new one.
+    if (e.reason == DbReason::NoAnswer)
+        disconnect();
+    return e;
+}
+
+DbError PostgresEngine::perform(PGconn *conn, const QString &statement, const QVariantList &values, Rows &rows,
+                                const RowHandler &each, const RowVisitor *visit) const
+{
+    if (!conn || PQstatus(conn) != CONNECTION_OK)
+        return DbError::of(DbReason::ConnectionNotOpen).at(location());
+    rows = Rows();
+    int sent;
+    if (values.isEmpty() && !visit) {
+        // Sent as it is: it may hold several statements.
+        sent = PQsendQuery(conn, statement.toUtf8().constData());
+    } else {
+        const Parameters parameters(values);
+        sent = PQsendQueryParams(conn, withNumberedParameters(statement).constData(), parameters.count(), nullptr,
+                                 parameters.values(), parameters.lengths(), parameters.formats(), 0);
+    }
+    if (!sent)
+        return failureOf(conn);
+    if (visit)
+        PQsetSingleRowMode(conn);
+
+    const QDeadlineTimer deadline(m_timeouts.statementMs);
+    const auto giveUp = [&]() {
+        cancelInBackground(conn);
+        return DbError::of(DbReason::NoAnswer).at(location()).after(m_timeouts.statementMs / 1000.0);
+    };
+    for (int flushed; (flushed = PQflush(conn)) != 0;) {
+        if (flushed < 0)
+            return failureOf(conn);
+        const Wait waited = waitFor(conn, true, deadline);
+        if (waited == Wait::TimedOut)
+            return giveUp();
+        if (waited == Wait::Failed || !PQconsumeInput(conn))
+            return failureOf(conn);
+    }
+
+    PqRow row;
+    DbError e;
+    for (;;) {
+        while (PQisBusy(conn)) {
+            const Wait waited = waitFor(conn, false, deadline);
+            if (waited == Wait::TimedOut)
+                return giveUp();
+            if (waited == Wait::Failed || !PQconsumeInput(conn))
+                return e ? e : failureOf(conn);
+        }
+        PGresult *result = PQgetResult(conn);
+        if (!result)
+            break;
+        switch (PQresultStatus(result)) {
+        case PGRES_SINGLE_TUPLE:
+            if (!e) {
+                row.setResult(result);
+                (*visit)(row);
+            }
+            break;
+        case PGRES_TUPLES_OK:
+            if (!e && !visit)
+                e = readRows(result, rows, each);
+            break;
+        case PGRES_COMMAND_OK:
+            rows.changed = std::strtoll(PQcmdTuples(result), nullptr, 10);
+            break;
+        case PGRES_EMPTY_QUERY:
+            break;
+        default:
+            if (!e) {
+                const char *state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+                e = fromServer(state ? QString::fromLatin1(state) : QString(),
+                               QString::fromUtf8(PQresultErrorMessage(result)), false);
+            }
+            break;
+        }
+        PQclear(result);
+    }
+    if (!e && PQstatus(conn) != CONNECTION_OK)
+        e = failureOf(conn);
+    return e;
 }
 
 DbError PostgresEngine::verify()
@@ -519,61 +810,14 @@ QString PostgresEngine::createTable(const QString &quotedName, const QList<Field
 
 DbError PostgresEngine::scan(const QString &statement, const QVariantList &values, const RowVisitor &visit)
 {
-    // Whole logs are read through libpq itself, a row at a time: no QVariant or QString per value,
-    // and no more than one row held, however long the log. Nothing else runs on the connection
-    // until the last row is in.
-    const QSqlDatabase connection = m_connection.database();
-    const QVariant handle = connection.driver() ? connection.driver()->handle() : QVariant();
-    PGconn *conn = nullptr;
-    // libpq's PGconn is the struct pg_conn: Qt names the handle's type by either.
-    if (handle.isValid() && (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0))
-        conn = *static_cast<PGconn *const *>(handle.constData());
-    if (!conn || !connection.isOpen())
-        return DbError::of(DbReason::ConnectionNotOpen).at(location());
-    const QByteArray sql = withNumberedParameters(statement);
-    std::vector<QByteArray> texts;
-    texts.reserve(size_t(values.size()));
-    std::vector<const char *> parameters;
-    for (const QVariant &v : values) {
-        if (v.isNull()) {
-            parameters.push_back(nullptr);
-        } else {
-            texts.push_back(v.toString().toUtf8());
-            parameters.push_back(texts.back().constData());
-        }
-    }
-    if (!PQsendQueryParams(conn, sql.constData(), int(parameters.size()), nullptr, parameters.data(), nullptr, nullptr, 0))
-        return failureOf(conn);
-    PQsetSingleRowMode(conn);
-    PqRow row;
-    DbError e;
-    while (PGresult *result = PQgetResult(conn)) {
-        const ExecStatusType status = PQresultStatus(result);
-        if (status == PGRES_SINGLE_TUPLE) {
-            if (!e) {
-                row.setResult(result);
-                visit(row);
-            }
-        } else if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && !e) {
-            const char *state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
-            e = fromServer(state ? QString::fromLatin1(state) : QString(), QString::fromUtf8(PQresultErrorMessage(result)),
-                           false);
-        }
-        PQclear(result);
-    }
-    if (!e && PQstatus(conn) != CONNECTION_OK)
-        e = failureOf(conn);
+    // Whole logs are read a row at a time as libpq holds it: no QVariant or QString per value, and
+    // no more than one row held, however long the log. Nothing else runs on the connection until
+    // the last row is in.
+    Rows unused;
+    const DbError e = perform(m_conn, statement, values, unused, {}, &visit);
+    if (e.reason == DbReason::NoAnswer)
+        disconnect();
     return e;
-}
-
-DbError PostgresEngine::fromDriver(const QSqlError &error) const
-{
-    if (error.type() == QSqlError::NoError)
-        return {};
-    QString text = error.databaseText();
-    if (text.isEmpty())
-        text = error.driverText();
-    return fromServer(error.nativeErrorCode(), text, error.type() == QSqlError::ConnectionError);
 }
 
 DbError PostgresEngine::failureOf(PGconn *conn) const
@@ -599,10 +843,9 @@ DbError PostgresEngine::fromServer(const QString &state, const QString &text, bo
     };
 
     if (state.isEmpty()) {
-        // A connection that fails comes from QPSQL as libpq's message alone: the driver closes
-        // libpq's connection (and with it PQconnectionNeedsPassword and the like) before it returns,
-        // and libpq has no SQLSTATE for what happens before the server answers. Its words are the
-        // only thing that tells these apart; they are read here once, and nowhere else.
+        // libpq has no SQLSTATE for what happens before the server answers, or for a connection that
+        // breaks: its message is all there is. Its words are the only thing that tells these apart;
+        // they are read here once, and nowhere else.
         const auto says = [&](const char *words) { return text.contains(QLatin1String(words), Qt::CaseInsensitive); };
         if (says("database \"") && says("does not exist"))
             return set(DbReason::NoSuchDatabase);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "db/engine.h"
-#include "db/qtconnection.h"
 
 #include <QList>
 #include <QPair>
@@ -10,8 +9,8 @@ struct pg_conn;
 
 namespace pw {
 
-// The company in a database on a PostgreSQL server, for several workstations at once, through Qt's
-// QPSQL driver (libpq underneath).
+// The company in a database on a PostgreSQL server, for several workstations at once, through libpq:
+// every value a real parameter of its statement, one round trip a statement.
 //
 // The location is a URI: postgresql://user@host:port/dbname?sslmode=require&host=/socket/dir, or
 // postgres://…; every other libpq parameter may be added to the query. A password never comes in
@@ -30,7 +29,12 @@ namespace pw {
 // stored name equals the requested one exactly wins over one that differs in letter case.
 //
 // Nothing waits forever: a connection is given up after 5 seconds, a statement after 30, and a lock
-// held by another workstation after 5 (the action then fails with "in use", nothing stored). A
+// held by another workstation after 5 (the action then fails with "in use", nothing stored). The
+// deadlines are the program's own: every wait on the server's socket ends by then, whether the
+// server answers or not. The server itself stops a slow statement a little earlier and says so; a
+// server that says nothing by the deadline is asked to cancel the statement and the connection is
+// given up (the next action connects again). TCP keepalives and tcp_user_timeout find a dead
+// connection between actions. A
 // write takes a lock on each table it touches (share row exclusive: other workstations still read,
 // but a second writer of the same table waits), so a clock-in's check of the last entry and its new
 // entry are never split by another workstation's clock event.
@@ -44,6 +48,9 @@ public:
 
     explicit PostgresEngine(const QString &uri);
     PostgresEngine(const QString &uri, Timeouts timeouts);
+    ~PostgresEngine() override;
+    PostgresEngine(const PostgresEngine &) = delete;
+    PostgresEngine &operator=(const PostgresEngine &) = delete;
 
     // Whether a location names a server: it begins with postgresql:// or postgres://.
     static bool isServerLocation(const QString &location);
@@ -61,8 +68,8 @@ public:
     DbError createCompany() override;
     void removeEmptyPlace() override {}
     DbError connect() override;
-    void disconnect() override { m_connection.close(); }
-    bool isConnected() const override { return m_connection.isOpen(); }
+    void disconnect() override;
+    bool isConnected() const override;
     DbError run(const QString &statement, const QVariantList &values, Rows &rows, const RowHandler &each = {}) override;
     DbError verify() override;
     DbError checkInPlace() override { return {}; }
@@ -93,11 +100,16 @@ private:
     };
     using Runner = std::function<DbError(const QString &, const QVariantList &, Rows &)>;
     DbResult<QList<Column>> catalogColumns(const QString &table);
-    // A failure of libpq itself on the connection (a scan).
+    // A failure of libpq itself on the connection.
     DbError failureOf(pg_conn *conn) const;
-    QString connectOptions() const;
-    void configure(QSqlDatabase &connection) const;
-    DbError fromDriver(const QSqlError &error) const;
+    // libpq's connection parameters, keyword and value.
+    QList<QPair<QByteArray, QByteArray>> connectParameters() const;
+    // A new connection, made within the connection's limit; nullptr and why when there is none.
+    pg_conn *newConnection(DbError &why) const;
+    // Sends one statement and waits for its answer until the statement's deadline: its rows into
+    // rows, or to each, or (raw) to visit one at a time as libpq holds them.
+    DbError perform(pg_conn *conn, const QString &statement, const QVariantList &values, Rows &rows,
+                    const RowHandler &each, const RowVisitor *visit) const;
     // A connection of its own for check() and createCompany(), which run before the company is open.
     DbError withConnection(const std::function<DbError(const Runner &)> &work) const;
 
@@ -106,7 +118,7 @@ private:
     QString m_userOptions;                       // the URI's own "options"
     DbError m_uriError;
     Timeouts m_timeouts;
-    QtSqlConnection m_connection;
+    pg_conn *m_conn = nullptr;
 };
 
 } // namespace pw

@@ -335,6 +335,9 @@ QString ErrorText::describe(const DbError &e)
         return tr("the database is in use: another workstation is changing the same data on %1 and did not finish "
                   "within %2 seconds. Nothing was stored. Please wait a moment and try again")
             .arg(where, QString::number(e.seconds));
+    case DbReason::NoAnswer:
+        return tr("%1 did not answer within %2 seconds, so the program stopped waiting and gave the connection up")
+            .arg(where, QString::number(e.seconds));
     case DbReason::StatementTimeout:
         return tr("%1 did not finish the action within %2 seconds, so it was stopped")
             .arg(where, QString::number(e.seconds));

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -160,6 +161,7 @@ private Q_SLOTS:
     void copyFileToServerAndBack();
     void copyRefusesAndLeavesTargetUntouched();
     void lostConnectionComesBack();
+    void serverThatStopsAnsweringIsGivenUp();
     void serverStoppedDuringWrite();
     void cleanupTestCase();
 
@@ -732,6 +734,41 @@ void tst_postgres::copyRefusesAndLeavesTargetUntouched()
     QVERIFY2(ErrorText::describe(notMade.error()).contains(QLatin1String("sqlite_kept")), why(notMade).constData());
     QVERIFY(!QFile::exists(path));
     QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+}
+
+// A server that stops answering (a machine that hangs, a network that drops every packet) is given
+// up within the limits, never waited for without end: the action fails with the program's error and
+// nothing of it is stored. Once the server answers again, the next action connects by itself.
+void tst_postgres::serverThatStopsAnsweringIsGivenUp()
+{
+    const PostgresEngine::Timeouts limits{2, 1500, 1000};
+    constexpr qint64 slack = 700; // for a busy machine
+    auto db = freshCompany(limits);
+    const QString manager = QStringLiteral("Manager");
+    QVERIFY(clocking::clockIn(*db, manager, manager, at("2026-12-07 09:00:00"), QStringLiteral("x")).stored());
+
+    QVERIFY2(m_server.pause(), qPrintable(m_server.errorString()));
+    auto goOn = qScopeGuard([&] { m_server.resume(); });
+    QElapsedTimer waited;
+    waited.start();
+    const auto out = clocking::clockOut(*db, manager, manager, at("2026-12-07 17:00:00"));
+    QCOMPARE(out.error.number, int(ErrConnectionLost));
+    QVERIFY2(waited.elapsed() < limits.statementMs + slack, qPrintable(QString::number(waited.elapsed())));
+    QVERIFY2(ErrorText::describe(out.error).contains(QLatin1String("did not answer within 1.5 seconds")),
+             qPrintable(ErrorText::numbered(out.error)));
+
+    // A new connection waits no longer than the connection's limit.
+    waited.restart();
+    const auto count = LogTable(*db, manager).count();
+    QCOMPARE(count.error().number, int(ErrServerUnreachable));
+    QVERIFY2(waited.elapsed() < limits.connectSeconds * 1000 + slack, qPrintable(QString::number(waited.elapsed())));
+
+    goOn.dismiss();
+    QVERIFY2(m_server.resume(), qPrintable(m_server.errorString()));
+    QCOMPARE(*LogTable(*db, manager).count(), 1);
+    QCOMPARE(*clocking::isClockedIn(*db, manager), true);
+    QVERIFY(clocking::clockOut(*db, manager, manager, at("2026-12-07 17:00:00")).stored());
+    QCOMPARE(*LogTable(*db, manager).count(), 2);
 }
 
 void tst_postgres::lostConnectionComesBack()
