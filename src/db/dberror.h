@@ -140,10 +140,12 @@ inline constexpr DbReason kLastDbReason = DbReason::AccessNotMade;
 
 // Why the address of a server cannot be used.
 enum class AddressFault {
-    NotPostgres,      // engineText: Qt's words on the address
+    NotPostgres,      // engineText: the scheme it names instead
     HoldsPassword,
     UnknownParameter, // field: the parameter
     Semicolon,        // field: the parameter whose value holds one
+    Malformed,        // it begins as a server's address but is not one
+    HoldsSecret,      // field: the secret parameter (other than the password)
 };
 
 // Why a copy of a company was refused or undone.

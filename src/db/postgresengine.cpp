@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -306,8 +307,24 @@ DbError readRows(const PGresult *result, Rows &rows, const RowHandler &each)
 
 bool PostgresEngine::isServerLocation(const QString &location)
 {
-    return location.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
-           location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+    return location.startsWith(QLatin1String("postgresql:"), Qt::CaseInsensitive) ||
+           location.startsWith(QLatin1String("postgres:"), Qt::CaseInsensitive);
+}
+
+bool PostgresEngine::isSecretParameter(const QString &key)
+{
+    // libpq marks the parameters it would not show ("*"); the two it has always had are named too.
+    static const QSet<QString> secrets = [] {
+        QSet<QString> keys{QStringLiteral("password"), QStringLiteral("sslpassword")};
+        if (PQconninfoOption *options = PQconndefaults()) {
+            for (const PQconninfoOption *o = options; o->keyword; ++o)
+                if (o->dispchar && std::strchr(o->dispchar, '*'))
+                    keys.insert(QString::fromLatin1(o->keyword));
+            PQconninfoFree(options);
+        }
+        return keys;
+    }();
+    return secrets.contains(key.trimmed().toLower());
 }
 
 QString PostgresEngine::sqlState(const DbError &error)
@@ -326,13 +343,22 @@ PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts)
         m_uriError = DbError::of(DbReason::AddressUnusable).because(why);
         return m_uriError;
     };
-    const QUrl url(uri);
-    if (!isServerLocation(uri) || !url.isValid()) {
-        refuse(AddressFault::NotPostgres).saying(url.errorString());
+    // Nothing of the address itself goes into a refusal: it may hold a password.
+    if (!isServerLocation(uri)) {
+        refuse(AddressFault::NotPostgres).saying(uri.section(QLatin1Char(':'), 0, 0).left(20));
         return;
     }
+    const QUrl url(uri);
     if (!url.password().isEmpty()) {
         refuse(AddressFault::HoldsPassword);
+        return;
+    }
+    if (uri.mid(uri.indexOf(QLatin1Char(':')) + 1, 2) != QLatin1String("//") || !url.isValid()) {
+        // A password in an address that cannot be read is still a password.
+        const QString userinfo = uri.section(QLatin1Char('@'), 0, 0);
+        refuse(uri.contains(QLatin1Char('@')) && userinfo.section(QLatin1Char(':'), 1).contains(QLatin1Char(':'))
+                   ? AddressFault::HoldsPassword
+                   : AddressFault::Malformed);
         return;
     }
     m_user = url.userName(QUrl::FullyDecoded);
@@ -355,6 +381,10 @@ PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts)
         }
         if (key == QLatin1String("password")) {
             refuse(AddressFault::HoldsPassword);
+            return;
+        }
+        if (isSecretParameter(key)) {
+            refuse(AddressFault::HoldsSecret).inField(key);
             return;
         }
         if (key == QLatin1String("host"))

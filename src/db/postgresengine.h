@@ -52,8 +52,12 @@ public:
     PostgresEngine(const PostgresEngine &) = delete;
     PostgresEngine &operator=(const PostgresEngine &) = delete;
 
-    // Whether a location names a server: it begins with postgresql:// or postgres://.
+    // Whether a location names a server: it begins with postgresql: or postgres: (in any letter
+    // case), well-formed or not, so that a malformed address is refused and never taken for a file.
     static bool isServerLocation(const QString &location);
+    // Whether a connection parameter holds a secret (a password, a key's passphrase): never to be
+    // given in an address or a configuration file, nor shown.
+    static bool isSecretParameter(const QString &key);
     // The SQLSTATE a server failure came with, as PostgreSQL spells it; empty when the server did
     // not answer.
     static QString sqlState(const DbError &error);

@@ -97,6 +97,13 @@ QString ErrorText::addressFaultOf(const DbError &e)
         return tr("\"%1\" is not a connection parameter").arg(e.field);
     case AddressFault::Semicolon:
         return tr("the value of %1 holds a ';'").arg(e.field);
+    case AddressFault::Malformed:
+        return tr("it is not a well-formed server address. It reads postgresql://USER@HOST:PORT/DATABASE, and "
+                  "parameters may follow after '?'");
+    case AddressFault::HoldsSecret:
+        return tr("it holds the secret parameter %1. Put it in a service file (pg_service.conf) instead, where only "
+                  "you can read it, and name the service with service=")
+            .arg(e.field);
     }
     return {};
 }
