@@ -219,6 +219,86 @@ private:
     std::vector<int> m_lengths, m_formats;
 };
 
+// A row of COPY's text output: values apart by tabs, \N for a Null, a backslash before each
+// character it escapes.
+class CopyRow : public RawRow {
+public:
+    void setLine(const char *line, int length)
+    {
+        m_fields.clear();
+        m_text.clear();
+        // Decoded values are never longer than the line, so the buffer never moves under them.
+        m_text.reserve(length);
+        if (length > 0 && line[length - 1] == '\n')
+            --length;
+        const char *end = line + length;
+        const char *field = line;
+        bool escaped = false;
+        for (const char *p = line;; ++p) {
+            if (p == end || *p == '\t') {
+                addField(field, int(p - field), escaped);
+                if (p == end)
+                    break;
+                field = p + 1;
+                escaped = false;
+            } else if (*p == '\\' && p + 1 < end) {
+                escaped = true;
+                ++p;
+            }
+        }
+    }
+    bool isNull(int column) const override { return column >= int(m_fields.size()) || !m_fields[size_t(column)].data; }
+    QByteArrayView text(int column) const override
+    {
+        if (isNull(column))
+            return {};
+        return QByteArrayView(m_fields[size_t(column)].data, m_fields[size_t(column)].length);
+    }
+    qint64 integer(int column) const override
+    {
+        const QByteArrayView t = text(column);
+        return t.isEmpty() ? 0 : t.toLongLong();
+    }
+
+private:
+    struct Field {
+        const char *data; // nullptr for a Null
+        int length;
+    };
+
+    void addField(const char *p, int length, bool escaped)
+    {
+        if (!escaped) {
+            m_fields.push_back({p, length});
+            return;
+        }
+        if (length == 2 && p[1] == 'N') {
+            m_fields.push_back({nullptr, 0});
+            return;
+        }
+        const qsizetype start = m_text.size();
+        for (int i = 0; i < length; ++i) {
+            char c = p[i];
+            if (c == '\\' && i + 1 < length) {
+                switch (c = p[++i]) {
+                case 'b': c = '\b'; break;
+                case 'f': c = '\f'; break;
+                case 'n': c = '\n'; break;
+                case 'r': c = '\r'; break;
+                case 't': c = '\t'; break;
+                case 'v': c = '\v'; break;
+                default: break;
+                }
+            }
+            m_text.append(c);
+        }
+        m_fields.push_back({m_text.constData() + start, int(m_text.size() - start)});
+    }
+
+    std::vector<Field> m_fields;
+    QByteArray m_text;
+};
+
 // The type a column's values take, by the server's type of the column.
 QMetaType::Type variantType(Oid type)
 {
@@ -584,6 +664,7 @@ void PostgresEngine::disconnect()
     if (m_conn)
         PQfinish(m_conn);
     m_conn = nullptr;
+    m_prepared.clear();
 }
 
 bool PostgresEngine::isConnected() const
@@ -607,21 +688,50 @@ DbError PostgresEngine::perform(PGconn *conn, const QString &statement, const QV
     if (!conn || PQstatus(conn) != CONNECTION_OK)
         return DbError::of(DbReason::ConnectionNotOpen).at(location());
     rows = Rows();
+    const QDeadlineTimer deadline(m_timeouts.statementMs);
     int sent;
     if (values.isEmpty() && !visit) {
         // Sent as it is: it may hold several statements.
         sent = PQsendQuery(conn, statement.toUtf8().constData());
     } else {
         const Parameters parameters(values);
-        sent = PQsendQueryParams(conn, withNumberedParameters(statement).constData(), parameters.count(), nullptr,
-                                 parameters.values(), parameters.lengths(), parameters.formats(), 0);
+        if (conn == m_conn && !visit) {
+            // Prepared once a connection, then one trip each time, without parsing and planning.
+            const auto name = prepared(statement, parameters.count(), deadline);
+            if (!name)
+                return name.error();
+            sent = PQsendQueryPrepared(conn, name->constData(), parameters.count(), parameters.values(),
+                                       parameters.lengths(), parameters.formats(), 0);
+        } else {
+            sent = PQsendQueryParams(conn, withNumberedParameters(statement).constData(), parameters.count(), nullptr,
+                                     parameters.values(), parameters.lengths(), parameters.formats(), 0);
+        }
     }
     if (!sent)
         return failureOf(conn);
     if (visit)
         PQsetSingleRowMode(conn);
+    return answers(conn, deadline, rows, each, visit);
+}
 
-    const QDeadlineTimer deadline(m_timeouts.statementMs);
+DbResult<QByteArray> PostgresEngine::prepared(const QString &statement, int parameters, const QDeadlineTimer &deadline) const
+{
+    const auto found = m_prepared.constFind(statement);
+    if (found != m_prepared.constEnd())
+        return *found;
+    const QByteArray name = QByteArrayLiteral("pw_") + QByteArray::number(m_prepared.size() + 1);
+    if (!PQsendPrepare(m_conn, name.constData(), withNumberedParameters(statement).constData(), parameters, nullptr))
+        return failureOf(m_conn);
+    Rows unused;
+    if (DbError e = answers(m_conn, deadline, unused, {}, nullptr))
+        return e;
+    m_prepared.insert(statement, name);
+    return name;
+}
+
+DbError PostgresEngine::answers(PGconn *conn, const QDeadlineTimer &deadline, Rows &rows, const RowHandler &each,
+                                const RowVisitor *visit) const
+{
     const auto giveUp = [&]() {
         cancelInBackground(conn);
         return DbError::of(DbReason::NoAnswer).at(location()).after(m_timeouts.statementMs / 1000.0);
@@ -838,13 +948,73 @@ QString PostgresEngine::createTable(const QString &quotedName, const QList<Field
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedName, columns.join(QStringLiteral(", ")));
 }
 
+DbError PostgresEngine::copyOut(PGconn *conn, const QString &statement, const RowVisitor &visit) const
+{
+    if (!conn || PQstatus(conn) != CONNECTION_OK)
+        return DbError::of(DbReason::ConnectionNotOpen).at(location());
+    if (!PQsendQuery(conn, QStringLiteral("COPY (%1) TO STDOUT").arg(statement).toUtf8().constData()))
+        return failureOf(conn);
+    const QDeadlineTimer deadline(m_timeouts.statementMs);
+    const auto wait = [&]() -> DbError {
+        const Wait waited = waitFor(conn, false, deadline);
+        if (waited == Wait::TimedOut) {
+            cancelInBackground(conn);
+            return DbError::of(DbReason::NoAnswer).at(location()).after(m_timeouts.statementMs / 1000.0);
+        }
+        if (waited == Wait::Failed || !PQconsumeInput(conn))
+            return failureOf(conn);
+        return {};
+    };
+    CopyRow row;
+    DbError e;
+    for (;;) {
+        while (PQisBusy(conn))
+            if (DbError failed = wait())
+                return failed;
+        PGresult *result = PQgetResult(conn);
+        if (!result)
+            break;
+        const ExecStatusType status = PQresultStatus(result);
+        if (status == PGRES_COPY_OUT) {
+            PQclear(result);
+            for (;;) {
+                char *line = nullptr;
+                const int length = PQgetCopyData(conn, &line, 1);
+                if (length > 0) {
+                    if (!e) {
+                        row.setLine(line, length);
+                        visit(row);
+                    }
+                    PQfreemem(line);
+                } else if (length == 0) {
+                    if (DbError failed = wait())
+                        return failed;
+                } else {
+                    break; // the end of the rows, or a failure the next result tells
+                }
+            }
+            continue;
+        }
+        if (status != PGRES_COMMAND_OK && !e) {
+            const char *state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+            e = fromServer(state ? QString::fromLatin1(state) : QString(), QString::fromUtf8(PQresultErrorMessage(result)),
+                           false);
+        }
+        PQclear(result);
+    }
+    if (!e && PQstatus(conn) != CONNECTION_OK)
+        e = failureOf(conn);
+    return e;
+}
+
 DbError PostgresEngine::scan(const QString &statement, const QVariantList &values, const RowVisitor &visit)
 {
-    // Whole logs are read a row at a time as libpq holds it: no QVariant or QString per value, and
-    // no more than one row held, however long the log. Nothing else runs on the connection until
-    // the last row is in.
+    // Whole logs stream as COPY's text, a row at a time: no QVariant or QString per value, and no
+    // more than one row held, however long the log. Nothing else runs on the connection until the
+    // last row is in. A statement with values (COPY takes none) comes a row at a time from libpq.
     Rows unused;
-    const DbError e = perform(m_conn, statement, values, unused, {}, &visit);
+    const DbError e = values.isEmpty() ? copyOut(m_conn, statement, visit)
+                                       : perform(m_conn, statement, values, unused, {}, &visit);
     if (e.reason == DbReason::NoAnswer)
         disconnect();
     return e;

@@ -2,10 +2,12 @@
 
 #include "db/engine.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 
 struct pg_conn;
+class QDeadlineTimer;
 
 namespace pw {
 
@@ -114,6 +116,14 @@ private:
     // rows, or to each, or (raw) to visit one at a time as libpq holds them.
     DbError perform(pg_conn *conn, const QString &statement, const QVariantList &values, Rows &rows,
                     const RowHandler &each, const RowVisitor *visit) const;
+    // Waits for the answers to what was sent on conn until the deadline, as perform().
+    DbError answers(pg_conn *conn, const QDeadlineTimer &deadline, Rows &rows, const RowHandler &each,
+                    const RowVisitor *visit) const;
+    // The name of the statement prepared on the engine's connection for this text; made on first use.
+    DbResult<QByteArray> prepared(const QString &statement, int parameters, const QDeadlineTimer &deadline) const;
+    // Streams the rows of a statement without values as COPY's text, one line a row, until the
+    // statement's deadline.
+    DbError copyOut(pg_conn *conn, const QString &statement, const RowVisitor &visit) const;
     // A connection of its own for check() and createCompany(), which run before the company is open.
     DbError withConnection(const std::function<DbError(const Runner &)> &work) const;
 
@@ -123,6 +133,7 @@ private:
     DbError m_uriError;
     Timeouts m_timeouts;
     pg_conn *m_conn = nullptr;
+    mutable QHash<QString, QByteArray> m_prepared; // on m_conn: statement text -> name
 };
 
 } // namespace pw
