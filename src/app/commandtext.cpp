@@ -89,6 +89,10 @@ QString CommandText::optionsFault(const OptionsFault &fault)
         return tr("%1 gives url in [database] more than once").arg(file);
     case OptionsFault::ConfigUrlEmpty:
         return tr("%1 gives an empty url in [database]").arg(file);
+    case OptionsFault::ConfigHoldsSecret:
+        return tr("line %1 of %2 holds the secret %3. Put a password in the file .pgpass, and other secrets in a "
+                  "service file (pg_service.conf), where only you can read them")
+            .arg(QString::number(fault.line), file, fault.text);
     }
     return {};
 }

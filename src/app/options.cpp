@@ -1,20 +1,17 @@
 // The command line and the workstation's configuration file.
 #include "app/options.h"
 
+#include "db/postgresengine.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace pw {
 
 namespace {
-
-bool isServerAddress(const QString &location)
-{
-    return location.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
-           location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
-}
 
 CommandLine wrong(OptionsFault::Kind why, const QString &argument = {})
 {
@@ -98,7 +95,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
 QString resolveLocation(const QString &given, const QString &folder)
 {
-    if (isServerAddress(given))
+    if (PostgresEngine::isServerLocation(given))
         return given;
     return QDir::cleanPath(QDir(folder).absoluteFilePath(given));
 }
@@ -132,6 +129,10 @@ ConfigValue readDatabaseUrl(const QString &configPath)
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
+        // A secret is never shown, not even as the line it is on.
+        const QString firstWord = line.section(QRegularExpression(QStringLiteral("[\\s=:]")), 0, 0);
+        if (PostgresEngine::isSecretParameter(firstWord))
+            return wrongConfig(OptionsFault::ConfigHoldsSecret, configPath, number, firstWord.trimmed().toLower());
         if (equals < 0)
             return wrongConfig(OptionsFault::ConfigNotKeyValue, configPath, number, line);
         if (group.compare(QLatin1String("database"), Qt::CaseInsensitive) != 0)

@@ -24,6 +24,7 @@ struct OptionsFault {
         ConfigNotKeyValue,
         ConfigUrlTwice,
         ConfigUrlEmpty,
+        ConfigHoldsSecret, // text: the secret parameter's name, never its value
     };
     Kind kind = None;
     QString argument;

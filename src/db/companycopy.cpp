@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QHashFunctions>
 #include <QSet>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -36,12 +34,12 @@ DbResult<QStringList> DatabaseSource::tables()
 
 DbResult<QList<FieldInfo>> DatabaseSource::fields(const QString &table)
 {
-    return m_db.engine().columnsOf(m_db, table);
+    return m_db.columnsOf(table);
 }
 
 DbResult<QString> storedOrderClause(Database &db, const QString &table, const QList<FieldInfo> &fields)
 {
-    auto key = db.engine().storedOrderOf(db, table, fields);
+    auto key = db.engine().storedOrderOf(table, fields);
     if (!key)
         return key.error();
     return key->isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + *key;
@@ -55,7 +53,7 @@ DbError DatabaseSource::rows(const QString &table, const RowVisitor &visit)
     QStringList names;
     for (const FieldInfo &f : *fields)
         names << f.name;
-    auto select = m_db.engine().selectList(m_db, table, names);
+    auto select = m_db.selectList(table, names);
     if (!select)
         return select.error();
     auto order = storedOrderClause(m_db, table, *fields);
@@ -63,22 +61,7 @@ DbError DatabaseSource::rows(const QString &table, const RowVisitor &visit)
         return order.error();
     if (order->isEmpty() && !m_inEngineOrder.contains(table))
         m_inEngineOrder << table;
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), *order)))
-        return m_db.error(q);
-    const int count = int(names.size());
-    QVariantList row;
-    while (q.next()) {
-        row.clear();
-        for (int i = 0; i < count; ++i)
-            row << q.value(i);
-        if (DbError e = visit(row))
-            return e;
-    }
-    if (q.lastError().type() != QSqlError::NoError)
-        return m_db.error(q);
-    return {};
+    return m_db.forEachRow(QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), *order), {}, visit);
 }
 
 // --- the copy ----------------------------------------------------------------------------------------
@@ -199,7 +182,7 @@ DbResult<std::vector<size_t>> digestStored(Database &db, const QString &table, c
         }
         names << f.name;
     }
-    auto select = db.engine().selectList(db, table, names);
+    auto select = db.selectList(table, names);
     if (!select)
         return select.error();
     auto order = storedOrderClause(db, table, fields);
@@ -235,7 +218,7 @@ DbResult<std::vector<size_t>> storedBytes(Database &db, const QString &table, co
     std::vector<size_t> rows;
     if (names.isEmpty())
         return rows;
-    auto select = db.engine().selectList(db, table, names);
+    auto select = db.selectList(table, names);
     if (!select)
         return select.error();
     auto order = storedOrderClause(db, table, fields);
@@ -317,7 +300,7 @@ public:
             quoted << quoteIdentifier(f);
         m_head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(quoteIdentifier(table), quoted.join(QStringLiteral(", ")));
         m_perStatement = qMax(1, kMaxValuesPerInsert / qMax(1, int(fields.size())));
-        m_appender = db.engine().appender(db, quoteIdentifier(table), quoted);
+        m_appender = db.engine().appender(quoteIdentifier(table), quoted);
     }
 
     DbError add(const QVariantList &row)
@@ -336,7 +319,6 @@ public:
             return {};
         const int rows = int(m_pending.size());
         if (rows != m_preparedRows) {
-            m_query = m_db.query();
             QStringList marks;
             for (int i = 0; i < int(m_fields.size()); ++i)
                 marks << QStringLiteral("?");
@@ -344,18 +326,15 @@ public:
             QStringList all;
             for (int i = 0; i < rows; ++i)
                 all << one;
-            if (!m_query.prepare(m_head + all.join(QStringLiteral(", "))))
-                return m_db.error(m_query);
+            m_statement = m_head + all.join(QStringLiteral(", "));
             m_preparedRows = rows;
         }
-        int at = 0;
+        QVariantList values;
+        values.reserve(rows * m_fields.size());
         for (const QVariantList &row : std::as_const(m_pending))
-            for (const QVariant &v : row)
-                m_query.bindValue(at++, v);
+            values << row;
         m_pending.clear();
-        if (!m_query.exec())
-            return m_db.error(m_query);
-        return {};
+        return m_db.exec(m_statement, values);
     }
 
 private:
@@ -364,7 +343,7 @@ private:
     QString m_head;
     int m_perStatement = 1;
     QList<QVariantList> m_pending;
-    QSqlQuery m_query;
+    QString m_statement; // the INSERT for m_preparedRows rows
     int m_preparedRows = -1;
     std::unique_ptr<RowAppender> m_appender; // the engine's own way, when it has one
 };

@@ -3,9 +3,6 @@
 #include "db/database.h"
 #include "db/quoting.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 namespace pw {
 
 QString switchField(Switch s)
@@ -29,21 +26,18 @@ bool switchIsOn(const QVariant &stored)
 
 DbResult<std::optional<Settings>> CompanyData::read()
 {
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT company, subs, money, edits FROM %1 ORDER BY %2 LIMIT 1")
-                    .arg(quoteIdentifier(kSettingsTable), m_db.orderKey())))
-        return m_db.error(q);
-    if (!q.next()) {
-        if (q.lastError().type() != QSqlError::NoError)
-            return m_db.error(q);
+    const auto rows = m_db.query(QStringLiteral("SELECT company, subs, money, edits FROM %1 ORDER BY %2 LIMIT 1")
+                                     .arg(quoteIdentifier(kSettingsTable), m_db.orderKey()));
+    if (!rows)
+        return rows.error();
+    if (rows->isEmpty())
         return std::optional<Settings>();
-    }
+    const QVariantList &row = rows->rows.first();
     Settings s;
-    s.company = q.value(0).toString();
-    s.subs = q.value(1);
-    s.money = q.value(2);
-    s.edits = q.value(3);
+    s.company = row[0].toString();
+    s.subs = row[1];
+    s.money = row[2];
+    s.edits = row[3];
     return std::optional<Settings>(s);
 }
 

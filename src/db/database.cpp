@@ -4,26 +4,13 @@
 #include "db/quoting.h"
 #include "db/sqliteengine.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-
-#include <atomic>
+#include <type_traits>
 
 namespace pw {
 
-namespace {
-
-std::atomic<int> connectionCounter{0};
-
-} // namespace
-
 Database::Database(const QString &path) : Database(std::make_unique<SqliteEngine>(path)) {}
 
-Database::Database(std::unique_ptr<Engine> engine)
-    : m_engine(std::move(engine)), m_connection(QStringLiteral("punchwell-%1").arg(++connectionCounter))
-{
-}
+Database::Database(std::unique_ptr<Engine> engine) : m_engine(std::move(engine)) {}
 
 std::unique_ptr<Database> Database::fromLocation(const QString &location, OpenFor use)
 {
@@ -65,27 +52,11 @@ DbError Database::openConnection()
     close();
     m_lost = false;
     m_reconnectError = {};
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(m_engine->driver(), m_connection);
-        if (!db.isValid()) {
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_connection);
-            return DbError::of(DbReason::DriverMissing).withValue(m_engine->driver());
-        }
-        m_engine->configure(db);
-        if (!db.open()) {
-            DbError e = m_engine->error(db.lastError());
-            if (!e)
-                e = DbError::of(DbReason::CannotOpen);
-            db = QSqlDatabase();
-            close();
-            return e;
-        }
-    }
-    if (DbError e = m_engine->afterOpen(*this)) {
+    if (DbError e = m_engine->connect()) {
         close();
         return e;
     }
+    m_open = true;
     return {};
 }
 
@@ -135,80 +106,92 @@ void Database::discardEmptyPlace()
 
 DbError Database::verify()
 {
-    return m_engine->verify(*this);
+    return guarded([&] { return m_engine->verify(); });
 }
 
 DbError Database::checkInPlace()
 {
-    return m_engine->checkInPlace(*this);
+    return m_engine->checkInPlace();
 }
 
 void Database::close()
 {
     m_writing = false;
     m_locked.clear();
-    if (QSqlDatabase::contains(m_connection)) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_connection);
-    }
+    m_open = false;
+    m_engine->disconnect();
 }
 
 bool Database::isOpen() const
 {
-    return QSqlDatabase::contains(m_connection) && sql().isOpen();
-}
-
-QSqlDatabase Database::sql() const
-{
-    return QSqlDatabase::database(m_connection, false);
-}
-
-QSqlQuery Database::query()
-{
-    reconnectIfLost();
-    return QSqlQuery(sql());
+    return m_engine->isConnected();
 }
 
 DbError Database::reconnectIfLost()
 {
     // Inside a write the transaction went with the connection: its remaining statements must fail,
     // not run on a new connection without it.
-    if (!m_lost || m_writing || !QSqlDatabase::contains(m_connection))
+    if (!m_lost || m_writing || !m_open)
         return {};
-    QSqlDatabase db = sql();
-    db.close();
-    if (!db.open()) {
-        m_reconnectError = m_engine->error(db.lastError());
-        if (!m_reconnectError)
-            m_reconnectError = DbError::of(DbReason::CannotOpen);
-        return m_reconnectError;
-    }
-    m_lost = false;
-    m_reconnectError = {};
-    if (DbError e = m_engine->afterOpen(*this)) {
-        db.close();
-        m_lost = true;
+    m_engine->disconnect();
+    if (DbError e = m_engine->connect()) {
         m_reconnectError = e;
         return e;
     }
+    m_lost = false;
+    m_reconnectError = {};
     return {};
 }
 
-DbResult<QStringList> Database::texts(const QString &statement)
+DbError Database::noted(DbError e)
 {
-    QSqlQuery q = query();
-    q.setForwardOnly(true);
-    if (!q.exec(statement))
-        return error(q);
-    QStringList out;
-    while (q.next())
-        out << q.value(0).toString();
-    if (q.lastError().type() != QSqlError::NoError)
-        return error(q);
-    return out;
+    if (!e)
+        return e;
+    // A statement on a connection that could not be made again fails for that reason.
+    if (m_lost && m_reconnectError && !m_engine->isConnected())
+        return m_reconnectError;
+    if (e.number == ErrConnectionLost)
+        m_lost = true;
+    return e;
+}
+
+template <typename Request>
+auto Database::guarded(Request request) -> decltype(request())
+{
+    using Result = decltype(request());
+    if (DbError e = reconnectIfLost())
+        return e;
+    Result result = request();
+    if constexpr (std::is_same_v<Result, DbError>)
+        return noted(result);
+    else
+        return result ? result : Result(noted(result.error()));
+}
+
+DbResult<Rows> Database::query(const QString &statement, const QVariantList &values)
+{
+    return guarded([&]() -> DbResult<Rows> {
+        Rows rows;
+        if (DbError e = m_engine->run(statement, values, rows))
+            return e;
+        return rows;
+    });
+}
+
+DbError Database::forEachRow(const QString &statement, const QVariantList &values, const RowHandler &each)
+{
+    return guarded([&] {
+        Rows rows;
+        return m_engine->run(statement, values, rows, each);
+    });
+}
+
+DbError Database::exec(const QString &statement, const QVariantList &values)
+{
+    return guarded([&] {
+        Rows rows;
+        return m_engine->run(statement, values, rows);
+    });
 }
 
 DbResult<QDateTime> Database::serverTime()
@@ -226,51 +209,42 @@ DbResult<QDateTime> Database::serverTime()
     return QDateTime::fromMSecsSinceEpoch(ms);
 }
 
-DbError Database::error(const QSqlQuery &query) const
+DbResult<QStringList> Database::texts(const QString &statement)
 {
-    // A statement on a connection that could not be made again fails for that reason.
-    if (m_lost && m_reconnectError && !sql().isOpen())
-        return m_reconnectError;
-    DbError e = m_engine->error(query.lastError());
-    // Qt refuses a statement on a connection its driver already knows to be broken without an
-    // error of its own ("database not open"): that is a lost connection, never a success.
-    if (!e)
-        e = sql().isOpen() ? DbError::of(DbReason::EngineError) : DbError::of(DbReason::ConnectionNotOpen).at(location());
-    if (e.number == ErrConnectionLost)
-        m_lost = true;
-    return e;
-}
-
-DbError Database::exec(const QString &statement, const QVariantList &values)
-{
-    QSqlQuery q = query();
-    if (values.isEmpty()) {
-        if (!q.exec(statement))
-            return error(q);
-        return {};
-    }
-    if (!q.prepare(statement))
-        return error(q);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        return error(q);
-    return {};
+    const auto rows = query(statement);
+    if (!rows)
+        return rows.error();
+    return rows->texts();
 }
 
 DbError Database::scan(const QString &statement, const QVariantList &values, const Engine::RowVisitor &visit)
 {
-    if (DbError e = reconnectIfLost())
-        return e;
-    const DbError e = m_engine->scan(*this, statement, values, visit);
-    if (e.number == ErrConnectionLost)
-        m_lost = true;
-    return e;
+    return guarded([&] { return m_engine->scan(statement, values, visit); });
+}
+
+DbResult<QString> Database::storedName(const QString &table)
+{
+    return guarded([&] { return m_engine->storedName(table); });
+}
+
+DbResult<QList<NamedObject>> Database::objectsNamed(const QString &name)
+{
+    return guarded([&] { return m_engine->objectsNamed(name); });
+}
+
+DbResult<QList<FieldInfo>> Database::columnsOf(const QString &table)
+{
+    return guarded([&] { return m_engine->columnsOf(table); });
+}
+
+DbResult<QString> Database::selectList(const QString &table, const QStringList &fields)
+{
+    return guarded([&] { return m_engine->selectList(table, fields); });
 }
 
 DbResult<bool> Database::tableExists(const QString &name)
 {
-    auto objects = m_engine->objectsNamed(*this, name);
+    auto objects = objectsNamed(name);
     if (!objects)
         return objects.error();
     for (const NamedObject &o : *objects)
@@ -281,12 +255,12 @@ DbResult<bool> Database::tableExists(const QString &name)
 
 DbResult<QStringList> Database::tableNames()
 {
-    return m_engine->tableNames(*this);
+    return guarded([&] { return m_engine->tableNames(); });
 }
 
 DbResult<QStringList> Database::fieldsOf(const QString &table)
 {
-    auto columns = m_engine->columnsOf(*this, table);
+    auto columns = columnsOf(table);
     if (!columns)
         return columns.error();
     QStringList names;
@@ -312,8 +286,9 @@ Database::Transaction::Transaction(Database &db) : m_db(db)
 {
     m_error = m_db.exec(m_db.engine().beginWrite());
     // A connection found lost by the first statement of a write is made again, and the write
-    // begun on it: nothing of the write had been sent.
-    if (m_error.number == ErrConnectionLost)
+    // begun on it: nothing of the write had been sent. A server that did not answer at all is not
+    // waited for a second time.
+    if (m_error.number == ErrConnectionLost && m_error.reason != DbReason::NoAnswer)
         m_error = m_db.exec(m_db.engine().beginWrite());
     m_open = !m_error;
     if (m_open) {

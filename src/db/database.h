@@ -12,9 +12,6 @@
 #include <functional>
 #include <memory>
 
-class QSqlDatabase;
-class QSqlQuery;
-
 namespace pw {
 
 // The connection to the company database. It never shows anything: every failure comes back as a
@@ -68,15 +65,17 @@ public:
     // Whether the company is a database on a server rather than a file.
     bool isServer() const { return m_engine->isServer(); }
     Engine &engine() const { return *m_engine; }
-    QSqlDatabase sql() const;
-    // A query on the connection, made again first if it was lost and no write is under way.
-    QSqlQuery query();
 
-    // Runs one statement with bound values; one without values is sent as it is (a server may not
-    // prepare every statement, CREATE TABLE among them).
+    // Every statement below runs on the connection, made again first if it was lost and no write
+    // is under way. Each "?" in a statement is one of the values, bound; a statement without values
+    // is sent as it is.
+
+    // Runs one statement, and gives back its rows (values as QVariant) and how many rows it changed.
+    DbResult<Rows> query(const QString &statement, const QVariantList &values = {});
+    // Runs one statement and hands its rows to each, one at a time, never holding them all.
+    DbError forEachRow(const QString &statement, const QVariantList &values, const RowHandler &each);
+    // Runs one statement whose rows, if any, nobody needs.
     DbError exec(const QString &statement, const QVariantList &values = {});
-    // The error a query ran into, in the program's terms.
-    DbError error(const QSqlQuery &query) const;
     // The first column of every row a statement without values yields, as text.
     DbResult<QStringList> texts(const QString &statement);
     // The server's clock, read now, in this computer's local time; an invalid date-time for a file,
@@ -92,7 +91,14 @@ public:
     // The fields of a table, in their order; empty when there is no such table.
     DbResult<QStringList> fieldsOf(const QString &table);
     // The stored name of the table a name opens (letter case aside, by the engine's rule).
-    DbResult<QString> storedName(const QString &table) { return m_engine->storedName(*this, table); }
+    DbResult<QString> storedName(const QString &table);
+    // Every object (table, index, view, …) whose name equals this one, letter case aside.
+    DbResult<QList<NamedObject>> objectsNamed(const QString &name);
+    // A table's fields with their kinds, the engine's own left out; empty when there is no such table.
+    DbResult<QList<FieldInfo>> columnsOf(const QString &table);
+    // The select list that reads these fields of a stored table, date-times as text (every field a
+    // window may show when fields is empty).
+    DbResult<QString> selectList(const QString &table, const QStringList &fields);
     // Inside a write: keeps every other writer off the table (its stored name) until the write
     // ends, on engines that lock per table. Outside a write, and once locked, it does nothing.
     DbError lockForWrite(const QString &table);
@@ -123,11 +129,17 @@ public:
 private:
     DbError openConnection();
     DbError reconnectIfLost();
+    // A failure of the engine, seen by the Database: a lost connection is noted, and a statement on
+    // a connection that could not be made again fails for that reason.
+    DbError noted(DbError e);
+    // Runs one request to the engine with the reconnect policy around it.
+    template <typename Request>
+    auto guarded(Request request) -> decltype(request());
 
     std::unique_ptr<Engine> m_engine;
-    QString m_connection;
     // The connection is known to be gone, and why the last attempt to make it again failed.
-    mutable bool m_lost = false;
+    bool m_open = false; // opened, and not closed since (the connection may be lost)
+    bool m_lost = false;
     DbError m_reconnectError;
     bool m_writing = false;
     QSet<QString> m_locked; // tables locked by the write under way

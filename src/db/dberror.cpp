@@ -77,6 +77,7 @@ int numberOf(DbReason reason)
     case DbReason::ConnectionNotOpen:
     case DbReason::ConnectionLost:
     case DbReason::ConnectionEnded:
+    case DbReason::NoAnswer:
     case DbReason::CommitUncertain:
         return ErrConnectionLost;
     case DbReason::ConnectTimeout:

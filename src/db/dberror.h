@@ -88,6 +88,7 @@ enum class DbReason {
     ConnectionEnded,   // engineText: the server stopped or ended the connection
     LockTimeout,       // seconds: another workstation held the data that long
     StatementTimeout,  // seconds
+    NoAnswer,          // seconds: the server said nothing that long, and the connection was given up
     TableNotOnServer,  // table
     NotPermitted,      // engineText
     ServerReadOnly,    // engineText
@@ -140,10 +141,12 @@ inline constexpr DbReason kLastDbReason = DbReason::AccessNotMade;
 
 // Why the address of a server cannot be used.
 enum class AddressFault {
-    NotPostgres,      // engineText: Qt's words on the address
+    NotPostgres,      // engineText: the scheme it names instead
     HoldsPassword,
     UnknownParameter, // field: the parameter
     Semicolon,        // field: the parameter whose value holds one
+    Malformed,        // it begins as a server's address but is not one
+    HoldsSecret,      // field: the secret parameter (other than the password)
 };
 
 // Why a copy of a company was refused or undone.

@@ -4,9 +4,6 @@
 #include "db/quoting.h"
 #include "db/schema.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 namespace pw {
 
 DbError EmployeeList::lock()
@@ -26,25 +23,20 @@ DbResult<std::optional<Employee>> EmployeeList::find(const QString &name)
     // "=" on text compares byte for byte: case, blanks and every character count.
     if (DbError e = lock())
         return e;
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT %1, Ename, Ewage, Ecomment, epass FROM datalist "
-                                  "WHERE Ename = ? ORDER BY %1 LIMIT 1").arg(m_db.orderKey())))
-        return m_db.error(q);
-    q.addBindValue(name);
-    if (!q.exec())
-        return m_db.error(q);
-    if (!q.next()) {
-        if (q.lastError().type() != QSqlError::NoError)
-            return m_db.error(q);
+    const auto rows = m_db.query(QStringLiteral("SELECT %1, Ename, Ewage, Ecomment, epass FROM datalist "
+                                                "WHERE Ename = ? ORDER BY %1 LIMIT 1").arg(m_db.orderKey()),
+                                 {name});
+    if (!rows)
+        return rows.error();
+    if (rows->isEmpty())
         return std::optional<Employee>();
-    }
+    const QVariantList &row = rows->rows.first();
     Employee e;
-    e.rowid = q.value(0).toLongLong();
-    e.name = q.value(1).toString();
-    e.wage = q.value(2);
-    e.comment = q.value(3);
-    e.password = q.value(4);
+    e.rowid = row[0].toLongLong();
+    e.name = row[1].toString();
+    e.wage = row[2];
+    e.comment = row[3];
+    e.password = row[4];
     return std::optional<Employee>(e);
 }
 
@@ -61,15 +53,12 @@ DbResult<bool> EmployeeList::setPassword(const QString &name, const QString &pas
 {
     if (DbError e = lock())
         return e;
-    QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("UPDATE datalist SET epass = ? WHERE %1 = "
-                                  "(SELECT %1 FROM datalist WHERE Ename = ? ORDER BY %1 LIMIT 1)").arg(m_db.orderKey())))
-        return m_db.error(q);
-    q.addBindValue(password);
-    q.addBindValue(name);
-    if (!q.exec())
-        return m_db.error(q);
-    return q.numRowsAffected() > 0;
+    const auto done = m_db.query(QStringLiteral("UPDATE datalist SET epass = ? WHERE %1 = "
+                                                "(SELECT %1 FROM datalist WHERE Ename = ? ORDER BY %1 LIMIT 1)").arg(m_db.orderKey()),
+                                 {password, name});
+    if (!done)
+        return done.error();
+    return done->changed > 0;
 }
 
 DbError EmployeeList::setDetails(qint64 rowid, const std::optional<QString> &wage, const std::optional<QString> &comment)
@@ -98,23 +87,23 @@ DbResult<int> EmployeeList::remove(const QString &name)
 {
     if (DbError e = lock())
         return e;
-    QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("DELETE FROM datalist WHERE Ename = ?")))
-        return m_db.error(q);
-    q.addBindValue(name);
-    if (!q.exec())
-        return m_db.error(q);
-    return q.numRowsAffected();
+    const auto done = m_db.query(QStringLiteral("DELETE FROM datalist WHERE Ename = ?"), {name});
+    if (!done)
+        return done.error();
+    return int(done->changed);
 }
 
 namespace {
 
 // The answer of a query that yields one true-or-false value.
-DbResult<bool> yesNo(Database &db, QSqlQuery &q)
+DbResult<bool> yesNo(Database &db, const QString &statement, const QVariantList &values = {})
 {
-    if (!q.exec() || !q.next())
-        return db.error(q);
-    return q.value(0).toBool();
+    const auto rows = db.query(statement, values);
+    if (!rows)
+        return rows.error();
+    if (rows->isEmpty())
+        return DbError::of(DbReason::EngineError);
+    return rows->value(0, 0).toBool();
 }
 
 } // namespace
@@ -123,14 +112,10 @@ DbResult<bool> EmployeeList::sharesLogWithOthers(const QString &name)
 {
     if (DbError e = lock())
         return e;
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE %1 AND Ename <> ?)")
-                       .arg(m_db.engine().sameNameAs(QStringLiteral("Ename")))))
-        return m_db.error(q);
-    q.addBindValue(name);
-    q.addBindValue(name);
-    return yesNo(m_db, q);
+    return yesNo(m_db,
+                 QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE %1 AND Ename <> ?)")
+                     .arg(m_db.engine().sameNameAs(QStringLiteral("Ename"))),
+                 {name, name});
 }
 
 DbResult<bool> EmployeeList::isLogTable(const QString &name)
@@ -149,7 +134,7 @@ DbResult<EmployeeList::LogName> EmployeeList::logNameUse(const QString &name)
 {
     if (DbError e = lock())
         return e;
-    auto objects = m_db.engine().objectsNamed(m_db, name);
+    auto objects = m_db.objectsNamed(name);
     if (!objects)
         return objects.error();
     if (objects->isEmpty())
@@ -165,17 +150,15 @@ DbResult<EmployeeList::LogName> EmployeeList::logNameUse(const QString &name)
         return LogName::Taken;
 
     // No rows, and nobody listed who would open it.
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)").arg(quoteIdentifier(table))) || !q.next())
-        return m_db.error(q);
-    if (q.value(0).toBool())
+    auto filled = yesNo(m_db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)").arg(quoteIdentifier(table)));
+    if (!filled)
+        return filled.error();
+    if (*filled)
         return LogName::Taken;
-    if (!q.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE %1)")
-                       .arg(m_db.engine().sameNameAs(QStringLiteral("Ename")))))
-        return m_db.error(q);
-    q.addBindValue(table);
-    auto used = yesNo(m_db, q);
+    auto used = yesNo(m_db,
+                      QStringLiteral("SELECT EXISTS (SELECT 1 FROM datalist WHERE %1)")
+                          .arg(m_db.engine().sameNameAs(QStringLiteral("Ename"))),
+                      {table});
     if (!used)
         return used.error();
     return *used ? LogName::Taken : LogName::KeptLog;

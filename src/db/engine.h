@@ -11,12 +11,36 @@
 #include <functional>
 #include <memory>
 
-class QSqlDatabase;
-class QSqlError;
-
 namespace pw {
 
-class Database;
+// What one statement gave back: the names of its columns (known also when no row came), its rows
+// with each value as a QVariant (a stored Null is a null QVariant of the column's type), and how
+// many rows a change touched.
+struct Rows {
+    QStringList columns;
+    QList<QVariantList> rows;
+    qint64 changed = 0;
+
+    bool isEmpty() const { return rows.isEmpty(); }
+    qsizetype size() const { return rows.size(); }
+    // A value; an invalid QVariant past the last row.
+    QVariant value(qsizetype row, int column) const
+    {
+        return row < rows.size() && column < rows[row].size() ? rows[row][column] : QVariant();
+    }
+    // One column of every row, as text.
+    QStringList texts(int column = 0) const
+    {
+        QStringList out;
+        out.reserve(rows.size());
+        for (const QVariantList &row : rows)
+            out << row.value(column).toString();
+        return out;
+    }
+};
+
+// Takes the rows of a statement one at a time; an error stops the walk and is its result.
+using RowHandler = std::function<DbError(const QVariantList &)>;
 
 // What a company is opened for: to use it, or only to read it (the source of a copy), when nothing
 // may be written to the file or made beside it, not even a setting of the engine.
@@ -58,7 +82,7 @@ struct FieldInfo {
     friend bool operator==(const FieldInfo &, const FieldInfo &) = default;
 };
 
-// Appends rows to one table inside a write under way, faster than statements through Qt SQL.
+// Appends rows to one table inside a write under way, faster than one statement at a time.
 class RowAppender {
 public:
     virtual ~RowAppender() = default;
@@ -93,22 +117,27 @@ public:
     // (the file SQLite makes on opening). A server's database is left to its owner.
     virtual void removeEmptyPlace() = 0;
 
-    // The Qt SQL driver's name, and the connection's settings before it opens.
-    virtual QString driver() const = 0;
-    virtual void configure(QSqlDatabase &connection) const = 0;
-    // Run each time the connection opens, before anything is read.
-    virtual DbError afterOpen(Database &db) = 0;
-    virtual DbError verify(Database &db) = 0;
-    virtual DbError checkInPlace(Database &db) = 0;
+    // The connection, which the engine owns. connect() makes it and runs what every new connection
+    // needs before anything is read (settings, a check of the server's version); a failure leaves it
+    // closed. disconnect() ends it, if there is one.
+    virtual DbError connect() = 0;
+    virtual void disconnect() = 0;
+    virtual bool isConnected() const = 0;
+
+    // Runs one statement on the connection, each "?" a bound value; without values the text is sent
+    // as it is. The rows come into rows, or one by one to each when given (then not kept).
+    // ErrConnectionLost tells the Database that the connection is gone and must be made again.
+    virtual DbError run(const QString &statement, const QVariantList &values, Rows &rows,
+                        const RowHandler &each = {}) = 0;
+
+    virtual DbError verify() = 0;
+    virtual DbError checkInPlace() = 0;
 
     // The statement that begins a write with the write lock taken.
     virtual QString beginWrite() const = 0;
     // The statement that keeps every other writer off one table (named by its quoted stored name)
     // until the write ends; empty when beginWrite() keeps them off the whole company already.
     virtual QString lockTable(const QString &quotedName) const = 0;
-    // A failure of the engine, in the program's terms. ErrConnectionLost tells the Database that
-    // the connection is gone and must be made again.
-    virtual DbError error(const QSqlError &error) const = 0;
 
     // The column that gives a table's stored order, and the columns the engine keeps for itself
     // (no window shows them).
@@ -117,7 +146,7 @@ public:
     // What gives the stored order of a table with these fields, which may have been made by hand:
     // the order key, or what stands for it where a field of that name hides it; empty when the
     // table has none and its rows come only in the engine's own order.
-    virtual DbResult<QString> storedOrderOf(Database &, const QString &, const QList<FieldInfo> &) { return orderKey(); }
+    virtual DbResult<QString> storedOrderOf(const QString &, const QList<FieldInfo> &) { return orderKey(); }
     // "column = ?", compared with the engine's rule for letter case in table names.
     virtual QString sameNameAs(const QString &column) const = 0;
     // Names the engine keeps for itself: no table of the company may bear one.
@@ -135,38 +164,37 @@ public:
     static bool everyEngineHolds(const QString &name);
     // The stored name of the table that a name opens, found with the engine's rule for letter case;
     // the name itself when no table matches (a statement on it then fails as on a missing table).
-    virtual DbResult<QString> storedName(Database &db, const QString &table) = 0;
+    virtual DbResult<QString> storedName(const QString &table) = 0;
 
     // A column (SQL text naming it) read so that a date-time comes as the text
     // "YYYY-MM-DD HH:MM:SS", as the file stores it.
     virtual QString dateTimeAsText(const QString &column) const = 0;
     // The select list that reads these fields of a stored table, date-times as text; every field
     // the windows may show (the engine's own left out) when fields is empty.
-    virtual DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) = 0;
+    virtual DbResult<QString> selectList(const QString &table, const QStringList &fields) = 0;
 
     // The statement that reads the engine's own clock, as milliseconds since the epoch; empty when
     // the company's clock is the workstation's own (a file).
     virtual QString clockStatement() const { return {}; }
 
     // The catalog.
-    virtual DbResult<QStringList> tableNames(Database &db) = 0;
+    virtual DbResult<QStringList> tableNames() = 0;
     // Every object whose name equals this one with the engine's rule for letter case.
-    virtual DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) = 0;
+    virtual DbResult<QList<NamedObject>> objectsNamed(const QString &name) = 0;
     // A table's fields in their order, the engine's own left out; empty when there is no such table.
-    virtual DbResult<QList<FieldInfo>> columnsOf(Database &db, const QString &table) = 0;
+    virtual DbResult<QList<FieldInfo>> columnsOf(const QString &table) = 0;
 
     // The statement that makes an empty table, named by an already quoted name, with these fields
     // in this order (and the engine's own columns).
     virtual QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const = 0;
 
     // An appender of rows to a table (its quoted name) with these fields (quoted), through the
-    // engine's own interface; nullptr when the engine has none, and statements through Qt SQL do.
-    virtual std::unique_ptr<RowAppender> appender(Database &, const QString &, const QStringList &) { return nullptr; }
+    // engine's own interface; nullptr when the engine has none, and plain statements do.
+    virtual std::unique_ptr<RowAppender> appender(const QString &, const QStringList &) { return nullptr; }
 
     // Walks every row a statement yields, through the engine's own interface. The visitor must not
     // use the database: the scan may still be reading.
-    virtual DbError scan(Database &db, const QString &statement, const QVariantList &values,
-                         const RowVisitor &visit) = 0;
+    virtual DbError scan(const QString &statement, const QVariantList &values, const RowVisitor &visit) = 0;
 };
 
 } // namespace pw

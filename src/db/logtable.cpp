@@ -4,33 +4,27 @@
 #include "db/quoting.h"
 #include "db/schema.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 namespace pw {
 
 namespace {
 
 DbResult<std::optional<LogEntry>> oneEntry(Database &db, const QString &quotedTable, bool descending)
 {
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
     const QString key = db.orderKey();
-    if (!q.exec(QStringLiteral("SELECT %1, Ename, %4, inoutfx, activity FROM %2 ORDER BY %1%3 LIMIT 1")
-                    .arg(key, quotedTable, descending ? QStringLiteral(" DESC") : QString(),
-                         db.engine().dateTimeAsText(QStringLiteral("datetime")))))
-        return db.error(q);
-    if (!q.next()) {
-        if (q.lastError().type() != QSqlError::NoError)
-            return db.error(q);
+    const auto rows = db.query(QStringLiteral("SELECT %1, Ename, %4, inoutfx, activity FROM %2 ORDER BY %1%3 LIMIT 1")
+                                   .arg(key, quotedTable, descending ? QStringLiteral(" DESC") : QString(),
+                                        db.engine().dateTimeAsText(QStringLiteral("datetime"))));
+    if (!rows)
+        return rows.error();
+    if (rows->isEmpty())
         return std::optional<LogEntry>();
-    }
+    const QVariantList &row = rows->rows.first();
     LogEntry e;
-    e.rowid = q.value(0).toLongLong();
-    e.ename = q.value(1);
-    e.datetime = q.value(2);
-    e.inoutfx = q.value(3);
-    e.activity = q.value(4);
+    e.rowid = row[0].toLongLong();
+    e.ename = row[1];
+    e.datetime = row[2];
+    e.inoutfx = row[3];
+    e.activity = row[4];
     return std::optional<LogEntry>(e);
 }
 
@@ -67,11 +61,10 @@ DbResult<qint64> LogTable::count()
     auto table = this->table();
     if (!table)
         return table.error();
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(*table)) || !q.next())
-        return m_db.error(q);
-    return q.value(0).toLongLong();
+    const auto rows = m_db.query(QStringLiteral("SELECT count(*) FROM %1").arg(*table));
+    if (!rows)
+        return rows.error();
+    return rows->value(0, 0).toLongLong();
 }
 
 DbResult<std::optional<LogEntry>> LogTable::last()
@@ -124,14 +117,10 @@ DbError LogTable::deleteRows(const QList<qint64> &rowids)
     auto table = this->table();
     if (!table)
         return table.error();
-    QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(*table, m_db.orderKey())))
-        return m_db.error(q);
-    for (qint64 rowid : rowids) {
-        q.bindValue(0, rowid);
-        if (!q.exec())
-            return m_db.error(q);
-    }
+    const QString statement = QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(*table, m_db.orderKey());
+    for (qint64 rowid : rowids)
+        if (DbError e = m_db.exec(statement, {rowid}))
+            return e;
     return {};
 }
 
@@ -203,28 +192,14 @@ DbResult<QList<QVariantList>> LogTable::rows(const QStringList &fields, qint64 o
     if (!table)
         return table.error();
     // The fields as the engine reads them for a window: date-times as text, its own columns never.
-    auto select = m_db.engine().selectList(m_db, *m_stored, fields);
+    auto select = m_db.selectList(*m_stored, fields);
     if (!select)
         return select.error();
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3 LIMIT ? OFFSET ?").arg(*select, *table, m_db.orderKey())))
-        return m_db.error(q);
-    q.addBindValue(limit);
-    q.addBindValue(offset);
-    if (!q.exec())
-        return m_db.error(q);
-    QList<QVariantList> out;
-    while (q.next()) {
-        QVariantList row;
-        row.reserve(fields.size());
-        for (int c = 0; c < int(fields.size()); ++c)
-            row << q.value(c);
-        out << row;
-    }
-    if (q.lastError().type() != QSqlError::NoError)
-        return m_db.error(q);
-    return out;
+    auto rows = m_db.query(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3 LIMIT ? OFFSET ?").arg(*select, *table, m_db.orderKey()),
+                           {limit, offset});
+    if (!rows)
+        return rows.error();
+    return rows->rows;
 }
 
 } // namespace pw

@@ -2,33 +2,30 @@
 // the SQLSTATEs and libpq's messages in the program's terms, and the company as delivered.
 #include "db/postgresengine.h"
 
-#include "db/database.h"
 #include "db/quoting.h"
 #include "db/schema.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <QSet>
 #include <QUrl>
 #include <QUrlQuery>
 
 #include <libpq-fe.h>
 
 #include <algorithm>
-#include <atomic>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <thread>
 #include <vector>
+
+#include <poll.h>
 
 namespace pw {
 
 namespace {
-
-std::atomic<int> pgConnectionCounter{0};
-
-const QString kDriver = QStringLiteral("QPSQL");
 
 // PostgreSQL cuts longer names short (NAMEDATALEN - 1).
 constexpr int kMaxNameBytes = 63;
@@ -53,7 +50,7 @@ QString tableOid()
         .arg(kSchema, folded(QStringLiteral("c.relname")), folded(QStringLiteral("?")));
 }
 
-// Types QPSQL reads well as they are; every other is read as its text.
+// Types whose values read well as they are; every other is read as its text.
 bool readsAsItIs(const QString &type)
 {
     static const QStringList types{QStringLiteral("int2"),   QStringLiteral("int4"),    QStringLiteral("int8"),
@@ -102,14 +99,6 @@ QString columnType(const FieldInfo &f)
     return QStringLiteral("text");
 }
 
-// A value for libpq's connection string: in '…', with \ and ' escaped.
-QString conninfoValue(QString value)
-{
-    value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    value.replace(QLatin1Char('\''), QLatin1String("\\'"));
-    return QLatin1Char('\'') + value + QLatin1Char('\'');
-}
-
 // The part of a server's message that says what happened, without "FATAL:" and the hints.
 QString firstLine(const QString &text)
 {
@@ -118,29 +107,6 @@ QString firstLine(const QString &text)
         if (line.startsWith(QLatin1String(prefix)))
             line = line.mid(int(qstrlen(prefix))).trimmed();
     return line;
-}
-
-// One statement on a connection of its own; with values, prepared and bound.
-bool run(QSqlQuery &q, const QString &statement, const QVariantList &values = {})
-{
-    if (values.isEmpty())
-        return q.exec(statement);
-    if (!q.prepare(statement))
-        return false;
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    return q.exec();
-}
-
-// libpq's connection under Qt's, for the scans that read whole logs.
-PGconn *connectionOf(Database &db)
-{
-    const QSqlDatabase sql = db.sql();
-    const QVariant v = sql.driver() ? sql.driver()->handle() : QVariant();
-    // libpq's PGconn is the struct pg_conn: Qt names the handle's type by either.
-    if (v.isValid() && (qstrcmp(v.typeName(), "PGconn*") == 0 || qstrcmp(v.typeName(), "pg_conn*") == 0))
-        return *static_cast<PGconn *const *>(v.constData());
-    return nullptr;
 }
 
 // A statement with Qt's "?" placeholders as libpq's $1, $2, ...: a "?" inside a quoted name or a
@@ -181,12 +147,264 @@ private:
     const PGresult *m_result = nullptr;
 };
 
+enum class Wait { Ready, TimedOut, Failed };
+
+// Waits until the connection's socket can be written (or read), or the deadline passes.
+Wait waitFor(PGconn *conn, bool writing, const QDeadlineTimer &deadline)
+{
+    pollfd socket{PQsocket(conn), short(writing ? POLLOUT : POLLIN), 0};
+    if (socket.fd < 0)
+        return Wait::Failed;
+    for (;;) {
+        const qint64 left = deadline.remainingTime();
+        const int ready = ::poll(&socket, 1, left < 0 ? -1 : int(left));
+        if (ready > 0)
+            return Wait::Ready;
+        if (ready == 0)
+            return Wait::TimedOut;
+        if (errno != EINTR)
+            return Wait::Failed;
+    }
+}
+
+// Asks the server to stop the statement under way, without waiting for it: libpq's cancel waits for
+// the server to close the request's connection, which a server that hangs never does.
+void cancelInBackground(PGconn *conn)
+{
+    PGcancel *cancel = PQgetCancel(conn);
+    if (!cancel)
+        return;
+    std::thread([cancel]() {
+        char ignored[256];
+        PQcancel(cancel, ignored, int(sizeof ignored));
+        PQfreeCancel(cancel);
+    }).detach();
+}
+
+// The values of a statement as libpq's parameters: each as its text (a QByteArray as its bytes,
+// binary), a null as SQL's NULL. The server infers each parameter's type from the statement.
+class Parameters {
+public:
+    explicit Parameters(const QVariantList &values)
+    {
+        m_data.reserve(size_t(values.size()));
+        for (const QVariant &v : values) {
+            if (v.isNull()) {
+                m_data.emplace_back();
+                m_values.push_back(nullptr);
+                m_lengths.push_back(0);
+                m_formats.push_back(0);
+                continue;
+            }
+            const bool binary = v.typeId() == QMetaType::QByteArray;
+            if (binary)
+                m_data.push_back(v.toByteArray());
+            else if (v.typeId() == QMetaType::Bool)
+                m_data.push_back(v.toBool() ? QByteArrayLiteral("true") : QByteArrayLiteral("false"));
+            else
+                m_data.push_back(v.toString().toUtf8());
+            m_values.push_back(m_data.back().constData());
+            m_lengths.push_back(int(m_data.back().size()));
+            m_formats.push_back(binary ? 1 : 0);
+        }
+    }
+    int count() const { return int(m_values.size()); }
+    const char *const *values() const { return m_values.data(); }
+    const int *lengths() const { return m_lengths.data(); }
+    const int *formats() const { return m_formats.data(); }
+
+private:
+    std::vector<QByteArray> m_data;
+    std::vector<const char *> m_values;
+    std::vector<int> m_lengths, m_formats;
+};
+
+// A row of COPY's text output: values apart by tabs, \N for a Null, a backslash before each
+// character it escapes.
+class CopyRow : public RawRow {
+public:
+    void setLine(const char *line, int length)
+    {
+        m_fields.clear();
+        m_text.clear();
+        // Decoded values are never longer than the line, so the buffer never moves under them.
+        m_text.reserve(length);
+        if (length > 0 && line[length - 1] == '\n')
+            --length;
+        const char *end = line + length;
+        const char *field = line;
+        bool escaped = false;
+        for (const char *p = line;; ++p) {
+            if (p == end || *p == '\t') {
+                addField(field, int(p - field), escaped);
+                if (p == end)
+                    break;
+                field = p + 1;
+                escaped = false;
+            } else if (*p == '\\' && p + 1 < end) {
+                escaped = true;
+                ++p;
+            }
+        }
+    }
+    bool isNull(int column) const override { return column >= int(m_fields.size()) || !m_fields[size_t(column)].data; }
+    QByteArrayView text(int column) const override
+    {
+        if (isNull(column))
+            return {};
+        return QByteArrayView(m_fields[size_t(column)].data, m_fields[size_t(column)].length);
+    }
+    qint64 integer(int column) const override
+    {
+        const QByteArrayView t = text(column);
+        return t.isEmpty() ? 0 : t.toLongLong();
+    }
+
+private:
+    struct Field {
+        const char *data; // nullptr for a Null
+        int length;
+    };
+
+    void addField(const char *p, int length, bool escaped)
+    {
+        if (!escaped) {
+            m_fields.push_back({p, length});
+            return;
+        }
+        if (length == 2 && p[1] == 'N') {
+            m_fields.push_back({nullptr, 0});
+            return;
+        }
+        const qsizetype start = m_text.size();
+        for (int i = 0; i < length; ++i) {
+            char c = p[i];
+            if (c == '\\' && i + 1 < length) {
+                switch (c = p[++i]) {
+                case 'b': c = '\b'; break;
+                case 'f': c = '\f'; break;
+                case 'n': c = '\n'; break;
+                case 'r': c = '\r'; break;
+                case 't': c = '\t'; break;
+                case 'v': c = '\v'; break;
+                default: break;
+                }
+            }
+            m_text.append(c);
+        }
+        m_fields.push_back({m_text.constData() + start, int(m_text.size() - start)});
+    }
+
+    std::vector<Field> m_fields;
+    QByteArray m_text;
+};
+
+// The type a column's values take, by the server's type of the column.
+QMetaType::Type variantType(Oid type)
+{
+    switch (type) {
+    case 16: return QMetaType::Bool;         // bool
+    case 17: return QMetaType::QByteArray;   // bytea
+    case 20: return QMetaType::LongLong;     // int8
+    case 21:                                  // int2
+    case 23: return QMetaType::Int;          // int4
+    case 26: return QMetaType::UInt;         // oid
+    case 700:                                 // float4
+    case 701:                                 // float8
+    case 1700: return QMetaType::Double;     // numeric
+    case 1082: return QMetaType::QDate;
+    case 1083: return QMetaType::QTime;
+    case 1114:                                // timestamp
+    case 1184: return QMetaType::QDateTime;  // timestamptz
+    default: return QMetaType::QString;
+    }
+}
+
+QVariant valueOf(const PGresult *result, int row, int column, QMetaType::Type type)
+{
+    if (PQgetisnull(result, row, column))
+        return QVariant(QMetaType(type));
+    const char *text = PQgetvalue(result, row, column);
+    const int length = PQgetlength(result, row, column);
+    switch (type) {
+    case QMetaType::Bool:
+        return QVariant(text[0] == 't');
+    case QMetaType::LongLong:
+        return QVariant(qlonglong(std::strtoll(text, nullptr, 10)));
+    case QMetaType::Int:
+        return QVariant(int(std::strtol(text, nullptr, 10)));
+    case QMetaType::UInt:
+        return QVariant(uint(std::strtoul(text, nullptr, 10)));
+    case QMetaType::Double:
+        return QVariant(QByteArrayView(text, length).toDouble());
+    case QMetaType::QByteArray: {
+        size_t size = 0;
+        unsigned char *bytes = PQunescapeBytea(reinterpret_cast<const unsigned char *>(text), &size);
+        const QByteArray out(reinterpret_cast<const char *>(bytes), qsizetype(size));
+        PQfreemem(bytes);
+        return out;
+    }
+    case QMetaType::QDate:
+        return QDate::fromString(QString::fromLatin1(text, length), Qt::ISODate);
+    case QMetaType::QTime:
+        return QTime::fromString(QString::fromLatin1(text, length), Qt::ISODate);
+    case QMetaType::QDateTime:
+        return QDateTime::fromString(QString::fromLatin1(text, length), Qt::ISODate);
+    default:
+        return QString::fromUtf8(text, length);
+    }
+}
+
+// The rows of a result, into rows or to each.
+DbError readRows(const PGresult *result, Rows &rows, const RowHandler &each)
+{
+    const int columns = PQnfields(result);
+    std::vector<QMetaType::Type> types;
+    rows.columns.clear();
+    for (int c = 0; c < columns; ++c) {
+        rows.columns << QString::fromUtf8(PQfname(result, c));
+        types.push_back(variantType(PQftype(result, c)));
+    }
+    rows.rows.clear();
+    const int count = PQntuples(result);
+    if (!each)
+        rows.rows.reserve(count);
+    QVariantList row;
+    for (int r = 0; r < count; ++r) {
+        row.clear();
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            row << valueOf(result, r, c, types[size_t(c)]);
+        if (!each)
+            rows.rows << row;
+        else if (DbError e = each(row))
+            return e;
+    }
+    return {};
+}
+
 } // namespace
 
 bool PostgresEngine::isServerLocation(const QString &location)
 {
-    return location.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
-           location.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+    return location.startsWith(QLatin1String("postgresql:"), Qt::CaseInsensitive) ||
+           location.startsWith(QLatin1String("postgres:"), Qt::CaseInsensitive);
+}
+
+bool PostgresEngine::isSecretParameter(const QString &key)
+{
+    // libpq marks the parameters it would not show ("*"); the two it has always had are named too.
+    static const QSet<QString> secrets = [] {
+        QSet<QString> keys{QStringLiteral("password"), QStringLiteral("sslpassword")};
+        if (PQconninfoOption *options = PQconndefaults()) {
+            for (const PQconninfoOption *o = options; o->keyword; ++o)
+                if (o->dispchar && std::strchr(o->dispchar, '*'))
+                    keys.insert(QString::fromLatin1(o->keyword));
+            PQconninfoFree(options);
+        }
+        return keys;
+    }();
+    return secrets.contains(key.trimmed().toLower());
 }
 
 QString PostgresEngine::sqlState(const DbError &error)
@@ -198,19 +416,29 @@ QString PostgresEngine::sqlState(const DbError &error)
 
 PostgresEngine::PostgresEngine(const QString &uri) : PostgresEngine(uri, Timeouts()) {}
 
-PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts) : m_timeouts(timeouts)
+PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts)
+    : m_timeouts(timeouts)
 {
     const auto refuse = [this](AddressFault why) -> DbError & {
         m_uriError = DbError::of(DbReason::AddressUnusable).because(why);
         return m_uriError;
     };
-    const QUrl url(uri);
-    if (!isServerLocation(uri) || !url.isValid()) {
-        refuse(AddressFault::NotPostgres).saying(url.errorString());
+    // Nothing of the address itself goes into a refusal: it may hold a password.
+    if (!isServerLocation(uri)) {
+        refuse(AddressFault::NotPostgres).saying(uri.section(QLatin1Char(':'), 0, 0).left(20));
         return;
     }
+    const QUrl url(uri);
     if (!url.password().isEmpty()) {
         refuse(AddressFault::HoldsPassword);
+        return;
+    }
+    if (uri.mid(uri.indexOf(QLatin1Char(':')) + 1, 2) != QLatin1String("//") || !url.isValid()) {
+        // A password in an address that cannot be read is still a password.
+        const QString userinfo = uri.section(QLatin1Char('@'), 0, 0);
+        refuse(uri.contains(QLatin1Char('@')) && userinfo.section(QLatin1Char(':'), 1).contains(QLatin1Char(':'))
+                   ? AddressFault::HoldsPassword
+                   : AddressFault::Malformed);
         return;
     }
     m_user = url.userName(QUrl::FullyDecoded);
@@ -226,13 +454,17 @@ PostgresEngine::PostgresEngine(const QString &uri, Timeouts timeouts) : m_timeou
             refuse(AddressFault::UnknownParameter).inField(key);
             return;
         }
-        // QPSQL hands its options to libpq with every ';' turned into a blank.
+        // Refused since the first server engine, whose driver turned every ';' of an option into a blank.
         if (value.contains(QLatin1Char(';'))) {
             refuse(AddressFault::Semicolon).inField(key);
             return;
         }
         if (key == QLatin1String("password")) {
             refuse(AddressFault::HoldsPassword);
+            return;
+        }
+        if (isSecretParameter(key)) {
+            refuse(AddressFault::HoldsSecret).inField(key);
             return;
         }
         if (key == QLatin1String("host"))
@@ -264,82 +496,115 @@ Location PostgresEngine::location() const
     return where;
 }
 
-QString PostgresEngine::driver() const
+QList<QPair<QByteArray, QByteArray>> PostgresEngine::connectParameters() const
 {
-    return kDriver;
-}
-
-QString PostgresEngine::connectOptions() const
-{
-    QStringList options;
-    bool ownTimeout = false;
+    QList<QPair<QByteArray, QByteArray>> parameters;
+    const auto add = [&](const char *key, const QString &value) {
+        if (!value.isEmpty())
+            parameters.append({QByteArray(key), value.toUtf8()});
+    };
+    add("host", m_host);
+    add("port", m_port);
+    add("user", m_user);
+    add("dbname", m_database);
+    QSet<QString> given;
     for (const auto &[key, value] : m_parameters) {
-        options << key + QLatin1Char('=') + conninfoValue(value);
-        ownTimeout = ownTimeout || key == QLatin1String("connect_timeout");
+        parameters.append({key.toUtf8(), value.toUtf8()});
+        given.insert(key);
     }
-    if (!ownTimeout)
-        options << QStringLiteral("connect_timeout=%1").arg(m_timeouts.connectSeconds);
-    options << QStringLiteral("fallback_application_name=Punchwell");
-    // A statement, and a wait for another workstation's lock, end with an error instead of hanging.
-    QString serverOptions = QStringLiteral("-c statement_timeout=%1 -c lock_timeout=%2")
-                                .arg(m_timeouts.statementMs)
+    const auto byDefault = [&](const char *key, const QString &value) {
+        if (!given.contains(QLatin1String(key)))
+            add(key, value);
+    };
+    byDefault("connect_timeout", QString::number(m_timeouts.connectSeconds));
+    // A connection that dies between actions is found out by the system, not at the next action.
+    byDefault("keepalives", QStringLiteral("1"));
+    byDefault("keepalives_idle", QStringLiteral("10"));
+    byDefault("keepalives_interval", QStringLiteral("2"));
+    byDefault("keepalives_count", QStringLiteral("3"));
+    byDefault("tcp_user_timeout", QString::number(m_timeouts.statementMs));
+    add("fallback_application_name", QStringLiteral("Punchwell"));
+    add("client_encoding", QStringLiteral("UTF8"));
+    // The server stops a slow statement, and a wait for another workstation's lock, a little before
+    // the program stops waiting, so that a server that answers says why. Date-times in ISO form.
+    QString serverOptions = QStringLiteral("-c statement_timeout=%1 -c lock_timeout=%2 -c datestyle=ISO")
+                                .arg(m_timeouts.statementMs - qMin(1000, m_timeouts.statementMs / 4))
                                 .arg(m_timeouts.lockMs);
     if (!m_userOptions.isEmpty())
         serverOptions += QLatin1Char(' ') + m_userOptions;
-    options << QStringLiteral("options=") + conninfoValue(serverOptions);
-    if (!m_port.isEmpty() && m_port.toInt() <= 0)
-        options << QStringLiteral("port=") + conninfoValue(m_port); // a list, one port per host
-    return options.join(QLatin1Char(';'));
+    add("options", serverOptions);
+    return parameters;
 }
 
-void PostgresEngine::configure(QSqlDatabase &connection) const
+PGconn *PostgresEngine::newConnection(DbError &why) const
 {
-    connection.setHostName(m_host);
-    if (m_port.toInt() > 0)
-        connection.setPort(m_port.toInt());
-    connection.setUserName(m_user);
-    connection.setDatabaseName(m_database);
-    connection.setConnectOptions(connectOptions());
+    const auto parameters = connectParameters();
+    std::vector<const char *> keys, values;
+    for (const auto &[key, value] : parameters) {
+        keys.push_back(key.constData());
+        values.push_back(value.constData());
+    }
+    keys.push_back(nullptr);
+    values.push_back(nullptr);
+    PGconn *conn = PQconnectStartParams(keys.data(), values.data(), 0);
+    if (!conn) {
+        why = DbError::of(DbReason::ServerCannotOpen).at(location());
+        return nullptr;
+    }
+    PQsetNoticeProcessor(conn, [](void *, const char *) {}, nullptr);
+    const QDeadlineTimer deadline(m_timeouts.connectSeconds * 1000);
+    PostgresPollingStatusType state = PGRES_POLLING_WRITING;
+    while (PQstatus(conn) != CONNECTION_BAD && state != PGRES_POLLING_FAILED) {
+        if (state == PGRES_POLLING_OK) {
+            // Identity columns came with version 10.
+            const int version = PQserverVersion(conn);
+            if (version >= 100000)
+                return conn;
+            PQfinish(conn);
+            why = DbError::of(DbReason::ServerTooOld).at(location()).withAmounts(version / 10000);
+            return nullptr;
+        }
+        const Wait waited = waitFor(conn, state == PGRES_POLLING_WRITING, deadline);
+        if (waited == Wait::TimedOut) {
+            PQfinish(conn);
+            why = DbError::of(DbReason::ConnectTimeout).at(location()).after(m_timeouts.connectSeconds);
+            return nullptr;
+        }
+        if (waited == Wait::Failed)
+            break;
+        state = PQconnectPoll(conn);
+    }
+    why = fromServer(QString(), QString::fromUtf8(PQerrorMessage(conn)), true);
+    PQfinish(conn);
+    return nullptr;
 }
 
-DbError PostgresEngine::withConnection(const std::function<DbError(QSqlDatabase &)> &work) const
+DbError PostgresEngine::withConnection(const std::function<DbError(const Runner &)> &work) const
 {
     if (m_uriError)
         return m_uriError;
-    if (!QSqlDatabase::isDriverAvailable(kDriver))
-        return DbError::of(DbReason::DriverMissing).withValue(kDriver);
-    const QString name = QStringLiteral("punchwell-pg-%1").arg(++pgConnectionCounter);
-    DbError result;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
-        configure(db);
-        if (!db.open()) {
-            result = error(db.lastError());
-            if (!result)
-                result = DbError::of(DbReason::ServerCannotOpen).at(location());
-        } else {
-            result = work(db);
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    DbError why;
+    PGconn *conn = newConnection(why);
+    if (!conn)
+        return why;
+    const DbError result = work([&](const QString &statement, const QVariantList &values, Rows &rows) {
+        return perform(conn, statement, values, rows, {}, nullptr);
+    });
+    PQfinish(conn);
     return result;
 }
 
 DbError PostgresEngine::check() const
 {
     // A database without the settings and the list holds no company (yet).
-    return withConnection([this](QSqlDatabase &db) -> DbError {
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        if (!run(q,
-                 QStringLiteral("SELECT count(*) FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND "
-                                "c.relkind IN ('r', 'p') AND %2 IN (?, ?)")
-                     .arg(kSchema, folded(QStringLiteral("c.relname"))),
-                 {foldAsciiCase(kSettingsTable), foldAsciiCase(kEmployeeListTable)}) ||
-            !q.next())
-            return error(q.lastError());
-        if (q.value(0).toInt() == 0)
+    return withConnection([this](const Runner &run) -> DbError {
+        Rows rows;
+        if (DbError e = run(QStringLiteral("SELECT count(*) FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND "
+                                           "c.relkind IN ('r', 'p') AND %2 IN (?, ?)")
+                                .arg(kSchema, folded(QStringLiteral("c.relname"))),
+                            {foldAsciiCase(kSettingsTable), foldAsciiCase(kEmployeeListTable)}, rows))
+            return e;
+        if (rows.value(0, 0).toInt() == 0)
             return DbError::of(DbReason::NoCompanyThere).at(location());
         return {};
     });
@@ -349,13 +614,12 @@ DbError PostgresEngine::createCompany()
 {
     // The delivered company: an empty "Company Data", "datalist" with the Manager and no password,
     // and the Manager's empty log. All of it, or nothing.
-    return withConnection([this](QSqlDatabase &db) -> DbError {
-        QSqlQuery q(db);
-        if (!run(q, QStringLiteral("BEGIN")))
-            return error(q.lastError());
-        const auto fail = [&]() {
-            const DbError e = error(q.lastError());
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return withConnection([this](const Runner &run) -> DbError {
+        Rows rows;
+        if (DbError e = run(QStringLiteral("BEGIN"), {}, rows))
+            return e;
+        const auto fail = [&](const DbError &e) {
+            run(QStringLiteral("ROLLBACK"), {}, rows);
             return e;
         };
         const QList<std::pair<QString, QVariantList>> statements{
@@ -367,39 +631,170 @@ DbError PostgresEngine::createCompany()
             {createTable(quoteIdentifier(kManagerAccount), logFields()), {}},
         };
         for (const auto &[statement, values] : statements) {
-            if (!run(q, statement, values)) {
-                const DbError e = fail();
+            if (DbError e = run(statement, values, rows)) {
+                fail(e);
                 if (sqlState(e) == QLatin1String("42P07"))
                     return DbError::of(DbReason::CompanyThere).at(location());
                 return e;
             }
         }
-        if (!run(q, QStringLiteral("COMMIT")))
-            return fail();
+        if (DbError e = run(QStringLiteral("COMMIT"), {}, rows))
+            return fail(e);
         return {};
     });
 }
 
-DbError PostgresEngine::afterOpen(Database &db)
+PostgresEngine::~PostgresEngine()
 {
-    // Identity columns came with version 10.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SHOW server_version_num")) || !q.next())
-        return db.error(q);
-    const int version = q.value(0).toInt();
-    if (version < 100000)
-        return DbError::of(DbReason::ServerTooOld).at(location()).withAmounts(version / 10000);
-    return {};
+    disconnect();
 }
 
-DbError PostgresEngine::verify(Database &db)
+DbError PostgresEngine::connect()
+{
+    disconnect();
+    if (m_uriError)
+        return m_uriError;
+    DbError why;
+    m_conn = newConnection(why);
+    return why;
+}
+
+void PostgresEngine::disconnect()
+{
+    if (m_conn)
+        PQfinish(m_conn);
+    m_conn = nullptr;
+    m_prepared.clear();
+}
+
+bool PostgresEngine::isConnected() const
+{
+    return m_conn && PQstatus(m_conn) == CONNECTION_OK;
+}
+
+DbError PostgresEngine::run(const QString &statement, const QVariantList &values, Rows &rows, const RowHandler &each)
+{
+    const DbError e = perform(m_conn, statement, values, rows, each, nullptr);
+    // A server that did not answer may still be working on the statement: the connection is
+    // given up, and the next action makes a new one.
+    if (e.reason == DbReason::NoAnswer)
+        disconnect();
+    return e;
+}
+
+DbError PostgresEngine::perform(PGconn *conn, const QString &statement, const QVariantList &values, Rows &rows,
+                                const RowHandler &each, const RowVisitor *visit) const
+{
+    if (!conn || PQstatus(conn) != CONNECTION_OK)
+        return DbError::of(DbReason::ConnectionNotOpen).at(location());
+    rows = Rows();
+    const QDeadlineTimer deadline(m_timeouts.statementMs);
+    int sent;
+    if (values.isEmpty() && !visit) {
+        // Sent as it is: it may hold several statements.
+        sent = PQsendQuery(conn, statement.toUtf8().constData());
+    } else {
+        const Parameters parameters(values);
+        if (conn == m_conn && !visit) {
+            // Prepared once a connection, then one trip each time, without parsing and planning.
+            const auto name = prepared(statement, parameters.count(), deadline);
+            if (!name)
+                return name.error();
+            sent = PQsendQueryPrepared(conn, name->constData(), parameters.count(), parameters.values(),
+                                       parameters.lengths(), parameters.formats(), 0);
+        } else {
+            sent = PQsendQueryParams(conn, withNumberedParameters(statement).constData(), parameters.count(), nullptr,
+                                     parameters.values(), parameters.lengths(), parameters.formats(), 0);
+        }
+    }
+    if (!sent)
+        return failureOf(conn);
+    if (visit)
+        PQsetSingleRowMode(conn);
+    return answers(conn, deadline, rows, each, visit);
+}
+
+DbResult<QByteArray> PostgresEngine::prepared(const QString &statement, int parameters, const QDeadlineTimer &deadline) const
+{
+    const auto found = m_prepared.constFind(statement);
+    if (found != m_prepared.constEnd())
+        return *found;
+    const QByteArray name = QByteArrayLiteral("pw_") + QByteArray::number(m_prepared.size() + 1);
+    if (!PQsendPrepare(m_conn, name.constData(), withNumberedParameters(statement).constData(), parameters, nullptr))
+        return failureOf(m_conn);
+    Rows unused;
+    if (DbError e = answers(m_conn, deadline, unused, {}, nullptr))
+        return e;
+    m_prepared.insert(statement, name);
+    return name;
+}
+
+DbError PostgresEngine::answers(PGconn *conn, const QDeadlineTimer &deadline, Rows &rows, const RowHandler &each,
+                                const RowVisitor *visit) const
+{
+    const auto giveUp = [&]() {
+        cancelInBackground(conn);
+        return DbError::of(DbReason::NoAnswer).at(location()).after(m_timeouts.statementMs / 1000.0);
+    };
+    for (int flushed; (flushed = PQflush(conn)) != 0;) {
+        if (flushed < 0)
+            return failureOf(conn);
+        const Wait waited = waitFor(conn, true, deadline);
+        if (waited == Wait::TimedOut)
+            return giveUp();
+        if (waited == Wait::Failed || !PQconsumeInput(conn))
+            return failureOf(conn);
+    }
+
+    PqRow row;
+    DbError e;
+    for (;;) {
+        while (PQisBusy(conn)) {
+            const Wait waited = waitFor(conn, false, deadline);
+            if (waited == Wait::TimedOut)
+                return giveUp();
+            if (waited == Wait::Failed || !PQconsumeInput(conn))
+                return e ? e : failureOf(conn);
+        }
+        PGresult *result = PQgetResult(conn);
+        if (!result)
+            break;
+        switch (PQresultStatus(result)) {
+        case PGRES_SINGLE_TUPLE:
+            if (!e) {
+                row.setResult(result);
+                (*visit)(row);
+            }
+            break;
+        case PGRES_TUPLES_OK:
+            if (!e && !visit)
+                e = readRows(result, rows, each);
+            break;
+        case PGRES_COMMAND_OK:
+            rows.changed = std::strtoll(PQcmdTuples(result), nullptr, 10);
+            break;
+        case PGRES_EMPTY_QUERY:
+            break;
+        default:
+            if (!e) {
+                const char *state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
+                e = fromServer(state ? QString::fromLatin1(state) : QString(),
+                               QString::fromUtf8(PQresultErrorMessage(result)), false);
+            }
+            break;
+        }
+        PQclear(result);
+    }
+    if (!e && PQstatus(conn) != CONNECTION_OK)
+        e = failureOf(conn);
+    return e;
+}
+
+DbError PostgresEngine::verify()
 {
     // The server looks after its own storage; what can be checked here is that it answers.
-    QSqlQuery q = db.query();
-    if (!q.exec(QStringLiteral("SELECT 1")))
-        return db.error(q);
-    return {};
+    Rows rows;
+    return run(QStringLiteral("SELECT 1"), {}, rows);
 }
 
 QString PostgresEngine::beginWrite() const
@@ -446,11 +841,11 @@ QString PostgresEngine::clockStatement() const
     return QStringLiteral("SELECT (extract(epoch FROM clock_timestamp()) * 1000)::bigint");
 }
 
-DbResult<QString> PostgresEngine::storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &)
+DbResult<QString> PostgresEngine::storedOrderOf(const QString &table, const QList<FieldInfo> &)
 {
     // A table made by hand on the server may lack the order column.
     bool has = false;
-    if (DbError e = db.scan(QStringLiteral("SELECT 1 FROM pg_catalog.pg_attribute WHERE attrelid = %1 AND attname = ? "
+    if (DbError e = scan(QStringLiteral("SELECT 1 FROM pg_catalog.pg_attribute WHERE attrelid = %1 AND attname = ? "
                                            "AND NOT attisdropped")
                                 .arg(tableOid()),
                             {table, table, QString::fromLatin1(kOrderColumn)}, [&](const RawRow &) { has = true; }))
@@ -465,50 +860,37 @@ QString PostgresEngine::dateTimeAsText(const QString &column) const
     return column + QStringLiteral("::text");
 }
 
-DbResult<QString> PostgresEngine::storedName(Database &db, const QString &table)
+DbResult<QString> PostgresEngine::storedName(const QString &table)
 {
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.oid = %1").arg(tableOid())))
-        return db.error(q);
-    q.addBindValue(table);
-    q.addBindValue(table);
-    if (!q.exec())
-        return db.error(q);
-    if (q.next())
-        return q.value(0).toString();
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.oid = %1").arg(tableOid()),
+                        {table, table}, rows))
+        return e;
+    if (!rows.isEmpty())
+        return rows.value(0, 0).toString();
     return table;
 }
 
-DbResult<QList<PostgresEngine::Column>> PostgresEngine::catalogColumns(Database &db, const QString &table)
+DbResult<QList<PostgresEngine::Column>> PostgresEngine::catalogColumns(const QString &table)
 {
     // The engine's own columns (the identity that keeps stored order) are left out.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT a.attname, t.typname, a.atttypmod FROM pg_catalog.pg_attribute a "
-                                  "JOIN pg_catalog.pg_type t ON t.oid = a.atttypid "
-                                  "WHERE a.attrelid = %1 AND a.attnum > 0 AND NOT a.attisdropped "
-                                  "AND a.attidentity = '' AND a.attname <> ? ORDER BY a.attnum")
-                       .arg(tableOid())))
-        return db.error(q);
-    q.addBindValue(table);
-    q.addBindValue(table);
-    q.addBindValue(QString::fromLatin1(kOrderColumn));
-    if (!q.exec())
-        return db.error(q);
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT a.attname, t.typname, a.atttypmod FROM pg_catalog.pg_attribute a "
+                                       "JOIN pg_catalog.pg_type t ON t.oid = a.atttypid "
+                                       "WHERE a.attrelid = %1 AND a.attnum > 0 AND NOT a.attisdropped "
+                                       "AND a.attidentity = '' AND a.attname <> ? ORDER BY a.attnum")
+                            .arg(tableOid()),
+                        {table, table, QString::fromLatin1(kOrderColumn)}, rows))
+        return e;
     QList<Column> columns;
-    while (q.next())
-        columns.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toInt()});
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    for (const QVariantList &row : std::as_const(rows.rows))
+        columns.append({row.value(0).toString(), row.value(1).toString(), row.value(2).toInt()});
     return columns;
 }
 
-DbResult<QList<FieldInfo>> PostgresEngine::columnsOf(Database &db, const QString &table)
+DbResult<QList<FieldInfo>> PostgresEngine::columnsOf(const QString &table)
 {
-    auto columns = catalogColumns(db, table);
+    auto columns = catalogColumns(table);
     if (!columns)
         return columns.error();
     QList<FieldInfo> fields;
@@ -517,9 +899,9 @@ DbResult<QList<FieldInfo>> PostgresEngine::columnsOf(Database &db, const QString
     return fields;
 }
 
-DbResult<QString> PostgresEngine::selectList(Database &db, const QString &table, const QStringList &fields)
+DbResult<QString> PostgresEngine::selectList(const QString &table, const QStringList &fields)
 {
-    auto columns = catalogColumns(db, table);
+    auto columns = catalogColumns(table);
     if (!columns)
         return columns.error();
     if (columns->isEmpty())
@@ -541,20 +923,23 @@ DbResult<QString> PostgresEngine::selectList(Database &db, const QString &table,
     return list.join(QStringLiteral(", "));
 }
 
-DbResult<QStringList> PostgresEngine::tableNames(Database &db)
+DbResult<QStringList> PostgresEngine::tableNames()
 {
-    return db.texts(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 "
-                                   "AND c.relkind IN ('r', 'p') ORDER BY c.oid")
-                        .arg(kSchema));
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 "
+                                       "AND c.relkind IN ('r', 'p') ORDER BY c.oid")
+                            .arg(kSchema),
+                        {}, rows))
+        return e;
+    return rows.texts();
 }
 
-DbResult<QList<NamedObject>> PostgresEngine::objectsNamed(Database &db, const QString &name)
+DbResult<QList<NamedObject>> PostgresEngine::objectsNamed(const QString &name)
 {
     // Tables, views, indexes, sequences and types share one name space in a schema. The types
     // every table brings along, and the array types, are the table's, not objects of their own.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT CASE c.relkind WHEN 'r' THEN 'table' WHEN 'p' THEN 'table' WHEN 'v' THEN 'view' "
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT CASE c.relkind WHEN 'r' THEN 'table' WHEN 'p' THEN 'table' WHEN 'v' THEN 'view' "
                                   "WHEN 'm' THEN 'view' WHEN 'i' THEN 'index' WHEN 'I' THEN 'index' "
                                   "WHEN 'S' THEN 'sequence' ELSE 'other' END, c.relname, c.oid "
                                   "FROM pg_catalog.pg_class c WHERE c.relnamespace = %1 AND %2 = %4 "
@@ -562,17 +947,12 @@ DbResult<QList<NamedObject>> PostgresEngine::objectsNamed(Database &db, const QS
                                   "WHERE t.typnamespace = %1 AND t.typrelid = 0 AND t.typelem = 0 AND %3 = %4 "
                                   "ORDER BY 3")
                        .arg(kSchema, folded(QStringLiteral("c.relname")), folded(QStringLiteral("t.typname")),
-                            folded(QStringLiteral("?")))))
-        return db.error(q);
-    q.addBindValue(name);
-    q.addBindValue(name);
-    if (!q.exec())
-        return db.error(q);
+                            folded(QStringLiteral("?"))),
+                        {name, name}, rows))
+        return e;
     QList<NamedObject> objects;
-    while (q.next())
-        objects.append({q.value(0).toString(), q.value(1).toString()});
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    for (const QVariantList &row : std::as_const(rows.rows))
+        objects.append({row.value(0).toString(), row.value(1).toString()});
     return objects;
 }
 
@@ -586,39 +966,54 @@ QString PostgresEngine::createTable(const QString &quotedName, const QList<Field
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(quotedName, columns.join(QStringLiteral(", ")));
 }
 
-DbError PostgresEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)
+DbError PostgresEngine::copyOut(PGconn *conn, const QString &statement, const RowVisitor &visit) const
 {
-    // Whole logs are read through libpq itself, a row at a time: no QVariant or QString per value,
-    // and no more than one row held, however long the log. Nothing else runs on the connection
-    // until the last row is in.
-    PGconn *conn = connectionOf(db);
-    if (!conn || !db.sql().isOpen())
+    if (!conn || PQstatus(conn) != CONNECTION_OK)
         return DbError::of(DbReason::ConnectionNotOpen).at(location());
-    const QByteArray sql = withNumberedParameters(statement);
-    std::vector<QByteArray> texts;
-    texts.reserve(size_t(values.size()));
-    std::vector<const char *> parameters;
-    for (const QVariant &v : values) {
-        if (v.isNull()) {
-            parameters.push_back(nullptr);
-        } else {
-            texts.push_back(v.toString().toUtf8());
-            parameters.push_back(texts.back().constData());
-        }
-    }
-    if (!PQsendQueryParams(conn, sql.constData(), int(parameters.size()), nullptr, parameters.data(), nullptr, nullptr, 0))
+    if (!PQsendQuery(conn, QStringLiteral("COPY (%1) TO STDOUT").arg(statement).toUtf8().constData()))
         return failureOf(conn);
-    PQsetSingleRowMode(conn);
-    PqRow row;
+    const QDeadlineTimer deadline(m_timeouts.statementMs);
+    const auto wait = [&]() -> DbError {
+        const Wait waited = waitFor(conn, false, deadline);
+        if (waited == Wait::TimedOut) {
+            cancelInBackground(conn);
+            return DbError::of(DbReason::NoAnswer).at(location()).after(m_timeouts.statementMs / 1000.0);
+        }
+        if (waited == Wait::Failed || !PQconsumeInput(conn))
+            return failureOf(conn);
+        return {};
+    };
+    CopyRow row;
     DbError e;
-    while (PGresult *result = PQgetResult(conn)) {
+    for (;;) {
+        while (PQisBusy(conn))
+            if (DbError failed = wait())
+                return failed;
+        PGresult *result = PQgetResult(conn);
+        if (!result)
+            break;
         const ExecStatusType status = PQresultStatus(result);
-        if (status == PGRES_SINGLE_TUPLE) {
-            if (!e) {
-                row.setResult(result);
-                visit(row);
+        if (status == PGRES_COPY_OUT) {
+            PQclear(result);
+            for (;;) {
+                char *line = nullptr;
+                const int length = PQgetCopyData(conn, &line, 1);
+                if (length > 0) {
+                    if (!e) {
+                        row.setLine(line, length);
+                        visit(row);
+                    }
+                    PQfreemem(line);
+                } else if (length == 0) {
+                    if (DbError failed = wait())
+                        return failed;
+                } else {
+                    break; // the end of the rows, or a failure the next result tells
+                }
             }
-        } else if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && !e) {
+            continue;
+        }
+        if (status != PGRES_COMMAND_OK && !e) {
             const char *state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
             e = fromServer(state ? QString::fromLatin1(state) : QString(), QString::fromUtf8(PQresultErrorMessage(result)),
                            false);
@@ -630,14 +1025,17 @@ DbError PostgresEngine::scan(Database &db, const QString &statement, const QVari
     return e;
 }
 
-DbError PostgresEngine::error(const QSqlError &error) const
+DbError PostgresEngine::scan(const QString &statement, const QVariantList &values, const RowVisitor &visit)
 {
-    if (error.type() == QSqlError::NoError)
-        return {};
-    QString text = error.databaseText();
-    if (text.isEmpty())
-        text = error.driverText();
-    return fromServer(error.nativeErrorCode(), text, error.type() == QSqlError::ConnectionError);
+    // Whole logs stream as COPY's text, a row at a time: no QVariant or QString per value, and no
+    // more than one row held, however long the log. Nothing else runs on the connection until the
+    // last row is in. A statement with values (COPY takes none) comes a row at a time from libpq.
+    Rows unused;
+    const DbError e = values.isEmpty() ? copyOut(m_conn, statement, visit)
+                                       : perform(m_conn, statement, values, unused, {}, &visit);
+    if (e.reason == DbReason::NoAnswer)
+        disconnect();
+    return e;
 }
 
 DbError PostgresEngine::failureOf(PGconn *conn) const
@@ -663,10 +1061,9 @@ DbError PostgresEngine::fromServer(const QString &state, const QString &text, bo
     };
 
     if (state.isEmpty()) {
-        // A connection that fails comes from QPSQL as libpq's message alone: the driver closes
-        // libpq's connection (and with it PQconnectionNeedsPassword and the like) before it returns,
-        // and libpq has no SQLSTATE for what happens before the server answers. Its words are the
-        // only thing that tells these apart; they are read here once, and nowhere else.
+        // libpq has no SQLSTATE for what happens before the server answers, or for a connection that
+        // breaks: its message is all there is. Its words are the only thing that tells these apart;
+        // they are read here once, and nowhere else.
         const auto says = [&](const char *words) { return text.contains(QLatin1String(words), Qt::CaseInsensitive); };
         if (says("database \"") && says("does not exist"))
             return set(DbReason::NoSuchDatabase);

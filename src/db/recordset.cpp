@@ -3,10 +3,6 @@
 #include "db/database.h"
 #include "db/quoting.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
-
 namespace pw {
 
 RecordSet::RecordSet(Database &db, QObject *parent) : QObject(parent), m_db(db) {}
@@ -24,7 +20,7 @@ DbError RecordSet::resolve()
     auto stored = m_db.storedName(m_table);
     if (!stored)
         return stored.error();
-    auto select = m_db.engine().selectList(m_db, *stored, {});
+    auto select = m_db.selectList(*stored, {});
     if (!select)
         return select.error();
     m_stored = *stored;
@@ -51,51 +47,33 @@ DbError RecordSet::fetchOne(const QString &where, bool descending, const QVarian
             return e;
         }
     }
-    QSqlQuery q = m_db.query();
-    q.setForwardOnly(true);
     const QString key = m_db.orderKey();
     const QString sql = QStringLiteral("SELECT %4, %5 FROM %1%2 ORDER BY %4%3 LIMIT 1")
                             .arg(quoteIdentifier(m_stored), where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where,
                                  descending ? QStringLiteral(" DESC") : QString(), key, m_select);
-    if (!q.prepare(sql)) {
-        const DbError e = m_db.error(q);
+    const auto rows = m_db.query(sql, values);
+    if (!rows) {
         setClosed();
-        return e;
+        return rows.error();
     }
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        const DbError e = m_db.error(q);
-        setClosed();
-        return e;
-    }
-    const bool found = q.next();
-    if (!found && q.lastError().type() != QSqlError::NoError) {
-        const DbError e = m_db.error(q);
-        setClosed();
-        return e;
-    }
+    const bool found = !rows->isEmpty();
     // The field names stay known on an empty view (an empty row of the table's shape). The
     // engine's own columns are left out.
-    const QSqlRecord rec = q.record();
     const QStringList hidden = m_db.engine().hiddenColumns();
     m_fields.clear();
     m_values.clear();
-    for (int i = 1; i < rec.count(); ++i) {
-        if (hidden.contains(rec.fieldName(i), Qt::CaseInsensitive))
+    for (int i = 1; i < int(rows->columns.size()); ++i) {
+        if (hidden.contains(rows->columns.at(i), Qt::CaseInsensitive))
             continue;
-        m_fields << rec.fieldName(i);
-        m_values << (found ? rec.value(i) : QVariant());
+        m_fields << rows->columns.at(i);
+        m_values << (found ? rows->value(0, i) : QVariant());
     }
     if (found) {
-        m_rowid = rec.value(0).toLongLong();
+        m_rowid = rows->value(0, 0).toLongLong();
         m_state = State::Current;
     } else {
         m_state = whenNone;
     }
-    // Read to its end before anyone else uses the connection: a server connection reads one
-    // result at a time.
-    q.finish();
     Q_EMIT currentChanged();
     return {};
 }
@@ -187,15 +165,14 @@ DbError RecordSet::setFields(const Fields &fields)
         assignments << QStringLiteral("%1 = ?").arg(quoteIdentifier(m_fields.at(index)));
         indexes.push_back(index);
     }
-    QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                       .arg(quoteIdentifier(m_stored), assignments.join(QStringLiteral(", ")), m_db.orderKey())))
-        return m_db.error(q);
+    QVariantList values;
     for (const auto &f : fields)
-        q.addBindValue(f.second);
-    q.addBindValue(m_rowid);
-    if (!q.exec())
-        return m_db.error(q);
+        values << f.second;
+    values << m_rowid;
+    if (DbError e = m_db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                  .arg(quoteIdentifier(m_stored), assignments.join(QStringLiteral(", ")), m_db.orderKey()),
+                              values))
+        return e;
     for (size_t i = 0; i < indexes.size(); ++i)
         m_values[indexes[i]] = fields[i].second;
     Q_EMIT currentChanged();
@@ -216,12 +193,9 @@ DbError RecordSet::deleteCurrent()
 {
     if (m_state != State::Current)
         return DbError::of(DbReason::NoCurrentRecord);
-    QSqlQuery q = m_db.query();
-    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_stored), m_db.orderKey())))
-        return m_db.error(q);
-    q.addBindValue(m_rowid);
-    if (!q.exec())
-        return m_db.error(q);
+    if (DbError e = m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoteIdentifier(m_stored), m_db.orderKey()),
+                              {m_rowid}))
+        return e;
     m_state = State::Deleted;
     for (QVariant &v : m_values)
         v = QVariant();

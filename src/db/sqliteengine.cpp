@@ -2,7 +2,6 @@
 // error codes, and the raw scans through SQLite's own interface.
 #include "db/sqliteengine.h"
 
-#include "db/database.h"
 #include "db/delivered.h"
 #include "db/quoting.h"
 #include "db/schema.h"
@@ -13,7 +12,6 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QStringEncoder>
 #include <QUrl>
 
@@ -121,7 +119,28 @@ DbError execScript(sqlite3 *db, const QByteArray &script)
 
 } // namespace
 
-SqliteEngine::SqliteEngine(const QString &path, OpenFor use) : m_path(QFileInfo(path).absoluteFilePath()), m_use(use) {}
+namespace {
+
+// A failure Qt's SQLite driver reports, as SQLite's own code and words.
+DbError fromDriver(const QSqlError &error)
+{
+    if (error.type() == QSqlError::NoError)
+        return {};
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.driverText();
+    return SqliteEngine::fromSqlite(ok ? code : SQLITE_ERROR, text);
+}
+
+} // namespace
+
+SqliteEngine::SqliteEngine(const QString &path, OpenFor use)
+    : m_path(QFileInfo(path).absoluteFilePath()), m_use(use),
+      m_connection(QStringLiteral("QSQLITE"), [this](const QSqlError &e) { return roomAside(fromDriver(e), handle()); })
+{
+}
 
 DbError SqliteEngine::fromSqlite(int code, const QString &message)
 {
@@ -164,17 +183,6 @@ DbError SqliteEngine::fromSqlite(int code, const QString &message)
     return e;
 }
 
-DbError SqliteEngine::error(const QSqlError &error) const
-{
-    if (error.type() == QSqlError::NoError)
-        return {};
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    QString text = error.databaseText();
-    if (text.isEmpty())
-        text = error.driverText();
-    return roomAside(fromSqlite(ok ? code : SQLITE_ERROR, text), m_openedBy ? handle(*m_openedBy) : nullptr);
-}
 
 DbError SqliteEngine::checkFile(const QString &path)
 {
@@ -240,11 +248,6 @@ DbError SqliteEngine::createDelivered(const QString &path)
     return e;
 }
 
-QString SqliteEngine::driver() const
-{
-    return QStringLiteral("QSQLITE");
-}
-
 namespace {
 
 // Whether the file is in WAL mode (its header's read and write versions are 2) with no -wal file
@@ -260,26 +263,24 @@ bool walModeAtRest(const QString &path)
 
 } // namespace
 
-void SqliteEngine::configure(QSqlDatabase &connection) const
+DbError SqliteEngine::connect()
 {
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-    connection.setDatabaseName(m_path);
-    if (m_use == OpenFor::Reading) {
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-        // A read-only connection to a WAL file would make its -wal and -shm files and leave them.
-        if (walModeAtRest(m_path)) {
-            options += QStringLiteral(";QSQLITE_OPEN_URI");
-            connection.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded)
+    if (DbError e = m_connection.open([this](QSqlDatabase &db) {
+            QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+            db.setDatabaseName(m_path);
+            if (m_use == OpenFor::Reading) {
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+                // A read-only connection to a WAL file would make its -wal and -shm files and leave them.
+                if (walModeAtRest(m_path)) {
+                    options += QStringLiteral(";QSQLITE_OPEN_URI");
+                    db.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded)
                                        + QStringLiteral("?mode=ro&immutable=1"));
-        }
-    }
-    connection.setConnectOptions(options);
-}
-
-DbError SqliteEngine::afterOpen(Database &db)
-{
-    m_openedBy = &db;
-    if (sqlite3 *raw = handle(db)) {
+                }
+            }
+            db.setConnectOptions(options);
+        }))
+        return e;
+    if (sqlite3 *raw = handle()) {
         sqlite3_db_config(raw, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         sqlite3_db_config(raw, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     }
@@ -288,36 +289,44 @@ DbError SqliteEngine::afterOpen(Database &db)
     // Every commit is made durable before the user is told (synchronous FULL). The rollback journal
     // is truncated rather than deleted after each commit, which saves a directory update per clock
     // event; the company's data is always whole in the one file between commits.
-    db.exec(QStringLiteral("PRAGMA synchronous = FULL"));
-    db.exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
+    Rows ignored;
+    run(QStringLiteral("PRAGMA synchronous = FULL"), {}, ignored);
+    run(QStringLiteral("PRAGMA journal_mode = TRUNCATE"), {}, ignored);
     return {};
 }
 
-DbError SqliteEngine::verify(Database &db)
+DbError SqliteEngine::run(const QString &statement, const QVariantList &values, Rows &rows, const RowHandler &each)
 {
-    QSqlQuery q = db.query();
-    if (!q.exec(QStringLiteral("PRAGMA quick_check(1)")) || !q.next())
-        return db.error(q);
-    const QString result = q.value(0).toString();
+    return m_connection.run(statement, values, rows, each, DbError::of(DbReason::ConnectionNotOpen).at(location()));
+}
+
+DbError SqliteEngine::verify()
+{
+    Rows rows;
+    if (DbError e = run(QStringLiteral("PRAGMA quick_check(1)"), {}, rows))
+        return e;
+    if (rows.isEmpty())
+        return DbError::of(DbReason::EngineError);
+    const QString result = rows.value(0, 0).toString();
     if (result != QLatin1String("ok"))
         return DbError::of(DbReason::DamageFound).saying(result);
     return {};
 }
 
-sqlite3 *SqliteEngine::handle(Database &db)
+sqlite3 *SqliteEngine::handle() const
 {
-    const QSqlDatabase sql = db.sql();
+    const QSqlDatabase sql = m_connection.database();
     const QVariant v = sql.driver() ? sql.driver()->handle() : QVariant();
     if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
         return *static_cast<sqlite3 *const *>(v.constData());
     return nullptr;
 }
 
-DbError SqliteEngine::checkInPlace(Database &db)
+DbError SqliteEngine::checkInPlace()
 {
     // SQLite will not write to an open file that was moved away or deleted (the change would be
     // lost with it), but calls that a read-only file. Asking first gives the user the real reason.
-    sqlite3 *raw = handle(db);
+    sqlite3 *raw = handle();
     int moved = 0;
     if (raw && sqlite3_file_control(raw, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
         return DbError::of(DbReason::FileMoved).at(location());
@@ -334,7 +343,7 @@ QString SqliteEngine::orderKey() const
     return QStringLiteral("rowid");
 }
 
-DbResult<QString> SqliteEngine::storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &fields)
+DbResult<QString> SqliteEngine::storedOrderOf(const QString &table, const QList<FieldInfo> &fields)
 {
     // A field named rowid hides the rowid under that name, but not under its other two; a table
     // WITHOUT ROWID (where no name reads a rowid), or one whose fields take all three, has no
@@ -344,7 +353,7 @@ DbResult<QString> SqliteEngine::storedOrderOf(Database &db, const QString &table
         for (const FieldInfo &f : fields)
             hidden = hidden || sameAsciiName(f.name, alias);
         if (!hidden) {
-            const bool readable = !db.scan(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(alias, quoteIdentifier(table)), {},
+            const bool readable = !scan(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(alias, quoteIdentifier(table)), {},
                                            [](const RawRow &) {});
             return readable ? alias : QString();
         }
@@ -363,26 +372,24 @@ bool SqliteEngine::reservesName(const QString &name) const
     return name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive);
 }
 
-DbResult<QStringList> SqliteEngine::tableNames(Database &db)
+DbResult<QStringList> SqliteEngine::tableNames()
 {
-    return db.texts(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"));
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"), {}, rows))
+        return e;
+    return rows.texts();
 }
 
-DbResult<QList<NamedObject>> SqliteEngine::objectsNamed(Database &db, const QString &name)
+DbResult<QList<NamedObject>> SqliteEngine::objectsNamed(const QString &name)
 {
     // Tables, indexes, views and triggers share one name space.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT type, name FROM sqlite_master WHERE %1").arg(sameNameAs(QStringLiteral("name")))))
-        return db.error(q);
-    q.addBindValue(name);
-    if (!q.exec())
-        return db.error(q);
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT type, name FROM sqlite_master WHERE %1").arg(sameNameAs(QStringLiteral("name"))),
+                        {name}, rows))
+        return e;
     QList<NamedObject> objects;
-    while (q.next())
-        objects.append({q.value(0).toString(), q.value(1).toString()});
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    for (const QVariantList &row : std::as_const(rows.rows))
+        objects.append({row.value(0).toString(), row.value(1).toString()});
     return objects;
 }
 
@@ -450,7 +457,7 @@ QString fieldName(const QString &name)
 
 } // namespace
 
-DbResult<QString> SqliteEngine::selectList(Database &, const QString &, const QStringList &fields)
+DbResult<QString> SqliteEngine::selectList(const QString &, const QStringList &fields)
 {
     if (fields.isEmpty())
         return QStringLiteral("*");
@@ -460,21 +467,15 @@ DbResult<QString> SqliteEngine::selectList(Database &, const QString &, const QS
     return quoted.join(QStringLiteral(", "));
 }
 
-DbResult<QList<FieldInfo>> SqliteEngine::columnsOf(Database &db, const QString &table)
+DbResult<QList<FieldInfo>> SqliteEngine::columnsOf(const QString &table)
 {
     // pragma_table_info finds the table as SQLite does, letter case aside; no table, no fields.
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid")))
-        return db.error(q);
-    q.addBindValue(table);
-    if (!q.exec())
-        return db.error(q);
+    Rows rows;
+    if (DbError e = run(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"), {table}, rows))
+        return e;
     QList<FieldInfo> fields;
-    while (q.next())
-        fields << fieldFromDeclared(q.value(0).toString(), q.value(1).toString());
-    if (q.lastError().type() != QSqlError::NoError)
-        return db.error(q);
+    for (const QVariantList &row : std::as_const(rows.rows))
+        fields << fieldFromDeclared(row.value(0).toString(), row.value(1).toString());
     return fields;
 }
 
@@ -547,9 +548,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<RowAppender> SqliteEngine::appender(Database &db, const QString &quotedTable, const QStringList &quotedFields)
+std::unique_ptr<RowAppender> SqliteEngine::appender(const QString &quotedTable, const QStringList &quotedFields)
 {
-    sqlite3 *raw = handle(db);
+    sqlite3 *raw = handle();
     if (!raw || quotedFields.isEmpty())
         return nullptr;
     // Within SQLite's oldest limit of 999 bound values a statement.
@@ -562,10 +563,10 @@ std::unique_ptr<RowAppender> SqliteEngine::appender(Database &db, const QString 
     return appender;
 }
 
-DbError SqliteEngine::scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit)
+DbError SqliteEngine::scan(const QString &statement, const QVariantList &values, const RowVisitor &visit)
 {
     // Whole logs are read this way: no QVariant or QString per value, just the stored bytes.
-    sqlite3 *raw = handle(db);
+    sqlite3 *raw = handle();
     if (!raw)
         return DbError::of(DbReason::NotOpen);
     Statement st(raw, statement.toUtf8());

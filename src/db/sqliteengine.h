@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/engine.h"
+#include "db/qtconnection.h"
 
 struct sqlite3;
 
@@ -35,35 +36,35 @@ public:
     DbError check() const override;
     DbError createCompany() override;
     void removeEmptyPlace() override;
-    QString driver() const override;
-    void configure(QSqlDatabase &connection) const override;
-    DbError afterOpen(Database &db) override;
-    DbError verify(Database &db) override;
-    DbError checkInPlace(Database &db) override;
+    DbError connect() override;
+    void disconnect() override { m_connection.close(); }
+    bool isConnected() const override { return m_connection.isOpen(); }
+    DbError run(const QString &statement, const QVariantList &values, Rows &rows, const RowHandler &each = {}) override;
+    DbError verify() override;
+    DbError checkInPlace() override;
     QString beginWrite() const override;
     QString lockTable(const QString &) const override { return {}; }
-    DbError error(const QSqlError &error) const override;
     QString orderKey() const override;
     QStringList hiddenColumns() const override { return {}; }
-    DbResult<QString> storedOrderOf(Database &db, const QString &table, const QList<FieldInfo> &fields) override;
+    DbResult<QString> storedOrderOf(const QString &table, const QList<FieldInfo> &fields) override;
     QString sameNameAs(const QString &column) const override;
     bool reservesName(const QString &name) const override;
-    DbResult<QString> storedName(Database &, const QString &table) override { return table; }
+    DbResult<QString> storedName(const QString &table) override { return table; }
     QString dateTimeAsText(const QString &column) const override { return column; }
-    DbResult<QString> selectList(Database &db, const QString &table, const QStringList &fields) override;
-    DbResult<QStringList> tableNames(Database &db) override;
-    DbResult<QList<NamedObject>> objectsNamed(Database &db, const QString &name) override;
-    DbResult<QList<FieldInfo>> columnsOf(Database &db, const QString &table) override;
+    DbResult<QString> selectList(const QString &table, const QStringList &fields) override;
+    DbResult<QStringList> tableNames() override;
+    DbResult<QList<NamedObject>> objectsNamed(const QString &name) override;
+    DbResult<QList<FieldInfo>> columnsOf(const QString &table) override;
     QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const override;
-    std::unique_ptr<RowAppender> appender(Database &db, const QString &quotedTable, const QStringList &quotedFields) override;
-    DbError scan(Database &db, const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
+    std::unique_ptr<RowAppender> appender(const QString &quotedTable, const QStringList &quotedFields) override;
+    DbError scan(const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
 
 private:
-    static sqlite3 *handle(Database &db);
+    sqlite3 *handle() const;
 
     QString m_path;
     OpenFor m_use;
-    Database *m_openedBy = nullptr; // the Database whose connection this engine opened, for its handle
+    QtSqlConnection m_connection;
 };
 
 } // namespace pw

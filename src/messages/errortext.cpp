@@ -113,6 +113,13 @@ QString ErrorText::addressFaultOf(const DbError &e)
         return tr("\"%1\" is not a connection parameter").arg(e.field);
     case AddressFault::Semicolon:
         return tr("the value of %1 holds a ';'").arg(e.field);
+    case AddressFault::Malformed:
+        return tr("it is not a well-formed server address. It reads postgresql://USER@HOST:PORT/DATABASE, and "
+                  "parameters may follow after '?'");
+    case AddressFault::HoldsSecret:
+        return tr("it holds the secret parameter %1. Put it in a service file (pg_service.conf) instead, where only "
+                  "you can read it, and name the service with service=")
+            .arg(e.field);
     }
     return {};
 }
@@ -352,6 +359,9 @@ QString ErrorText::describe(const DbError &e)
     case DbReason::LockTimeout:
         return tr("the database is in use: another workstation is changing the same data on %1 and did not finish "
                   "within %2 seconds. Nothing was stored. Please wait a moment and try again")
+            .arg(where, QString::number(e.seconds));
+    case DbReason::NoAnswer:
+        return tr("%1 did not answer within %2 seconds, so the program stopped waiting and gave the connection up")
             .arg(where, QString::number(e.seconds));
     case DbReason::StatementTimeout:
         return tr("%1 did not finish the action within %2 seconds, so it was stopped")

@@ -80,9 +80,8 @@ QMap<QString, qint64> logSizes(const QString &path)
     for (const QString &t : *tables) {
         if (t == QLatin1String("datalist") || t == QLatin1String("Company Data"))
             continue;
-        QSqlQuery q = db.query();
-        q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(pw::quoteIdentifier(t)));
-        sizes[t] = q.next() ? q.value(0).toLongLong() : -1;
+        const auto count = db.query(QStringLiteral("SELECT count(*) FROM %1").arg(pw::quoteIdentifier(t)));
+        sizes[t] = count && !count->isEmpty() ? count->value(0, 0).toLongLong() : -1;
     }
     return sizes;
 }

@@ -9,7 +9,6 @@
 #include "messages/errortext.h"
 
 #include <QRegularExpression>
-#include <QSqlError>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -237,7 +236,7 @@ void tst_messages::engineFailuresInTheProgramsTerms()
     const pw::PostgresEngine server(QStringLiteral("postgresql://bob@db/acme"));
     const DbError e = engine == QLatin1String("sqlite")
         ? pw::SqliteEngine::fromSqlite(code.toInt(), text)
-        : server.error(QSqlError(QString(), text, QSqlError::StatementError, code));
+        : server.fromServer(code, text, false);
     QCOMPARE(e.number, number);
     QCOMPARE(ErrorText::describe(e), words);
 }

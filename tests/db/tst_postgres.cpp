@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -161,6 +162,7 @@ private Q_SLOTS:
     void copyRefusesAndLeavesTargetUntouched();
     void copyHandMadeTableAndRefusedText();
     void lostConnectionComesBack();
+    void serverThatStopsAnsweringIsGivenUp();
     void serverStoppedDuringWrite();
     void cleanupTestCase();
 
@@ -244,27 +246,27 @@ QSqlDatabase tst_postgres::raw(const QString &uri)
 void tst_postgres::locations_data()
 {
     QTest::addColumn<QString>("location");
-    QTest::addColumn<QString>("driver");
+    QTest::addColumn<bool>("server");
     QTest::addColumn<QString>("words");
 
-    QTest::newRow("socket folder") << "postgresql://postgres@/acme?host=/tmp/x" << "QPSQL"
+    QTest::newRow("socket folder") << "postgresql://postgres@/acme?host=/tmp/x" << true
                                    << "the database \"acme\" on the server at /tmp/x";
-    QTest::newRow("host and port") << "POSTGRES://bob@db.example.com:5433/Acme%20Widgets?sslmode=require" << "QPSQL"
+    QTest::newRow("host and port") << "POSTGRES://bob@db.example.com:5433/Acme%20Widgets?sslmode=require" << true
                                    << "the database \"Acme Widgets\" on the server at db.example.com:5433";
-    QTest::newRow("this computer") << "postgresql:///acme" << "QPSQL"
+    QTest::newRow("this computer") << "postgresql:///acme" << true
                                    << "the database \"acme\" on the PostgreSQL server of this computer";
-    QTest::newRow("a file") << "Employee.mdb" << "QSQLITE" << QDir::current().absoluteFilePath(QStringLiteral("Employee.mdb"));
-    QTest::newRow("a file named like a scheme") << "postgresql.mdb" << "QSQLITE"
+    QTest::newRow("a file") << "Employee.mdb" << false << QDir::current().absoluteFilePath(QStringLiteral("Employee.mdb"));
+    QTest::newRow("a file named like a scheme") << "postgresql.mdb" << false
                                                 << QDir::current().absoluteFilePath(QStringLiteral("postgresql.mdb"));
 }
 
 void tst_postgres::locations()
 {
     QFETCH(QString, location);
-    QFETCH(QString, driver);
+    QFETCH(bool, server);
     QFETCH(QString, words);
     const auto db = Database::fromLocation(location);
-    QCOMPARE(db->engine().driver(), driver);
+    QCOMPARE(db->isServer(), server);
     QCOMPARE(ErrorText::location(db->location()), words);
 }
 
@@ -614,7 +616,7 @@ void tst_postgres::messagesNoTestServerGives()
     QFETCH(QString, text);
     QFETCH(int, number);
     const PostgresEngine engine(QStringLiteral("postgresql://bob@db/acme"));
-    const DbError e = engine.error(QSqlError(QStringLiteral("Unable to connect"), text, QSqlError::ConnectionError));
+    const DbError e = engine.fromServer(QString(), text, true);
     QCOMPARE(e.number, number);
     QVERIFY2(ErrorText::describe(e).contains(QLatin1String("the database \"acme\" on the server at db")), qPrintable(ErrorText::numbered(e)));
 }
@@ -762,6 +764,41 @@ void tst_postgres::copyHandMadeTableAndRefusedText()
     QCOMPARE(ErrorText::describe(refused.error()),
              QStringLiteral("the company was not copied: row 1 of the table \"datalist\" holds in the field \"Ecomment\" a "
                             "text with a NUL character, which a database server cannot keep"));
+}
+
+// A server that stops answering (a machine that hangs, a network that drops every packet) is given
+// up within the limits, never waited for without end: the action fails with the program's error and
+// nothing of it is stored. Once the server answers again, the next action connects by itself.
+void tst_postgres::serverThatStopsAnsweringIsGivenUp()
+{
+    const PostgresEngine::Timeouts limits{2, 1500, 1000};
+    constexpr qint64 slack = 700; // for a busy machine
+    auto db = freshCompany(limits);
+    const QString manager = QStringLiteral("Manager");
+    QVERIFY(clocking::clockIn(*db, manager, manager, at("2026-12-07 09:00:00"), QStringLiteral("x")).stored());
+
+    QVERIFY2(m_server.pause(), qPrintable(m_server.errorString()));
+    auto goOn = qScopeGuard([&] { m_server.resume(); });
+    QElapsedTimer waited;
+    waited.start();
+    const auto out = clocking::clockOut(*db, manager, manager, at("2026-12-07 17:00:00"));
+    QCOMPARE(out.error.number, int(ErrConnectionLost));
+    QVERIFY2(waited.elapsed() < limits.statementMs + slack, qPrintable(QString::number(waited.elapsed())));
+    QVERIFY2(ErrorText::describe(out.error).contains(QLatin1String("did not answer within 1.5 seconds")),
+             qPrintable(ErrorText::numbered(out.error)));
+
+    // A new connection waits no longer than the connection's limit.
+    waited.restart();
+    const auto count = LogTable(*db, manager).count();
+    QCOMPARE(count.error().number, int(ErrServerUnreachable));
+    QVERIFY2(waited.elapsed() < limits.connectSeconds * 1000 + slack, qPrintable(QString::number(waited.elapsed())));
+
+    goOn.dismiss();
+    QVERIFY2(m_server.resume(), qPrintable(m_server.errorString()));
+    QCOMPARE(*LogTable(*db, manager).count(), 1);
+    QCOMPARE(*clocking::isClockedIn(*db, manager), true);
+    QVERIFY(clocking::clockOut(*db, manager, manager, at("2026-12-07 17:00:00")).stored());
+    QCOMPARE(*LogTable(*db, manager).count(), 2);
 }
 
 void tst_postgres::lostConnectionComesBack()

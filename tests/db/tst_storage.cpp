@@ -164,7 +164,7 @@ void tst_storage::deliveredDatabase()
     QVERIFY(!list[0][1].isNull());
     QCOMPARE(list[0][1].toString(), QString());
     QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM \"Manager\"")).toInt(), 0);
-    const auto fields = app.db().engine().columnsOf(app.db(), QStringLiteral("Manager"));
+    const auto fields = app.db().columnsOf(QStringLiteral("Manager"));
     QVERIFY(fields);
     QStringList shape;
     for (const pw::FieldInfo &f : *fields)
@@ -408,14 +408,14 @@ void tst_storage::allOrNothing()
 
 void tst_storage::closedConnectionFails()
 {
-    // A statement the driver refuses because its connection is gone (Qt gives no error of its own
-    // then) fails as a lost connection, never as a success; the next action connects again.
+    // A statement on a connection that is gone under the program fails as a lost connection, never
+    // as a success; the next action connects again.
     TestCompany app;
     const auto when = *pw::LocalDateTime::fromStored(QStringView(u"2026-12-07 08:00:00"));
     {
         pw::Database::Transaction write(app.db());
         QVERIFY(write.ok());
-        app.db().sql().close();
+        app.db().engine().disconnect();
         QCOMPARE(pw::LogTable(app.db(), QStringLiteral("Manager")).append(QStringLiteral("Manager"), when,
                                                                             QStringLiteral("Clocked In")).number,
                  int(pw::ErrConnectionLost));

@@ -18,9 +18,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -106,23 +103,22 @@ struct LogCheck {
 LogCheck checkLog(Database &db, const QString &name)
 {
     LogCheck check;
-    QSqlQuery q = db.query();
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT Ename, %1, inoutfx, activity FROM %2 ORDER BY %3")
-                    .arg(db.engine().dateTimeAsText(QStringLiteral("datetime")), quoteIdentifier(name), db.orderKey()))) {
-        check.fault = q.lastError().text();
+    const auto rows = db.query(QStringLiteral("SELECT Ename, %1, inoutfx, activity FROM %2 ORDER BY %3")
+                                   .arg(db.engine().dateTimeAsText(QStringLiteral("datetime")), quoteIdentifier(name), db.orderKey()));
+    if (!rows) {
+        check.fault = ErrorText::numbered(rows.error());
         return check;
     }
-    while (q.next()) {
+    for (const QVariantList &row : rows->rows) {
         const bool in = check.entries % 2 == 0;
-        const QString when = q.value(1).toString();
+        const QString when = row[1].toString();
         const auto parsed = LocalDateTime::fromStored(QStringView(when));
-        if (q.value(0).toString() != name || !parsed || parsed->toStored() != when ||
-            q.value(2).toString() != (in ? kClockedIn : kClockedOut) ||
-            (in ? q.value(3).toString() != QStringLiteral(" ") : !q.value(3).isNull())) {
+        if (row[0].toString() != name || !parsed || parsed->toStored() != when ||
+            row[2].toString() != (in ? kClockedIn : kClockedOut) ||
+            (in ? row[3].toString() != QStringLiteral(" ") : !row[3].isNull())) {
             check.fault = QStringLiteral("entry %1 is %2 | %3 | %4 | %5")
                               .arg(check.entries)
-                              .arg(q.value(0).toString(), when, q.value(2).toString(), q.value(3).toString());
+                              .arg(row[0].toString(), when, row[2].toString(), row[3].toString());
             return check;
         }
         ++check.entries;
@@ -297,11 +293,11 @@ void tst_concurrency::serverStoppedWhileClocking()
         const LogCheck log = checkLog(*db, ann);
         QVERIFY2(log.fault.isEmpty(), qPrintable(log.fault));
         QHash<qint64, QString> stored;
-        QSqlQuery q = db->query();
-        QVERIFY(q.exec(QStringLiteral("SELECT pw_order, datetime::text, inoutfx FROM \"Ann\"")));
-        while (q.next())
-            stored.insert(q.value(0).toLongLong(),
-                          q.value(1).toString() + (q.value(2).toString() == kClockedIn ? QStringLiteral(" in") : QStringLiteral(" out")));
+        const auto rows = db->query(QStringLiteral("SELECT pw_order, datetime::text, inoutfx FROM \"Ann\""));
+        QVERIFY(rows);
+        for (const QVariantList &row : rows->rows)
+            stored.insert(row[0].toLongLong(),
+                          row[1].toString() + (row[2].toString() == kClockedIn ? QStringLiteral(" in") : QStringLiteral(" out")));
         for (auto c = confirmed.begin(); c != confirmed.end(); ++c)
             QVERIFY2(stored.value(c.key()) == c.value(),
                      qPrintable(QStringLiteral("confirmed entry %1 (%2) is %3").arg(c.key()).arg(c.value(), stored.value(c.key()))));

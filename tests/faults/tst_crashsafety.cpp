@@ -81,25 +81,27 @@ void tst_crashsafety::killedWhileClocking()
         // The file after the kill: sound, every entry whole, alternating, nothing acknowledged lost.
         pw::Database db(path);
         QVERIFY(!db.open());
-        QSqlQuery q = db.query();
-        QVERIFY(q.exec(QStringLiteral("PRAGMA integrity_check")) && q.next());
-        QCOMPARE(q.value(0).toString(), QStringLiteral("ok"));
-        QVERIFY(q.exec(QStringLiteral("SELECT rowid, Ename, datetime, inoutfx, activity, typeof(activity) FROM Ann ORDER BY rowid")));
+        const auto check = db.query(QStringLiteral("PRAGMA integrity_check"));
+        QVERIFY(check && !check->isEmpty());
+        QCOMPARE(check->value(0, 0).toString(), QStringLiteral("ok"));
+        const auto stored = db.query(QStringLiteral("SELECT rowid, Ename, datetime, inoutfx, activity, typeof(activity) FROM Ann ORDER BY rowid"));
+        QVERIFY(stored);
         QHash<qint64, QStringList> rows;
         qint64 count = 0;
-        while (q.next()) {
-            const QString status = q.value(3).toString();
+        for (const QVariantList &row : stored->rows) {
+            const auto q = [&row](int i) { return row.value(i); };
+            const QString status = q(3).toString();
             const QString expected = count % 2 == 0 ? pw::kClockedIn : pw::kClockedOut;
             QCOMPARE(status, expected);
-            QCOMPARE(q.value(1).toString(), ann);
-            const QString when = q.value(2).toString();
+            QCOMPARE(q(1).toString(), ann);
+            const QString when = q(2).toString();
             const auto dt = pw::LocalDateTime::fromStored(QStringView(when));
             QVERIFY2(dt && dt->toStored() == when, qPrintable(when));
             if (status == pw::kClockedIn)
-                QCOMPARE(q.value(4).toString(), QStringLiteral(" "));
+                QCOMPARE(q(4).toString(), QStringLiteral(" "));
             else
-                QCOMPARE(q.value(5).toString(), QStringLiteral("null"));
-            rows.insert(q.value(0).toLongLong(), {when, status});
+                QCOMPARE(q(5).toString(), QStringLiteral("null"));
+            rows.insert(q(0).toLongLong(), {when, status});
             ++count;
         }
         // At most one event may have been stored without being acknowledged before the kill.

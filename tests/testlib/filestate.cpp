@@ -23,8 +23,8 @@ TableDump dumpServerTables(TestCompany &app)
         qFatal("cannot list the tables: %s", qPrintable(pw::ErrorText::numbered(tables.error())));
     for (const QString &name : *tables) {
         QStringList &lines = dump[name];
-        const auto fields = db.engine().columnsOf(db, name);
-        const auto select = db.engine().selectList(db, name, {});
+        const auto fields = db.columnsOf(name);
+        const auto select = db.selectList(name, {});
         if (!fields || !select)
             qFatal("cannot read the table %s", qPrintable(name));
         QStringList shape;
@@ -112,7 +112,7 @@ QStringList storedObjects(TestCompany &company)
 QStringList fieldShapes(TestCompany &company, const QString &table)
 {
     QStringList shape;
-    const auto fields = company.db().engine().columnsOf(company.db(), table);
+    const auto fields = company.db().columnsOf(table);
     if (!fields)
         return {pw::ErrorText::numbered(fields.error())};
     const QList<FieldInfo> list = fields.value();

@@ -210,6 +210,53 @@ qint64 PgServer::postmasterPid() const
     return pidFile.readLine().trimmed().toLongLong();
 }
 
+namespace {
+
+// The postmaster and every process it started.
+QList<pid_t> serverProcesses(qint64 postmaster)
+{
+    QList<pid_t> pids{static_cast<pid_t>(postmaster)};
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        bool number = false;
+        const pid_t pid = entry.toInt(&number);
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!number || !stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        // pid (name) state ppid ...
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields[1].toLongLong() == postmaster)
+            pids << pid;
+    }
+    return pids;
+}
+
+bool signalServer(qint64 postmaster, int signal)
+{
+    if (postmaster <= 0)
+        return false;
+    // The postmaster first, so it starts nothing new while the others are stopped.
+    bool ok = true;
+    for (pid_t pid : serverProcesses(postmaster))
+        ok = ::kill(pid, signal) == 0 && ok;
+    return ok;
+}
+
+} // namespace
+
+bool PgServer::pause()
+{
+    m_error.clear();
+    return signalServer(postmasterPid(), SIGSTOP) || fail(QStringLiteral("cannot stop the server's processes"));
+}
+
+bool PgServer::resume()
+{
+    m_error.clear();
+    return signalServer(postmasterPid(), SIGCONT) || fail(QStringLiteral("cannot let the server's processes go on"));
+}
+
 bool PgServer::isRunning() const
 {
     return processAlive(postmasterPid());

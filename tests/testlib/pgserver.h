@@ -28,6 +28,11 @@ public:
     // ends at once with no checkpoint, as in a crash, and the next start recovers from the WAL.
     bool stop(bool immediate = false);
     bool isRunning() const;
+    // Stops every process of the server where it stands (SIGSTOP), as a machine that hangs or a
+    // network that drops every packet would: connections stay open, nothing answers. resume()
+    // lets them go on.
+    bool pause();
+    bool resume();
 
     // Why the last call failed.
     QString errorString() const { return m_error; }

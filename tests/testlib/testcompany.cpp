@@ -177,39 +177,16 @@ void TestCompany::restartAt(const QString &location)
 
 void TestCompany::exec(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery q = m_db->query();
-    // Sent as it is without values: a server does not prepare every statement.
-    if (values.isEmpty()) {
-        if (!q.exec(sql))
-            qFatal("exec failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-        return;
-    }
-    if (!q.prepare(sql))
-        qFatal("prepare failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("exec failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    if (DbError e = m_db->exec(sql, values))
+        qFatal("exec failed: %s: %s", qPrintable(sql), qPrintable(ErrorText::numbered(e)));
 }
 
 QList<QVariantList> TestCompany::rows(const QString &sql, const QVariantList &values)
 {
-    QSqlQuery q = m_db->query();
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        qFatal("prepare failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("exec failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    QList<QVariantList> out;
-    while (q.next()) {
-        QVariantList row;
-        for (int i = 0; i < q.record().count(); ++i)
-            row << q.value(i);
-        out << row;
-    }
-    return out;
+    const auto rows = m_db->query(sql, values);
+    if (!rows)
+        qFatal("query failed: %s: %s", qPrintable(sql), qPrintable(ErrorText::numbered(rows.error())));
+    return rows->rows;
 }
 
 QVariant TestCompany::value(const QString &sql, const QVariantList &values)
