@@ -95,6 +95,10 @@ bool PgServer::runTool(const QString &tool, const QStringList &args, int timeout
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     process.setProcessEnvironment(env);
+    // A session of its own, so the server is no member of the test's process group: a shell or a
+    // test runner that watches that group must not take a server the test pauses (SIGSTOP) for a
+    // stopped test.
+    process.setChildProcessModifier([] { ::setsid(); });
     if (m_runAs.isEmpty()) {
         process.start(program, args);
     } else {
