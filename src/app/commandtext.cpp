@@ -110,10 +110,11 @@ QString CommandText::failureLine(const QString &why)
 QString CommandText::copied(const Location &from, const Location &to, const CopyReport &report)
 {
     // The delivered company holds one row: "1 rows" would read as a slip.
-    const QString line = (report.rows == 1 ? tr("Copied the company from %1 to %2: %3 tables, 1 row, read back and found equal.")
-                                           : tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal."))
-                             .arg(ErrorText::location(from), ErrorText::location(to), QString::number(report.tables),
-                                  QString::number(report.rows));
+    const QString fromText = ErrorText::location(from), toText = ErrorText::location(to), count = QString::number(report.tables);
+    const QString line = report.rows == 1
+        ? tr("Copied the company from %1 to %2: %3 tables, 1 row, read back and found equal.").arg(fromText, toText, count)
+        : tr("Copied the company from %1 to %2: %3 tables, %4 rows, read back and found equal.")
+              .arg(fromText, toText, count, QString::number(report.rows));
     if (report.inEngineOrder.isEmpty())
         return line;
     QStringList tables;
@@ -137,7 +138,10 @@ QString CommandText::copyFailed(const DbError &e)
 
 QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
 {
-    const QString why = tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+    // An address refused before any connection names no place: what it would name is unknown.
+    const bool addressRefused = e.reason == DbReason::AddressUnusable || e.reason == DbReason::AddressRefused;
+    const QString why = addressRefused ? ErrorText::numbered(e)
+                                       : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
     return oneLine(ErrorText::notCopied(why));
 }
 
