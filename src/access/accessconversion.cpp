@@ -129,9 +129,17 @@ DbError takeLock(QLockFile &lock, const ConversionFiles &files)
         return {};
     if (lock.error() == QLockFile::LockFailedError)
         return DbError::of(DbReason::AccessBusy).at(Location::ofFile(files.company)).aboutFile(files.lock);
+    // The lock file could not be made: making it by hand says why (no right, a read-only disk, ...).
+    QFile probe(files.lock);
+    QString why;
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        why = probe.errorString();
+    else
+        probe.remove();
     return DbError::of(DbReason::AccessFolderNotWritable)
         .at(Location::ofFile(files.company))
-        .aboutFile(QFileInfo(files.company).absolutePath());
+        .aboutFile(QFileInfo(files.company).absolutePath())
+        .saying(why);
 }
 
 } // namespace

@@ -239,8 +239,11 @@ QString ErrorText::accessWords(const DbError &e, Start start)
                         "again when it is done."))
             .arg(company, quotedName(native(e.file)));
     case DbReason::AccessFolderNotWritable:
-        return spelt(tr("Nothing can be written in the folder %1."), tr("nothing can be written in the folder %1."))
-            .arg(quotedName(native(e.file)));
+        if (e.engineText.isEmpty())
+            return spelt(tr("Nothing can be written in the folder %1."), tr("nothing can be written in the folder %1."))
+                .arg(quotedName(native(e.file)));
+        return spelt(tr("Nothing can be written in the folder %1 (%2)."), tr("nothing can be written in the folder %1 (%2)."))
+            .arg(quotedName(native(e.file)), e.engineText);
     case DbReason::AccessTargetExists:
         return tr("%1 exists already.").arg(company);
     case DbReason::AccessNotNamed:
