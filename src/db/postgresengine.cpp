@@ -622,16 +622,8 @@ DbError PostgresEngine::createCompany()
             run(QStringLiteral("ROLLBACK"), {}, rows);
             return e;
         };
-        const QList<std::pair<QString, QVariantList>> statements{
-            {createTable(quoteIdentifier(kSettingsTable), settingsFields()), {}},
-            {createTable(quoteIdentifier(kEmployeeListTable), employeeListFields()), {}},
-            {QStringLiteral("INSERT INTO %1 (Ename, Ewage, Ecomment, epass) VALUES (?, ?, ?, ?)")
-                 .arg(quoteIdentifier(kEmployeeListTable)),
-             {kManagerAccount, QStringLiteral("0"), QStringLiteral(""), QStringLiteral("")}},
-            {createTable(quoteIdentifier(kManagerAccount), logFields()), {}},
-        };
-        for (const auto &[statement, values] : statements) {
-            if (DbError e = run(statement, values, rows)) {
+        for (const DeliveredStatement &statement : deliveredCompany(*this)) {
+            if (DbError e = run(statement.sql, statement.values, rows)) {
                 fail(e);
                 if (sqlState(e) == QLatin1String("42P07"))
                     return DbError::of(DbReason::CompanyThere).at(location());

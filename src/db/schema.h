@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/engine.h"
+#include "db/quoting.h"
 
 #include <QList>
 #include <QString>
@@ -44,6 +45,24 @@ inline const QList<FieldInfo> &logFields()
 
 // The built-in account the delivered company holds, without a password, with its empty log.
 inline const QString kManagerAccount = QStringLiteral("Manager");
+
+// The company as delivered, said once for every engine, in the engine's own words: "Company Data"
+// without a row (the first start asks for the company's name), the employee list with the Manager
+// and no password, and the Manager's empty log. Run in this order in one transaction.
+struct DeliveredStatement {
+    QString sql;
+    QVariantList values;
+};
+inline QList<DeliveredStatement> deliveredCompany(const Engine &engine)
+{
+    return {
+        {engine.createTable(quoteIdentifier(kSettingsTable), settingsFields()), {}},
+        {engine.createTable(quoteIdentifier(kEmployeeListTable), employeeListFields()), {}},
+        {QStringLiteral("INSERT INTO %1 (Ename, Ewage, Ecomment, epass) VALUES (?, ?, ?, ?)").arg(quoteIdentifier(kEmployeeListTable)),
+         {kManagerAccount, QStringLiteral("0"), QString(QLatin1String("")), QString(QLatin1String(""))}},
+        {engine.createTable(quoteIdentifier(kManagerAccount), logFields()), {}},
+    };
+}
 
 // Names of tables and fields are matched with ASCII letter case aside: 'A' to 'Z' equal 'a' to
 // 'z', and every other character only itself (SQLite's rule, which the PostgreSQL engine follows).

@@ -2,7 +2,6 @@
 // error codes, and the raw scans through SQLite's own interface.
 #include "db/sqliteengine.h"
 
-#include "db/delivered.h"
 #include "db/quoting.h"
 #include "db/schema.h"
 
@@ -238,7 +237,19 @@ DbError SqliteEngine::createDelivered(const QString &path)
     if (rc != SQLITE_OK) {
         e = fromSqlite(rc, db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString());
     } else {
-        e = execScript(db, QByteArrayLiteral("BEGIN;") + QByteArray(kDeliveredSql) + QByteArrayLiteral(";COMMIT;"));
+        e = execScript(db, "BEGIN");
+        const SqliteEngine engine(path);
+        for (const DeliveredStatement &statement : deliveredCompany(engine)) {
+            if (e)
+                break;
+            Statement st(db, statement.sql.toUtf8());
+            if (!st.prepared())
+                e = st.prepareError();
+            else if (!(e = st.bind(statement.values)) && (rc = sqlite3_step(st.get())) != SQLITE_DONE)
+                e = st.error(rc);
+        }
+        if (!e)
+            e = execScript(db, "COMMIT");
     }
     sqlite3_close(db);
     if (!e && !QFile::rename(temp, target.absoluteFilePath()))
