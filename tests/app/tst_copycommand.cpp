@@ -3,6 +3,7 @@
 // and each failure is one clear line.
 #include "app/copycommand.h"
 #include "db/database.h"
+#include "testlib/companyfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,48 +17,10 @@
 
 #include <csignal>
 
-using Files = QMap<QString, QByteArray>;
-
-namespace {
-
-// Runs SQL on a file through SQLite itself, as another program would make or change it.
-bool sqlite(const QString &path, const QByteArray &sql)
-{
-    sqlite3 *db = nullptr;
-    bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK
-        && sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    if (!ok)
-        qWarning("%s", sqlite3_errmsg(db));
-    sqlite3_close(db);
-    return ok;
-}
-
-// A company file, with a log of this many entries, and SQL run on it afterwards.
-bool makeCompany(const QString &path, int entries, const QByteArray &then = {})
-{
-    return !pw::Database::createDelivered(path)
-        && sqlite(path, QByteArrayLiteral("CREATE TABLE Kim (Ename VARCHAR(20), datetime DATETIME, inoutfx VARCHAR(11), "
-                                          "activity VARCHAR(30));"
-                                          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ")
-                            + QByteArray::number(entries)
-                            + ") INSERT INTO Kim SELECT 'Kim', '2026-01-01 08:00:00', 'Clocked In', 'row ' || i FROM n;"
-                            + then);
-}
-
-// Every file of the folder with its bytes.
-Files filesIn(const QString &folder)
-{
-    Files files;
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        QFile f(dir.filePath(name));
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(name, f.readAll());
-    }
-    return files;
-}
-
-} // namespace
+using pw::test::Files;
+using pw::test::filesIn;
+using pw::test::makeCompanyFile;
+using pw::test::sqlite;
 
 class tst_copycommand : public QObject {
     Q_OBJECT
@@ -89,10 +52,10 @@ void tst_copycommand::onlyReadFilesStayAsTheyWere()
     QFETCH(int, exitCode);
     QTemporaryDir from, to;
     const QString source = from.filePath(QStringLiteral("source.mdb"));
-    QVERIFY(makeCompany(source, 50, sourceSql));
+    QVERIFY(makeCompanyFile(source, 50, sourceSql));
     const QString target = to.filePath(QStringLiteral("target.mdb"));
     if (!targetSql.isEmpty())
-        QVERIFY(makeCompany(target, 3, targetSql));
+        QVERIFY(makeCompanyFile(target, 3, targetSql));
     const Files sourceBefore = filesIn(from.path()), targetBefore = filesIn(to.path());
 
     const pw::CopyCommandResult result = pw::copyCompanyCommand(source, target, from.path());
@@ -109,7 +72,7 @@ void tst_copycommand::killedCopyBlocksNoRetry()
 {
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("big.mdb"));
-    QVERIFY(makeCompany(source, 300000));
+    QVERIFY(makeCompanyFile(source, 300000));
     const auto copy = [&](QProcess &process) {
         process.setWorkingDirectory(dir.path());
         process.start(QStringLiteral(PUNCHWELL_BIN), {QStringLiteral("--copy-company"), source, QStringLiteral("killed.mdb")});
@@ -153,7 +116,7 @@ void tst_copycommand::folderNotWritable()
 {
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("source.mdb"));
-    QVERIFY(makeCompany(source, 1));
+    QVERIFY(makeCompanyFile(source, 1));
     const QString folder = dir.filePath(QStringLiteral("gone"));
     const pw::CopyCommandResult result = pw::copyCompanyCommand(source, QStringLiteral("gone/new.mdb"), dir.path());
     QCOMPARE(result.exitCode, 1);

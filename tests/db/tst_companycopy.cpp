@@ -5,6 +5,7 @@
 #include "db/database.h"
 #include "db/quoting.h"
 #include "messages/errortext.h"
+#include "testlib/companyfiles.h"
 #include "testlib/coremain.h"
 
 #include <QDir>
@@ -24,31 +25,10 @@
 using pw::Database;
 using pw::DbError;
 using pw::ErrorText;
+using pw::test::makeCompanyFile;
+using pw::test::sqlite;
 
 namespace {
-
-// Runs SQL on a file through SQLite itself, as another program would make or change it.
-bool sqlite(const QString &path, const QByteArray &sql)
-{
-    sqlite3 *db = nullptr;
-    bool ok = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK
-        && sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    if (!ok)
-        qWarning("%s", sqlite3_errmsg(db));
-    sqlite3_close(db);
-    return ok;
-}
-
-// A company file with a log long enough that a copy takes a moment.
-bool makeSource(const QString &path, int entries)
-{
-    return !Database::createDelivered(path)
-        && sqlite(path, QByteArrayLiteral("CREATE TABLE Kim (Ename VARCHAR(20), datetime DATETIME, inoutfx VARCHAR(11), "
-                                          "activity VARCHAR(30));"
-                                          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ")
-                            + QByteArray::number(entries)
-                            + ") INSERT INTO Kim SELECT 'Kim', '2026-01-01 08:00:00', 'Clocked In', 'row ' || i FROM n;");
-}
 
 QByteArray why(const DbError &e)
 {
@@ -81,7 +61,7 @@ private:
 void tst_companycopy::twoCopiesIntoOneNewFile()
 {
     const QString source = m_dir.filePath(QStringLiteral("race-source.mdb"));
-    QVERIFY(makeSource(source, 20000));
+    QVERIFY(makeCompanyFile(source, 20000));
     const QString target = m_dir.filePath(QStringLiteral("race.mdb"));
     for (int round = 0; round < 8; ++round) {
         QFile::remove(target);
@@ -125,7 +105,7 @@ void tst_companycopy::leftoversOfAKilledCopyGo()
 {
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("source.mdb"));
-    QVERIFY(makeSource(source, 10));
+    QVERIFY(makeCompanyFile(source, 10));
     const QString target = dir.filePath(QStringLiteral("killed.mdb"));
     // A child that has ended gives a process number nobody holds.
     const pid_t child = fork();
@@ -195,7 +175,7 @@ void tst_companycopy::carriedExactlyOrRefused()
     QFETCH(QStringList, inEngineOrder);
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("source.mdb"));
-    QVERIFY(makeSource(source, 10));
+    QVERIFY(makeCompanyFile(source, 10));
     QVERIFY(sqlite(source, sql));
     const QString target = dir.filePath(QStringLiteral("copy.mdb"));
     Database from(source);

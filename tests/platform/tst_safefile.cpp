@@ -1,6 +1,7 @@
 // Replacing a file safely: which names hold which bytes after each step, and that a step that fails
 // leaves no temporary file behind and no file of another program replaced.
 #include "platform/safefile.h"
+#include "testlib/companyfiles.h"
 #include "testlib/coremain.h"
 
 #include <QDir>
@@ -12,25 +13,14 @@ namespace safefile = pw::safefile;
 
 namespace {
 
-using Files = QMap<QString, QByteArray>;
+using pw::test::Files;
+using pw::test::filesIn;
 
 void write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
-}
-
-// Every file of the folder with its bytes.
-Files filesIn(const QDir &dir)
-{
-    Files files;
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        QFile f(dir.filePath(name));
-        if (f.open(QIODevice::ReadOnly))
-            files.insert(name, f.readAll());
-    }
-    return files;
 }
 
 } // namespace
