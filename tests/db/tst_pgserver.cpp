@@ -7,13 +7,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 using pw::quoteIdentifier;
+using pw::test::PgConnection;
 using pw::test::PgServer;
 
 namespace {
@@ -21,45 +18,31 @@ namespace {
 const QString kDatabase = QStringLiteral("Acme Widgets");
 const QString kBob = QStringLiteral("O'Neil \"Bob\"");
 
-// Runs one statement; with values, prepared and bound. PostgreSQL prepares only queries and
-// data changes, not CREATE or DROP, so a statement without values is sent as it is.
-bool run(QSqlQuery &q, const QString &sql, const QVariantList &values)
+// Runs one statement; with values, as its parameters.
+bool exec(const PgConnection &db, const QString &sql, const QVariantList &values = {})
 {
-    bool ok = true;
-    if (values.isEmpty()) {
-        ok = q.exec(sql);
-    } else {
-        ok = q.prepare(sql);
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        ok = ok && q.exec();
-    }
-    if (!ok)
-        qWarning("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    return ok;
+    const PgConnection::Result done = db.exec(sql, values);
+    if (!done)
+        qWarning("%s: %s", qPrintable(sql), qPrintable(done.error));
+    return done.ok;
 }
 
 // The rows of a query, each value as text.
-QList<QStringList> rows(QSqlDatabase db, const QString &sql, const QVariantList &values = {})
+QList<QStringList> rows(const PgConnection &db, const QString &sql, const QVariantList &values = {})
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!run(q, sql, values))
+    const PgConnection::Result done = db.exec(sql, values);
+    if (!done) {
+        qWarning("%s: %s", qPrintable(sql), qPrintable(done.error));
         return {{QStringLiteral("(failed)")}};
+    }
     QList<QStringList> out;
-    while (q.next()) {
-        QStringList row;
-        for (int i = 0; i < q.record().count(); ++i)
-            row << q.value(i).toString();
-        out << row;
+    for (const QVariantList &row : done.rows) {
+        QStringList texts;
+        for (const QVariant &v : row)
+            texts << v.toString();
+        out << texts;
     }
     return out;
-}
-
-bool exec(QSqlDatabase db, const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery q(db);
-    return run(q, sql, values);
 }
 
 // Ended, or ended and not yet reaped by its parent.
@@ -74,7 +57,7 @@ bool processGone(qint64 pid)
 
 QString insertInto(const QString &table)
 {
-    return QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (?, ?)")
+    return QStringLiteral("INSERT INTO %1 (%2, %3) VALUES ($1, $2)")
         .arg(quoteIdentifier(table), quoteIdentifier(QStringLiteral("Ename")), quoteIdentifier(QStringLiteral("inoutfx")));
 }
 
@@ -100,22 +83,13 @@ private Q_SLOTS:
     void cleanupTestCase();
 
 private:
-    QSqlDatabase connect(const QString &name, const QString &database = kDatabase);
+    PgConnection connect(const QString &database = kDatabase) const { return PgConnection(m_server.url(database)); }
 
     PgServer m_server;
-    QStringList m_connections;
 };
-
-QSqlDatabase tst_pgserver::connect(const QString &name, const QString &database)
-{
-    m_connections << name;
-    return pw::test::openPostgres(m_server.url(database), name);
-}
 
 void tst_pgserver::initTestCase()
 {
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
-        QFAIL("Qt's QPSQL driver is missing; the Debian package libqt6sql6-psql provides it");
     QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
     QVERIFY2(m_server.createDatabase(kDatabase), qPrintable(m_server.errorString()));
 }
@@ -127,8 +101,8 @@ void tst_pgserver::listensOnlyOnItsSocket()
     QVERIFY(QFileInfo(m_server.socketDir() + QStringLiteral("/.s.PGSQL.5432")).exists());
     QVERIFY(m_server.url(kDatabase).startsWith(QLatin1String("postgresql://postgres@/Acme%20Widgets?host=/tmp/")));
 
-    QSqlDatabase db = connect(QStringLiteral("settings"));
-    QVERIFY2(db.isOpen(), qPrintable(db.lastError().text()));
+    const PgConnection db = connect();
+    QVERIFY2(db.isOpen(), qPrintable(db.error()));
     QCOMPARE(rows(db, QStringLiteral("SHOW listen_addresses")), (QList<QStringList>{{QString()}}));
     QCOMPARE(rows(db, QStringLiteral("SHOW unix_socket_directories")), (QList<QStringList>{{m_server.socketDir()}}));
     QCOMPARE(rows(db, QStringLiteral("SHOW data_directory")), (QList<QStringList>{{m_server.dir() + QStringLiteral("/data")}}));
@@ -139,8 +113,8 @@ void tst_pgserver::listensOnlyOnItsSocket()
 
 void tst_pgserver::quotedNamesAreTablesOfTheirOwn()
 {
-    QSqlDatabase db = connect(QStringLiteral("names"));
-    QVERIFY2(db.isOpen(), qPrintable(db.lastError().text()));
+    const PgConnection db = connect();
+    QVERIFY2(db.isOpen(), qPrintable(db.error()));
     for (const QString &table : {kBob, QStringLiteral("Ann"), QStringLiteral("ann")})
         QVERIFY(exec(db, QStringLiteral("CREATE TABLE %1 (%2 bigint GENERATED ALWAYS AS IDENTITY, %3 varchar(20), %4 varchar(11))")
                              .arg(quoteIdentifier(table), quoteIdentifier(QStringLiteral("id")),
@@ -150,7 +124,7 @@ void tst_pgserver::quotedNamesAreTablesOfTheirOwn()
     QVERIFY(exec(db, insertInto(QStringLiteral("Ann")), {QStringLiteral("Ann"), QStringLiteral("Clocked In")}));
     QVERIFY(exec(db, insertInto(QStringLiteral("ann")), {QStringLiteral("ann"), QStringLiteral("Clocked Out")}));
 
-    QCOMPARE(rows(db, QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = ? ORDER BY 1"),
+    QCOMPARE(rows(db, QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = $1 ORDER BY 1"),
                   {QStringLiteral("public")}),
              (QList<QStringList>{{QStringLiteral("Ann")}, {kBob}, {QStringLiteral("ann")}}));
     QCOMPARE(rows(db, selectFrom(kBob)), (QList<QStringList>{{kBob, QStringLiteral("Clocked In")}, {kBob, QStringLiteral("Clocked Out")}}));
@@ -160,26 +134,25 @@ void tst_pgserver::quotedNamesAreTablesOfTheirOwn()
 
 void tst_pgserver::committedRowsSurviveAnImmediateStop()
 {
-    QSqlDatabase writer = connect(QStringLiteral("writer"));
-    QSqlDatabase unfinished = connect(QStringLiteral("unfinished"));
-    QVERIFY2(writer.isOpen() && unfinished.isOpen(), qPrintable(writer.lastError().text() + unfinished.lastError().text()));
-    QVERIFY(writer.transaction());
+    const PgConnection writer = connect();
+    const PgConnection unfinished = connect();
+    QVERIFY2(writer.isOpen() && unfinished.isOpen(), qPrintable(writer.error() + unfinished.error()));
+    QVERIFY(exec(writer, QStringLiteral("BEGIN")));
     QVERIFY(exec(writer, insertInto(kBob), {kBob, QStringLiteral("Clocked In")}));
-    QVERIFY(writer.commit());
-    QVERIFY(unfinished.transaction());
+    QVERIFY(exec(writer, QStringLiteral("COMMIT")));
+    QVERIFY(exec(unfinished, QStringLiteral("BEGIN")));
     QVERIFY(exec(unfinished, insertInto(kBob), {kBob, QStringLiteral("Unfinished")}));
 
     QVERIFY2(m_server.stop(true), qPrintable(m_server.errorString()));
     QVERIFY(!m_server.isRunning());
     QVERIFY(!QFileInfo::exists(m_server.socketDir() + QStringLiteral("/.s.PGSQL.5432")));
-    QSqlQuery lost(writer);
-    QVERIFY(!lost.exec(QStringLiteral("SELECT 1")));
+    QVERIFY(!writer.exec(QStringLiteral("SELECT 1")));
 
     QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
     QVERIFY(m_server.isRunning());
     QVERIFY(m_server.logTail(50).contains(QLatin1String("database system was interrupted")));
-    QSqlDatabase after = connect(QStringLiteral("after restart"));
-    QVERIFY2(after.isOpen(), qPrintable(after.lastError().text()));
+    const PgConnection after = connect();
+    QVERIFY2(after.isOpen(), qPrintable(after.error()));
     QCOMPARE(rows(after, selectFrom(kBob)),
              (QList<QStringList>{{kBob, QStringLiteral("Clocked In")}, {kBob, QStringLiteral("Clocked Out")},
                                  {kBob, QStringLiteral("Clocked In")}}));
@@ -189,14 +162,13 @@ void tst_pgserver::committedRowsSurviveAnImmediateStop()
 void tst_pgserver::droppedDatabaseIsGone()
 {
     QVERIFY2(m_server.createDatabase(QStringLiteral("scratch")), qPrintable(m_server.errorString()));
-    QSqlDatabase open = connect(QStringLiteral("scratch user"), QStringLiteral("scratch"));
-    QVERIFY2(open.isOpen(), qPrintable(open.lastError().text()));
+    const PgConnection open = connect(QStringLiteral("scratch"));
+    QVERIFY2(open.isOpen(), qPrintable(open.error()));
     // A session still connected does not keep the database.
     QVERIFY2(m_server.dropDatabase(QStringLiteral("scratch")), qPrintable(m_server.errorString()));
-    QSqlDatabase again = connect(QStringLiteral("scratch again"), QStringLiteral("scratch"));
+    const PgConnection again = connect(QStringLiteral("scratch"));
     QVERIFY(!again.isOpen());
-    QVERIFY2(again.lastError().text().contains(QLatin1String("database \"scratch\" does not exist")),
-             qPrintable(again.lastError().text()));
+    QVERIFY2(again.error().contains(QLatin1String("database \"scratch\" does not exist")), qPrintable(again.error()));
     QVERIFY(m_server.createDatabase(QStringLiteral("scratch")));
     QVERIFY(!m_server.createDatabase(QStringLiteral("scratch")));
     QVERIFY(m_server.errorString().contains(QLatin1String("already exists")));
@@ -232,8 +204,6 @@ void tst_pgserver::destructorStopsTheServerAndRemovesTheFolder()
 
 void tst_pgserver::cleanupTestCase()
 {
-    for (const QString &name : std::as_const(m_connections))
-        QSqlDatabase::removeDatabase(name);
     QVERIFY2(m_server.stop(), qPrintable(m_server.errorString()));
 }
 

@@ -32,6 +32,7 @@
 #include <QThread>
 
 using namespace pw;
+using pw::test::PgConnection;
 using pw::test::PgServer;
 
 namespace {
@@ -58,17 +59,12 @@ QString text(const QVariant &v)
     return v.isNull() ? QStringLiteral("NULL") : v.toString();
 }
 
-QList<QStringList> rowsOf(QSqlDatabase db, const QString &sql, const QVariantList &values = {})
+// The rows of a query on an SQLite file, each value as text.
+QList<QStringList> rowsOf(QSqlDatabase db, const QString &sql)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    bool ok = values.isEmpty() ? q.exec(sql) : q.prepare(sql);
-    if (ok && !values.isEmpty()) {
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        ok = q.exec();
-    }
-    if (!ok)
+    if (!q.exec(sql))
         return {{QStringLiteral("failed: ") + q.lastError().text()}};
     QList<QStringList> out;
     while (q.next()) {
@@ -76,6 +72,22 @@ QList<QStringList> rowsOf(QSqlDatabase db, const QString &sql, const QVariantLis
         for (int i = 0; i < q.record().count(); ++i)
             row << text(q.value(i));
         out << row;
+    }
+    return out;
+}
+
+// The same on a server; values are the parameters $1, $2, ….
+QList<QStringList> rowsOf(const PgConnection &db, const QString &sql, const QVariantList &values = {})
+{
+    const PgConnection::Result done = db.exec(sql, values);
+    if (!done)
+        return {{QStringLiteral("failed: ") + done.error}};
+    QList<QStringList> out;
+    for (const QVariantList &row : done.rows) {
+        QStringList texts;
+        for (const QVariant &v : row)
+            texts << text(v);
+        out << texts;
     }
     return out;
 }
@@ -103,7 +115,7 @@ QStringList dumpFile(const QString &path)
 
 // The same of a server's database, read with plain SQL: every column but the order column, each as
 // its text, rows in the order column's order.
-QStringList dumpServer(QSqlDatabase db)
+QStringList dumpServer(const PgConnection &db)
 {
     QStringList lines;
     for (const QStringList &table :
@@ -111,7 +123,7 @@ QStringList dumpServer(QSqlDatabase db)
                                    "ORDER BY oid"))) {
         QStringList columns;
         for (const QStringList &c : rowsOf(db, QStringLiteral("SELECT column_name FROM information_schema.columns WHERE "
-                                                               "table_schema = 'public' AND table_name = ? AND column_name <> ? "
+                                                               "table_schema = 'public' AND table_name = $1 AND column_name <> $2 "
                                                                "ORDER BY ordinal_position"),
                                            {table[0], QStringLiteral("pw_order")}))
             columns << quoteIdentifier(c[0]) + QStringLiteral("::text");
@@ -173,7 +185,8 @@ private:
     std::unique_ptr<Database> freshCompany(PostgresEngine::Timeouts timeouts = PostgresEngine::Timeouts());
     // One company for every row of the current test function.
     Database &sharedCompany();
-    QSqlDatabase raw(const QString &uri);
+    // A plain connection to the server, beside the program's.
+    PgConnection raw(const QString &uri) const { return PgConnection(uri); }
 
     PgServer m_server;
     QTemporaryDir m_dir;
@@ -181,22 +194,16 @@ private:
     QString m_uri;
     std::unique_ptr<Database> m_shared;
     QString m_sharedUri, m_sharedFor;
-    QStringList m_raw;
 };
 
 void tst_postgres::initTestCase()
 {
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
-        QFAIL("Qt's QPSQL driver is missing; the Debian package libqt6sql6-psql provides it");
     QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
     QVERIFY(m_dir.isValid());
 }
 
 void tst_postgres::cleanup()
 {
-    for (const QString &name : std::as_const(m_raw))
-        QSqlDatabase::removeDatabase(name);
-    m_raw.clear();
     if (!m_server.isRunning())
         QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
 }
@@ -235,12 +242,6 @@ Database &tst_postgres::sharedCompany()
 void tst_postgres::cleanupTestCase()
 {
     m_shared.reset();
-}
-
-QSqlDatabase tst_postgres::raw(const QString &uri)
-{
-    m_raw << QStringLiteral("raw-%1").arg(m_raw.size());
-    return pw::test::openPostgres(uri, m_raw.last());
 }
 
 void tst_postgres::locations_data()
@@ -291,7 +292,7 @@ void tst_postgres::createCompanyInEmptyDatabase()
     QCOMPARE(*LogTable(db, QStringLiteral("Manager")).count(), 0);
 
     // The column types, as the server holds them; the order column is the only one more.
-    QSqlDatabase sql = raw(uri);
+    const PgConnection sql = raw(uri);
     QCOMPARE(rowsOf(sql, QStringLiteral("SELECT attname, format_type(atttypid, atttypmod), attidentity FROM pg_attribute "
                                         "WHERE attrelid = '\"Manager\"'::regclass AND attnum > 0 ORDER BY attnum")),
              (QList<QStringList>{{"ename", "text", ""},
@@ -387,7 +388,7 @@ void tst_postgres::dateTimesStoredExactly()
     QVERIFY(!records.moveLast());
     QCOMPARE(records.field(QStringLiteral("datetime")).toString(), stored);
     // What the server holds, asked without any of our code.
-    QSqlDatabase sql = raw(m_sharedUri);
+    const PgConnection sql = raw(m_sharedUri);
     QCOMPARE(rowsOf(sql, QStringLiteral("SELECT datetime::text FROM \"Manager\"")), QList<QStringList>{{stored}});
     // Written back through a record set, unchanged.
     QVERIFY(!records.setFields({{QStringLiteral("datetime"), stored}}));
@@ -526,7 +527,7 @@ void tst_postgres::twoWorkstationsClockAtOnce()
             second = clocking::clockIn(db, ann, ann, at("2026-12-07 09:00:01"), QStringLiteral("second"));
     });
     other->start();
-    QSqlDatabase watch = raw(uri);
+    const PgConnection watch = raw(uri);
     QTRY_COMPARE_WITH_TIMEOUT(rowsOf(watch, QStringLiteral("SELECT count(*) FROM pg_locks WHERE NOT granted")),
                               QList<QStringList>{{"1"}}, 4000);
     QVERIFY(!log.append(ann, at("2026-12-07 09:00:00"), kClockedIn, QStringLiteral("first")));
@@ -542,10 +543,9 @@ void tst_postgres::twoWorkstationsClockAtOnce()
 void tst_postgres::lockHeldElsewhereMeansInUse()
 {
     auto db = freshCompany();
-    QSqlDatabase other = raw(m_uri);
-    QSqlQuery hold(other);
-    QVERIFY(hold.exec(QStringLiteral("BEGIN")));
-    QVERIFY(hold.exec(QStringLiteral("LOCK TABLE \"Manager\" IN SHARE ROW EXCLUSIVE MODE")));
+    const PgConnection other = raw(m_uri);
+    QVERIFY(other.exec(QStringLiteral("BEGIN")));
+    QVERIFY(other.exec(QStringLiteral("LOCK TABLE \"Manager\" IN SHARE ROW EXCLUSIVE MODE")));
 
     // Reading is not held up...
     QCOMPARE(*clocking::isClockedIn(*db, QStringLiteral("Manager")), false);
@@ -557,7 +557,7 @@ void tst_postgres::lockHeldElsewhereMeansInUse()
     QCOMPARE(result.error.number, int(ErrInUse));
     QVERIFY2(ErrorText::describe(result.error).startsWith(QLatin1String("the database is in use")), qPrintable(ErrorText::numbered(result.error)));
     QVERIFY2(waited.elapsed() >= 4900 && waited.elapsed() < 8000, qPrintable(QString::number(waited.elapsed())));
-    QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+    QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
     QCOMPARE(*LogTable(*db, QStringLiteral("Manager")).count(), 0);
     // Once the other lets go, the same connection writes again.
     QVERIFY(clocking::clockIn(*db, QStringLiteral("Manager"), QStringLiteral("Manager"), at("2026-12-07 09:00:00"), QString()).stored());

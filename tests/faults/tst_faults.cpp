@@ -9,8 +9,6 @@
 
 #include <QAction>
 #include <QElapsedTimer>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -321,8 +319,7 @@ void tst_faults::serverFails(TestApp &app, const Operation &op, const QString &f
                              const TableDump &before)
 {
     pw::test::PgServer &server = pw::test::testServer();
-    std::optional<QSqlDatabase> other;
-    const QString otherName = QStringLiteral("another workstation");
+    std::optional<pw::test::PgConnection> other;
     QStringList cleanup;
     if (fault == QLatin1String("server down")) {
         QVERIFY(server.stop(true));
@@ -331,11 +328,10 @@ void tst_faults::serverFails(TestApp &app, const Operation &op, const QString &f
         QVERIFY(server.start());
     } else if (fault == QLatin1String("held by another workstation")) {
         // Another workstation in the middle of a write of every table the action may touch.
-        other = app.otherWorkstation(otherName);
-        QSqlQuery hold(*other);
-        QVERIFY(hold.exec(QStringLiteral("BEGIN")));
+        other = app.otherWorkstation();
+        QVERIFY(other->exec(QStringLiteral("BEGIN")));
         for (const QString &table : {ann, bob, QStringLiteral("datalist")})
-            QVERIFY(hold.exec(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(pw::quoteIdentifier(table))));
+            QVERIFY(other->exec(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(pw::quoteIdentifier(table))));
     } else {
         // Every change of the action's tables takes a second, and the server allows half of one.
         app.exec(QStringLiteral("CREATE FUNCTION slow() RETURNS trigger LANGUAGE plpgsql AS "
@@ -374,9 +370,8 @@ void tst_faults::serverFails(TestApp &app, const Operation &op, const QString &f
     if (!server.isRunning())
         QVERIFY(server.start());
     if (other) {
-        QSqlQuery(*other).exec(QStringLiteral("ROLLBACK"));
+        other->exec(QStringLiteral("ROLLBACK"));
         other.reset();
-        QSqlDatabase::removeDatabase(otherName);
     }
     for (const QString &sql : std::as_const(cleanup))
         app.exec(sql);

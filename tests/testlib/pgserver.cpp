@@ -7,17 +7,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
-#include <QUrlQuery>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
+#include <libpq-fe.h>
 #include <pwd.h>
 #include <signal.h>
 #include <unistd.h>
@@ -25,8 +24,6 @@
 namespace pw::test {
 
 namespace {
-
-std::atomic<int> connectionCounter{0};
 
 // Wrapped in '…' for postgresql.conf, with every ' doubled.
 QString confString(const QString &value)
@@ -276,19 +273,11 @@ QString PgServer::url(const QString &database) const
 bool PgServer::execOnMaintenanceDatabase(const QString &sql)
 {
     m_error.clear();
-    const QString connection = QStringLiteral("pgserver-%1").arg(++connectionCounter);
-    {
-        QSqlDatabase db = openPostgres(url(QStringLiteral("postgres")), connection);
-        if (!db.isOpen()) {
-            fail(QStringLiteral("cannot connect to the server: %1").arg(db.lastError().text()));
-        } else {
-            QSqlQuery query(db);
-            if (!query.exec(sql))
-                fail(QStringLiteral("%1 failed: %2").arg(sql, query.lastError().text()));
-        }
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return m_error.isEmpty();
+    const PgConnection db(url(QStringLiteral("postgres")));
+    if (!db.isOpen())
+        return fail(QStringLiteral("cannot connect to the server: %1").arg(db.error()));
+    const PgConnection::Result done = db.exec(sql);
+    return done || fail(QStringLiteral("%1 failed: %2").arg(sql, done.error));
 }
 
 bool PgServer::createDatabase(const QString &name)
@@ -311,27 +300,79 @@ QString PgServer::logTail(int lines) const
     return all.mid(qMax(0, all.size() - lines)).join(QLatin1Char('\n'));
 }
 
-QSqlDatabase openPostgres(const QString &url, const QString &connectionName, const QString &connectOptions)
+PgConnection::PgConnection(const QString &url)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
-    const QUrl parsed(url);
-    if (!parsed.isValid() || (parsed.scheme() != QLatin1String("postgresql") && parsed.scheme() != QLatin1String("postgres"))) {
-        qWarning("not a postgresql:// URL: %s", qPrintable(url));
-        return db;
+    // The URL is expanded as libpq's own dbname; the encoding given after it wins over any in it.
+    const QByteArray dbname = url.toUtf8();
+    const char *const keys[] = {"dbname", "client_encoding", nullptr};
+    const char *const values[] = {dbname.constData(), "UTF8", nullptr};
+    m_conn = PQconnectdbParams(keys, values, 1);
+}
+
+PgConnection::~PgConnection()
+{
+    if (m_conn)
+        PQfinish(m_conn);
+}
+
+PgConnection::PgConnection(PgConnection &&other) noexcept : m_conn(std::exchange(other.m_conn, nullptr)) {}
+
+PgConnection &PgConnection::operator=(PgConnection &&other) noexcept
+{
+    if (this != &other) {
+        if (m_conn)
+            PQfinish(m_conn);
+        m_conn = std::exchange(other.m_conn, nullptr);
     }
-    const QUrlQuery query(parsed);
-    // QPSQL hands the host to libpq as it is, and libpq takes a name starting with '/' for a
-    // socket folder.
-    db.setHostName(query.hasQueryItem(QStringLiteral("host")) ? query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded)
-                                                               : parsed.host());
-    if (parsed.port() > 0)
-        db.setPort(parsed.port());
-    db.setUserName(parsed.userName(QUrl::FullyDecoded));
-    db.setPassword(parsed.password(QUrl::FullyDecoded));
-    db.setDatabaseName(parsed.path(QUrl::FullyDecoded).mid(1));
-    db.setConnectOptions(connectOptions);
-    db.open();
-    return db;
+    return *this;
+}
+
+bool PgConnection::isOpen() const
+{
+    return m_conn && PQstatus(m_conn) == CONNECTION_OK;
+}
+
+QString PgConnection::error() const
+{
+    return m_conn ? QString::fromUtf8(PQerrorMessage(m_conn)).trimmed() : QStringLiteral("no connection");
+}
+
+PgConnection::Result PgConnection::exec(const QString &sql, const QVariantList &values) const
+{
+    Result out;
+    if (!isOpen()) {
+        out.error = error();
+        return out;
+    }
+    const QByteArray statement = sql.toUtf8();
+    PGresult *result = nullptr;
+    if (values.isEmpty()) {
+        result = PQexec(m_conn, statement.constData());
+    } else {
+        QList<QByteArray> texts;
+        for (const QVariant &v : values)
+            texts << v.toString().toUtf8();
+        std::vector<const char *> params;
+        for (qsizetype i = 0; i < values.size(); ++i)
+            params.push_back(values[i].isNull() ? nullptr : texts.at(i).constData());
+        result = PQexecParams(m_conn, statement.constData(), int(params.size()), nullptr, params.data(), nullptr, nullptr, 0);
+    }
+    const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
+    out.ok = status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
+    if (!out.ok) {
+        out.error = result ? QString::fromUtf8(PQresultErrorMessage(result)).trimmed() : error();
+    } else {
+        for (int row = 0; row < PQntuples(result); ++row) {
+            QVariantList line;
+            for (int column = 0; column < PQnfields(result); ++column)
+                line << (PQgetisnull(result, row, column)
+                             ? QVariant()
+                             : QVariant(QString::fromUtf8(PQgetvalue(result, row, column), PQgetlength(result, row, column))));
+            out.rows << line;
+        }
+    }
+    PQclear(result);
+    return out;
 }
 
 } // namespace pw::test

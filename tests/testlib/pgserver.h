@@ -1,8 +1,11 @@
 #pragma once
 
-#include <QSqlDatabase>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+
+struct pg_conn;
 
 namespace pw::test {
 
@@ -64,10 +67,38 @@ private:
     QString m_error;
 };
 
-// A QPSQL connection made from a postgresql:// URL (user, database, and the socket folder as the
-// "host" query item; a port and a password if given), opened. The connection is registered under
-// connectionName; remove it with QSqlDatabase::removeDatabase when done. On failure the returned
-// database is not open and its lastError() says why.
-QSqlDatabase openPostgres(const QString &url, const QString &connectionName, const QString &connectOptions = {});
+// A plain libpq connection of a test's own, beside the program's engine: to set a server up, to
+// look at what it holds without any of our code, or to play another workstation. Made from a
+// postgresql:// URL as url() gives (the socket folder as the "host" query item; any other libpq
+// parameter may be added to the query), connected at once, in UTF-8. Closed when it goes.
+class PgConnection {
+public:
+    struct Result {
+        bool ok = false;
+        QString error; // the server's or libpq's words when not ok
+        // Every value as the server's text, NULL as a null QVariant.
+        QList<QVariantList> rows;
+        explicit operator bool() const { return ok; }
+    };
+
+    explicit PgConnection(const QString &url);
+    ~PgConnection();
+    PgConnection(PgConnection &&other) noexcept;
+    PgConnection &operator=(PgConnection &&other) noexcept;
+    PgConnection(const PgConnection &) = delete;
+    PgConnection &operator=(const PgConnection &) = delete;
+
+    bool isOpen() const;
+    // Why the connection failed, or what libpq said last.
+    QString error() const;
+
+    // One statement. Without values it is sent as it is (several statements, or a CREATE FUNCTION
+    // with its body, may go at once); with values they are its parameters $1, $2, … as text, a null
+    // QVariant as NULL.
+    Result exec(const QString &sql, const QVariantList &values = {}) const;
+
+private:
+    pg_conn *m_conn = nullptr;
+};
 
 } // namespace pw::test

@@ -10,9 +10,6 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 #include <QUrl>
 
@@ -134,15 +131,12 @@ void TestCompany::makeServerCompany()
     m_schema = QStringLiteral("company_%1").arg(++serverCompanies);
     const QString &schema = m_schema;
     PgServer &server = testServer();
-    const QString maintenance = QStringLiteral("testapp-schema");
     {
-        QSqlDatabase sql = openPostgres(server.url(kServerDatabase), maintenance);
-        QSqlQuery q(sql);
-        if (!sql.isOpen() || !q.exec(QStringLiteral("CREATE SCHEMA ") + quoteIdentifier(schema)))
-            qFatal("cannot make a schema on the test server: %s %s", qPrintable(sql.lastError().text()),
-                   qPrintable(q.lastError().text()));
+        const PgConnection sql(server.url(kServerDatabase));
+        const PgConnection::Result made = sql.exec(QStringLiteral("CREATE SCHEMA ") + quoteIdentifier(schema));
+        if (!made)
+            qFatal("cannot make a schema on the test server: %s", qPrintable(made.error));
     }
-    QSqlDatabase::removeDatabase(maintenance);
     m_path = server.url(kServerDatabase) + QStringLiteral("&options=") +
              QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("-c search_path=") + schema));
     Database company(std::make_unique<PostgresEngine>(m_path, serverTimeouts()));
@@ -214,14 +208,14 @@ void TestCompany::addEntry(const QString &table, const QString &when, const QStr
          {ename.isNull() ? table : ename, when, inoutfx, activity});
 }
 
-QSqlDatabase TestCompany::otherWorkstation(const QString &connectionName)
+PgConnection TestCompany::otherWorkstation()
 {
     if (!onServer())
         qFatal("otherWorkstation() is for a company on a server");
-    QSqlDatabase other = openPostgres(testServer().url(kServerDatabase), connectionName);
-    QSqlQuery q(other);
-    if (!other.isOpen() || !q.exec(QStringLiteral("SET search_path = ") + quoteIdentifier(m_schema)))
-        qFatal("cannot open a second connection: %s", qPrintable(other.lastError().text()));
+    PgConnection other(testServer().url(kServerDatabase));
+    const PgConnection::Result set = other.exec(QStringLiteral("SET search_path = ") + quoteIdentifier(m_schema));
+    if (!set)
+        qFatal("cannot open a second connection: %s", qPrintable(set.error));
     return other;
 }
 

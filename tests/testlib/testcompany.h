@@ -2,17 +2,15 @@
 
 #include "db/database.h"
 #include "testlib/fakes.h"
+#include "testlib/pgserver.h"
 #include "testlib/recordingprinter.h"
 
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QVariant>
 
 #include <memory>
 
 namespace pw::test {
-
-class PgServer;
 
 // The engine this test process runs on. PUNCHWELL_TEST_ENGINE=postgresql puts every test company
 // on a private PostgreSQL server of the process (started on first use, stopped when the process
@@ -77,9 +75,8 @@ public:
     // One log entry; the date-time as stored ("YYYY-MM-DD HH:MM:SS").
     void addEntry(const QString &table, const QString &when, const QString &inoutfx,
                   const QVariant &activity = QVariant(), const QString &ename = QString());
-    // On a server: a connection of another workstation to the same company, registered under that
-    // name (remove it with QSqlDatabase::removeDatabase when done).
-    QSqlDatabase otherWorkstation(const QString &connectionName);
+    // On a server: a connection of another workstation to the same company.
+    PgConnection otherWorkstation();
     // A trigger that fails every delete from the table (of the rows for which the SQL condition on
     // old holds, when one is given) with the message "kept".
     void keepRowsOnDelete(const QString &table, const QString &condition = QString());
