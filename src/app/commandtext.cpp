@@ -34,6 +34,7 @@ QString CommandText::help()
 {
     return tr("Usage: punchwell [--database LOCATION]\n"
               "       punchwell --copy-company FROM TO\n"
+              "       punchwell [--database LOCATION] --export-hours FILE [--through DATETIME]\n"
               "       punchwell --help\n"
               "\n"
               "Punchwell, the time clock of a small company.\n"
@@ -44,6 +45,11 @@ QString CommandText::help()
               "  --copy-company FROM TO   copy every table and row of the company at FROM into TO\n"
               "                           (each a postgresql:// address or a file's path), check the\n"
               "                           copy and end, without windows; TO must hold no company yet\n"
+              "  --export-hours FILE      save every employee's shifts through the ending date as a\n"
+              "                           CSV file for payroll and end, without windows; the company\n"
+              "                           is only read\n"
+              "  --through DATETIME       the ending date of --export-hours (default: now), as ISO\n"
+              "                           8601 (2026-12-07T17:00) or as you would type it here\n"
               "  -h, --help               show this text and end\n"
               "\n"
               "Without --database, the company is the one named by url in the group [database] of\n"
@@ -73,6 +79,20 @@ QString CommandText::optionsFault(const OptionsFault &fault)
         return tr("--copy-company needs two locations: FROM and TO");
     case OptionsFault::CopyWithDatabase:
         return tr("--copy-company names both companies itself; leave out --database");
+    case OptionsFault::ExportTwice:
+        return tr("--export-hours is given twice");
+    case OptionsFault::ExportWithoutFile:
+        return tr("--export-hours needs the path of the file to write");
+    case OptionsFault::ExportWithCopy:
+        return tr("--export-hours and --copy-company cannot be given together");
+    case OptionsFault::ThroughTwice:
+        return tr("--through is given twice");
+    case OptionsFault::ThroughWithoutDate:
+        return tr("--through needs an ending date");
+    case OptionsFault::ThroughWithoutExport:
+        return tr("--through is the ending date of --export-hours, which is not given");
+    case OptionsFault::ThroughNotADateTime:
+        return tr("--through: \"%1\" is not a date and time").arg(fault.argument);
     case OptionsFault::UnknownOption:
         return tr("unknown option %1").arg(fault.argument);
     case OptionsFault::UnexpectedArgument:
@@ -143,6 +163,25 @@ QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
     const QString why = addressRefused ? ErrorText::numbered(e)
                                        : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
     return oneLine(ErrorText::notCopied(why));
+}
+
+QString CommandText::hoursExported(const QString &file, int employees, qint64 shifts)
+{
+    return tr("Exported %1 shifts of %2 employees to %3.")
+        .arg(QString::number(shifts), QString::number(employees), QDir::toNativeSeparators(file));
+}
+
+QString CommandText::exportUnreadable(const Location &from, const DbError &e)
+{
+    const bool addressRefused = e.reason == DbReason::AddressUnusable || e.reason == DbReason::AddressRefused;
+    const QString why = addressRefused ? ErrorText::numbered(e)
+                                       : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+    return oneLine(tr("the hours were not exported: %1").arg(why));
+}
+
+QString CommandText::exportNotSaved(const QString &file, const QString &why)
+{
+    return oneLine(tr("the hours were not exported: %1 cannot be written: %2").arg(QDir::toNativeSeparators(file), why));
 }
 
 QString CommandText::accessNotCopied(const DbError &e)

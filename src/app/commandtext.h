@@ -37,6 +37,12 @@ public:
     static QString sourceUnreadable(const Location &from, const DbError &e);
     static QString accessNotCopied(const DbError &e);
 
+    // --export-hours: what was written, and why nothing was: the company could not be opened or
+    // read, or the file could not be written (why: the system's words).
+    static QString hoursExported(const QString &file, int employees, qint64 shifts);
+    static QString exportUnreadable(const Location &from, const DbError &e);
+    static QString exportNotSaved(const QString &file, const QString &why);
+
     // What was brought over from an Access-format file: a few lines.
     static QString accessReport(const AccessReport &report);
     // Its names the add dialog would not accept, each with why: "“Kim” (listed 2 times)".

@@ -2,6 +2,7 @@
 #include "app/options.h"
 
 #include "db/postgresengine.h"
+#include "platform/typeddatetime.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,7 @@ bool needsNoWindows(const QStringList &arguments)
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     CommandLine line;
-    bool database = false, copy = false, help = false;
+    bool database = false, copy = false, help = false, exportHours = false, through = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -77,6 +78,23 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.copyTo = arguments[++i];
             if (line.copyFrom.isEmpty() || line.copyTo.isEmpty())
                 return wrong(OptionsFault::CopyWithoutLocations, a);
+        } else if (a == QLatin1String("--export-hours")) {
+            if (exportHours)
+                return wrong(OptionsFault::ExportTwice, a);
+            exportHours = true;
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
+                return wrong(OptionsFault::ExportWithoutFile, a);
+            line.exportFile = arguments[++i];
+        } else if (a == QLatin1String("--through")) {
+            if (through)
+                return wrong(OptionsFault::ThroughTwice, a);
+            through = true;
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
+                return wrong(OptionsFault::ThroughWithoutDate, a);
+            const QString typed = arguments[++i];
+            line.through = formats::parseTypedDateTime(typed);
+            if (!line.through)
+                return wrong(OptionsFault::ThroughNotADateTime, typed);
         } else if (a.startsWith(QLatin1Char('-'))) {
             return wrong(OptionsFault::UnknownOption, a);
         } else {
@@ -89,7 +107,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (copy && database)
         return wrong(OptionsFault::CopyWithDatabase);
-    line.mode = copy ? CommandLine::Mode::Copy : CommandLine::Mode::Run;
+    if (copy && exportHours)
+        return wrong(OptionsFault::ExportWithCopy);
+    if (through && !exportHours)
+        return wrong(OptionsFault::ThroughWithoutExport);
+    line.mode = copy ? CommandLine::Mode::Copy : exportHours ? CommandLine::Mode::ExportHours : CommandLine::Mode::Run;
     return line;
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/datetimecodec.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace pw {
 
@@ -15,6 +19,13 @@ struct OptionsFault {
         CopyTwice,
         CopyWithoutLocations,
         CopyWithDatabase,
+        ExportTwice,
+        ExportWithoutFile,
+        ExportWithCopy,
+        ThroughTwice,
+        ThroughWithoutDate,
+        ThroughWithoutExport,
+        ThroughNotADateTime,
         UnknownOption,
         UnexpectedArgument,
         // Punchwell.conf. file: its path; line and text: the line concerned.
@@ -40,17 +51,21 @@ struct CommandLine {
     enum class Mode {
         Run,   // the windows, on the company at `database` (or the one configured)
         Copy,  // --copy-company FROM TO: no windows
+        ExportHours, // --export-hours FILE [--through DATETIME]: no windows
         Help,  // --help
         Wrong, // something that is not an option of the program: `fault` says what
     };
     Mode mode = Mode::Run;
     QString database; // --database LOCATION; empty when not given
     QString copyFrom, copyTo;
+    QString exportFile;                  // --export-hours FILE
+    std::optional<LocalDateTime> through; // --through DATETIME; nothing: now
     OptionsFault fault;
 };
 
 // The arguments after the program's name. Accepted: --database LOCATION (or
-// --database=LOCATION), --copy-company FROM TO, --help (or -h). Options are never abbreviated, and
+// --database=LOCATION), --copy-company FROM TO, --export-hours FILE with perhaps --through DATETIME
+// (ISO 8601 or as a person types one in the system's locale), --help (or -h). Options are never abbreviated, and
 // nothing else is taken.
 CommandLine parseCommandLine(const QStringList &arguments);
 

@@ -17,9 +17,47 @@ std::optional<LocalDateTime> Entry::when() const
     return LocalDateTime::fromStored(QStringView(datetime.toString()));
 }
 
+std::optional<qint64> Shift::minutes() const
+{
+    if (!start || !end)
+        return std::nullopt;
+    return minutesBetween(*start, *end);
+}
+
+void ShiftPairing::add(const Entry &entry)
+{
+    const std::optional<LocalDateTime> when = entry.when();
+    if (!m_pending) {
+        // In the clock-in place an entry after the ending date-time is passed over.
+        if (m_ending && when && *when > *m_ending)
+            return;
+        m_pending = entry;
+        return;
+    }
+    Shift shift{*m_pending, m_pending->when(), when, entry.datetime, false};
+    m_pending.reset();
+    // A clock-out after the ending date-time closes the shift now, not at the ending date-time.
+    if (m_ending && when && *when > *m_ending) {
+        shift.end = m_now;
+        shift.endStored = QVariant();
+        shift.endsNow = true;
+    }
+    m_sink(shift);
+}
+
+void ShiftPairing::finish()
+{
+    if (!m_pending)
+        return;
+    const Shift shift{*m_pending, m_pending->when(), m_now, QVariant(), true};
+    m_pending.reset();
+    m_sink(shift);
+}
+
 CardBuilder::CardBuilder(Heading heading, std::optional<LocalDateTime> ending, LocalDateTime now, Emit sink,
                          const QLocale &locale)
-    : m_heading(std::move(heading)), m_ending(ending), m_now(now), m_sink(std::move(sink)), m_locale(locale)
+    : m_heading(std::move(heading)), m_now(now), m_sink(std::move(sink)), m_locale(locale),
+      m_pairing(ending, now, [this](const Shift &s) { shift(s); })
 {
     // A card prints two date-times a line: the format is worked out once, not for every one.
     m_timeFormat = formats::longTimeFormat(m_locale);
@@ -58,49 +96,31 @@ QString CardBuilder::dateText(const Entry &e, const std::optional<LocalDateTime>
 
 void CardBuilder::add(const Entry &entry)
 {
-    const std::optional<LocalDateTime> when = entry.when();
-    if (!m_pending) {
-        // In the clock-in place an entry after the ending date-time is passed over.
-        if (m_ending && when && *when > *m_ending)
-            return;
-        m_pending = entry;
-        return;
-    }
-    const Entry in = *m_pending;
-    m_pending.reset();
-    // A clock-out after the ending date-time closes the shift now, not at the ending date-time.
-    if (m_ending && when && *when > *m_ending)
-        shift(in, m_now, general(m_now));
-    else
-        shift(in, when, dateText(entry, when));
+    m_pairing.add(entry);
 }
 
-void CardBuilder::shift(const Entry &in, const std::optional<LocalDateTime> &out, const QString &outText)
+void CardBuilder::shift(const Shift &s)
 {
-    const std::optional<LocalDateTime> start = in.when();
+    const std::optional<qint64> minutes = s.minutes();
     QString subTotal;
-    if (start && out) {
-        const qint64 minutes = minutesBetween(*start, *out);
-        subTotal = totals::cardHoursText(float(minutes) / 60.0f, m_locale);
-        m_total = totals::addMinutes(m_total, minutes);
+    if (minutes) {
+        subTotal = totals::cardHoursText(float(*minutes) / 60.0f, m_locale);
+        m_total = totals::addMinutes(m_total, *minutes);
     } else {
         // A shift without a readable date-time has no hours to show and adds none.
         subTotal = totals::fourCharacters(QStringLiteral("?"));
     }
     ++m_shifts;
-    m_sink({{kClockInColumn, dateText(in, start)},
+    const QString outText = s.endsNow ? general(m_now) : dateText({s.endStored, {}}, s.end);
+    m_sink({{kClockInColumn, dateText(s.in, s.start)},
             {kClockOutColumn, outText},
-            {kActivityColumn, in.activity.isNull() ? QString() : in.activity.toString()},
+            {kActivityColumn, s.in.activity.isNull() ? QString() : s.in.activity.toString()},
             {kSubTotalColumn, subTotal}});
 }
 
 void CardBuilder::finish()
 {
-    if (m_pending) {
-        const Entry in = *m_pending;
-        m_pending.reset();
-        shift(in, m_now, general(m_now));
-    }
+    m_pairing.finish();
     m_sink({});
     m_sink({});
     m_sink({{0, m_heading.employee},

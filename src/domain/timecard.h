@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace pw {
 
@@ -56,11 +57,45 @@ struct Heading {
     QString employee;
 };
 
+// One shift of a card: the entry taken as its clock-in, and its end.
+struct Shift {
+    Entry in;
+    std::optional<LocalDateTime> start; // the clock-in's reading; nothing when it cannot be read
+    std::optional<LocalDateTime> end;   // the clock-out's reading, or "now"; nothing when unreadable
+    QVariant endStored;                 // the clock-out as stored; Null when the shift ends "now"
+    bool endsNow = false;               // closed at "now": no clock-out, or one after the ending
+
+    // Minutes between start and end; nothing when either cannot be read.
+    std::optional<qint64> minutes() const;
+};
+
+// The card's rule for choosing and closing shifts, as the entries come in stored order. Entries
+// pair by position: each entry taken as a clock-in is paired with the entry after it, whatever
+// their status words. With an ending date-time, an entry later than it is passed over in the
+// clock-in place, and a clock-out later than it is replaced by "now", as is a missing last
+// clock-out.
+class ShiftPairing {
+public:
+    using Emit = std::function<void(const Shift &)>;
+
+    ShiftPairing(std::optional<LocalDateTime> ending, LocalDateTime now, Emit sink)
+        : m_ending(ending), m_now(now), m_sink(std::move(sink))
+    {
+    }
+    void add(const Entry &entry);
+    // Closes a last shift that has no clock-out at "now".
+    void finish();
+
+private:
+    std::optional<LocalDateTime> m_ending;
+    LocalDateTime m_now;
+    Emit m_sink;
+    std::optional<Entry> m_pending;
+};
+
 // Builds a card's lines while the entries come in stored order, handing each finished line on.
-// Entries pair by position: each entry taken as a clock-in is paired with the entry after it,
-// whatever their status words. With an ending date-time, an entry later than it is passed over in
-// the clock-in place, and a clock-out later than it is replaced by "now", as is a missing last
-// clock-out. Sub-totals are the shift's minutes / 60; the total comes from the summed minutes.
+// The shifts are ShiftPairing's. Sub-totals are the shift's minutes / 60; the total comes from
+// the summed minutes.
 class CardBuilder {
 public:
     using Emit = std::function<void(const Line &)>;
@@ -78,17 +113,16 @@ public:
     int shifts() const { return m_shifts; }
 
 private:
-    void shift(const Entry &in, const std::optional<LocalDateTime> &out, const QString &outText);
+    void shift(const Shift &s);
     QString dateText(const Entry &e, const std::optional<LocalDateTime> &when) const;
     QString general(const LocalDateTime &when) const;
 
     Heading m_heading;
-    std::optional<LocalDateTime> m_ending;
     LocalDateTime m_now;
     Emit m_sink;
     QLocale m_locale;
     QString m_dateFormat, m_timeFormat; // the general date format's two halves
-    std::optional<Entry> m_pending;
+    ShiftPairing m_pairing;
     float m_total = 0.0f;
     int m_shifts = 0;
 };

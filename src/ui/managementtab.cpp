@@ -3,6 +3,7 @@
 #include "domain/clearing.h"
 #include "domain/companysettings.h"
 #include "domain/employees.h"
+#include "domain/hoursexport.h"
 #include "domain/printing.h"
 #include "domain/recordviews.h"
 #include "domain/totals.h"
@@ -16,6 +17,7 @@
 #include "ui/storageerror.h"
 #include "ui/widgets.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,6 +36,7 @@ namespace {
 const QString kPrint = QStringLiteral("Print");
 const QString kClear = QStringLiteral("Clear");
 const QString kDeleteError = QStringLiteral("Delete Error");
+const QString kExport = QStringLiteral("Export");
 
 } // namespace
 
@@ -58,6 +61,7 @@ ManagementTab::ManagementTab(Database &db, const Seams &seams, CompanySettings &
     connect(m_changePasswordButton, &QPushButton::clicked, this, &ManagementTab::passwordChangeRequested);
     connect(m_totalsButton, &QPushButton::clicked, this, &ManagementTab::onTotalsClicked);
     connect(m_propertiesButton, &QPushButton::clicked, this, &ManagementTab::propertiesRequested);
+    connect(m_exportButton, &QPushButton::clicked, this, &ManagementTab::onExportClicked);
 }
 
 void ManagementTab::buildLayout()
@@ -140,9 +144,11 @@ void ManagementTab::buildLayout()
     m_totalsButton = makeButton(functions, "Command1", QStringLiteral("Get Hrs/$"),
                                 QStringLiteral("Get the Employee's total number of hours and pay."));
     m_propertiesButton = makeButton(functions, "Command2", QStringLiteral("Properties"), QStringLiteral("Change Punchwell's properties"));
+    m_exportButton = makeButton(functions, "cmdexport", QStringLiteral("Export"),
+                                QStringLiteral("Save every employee's hours through an ending date for payroll"));
     auto *functionsLayout = new QVBoxLayout(functions);
     for (QPushButton *b : {m_addButton, m_deleteButton, m_clearLogButton, m_printLogButton, m_changePasswordButton,
-                           m_totalsButton, m_propertiesButton})
+                           m_totalsButton, m_propertiesButton, m_exportButton})
         functionsLayout->addWidget(b);
     functionsLayout->addStretch();
 
@@ -360,6 +366,44 @@ void ManagementTab::onDeleteClicked()
         reportUpdateFailure(e);
     // The grid stays on the emptied log; a log that was missing leaves it empty.
     openManagedLog(name);
+}
+
+void ManagementTab::onExportClicked()
+{
+    const LocalDateTime now = m_seams.clock.localNow();
+    const QString ending = reportboxes::askEndingDate(m_seams.dialogs, window(),
+                                                      QStringLiteral("Export Punchwell through this ending date: "), now);
+    if (ending.isEmpty())
+        return;
+    // Refused before any file is asked for.
+    const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kExport, now);
+    if (!endingDate)
+        return;
+    const QString path = m_seams.dialogs.saveFileName(
+        window(), QStringLiteral("Save every employee's hours as a CSV file"),
+        QStringLiteral("hours-%1.csv").arg(endingDate->date().toString(Qt::ISODate)), QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const hoursexport::Outcome done = hoursexport::exportHours(m_db, path, *endingDate, now);
+    switch (done.status) {
+    case hoursexport::Outcome::Saved:
+        m_seams.dialogs.inform(window(),
+                               QStringLiteral("The hours of %1 employees (%2 shifts) were saved in %3.")
+                                   .arg(QString::number(done.employees), QString::number(done.shifts),
+                                        QDir::toNativeSeparators(path)),
+                               kExport, Dialogs::Icon::Information);
+        return;
+    case hoursexport::Outcome::Unreadable:
+        reportFailure(m_seams.dialogs, window(), kExport, QStringLiteral("Sorry, the hours could not be exported"), done.error,
+                      QStringLiteral("  No file was saved."));
+        return;
+    case hoursexport::Outcome::NotSaved:
+        m_seams.dialogs.inform(window(),
+                               QStringLiteral("Sorry, the hours could not be saved in %1: %2")
+                                   .arg(QDir::toNativeSeparators(path), done.why),
+                               kExport, Dialogs::Icon::Exclamation);
+        return;
+    }
 }
 
 } // namespace pw

@@ -60,6 +60,7 @@ private:
     void onPrintClicked();
     void onClearClicked();
     void onDeleteClicked();
+    void onExportClicked();
     void reportUpdateFailure(const DbError &error);
 
     Database &m_db;
@@ -87,6 +88,7 @@ private:
     QPushButton *m_changePasswordButton;
     QPushButton *m_totalsButton;
     QPushButton *m_propertiesButton;
+    QPushButton *m_exportButton;
 };
 
 } // namespace pw
