@@ -167,8 +167,9 @@ QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
 
 QString CommandText::hoursExported(const QString &file, int employees, qint64 shifts)
 {
-    return tr("Exported %1 shifts of %2 employees to %3.")
-        .arg(QString::number(shifts), QString::number(employees), QDir::toNativeSeparators(file));
+    const QString shiftCount = shifts == 1 ? tr("1 shift") : tr("%1 shifts").arg(shifts);
+    const QString employeeCount = employees == 1 ? tr("1 employee") : tr("%1 employees").arg(employees);
+    return tr("Exported %1 of %2 to %3.").arg(shiftCount, employeeCount, QDir::toNativeSeparators(file));
 }
 
 QString CommandText::exportUnreadable(const Location &from, const DbError &e)

@@ -388,8 +388,11 @@ void ManagementTab::onExportClicked()
     switch (done.status) {
     case hoursexport::Outcome::Saved:
         m_seams.dialogs.inform(window(),
-                               QStringLiteral("The hours of %1 employees (%2 shifts) were saved in %3.")
-                                   .arg(QString::number(done.employees), QString::number(done.shifts),
+                               QStringLiteral("The hours of %1 (%2) were saved in %3.")
+                                   .arg(done.employees == 1 ? QStringLiteral("1 employee")
+                                                            : QStringLiteral("%1 employees").arg(done.employees),
+                                        done.shifts == 1 ? QStringLiteral("1 shift")
+                                                         : QStringLiteral("%1 shifts").arg(done.shifts),
                                         QDir::toNativeSeparators(path)),
                                kExport, Dialogs::Icon::Information);
         return;

@@ -263,7 +263,7 @@ void tst_hoursexport::exportButton()
     app.dialogs.answerFile(file);
     pw::test::click(m, "cmdexport");
     QVERIFY(pw::test::lastBoxIs(app.dialogs,
-                                QStringLiteral("The hours of 2 employees (1 shifts) were saved in %1.").arg(file),
+                                QStringLiteral("The hours of 2 employees (1 shift) were saved in %1.").arg(file),
                                 QStringLiteral("Export"), Dialogs::Icon::Information));
     Table csv;
     QVERIFY(readCsv(bytesOf(file), &csv));
