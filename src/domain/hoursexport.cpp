@@ -138,7 +138,7 @@ Outcome exportHours(Database &db, const QString &path, const LocalDateTime &endi
         ++outcome.employees;
         outcome.shifts += rows.shifts();
     }
-    written = written && file.write(block) == block.size() && file.flush();
+    written = written && file.write(block) == block.size() && safefile::syncFile(file);
     if (!written)
         return notSaved(file, file.errorString());
     file.close();

@@ -151,6 +151,17 @@ bool linkOrCopy(const QString &from, const QString &to, const QString &temp, QSt
     return !ec || copyWhole(from, to, temp, why);
 }
 
+bool syncFile(QFile &file)
+{
+    if (!file.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
 void syncFolder(const QString &file)
 {
 #ifdef Q_OS_UNIX

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QFile;
 class QLockFile;
 
 // Replacing a file safely: a name that holds a whole file at every moment, and steps that stay
@@ -30,6 +31,10 @@ QString temporaryBeside(const QString &file, const QString &kind);
 // Removes what temporaryBeside(file, kind) named for a process of this computer that has ended (a
 // killed one's left-overs), with the files SQLite kept beside them.
 void removeStaleTemporaries(const QString &file, const QString &kind);
+
+// Makes what was written to an open file durable before it is named: a crash after a rename must
+// not leave an empty or half file under the name. False when the system refuses.
+bool syncFile(QFile &file);
 
 // Whether two files hold the same bytes; false when either cannot be read.
 bool sameContent(const QString &a, const QString &b);
