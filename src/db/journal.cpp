@@ -4,6 +4,7 @@
 #include "db/quoting.h"
 
 #include <QCryptographicHash>
+#include <QSysInfo>
 #include <QtEndian>
 
 namespace pw {
@@ -106,6 +107,7 @@ DbResult<bool> Journal::exists()
 
 DbError Journal::create()
 {
+    m_db.noteJournal(std::nullopt);
     return m_db.exec(m_db.engine().createTable(quoteIdentifier(kJournalTable), journalFields()));
 }
 
@@ -116,6 +118,31 @@ QString Journal::selectRows() const
         columns << (f.kind == FieldKind::DateTime ? m_db.engine().dateTimeAsText(quoteIdentifier(f.name))
                                                   : quoteIdentifier(f.name));
     return QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), quoteIdentifier(kJournalTable));
+}
+
+DbError Journal::record(const JournalChange &change)
+{
+    if (!m_db.journalKnown()) {
+        const auto found = exists();
+        if (!found)
+            return found.error();
+        m_db.noteJournal(*found);
+    }
+    if (!*m_db.journalKnown())
+        return {};
+    const JournalActor &actor = m_db.journalActor();
+    const SystemClock systemClock;
+    const Clock &clock = actor.clock ? *actor.clock : systemClock;
+    JournalEntry entry;
+    entry.storedAt = clock.localNow().toStored();
+    entry.workstation = actor.workstation.isEmpty() ? QSysInfo::machineHostName() : actor.workstation;
+    entry.who = actor.who;
+    entry.what = change.what;
+    entry.employee = change.employee;
+    entry.before = change.before;
+    entry.after = change.after;
+    const auto row = append(std::move(entry));
+    return row ? DbError() : row.error();
 }
 
 DbResult<std::optional<JournalRow>> Journal::last()

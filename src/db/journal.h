@@ -35,6 +35,14 @@ struct JournalEntry {
     std::optional<QString> after;     // and after it
 };
 
+// One change as the operation that makes it tells it; the journal adds when, where and who.
+struct JournalChange {
+    QString what;
+    std::optional<QString> employee;
+    std::optional<QString> before;
+    std::optional<QString> after;
+};
+
 struct JournalRow {
     JournalEntry entry;
     QByteArray hash; // 64 small hex digits
@@ -60,6 +68,10 @@ public:
     // row, and appends the entry as the next one (its sequence number is set here). Gives back the
     // row as stored.
     DbResult<JournalRow> append(JournalEntry entry);
+    // Inside a write: when the company has a journal, appends the change stamped with the
+    // connection's actor (append's lock and chain); a company without a journal takes nothing.
+    // Whether there is one is looked up once per connection.
+    DbError record(const JournalChange &change);
     // The last row, or nothing for an empty journal.
     DbResult<std::optional<JournalRow>> last();
     // Every row in stored order; an error from visit stops the walk and is its result.

@@ -2,7 +2,11 @@
 // breaking it found. It runs on a file and on a server.
 #include "db/journal.h"
 #include "db/quoting.h"
+#include "domain/clearing.h"
+#include "domain/clocking.h"
+#include "domain/companysettings.h"
 #include "domain/employeename.h"
+#include "domain/employees.h"
 #include "domain/journalchain.h"
 #include "testlib/coremain.h"
 #include "testlib/testcompany.h"
@@ -33,6 +37,59 @@ QString journalTable()
     return pw::quoteIdentifier(pw::kJournalTable);
 }
 
+pw::LocalDateTime at(const char *stored)
+{
+    return *pw::LocalDateTime::fromStored(QStringView(QString::fromLatin1(stored)));
+}
+
+// A domain operation on Ann (wage 10, notes "Days", a password, one closed shift on 1 December);
+// false when it did not store its change.
+bool change(TestCompany &app, const QString &which)
+{
+    using namespace pw;
+    Database &db = app.db();
+    const QString ann = QStringLiteral("Ann");
+    if (which == QLatin1String("clock in"))
+        return clocking::clockIn(db, ann, ann, at("2026-12-07 09:00:00"), QStringLiteral("Till")).stored();
+    if (which == QLatin1String("clock out")) {
+        app.addEntry(ann, QStringLiteral("2026-12-07 09:00:00"), kClockedIn, QStringLiteral("Till"), ann);
+        return clocking::clockOut(db, ann, ann, at("2026-12-07 17:00:00")).stored();
+    }
+    if (which == QLatin1String("delete last"))
+    {
+        const auto removed = clocking::deleteLast(db, ann);
+        return removed && *removed;
+    }
+    if (which == QLatin1String("correct")) {
+        const qint64 first = app.value(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1 LIMIT 1")
+                                            .arg(app.orderKey(), quoteIdentifier(ann))).toLongLong();
+        return bool(clocking::correctEntryTime(db, ann, first, QStringLiteral("12/1/2026 7:45 AM")));
+    }
+    if (which == QLatin1String("clear"))
+        return clearing::clearBefore(db, ann, at("2026-12-01 09:00:00")).operator bool();
+    if (which == QLatin1String("add"))
+        return addEmployee(db, {QStringLiteral("Bob"), QStringLiteral("12"), QStringLiteral("s3cret-bob"),
+                                QStringLiteral("Nights")}).added();
+    if (which == QLatin1String("delete"))
+        return !deleteEmployee(db, ann);
+    const auto listed = findEmployee(db, ann);
+    const qint64 row = listed && *listed ? (**listed).rowid : -1;
+    if (which == QLatin1String("wage"))
+        return !changeEmployeeDetails(db, row, QStringLiteral("11.50"), std::nullopt);
+    if (which == QLatin1String("note"))
+        return !changeEmployeeDetails(db, row, std::nullopt, QStringLiteral("Evenings"));
+    if (which == QLatin1String("password"))
+    {
+        const auto found = changePassword(db, ann, QStringLiteral("s3cret-new"));
+        return found && *found;
+    }
+    CompanySettings settings(db);
+    if (which == QLatin1String("switch"))
+        return !settings.setSwitch(Switch::Money, true);
+    app.exec(QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(kSettingsTable)));
+    return !settings.storeCompany(QStringLiteral("Acme \"Tools\""));
+}
+
 } // namespace
 
 class tst_journal : public QObject {
@@ -43,6 +100,9 @@ private Q_SLOTS:
     void storedChainVerifies();
     void brokenChainFound_data();
     void brokenChainFound();
+    void everyChangeJournaled_data();
+    void everyChangeJournaled();
+    void noJournalNoRow();
 };
 
 void tst_journal::nameIsNoEmployeeName()
@@ -108,6 +168,91 @@ void tst_journal::brokenChainFound()
     QVERIFY(check);
     QVERIFY(!check->whole());
     QCOMPARE(check->brokenAt.value_or(0), brokenAt);
+}
+
+void tst_journal::everyChangeJournaled_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("rows"); // the rows it adds; the last is the one below
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QVariant>("employee"); // Null: absent
+    QTest::addColumn<QVariant>("before");
+    QTest::addColumn<QVariant>("after");
+
+    const QVariant none(QMetaType(QMetaType::QString));
+    const QString ann = QStringLiteral("Ann");
+    const QString closed = QStringLiteral(R"(["Ann","2026-12-01 09:30:00","Clocked Out",null])");
+    QTest::newRow("clock in") << "clock in" << 1 << "clockin" << QVariant(ann) << none
+                              << QVariant(R"(["Ann","2026-12-07 09:00:00","Clocked In","Till"])");
+    QTest::newRow("clock out") << "clock out" << 1 << "clockout" << QVariant(ann) << none
+                               << QVariant(R"(["Ann","2026-12-07 17:00:00","Clocked Out",null])");
+    QTest::newRow("delete last") << "delete last" << 1 << "deletelast" << QVariant(ann) << QVariant(closed) << none;
+    QTest::newRow("correct") << "correct" << 1 << "correct" << QVariant(ann) << QVariant("2026-12-01 08:00:00")
+                             << QVariant("2026-12-01 07:45:00");
+    // The dated clock-in, then the clock-out left at the head of the log.
+    QTest::newRow("clear") << "clear" << 2 << "clear" << QVariant(ann) << QVariant(closed) << none;
+    QTest::newRow("add") << "add" << 1 << "addemployee" << QVariant("Bob") << none
+                         << QVariant(R"({"note":"Nights","wage":"12"})");
+    // Each entry of the log, then the list row without its password.
+    QTest::newRow("delete") << "delete" << 3 << "deleteemployee" << QVariant(ann)
+                            << QVariant(R"({"note":"Days","wage":"10"})") << none;
+    QTest::newRow("wage") << "wage" << 1 << "wage" << QVariant(ann) << QVariant("10") << QVariant("11.50");
+    QTest::newRow("note") << "note" << 1 << "note" << QVariant(ann) << QVariant("Days") << QVariant("Evenings");
+    QTest::newRow("password") << "password" << 1 << "password" << QVariant(ann) << none << none;
+    QTest::newRow("switch") << "switch" << 1 << "switch" << none << QVariant(R"({"money":null})")
+                            << QVariant(R"({"money":1})");
+    QTest::newRow("company") << "company" << 1 << "company" << none << none << QVariant("Acme \"Tools\"");
+}
+
+void tst_journal::everyChangeJournaled()
+{
+    QFETCH(QString, change);
+    QFETCH(int, rows);
+    QFETCH(QString, what);
+    QFETCH(QVariant, employee);
+    QFETCH(QVariant, before);
+    QFETCH(QVariant, after);
+    TestCompany app;
+    app.addEmployee(QStringLiteral("Ann"), QStringLiteral("10"), QStringLiteral("s3cret-ann"), QStringLiteral("Days"));
+    app.addEntry(QStringLiteral("Ann"), QStringLiteral("2026-12-01 08:00:00"), pw::kClockedIn, QStringLiteral("Stock"));
+    app.addEntry(QStringLiteral("Ann"), QStringLiteral("2026-12-01 09:30:00"), pw::kClockedOut);
+    pw::Journal journal(app.db());
+    QVERIFY(!journal.create());
+    {
+        // A row already there: the change's rows go on from it.
+        pw::Database::Transaction t(app.db());
+        QVERIFY(journal.append(first()));
+        QVERIFY(!t.commit());
+    }
+
+    QVERIFY(::change(app, change));
+    const auto stored = app.rows(QStringLiteral("SELECT who, what, employee, before, after, workstation FROM %1 ORDER BY %2")
+                                     .arg(journalTable(), app.orderKey()));
+    QCOMPARE(stored.size(), 1 + rows);
+    const QVariantList &last = stored.last();
+    QCOMPARE(last[0].toString(), QStringLiteral("command line"));
+    QCOMPARE(last[1].toString(), what);
+    for (int i : {2, 3, 4}) {
+        const QVariant &expected = i == 2 ? employee : i == 3 ? before : after;
+        QCOMPARE(last[i].isNull(), expected.isNull());
+        QCOMPARE(last[i].toString(), expected.toString());
+    }
+    QVERIFY(!last[5].toString().isEmpty());
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM %1 WHERE before LIKE '%s3cret%' OR after LIKE '%s3cret%'")
+                           .arg(journalTable())).toInt(), 0);
+    const auto check = pw::verifyChain(app.db());
+    QVERIFY(check && check->whole());
+    QCOMPARE(check->rows, 1 + rows);
+}
+
+// Until the company has a journal, every change is stored as before, and nothing else.
+void tst_journal::noJournalNoRow()
+{
+    TestCompany app;
+    app.addEmployee(QStringLiteral("Ann"));
+    QVERIFY(change(app, QStringLiteral("clock in")));
+    QCOMPARE(app.log(QStringLiteral("Ann")).size(), 1);
+    QCOMPARE(*app.db().tableExists(pw::kJournalTable), false);
 }
 
 PW_CORE_TEST_MAIN(tst_journal)
