@@ -1,6 +1,7 @@
 #include "access/accessconversion.h"
 
 #include "db/database.h"
+#include "db/journal.h"
 #include "db/schema.h"
 #include "platform/safefile.h"
 
@@ -86,7 +87,9 @@ AccessOutcome convertInto(const QString &accessPath, Database &target, const Loc
     for (const AccessTable &t : source.carried())
         if (!Engine::everyEngineHolds(t.name))
             return notMade(shownAs, DbError::of(DbReason::CopyRefused).because(CopyRefusal::NameNotMovable).inTable(t.name));
-    const auto copied = copyCompany(source, target);
+    // The company brought over is the first row of its journal.
+    const JournalChange imported{QStringLiteral("import"), std::nullopt, std::nullopt, QFileInfo(accessPath).fileName()};
+    const auto copied = copyCompany(source, target, imported);
     if (!copied)
         return source.readFailure() ? source.readFailure() : notMade(shownAs, copied.error());
     AccessReport report = reportFor(source);

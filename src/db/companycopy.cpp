@@ -1,6 +1,7 @@
 #include "db/companycopy.h"
 
 #include "db/database.h"
+#include "db/journal.h"
 #include "db/quoting.h"
 #include "db/schema.h"
 #include "platform/safefile.h"
@@ -371,7 +372,7 @@ DbError refuseFileWithCompany(const Database &to)
     return e;
 }
 
-DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
+DbResult<CopyReport> copyInto(CompanySource &from, Database &to, const std::optional<JournalChange> &record)
 {
     // What the target holds already.
     auto existing = to.tableNames();
@@ -479,6 +480,13 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to)
         if (DbError e = compareRows(plan.source, *before, *after))
             return e;
     }
+    if (record) {
+        Journal journal(to);
+        if (DbError e = journal.create())
+            return e;
+        if (DbError e = journal.record(*record))
+            return e;
+    }
     if (DbError e = write.commit())
         return e;
     report.inEngineOrder = from.readInEngineOrder();
@@ -491,7 +499,7 @@ const QString kCopyTemporary = QStringLiteral("copy");
 // A copy into a file that is not there yet: written and checked under a name of its own beside
 // it, and given its name only then, if the name is still free. Two copies at once into one new
 // file each write their own; the first to finish names its file, and the other is refused.
-DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to)
+DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to, const std::optional<JournalChange> &record)
 {
     const QString target = to.location().file;
     safefile::removeStaleTemporaries(target, kCopyTemporary);
@@ -508,6 +516,7 @@ DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to)
         probe.remove();
     }
     Database made(temp);
+    made.setJournalActor(to.journalActor());
     const auto removeMade = [&] {
         made.discardEmptyPlace();
         QFile::remove(temp);
@@ -517,7 +526,7 @@ DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to)
         removeMade();
         return e;
     }
-    auto copied = copyInto(from, made);
+    auto copied = copyInto(from, made, record);
     if (copied) {
         // Read again from the start, as the next program will.
         DbError e = made.openEmptyPlace();
@@ -545,19 +554,19 @@ DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to)
 
 } // namespace
 
-DbResult<CopyReport> copyCompany(CompanySource &from, Database &to)
+DbResult<CopyReport> copyCompany(CompanySource &from, Database &to, const std::optional<JournalChange> &record)
 {
     if (!to.isServer()) {
         to.close();
         const DbError found = to.check();
         if (found.reason == DbReason::FileMissing)
-            return copyIntoNewFile(from, to);
+            return copyIntoNewFile(from, to, record);
         if (DbError e = found ? found : refuseFileWithCompany(to))
             return e;
     }
     if (DbError e = to.openEmptyPlace())
         return e;
-    auto copied = copyInto(from, to);
+    auto copied = copyInto(from, to, record);
     if (!copied) {
         // The transaction is rolled back by now; a file made for the copy goes too.
         to.discardEmptyPlace();

@@ -43,25 +43,15 @@ DbResult<std::optional<Settings>> CompanyData::read()
 
 DbError CompanyData::storeCompany(const QString &company)
 {
-    Database::Transaction t(m_db);
-    if (!t.ok())
-        return t.beginError();
-    if (DbError e = m_db.exec(QStringLiteral("INSERT INTO %1 (Company) VALUES (?)").arg(quoteIdentifier(kSettingsTable)),
-                              {company}))
-        return e;
-    return t.commit();
+    return m_db.exec(QStringLiteral("INSERT INTO %1 (Company) VALUES (?)").arg(quoteIdentifier(kSettingsTable)),
+                              {company});
 }
 
 DbError CompanyData::setSwitch(Switch which, bool on)
 {
-    Database::Transaction t(m_db);
-    if (!t.ok())
-        return t.beginError();
     const QString sql = QStringLiteral("UPDATE %3 SET %1 = ? WHERE %2 = (SELECT %2 FROM %3 ORDER BY %2 LIMIT 1)")
                             .arg(quoteIdentifier(switchField(which)), m_db.orderKey(), quoteIdentifier(kSettingsTable));
-    if (DbError e = m_db.exec(sql, {on ? 1 : 0}))
-        return e;
-    return t.commit();
+    return m_db.exec(sql, {on ? 1 : 0});
 }
 
 } // namespace pw

@@ -24,7 +24,8 @@ struct Settings {
     QVariant subs, money, edits; // as stored
 };
 
-// The settings table "Company Data": one row, made by the first start.
+// The settings table "Company Data": one row, made by the first start. Each write is one
+// statement, part of the caller's write when one is under way.
 class CompanyData {
 public:
     explicit CompanyData(Database &db) : m_db(db) {}

@@ -119,6 +119,7 @@ void Database::close()
     m_writing = false;
     m_locked.clear();
     m_open = false;
+    m_journalKnown.reset();
     m_engine->disconnect();
 }
 
@@ -328,6 +329,9 @@ void Database::Transaction::rollback()
     if (m_open) {
         m_open = false;
         m_db.exec(QStringLiteral("ROLLBACK"));
+        // A journal made by the write is gone again.
+        if (m_db.m_journalKnown == true)
+            m_db.m_journalKnown.reset();
         m_db.m_writing = false;
         m_db.m_locked.clear();
     }

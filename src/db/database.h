@@ -2,6 +2,7 @@
 
 #include "db/dberror.h"
 #include "db/engine.h"
+#include "platform/clock.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -11,8 +12,18 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace pw {
+
+// Who makes the changes a connection stores, for the journal's rows: the computer's host name, the
+// employee logged on (or "command line"), and the clock that stamps each row (the company's clock
+// in the program; this computer's clock when none is given).
+struct JournalActor {
+    QString workstation;
+    QString who = QStringLiteral("command line");
+    const Clock *clock = nullptr;
+};
 
 // The connection to the company database. It never shows anything: every failure comes back as a
 // DbError for the window to report. What is particular to the storage engine (SQLite in the file
@@ -103,6 +114,13 @@ public:
     // ends, on engines that lock per table. Outside a write, and once locked, it does nothing.
     DbError lockForWrite(const QString &table);
 
+    const JournalActor &journalActor() const { return m_actor; }
+    void setJournalActor(const JournalActor &actor) { m_actor = actor; }
+    void setJournalWho(const QString &who) { m_actor.who = who; }
+    // Whether the company has a journal, as this connection last found out (nothing before it looked).
+    std::optional<bool> journalKnown() const { return m_journalKnown; }
+    void noteJournal(std::optional<bool> exists) { m_journalKnown = exists; }
+
     // The column that gives a table's stored order.
     QString orderKey() const { return m_engine->orderKey(); }
 
@@ -144,6 +162,8 @@ private:
     bool m_writing = false;
     QSet<QString> m_locked; // tables locked by the write under way
     bool m_madePlace = false;
+    JournalActor m_actor;
+    std::optional<bool> m_journalKnown;
 };
 
 } // namespace pw

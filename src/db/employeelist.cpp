@@ -21,11 +21,21 @@ DbResult<QStringList> EmployeeList::names()
 DbResult<std::optional<Employee>> EmployeeList::find(const QString &name)
 {
     // "=" on text compares byte for byte: case, blanks and every character count.
+    return firstWhere(QStringLiteral("Ename = ?"), name);
+}
+
+DbResult<std::optional<Employee>> EmployeeList::at(qint64 rowid)
+{
+    return firstWhere(m_db.orderKey() + QStringLiteral(" = ?"), rowid);
+}
+
+DbResult<std::optional<Employee>> EmployeeList::firstWhere(const QString &condition, const QVariant &value)
+{
     if (DbError e = lock())
         return e;
     const auto rows = m_db.query(QStringLiteral("SELECT %1, Ename, Ewage, Ecomment, epass FROM datalist "
-                                                "WHERE Ename = ? ORDER BY %1 LIMIT 1").arg(m_db.orderKey()),
-                                 {name});
+                                                "WHERE %2 ORDER BY %1 LIMIT 1").arg(m_db.orderKey(), condition),
+                                 {value});
     if (!rows)
         return rows.error();
     if (rows->isEmpty())

@@ -33,6 +33,8 @@ public:
     DbResult<QStringList> names();
     // The first row whose name equals this one exactly.
     DbResult<std::optional<Employee>> find(const QString &name);
+    // The row of this key; nothing when there is none.
+    DbResult<std::optional<Employee>> at(qint64 rowid);
 
     // Appends a row with its four fields exactly as given.
     DbError append(const QString &name, const QString &wage, const QString &password, const QString &comment);
@@ -62,6 +64,7 @@ public:
     DbResult<LogName> logNameUse(const QString &name);
 
 private:
+    DbResult<std::optional<Employee>> firstWhere(const QString &condition, const QVariant &value);
     DbError lock();
 
     Database &m_db;

@@ -8,24 +8,39 @@ namespace pw {
 
 namespace {
 
-DbResult<std::optional<LogEntry>> oneEntry(Database &db, const QString &quotedTable, bool descending)
+// The key and the four fields of a log's entries, date-times as text; the rest of the statement follows.
+QString selectEntries(Database &db, const QString &quotedTable)
 {
-    const QString key = db.orderKey();
-    const auto rows = db.query(QStringLiteral("SELECT %1, Ename, %4, inoutfx, activity FROM %2 ORDER BY %1%3 LIMIT 1")
-                                   .arg(key, quotedTable, descending ? QStringLiteral(" DESC") : QString(),
-                                        db.engine().dateTimeAsText(QStringLiteral("datetime"))));
-    if (!rows)
-        return rows.error();
-    if (rows->isEmpty())
-        return std::optional<LogEntry>();
-    const QVariantList &row = rows->rows.first();
+    return QStringLiteral("SELECT %1, Ename, %3, inoutfx, activity FROM %2")
+        .arg(db.orderKey(), quotedTable, db.engine().dateTimeAsText(QStringLiteral("datetime")));
+}
+
+LogEntry entryOf(const QVariantList &row)
+{
     LogEntry e;
     e.rowid = row[0].toLongLong();
     e.ename = row[1];
     e.datetime = row[2];
     e.inoutfx = row[3];
     e.activity = row[4];
-    return std::optional<LogEntry>(e);
+    return e;
+}
+
+DbResult<std::optional<LogEntry>> firstEntryOf(Database &db, const QString &statement, const QVariantList &values = {})
+{
+    const auto rows = db.query(statement, values);
+    if (!rows)
+        return rows.error();
+    if (rows->isEmpty())
+        return std::optional<LogEntry>();
+    return std::optional<LogEntry>(entryOf(rows->rows.first()));
+}
+
+DbResult<std::optional<LogEntry>> oneEntry(Database &db, const QString &quotedTable, bool descending)
+{
+    return firstEntryOf(db, selectEntries(db, quotedTable)
+                                + QStringLiteral(" ORDER BY %1%2 LIMIT 1")
+                                      .arg(db.orderKey(), descending ? QStringLiteral(" DESC") : QString()));
 }
 
 QVariant textOrNull(const RawRow &row, int column)
@@ -73,6 +88,26 @@ DbResult<std::optional<LogEntry>> LogTable::last()
     if (!table)
         return table.error();
     return oneEntry(m_db, *table, true);
+}
+
+DbResult<std::optional<LogEntry>> LogTable::entry(qint64 rowid)
+{
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return firstEntryOf(m_db, selectEntries(m_db, *table) + QStringLiteral(" WHERE %1 = ?").arg(m_db.orderKey()), {rowid});
+}
+
+DbError LogTable::forEachEntry(const std::function<void(const LogEntry &)> &visit)
+{
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return m_db.forEachRow(selectEntries(m_db, *table) + QStringLiteral(" ORDER BY %1").arg(m_db.orderKey()), {},
+                           [&](const QVariantList &row) -> DbError {
+                               visit(entryOf(row));
+                               return {};
+                           });
 }
 
 DbResult<std::optional<LogEntry>> LogTable::first()

@@ -49,6 +49,10 @@ public:
     DbResult<qint64> count();
     DbResult<std::optional<LogEntry>> last();
     DbResult<std::optional<LogEntry>> first();
+    // One entry by its key; nothing when there is none.
+    DbResult<std::optional<LogEntry>> entry(qint64 rowid);
+    // Every entry, key and values as stored, in stored order.
+    DbError forEachEntry(const std::function<void(const LogEntry &)> &visit);
 
     // Appends one entry; an invalid activity is stored as Null.
     DbError append(const QString &ename, const LocalDateTime &when, const QString &inoutfx,

@@ -2,8 +2,38 @@
 
 #include "db/database.h"
 #include "db/logtable.h"
+#include "domain/journaling.h"
+
+#include <QSet>
 
 namespace pw::clearing {
+
+namespace {
+
+// Inside a write that removes entries: one journal row for each of these entries, with its content, in
+// stored order (every entry when keys is nothing).
+DbError recordRemoved(Database &db, LogTable &log, const std::optional<QSet<qint64>> &keys, const QString &what)
+{
+    // Read whole first: no statement may run on the connection while a walk is under way.
+    QStringList removed;
+    if (DbError e = log.forEachEntry([&](const LogEntry &entry) {
+            if (!keys || keys->contains(entry.rowid))
+                removed << journaling::entryText(entry);
+        }))
+        return e;
+    for (const QString &entry : removed)
+        if (DbError e = journaling::record(db, what, log.name(), entry))
+            return e;
+    return {};
+}
+
+} // namespace
+
+DbError recordRemovedEntries(Database &db, const QString &table, const QString &what)
+{
+    LogTable log(db, table);
+    return recordRemoved(db, log, std::nullopt, what);
+}
 
 DbResult<Cleared> clearBefore(Database &db, const QString &table, const LocalDateTime &ending)
 {
@@ -14,6 +44,9 @@ DbResult<Cleared> clearBefore(Database &db, const QString &table, const LocalDat
     auto dated = log.keysDatedBefore(ending);
     if (!dated)
         return dated.error();
+    const QSet<qint64> datedKeys(dated->begin(), dated->end());
+    if (DbError e = recordRemoved(db, log, datedKeys, journaling::kClear))
+        return e;
     if (DbError e = log.deleteRows(*dated))
         return e;
     Cleared cleared;
@@ -26,6 +59,8 @@ DbResult<Cleared> clearBefore(Database &db, const QString &table, const LocalDat
         return first.error();
     if (first->has_value() && !(*first)->inoutfx.isNull() && (*first)->status() == kClockedOut) {
         if (DbError e = log.deleteRow((*first)->rowid))
+            return e;
+        if (DbError e = journaling::record(db, journaling::kClear, table, journaling::entryText(**first)))
             return e;
         cleared.leadingClockOut = true;
     }
@@ -43,6 +78,8 @@ DbResult<qint64> clearAll(Database &db, const QString &table)
     auto count = log.count();
     if (!count)
         return count.error();
+    if (DbError e = recordRemoved(db, log, std::nullopt, journaling::kClear))
+        return e;
     if (DbError e = log.deleteAll())
         return e;
     if (DbError e = t.commit())

@@ -24,6 +24,10 @@ struct Cleared {
 // with a "Clocked Out" entry, that one entry too.
 DbResult<Cleared> clearBefore(Database &db, const QString &table, const LocalDateTime &ending);
 
+// Inside a write that removes a log's entries: a journal row for each, with its content, before
+// they go.
+DbError recordRemovedEntries(Database &db, const QString &table, const QString &what);
+
 // Deletes every entry of a log; returns how many there were.
 DbResult<qint64> clearAll(Database &db, const QString &table);
 

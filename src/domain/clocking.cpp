@@ -3,6 +3,7 @@
 #include "db/database.h"
 #include "db/logtable.h"
 #include "domain/characters.h"
+#include "domain/journaling.h"
 #include "domain/recordviews.h"
 #include "platform/typeddatetime.h"
 
@@ -33,6 +34,10 @@ Result append(Database &db, const QString &table, const QString &ename, const Lo
             return {Outcome::NotClockedIn, {}};
     }
     if (DbError e = log.append(ename, now, status, activity))
+        return Result::failed(e);
+    const QString entry = journaling::entryText(ename, now.toStored(), status, activity);
+    if (DbError e = journaling::record(db, status == kClockedIn ? journaling::kClockIn : journaling::kClockOut, table,
+                                       std::nullopt, entry))
         return Result::failed(e);
     if (DbError e = t.commit())
         return Result::failed(e);
@@ -103,6 +108,8 @@ DbResult<bool> deleteLast(Database &db, const QString &table)
         return false;
     if (DbError e = log.deleteRow((*last)->rowid))
         return e;
+    if (DbError e = journaling::record(db, journaling::kDeleteLast, table, journaling::entryText(**last)))
+        return e;
     if (DbError e = t.commit())
         return e;
     return true;
@@ -116,7 +123,14 @@ DbResult<LocalDateTime> correctEntryTime(Database &db, const QString &table, qin
     Database::Transaction t(db);
     if (!t.ok())
         return t.beginError();
-    if (DbError e = LogTable(db, table).setDateTime(entry, *when))
+    LogTable log(db, table);
+    const auto was = log.entry(entry);
+    if (!was)
+        return was.error();
+    if (DbError e = log.setDateTime(entry, *when))
+        return e;
+    const std::optional<QString> before = *was ? journaling::valueText((**was).datetime) : std::nullopt;
+    if (DbError e = journaling::record(db, journaling::kCorrect, table, before, when->toStored()))
         return e;
     if (DbError e = t.commit())
         return e;

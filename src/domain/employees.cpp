@@ -2,6 +2,8 @@
 #include "domain/employees.h"
 
 #include "domain/employeename.h"
+#include "domain/clearing.h"
+#include "domain/journaling.h"
 
 #include "db/database.h"
 #include "db/employeelist.h"
@@ -70,6 +72,9 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
         if (DbError e = LogTable(db, name).create())
             return failed(e);
     }
+    if (DbError e = journaling::record(db, journaling::kAddEmployee, name, std::nullopt,
+                                       journaling::detailsText(employee.wage, employee.comment)))
+        return failed(e);
     if (DbError e = t.commit())
         return failed(e);
     return result;
@@ -104,13 +109,22 @@ DbError deleteEmployee(Database &db, const QString &name)
         if (!shared)
             return shared.error();
         if (!*shared) {
+            if (DbError e = clearing::recordRemovedEntries(db, name, journaling::kRemoveEntry))
+                return e;
             if (DbError e = log.deleteAll())
                 return e;
         }
     }
+    auto listed = list.find(name);
+    if (!listed)
+        return listed.error();
     auto removed = list.remove(name);
     if (!removed)
         return removed.error();
+    const std::optional<QString> details =
+        *listed ? std::optional<QString>(journaling::detailsText((**listed).wage, (**listed).comment)) : std::nullopt;
+    if (DbError e = journaling::record(db, journaling::kDeleteEmployee, name, details))
+        return e;
     return t.commit();
 }
 
@@ -137,8 +151,21 @@ DbError changeEmployeeDetails(Database &db, qint64 row, const std::optional<QStr
     Database::Transaction t(db);
     if (!t.ok())
         return t.beginError();
-    if (DbError e = EmployeeList(db).setDetails(row, wage, notes))
+    EmployeeList list(db);
+    const auto was = list.at(row);
+    if (!was)
+        return was.error();
+    if (DbError e = list.setDetails(row, wage, notes))
         return e;
+    if (*was) {
+        const Employee &before = **was;
+        if (wage)
+            if (DbError e = journaling::record(db, journaling::kWage, before.name, journaling::valueText(before.wage), *wage))
+                return e;
+        if (notes)
+            if (DbError e = journaling::record(db, journaling::kNote, before.name, journaling::valueText(before.comment), *notes))
+                return e;
+    }
     return t.commit();
 }
 
@@ -150,6 +177,9 @@ DbResult<bool> changePassword(Database &db, const QString &name, const QString &
     auto found = EmployeeList(db).setPassword(name, password);
     if (!found || !*found)
         return found;
+    // That it changed, never what it is.
+    if (DbError e = journaling::record(db, journaling::kPassword, name))
+        return e;
     if (DbError e = t.commit())
         return e;
     return true;

@@ -2,6 +2,7 @@
 
 #include "domain/companysettings.h"
 #include "domain/employees.h"
+#include "domain/journaling.h"
 #include "domain/session.h"
 #include "platform/dialogs.h"
 #include "platform/programend.h"
@@ -10,11 +11,19 @@
 #include "ui/mainwindow.h"
 #include "ui/splashwindow.h"
 
+#include <QSysInfo>
+
 namespace pw {
 
 Windows::Windows(Database &db, const Seams &seams)
     : m_db(db), m_seams(seams), m_session(new Session(this)), m_settings(new CompanySettings(db, this))
 {
+    // The journal's rows name this workstation, the employee logged on (nobody before a logon) and
+    // the company's time.
+    journaling::setWorkstation(m_db, QSysInfo::machineHostName(), m_seams.clock);
+    journaling::setWho(m_db, QString());
+    connect(m_session, &Session::loggedOn, this, [this] { journaling::setWho(m_db, m_session->name()); });
+    connect(m_session, &Session::loggedOff, this, [this] { journaling::setWho(m_db, QString()); });
 }
 
 Windows::~Windows()

@@ -4,6 +4,7 @@
 #include "db/companydata.h"
 #include "db/database.h"
 #include "db/employeelist.h"
+#include "db/journal.h"
 #include "db/quoting.h"
 #include "testlib/accessfixture.h"
 #include "messages/errortext.h"
@@ -247,11 +248,17 @@ void tst_accessimport::roundTrip()
     QVERIFY2(done, qPrintable(done ? QString() : pw::ErrorText::accessFailure(done.error())));
     QCOMPARE(fileBytes(old), before);
 
-    // The tables: the company's, every log under its own name, nothing else.
+    // The tables: the company's, every log under its own name, and the journal, whose one row
+    // says where the company came from.
     QStringList expectedTables{QStringLiteral("Company Data"), QStringLiteral("datalist")};
     for (const QString &name : {QStringLiteral("Manager"), bob, longName, greek, smile, blanks, oldJoe, kim})
         expectedTables << name;
+    expectedTables << pw::kJournalTable;
     QCOMPARE(tablesOf(made), expectedTables);
+    const Rows journal = dump(made, pw::kJournalTable, {QStringLiteral("sequence"), QStringLiteral("what"),
+                                                        QStringLiteral("employee"), QStringLiteral("after")});
+    QCOMPARE(journal.size(), 1);
+    QCOMPARE(shown(journal.first()), QStringList({"'1'", "'import'", "<null>", "'Employee.mdb'"}));
 
     QVERIFY(sameRows(dump(made, QStringLiteral("Company Data"), {QStringLiteral("company"), QStringLiteral("subs"),
                                                                   QStringLiteral("money"), QStringLiteral("edits")}),

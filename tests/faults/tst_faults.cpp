@@ -1,6 +1,7 @@
 // The company file failing under the running program, through the real windows: each failure ends
 // in a box that says what is wrong, nothing is half-written, and the program works again once the
 // file is back in order.
+#include "db/journal.h"
 #include "db/quoting.h"
 #include "testlib/filestate.h"
 #include "testlib/pgserver.h"
@@ -170,6 +171,8 @@ private Q_SLOTS:
     void fileFaults();
     void missingLog_data();
     void missingLog();
+    void journalRefuses_data();
+    void journalRefuses();
 
 private:
     void serverFails(TestApp &app, const Operation &op, const QString &fault, int number, const QString &words,
@@ -441,6 +444,46 @@ void tst_faults::missingLog()
     click(m, "clockin");
     QCOMPARE(app.log(bob).size(), 3);
     QCOMPARE(app.dialogs.count(), 0);
+}
+
+
+void tst_faults::journalRefuses_data()
+{
+    QTest::addColumn<QString>("operation");
+    for (const char *op : {"clock-in", "add", "clear", "delete", "edit"})
+        QTest::newRow(op) << QString::fromLatin1(op);
+}
+
+// A journal row that cannot be stored fails the whole change: one box, nothing of it in the file;
+// once the journal takes rows again the change is stored with its rows.
+void tst_faults::journalRefuses()
+{
+    PW_FILE_ONLY("a trigger of the SQLite file stands for any failure of the journal's insert");
+    QFETCH(QString, operation);
+    TestApp app;
+    company(app);
+    QVERIFY(!pw::Journal(app.db()).create());
+    const Operation op = ::operation(app, operation);
+    QVERIFY(op.prepare());
+    const TableDump before = pw::test::dumpTables(app);
+    app.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                 .arg(pw::quoteIdentifier(pw::kJournalTable)));
+    app.dialogs.clear();
+    op.act();
+    const QList<FakeDialogs::Shown> boxes = failures(app);
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().title, op.title);
+    app.exec(QStringLiteral("DROP TRIGGER refuse"));
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app)), QStringList());
+
+    app.dialogs.clear();
+    QVERIFY(op.prepare());
+    op.act();
+    QVERIFY(failures(app).isEmpty());
+    QVERIFY(op.done());
+    QCOMPARE(pw::test::changedTables(before, pw::test::dumpTables(app), op.changes + QStringList{pw::kJournalTable}),
+             QStringList());
+    QVERIFY(app.value(QStringLiteral("SELECT count(*) FROM %1").arg(pw::quoteIdentifier(pw::kJournalTable))).toInt() > 0);
 }
 
 PW_TEST_MAIN(tst_faults)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "db/dberror.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace pw {
+
+class Database;
+
+// What a walk through the journal found.
+struct ChainCheck {
+    bool present = false;            // the company has a journal table
+    qint64 rows = 0;                 // rows walked (up to and with the first broken one)
+    std::optional<qint64> brokenAt;  // the position (1 for the first row) of the first row that breaks the chain
+    QByteArray lastHash;             // of the last row when the chain is whole
+
+    bool whole() const { return present && !brokenAt; }
+    // The seal a person notes: the first 16 hex digits of the last row's hash.
+    QString seal() const { return QString::fromLatin1(lastHash.left(16)); }
+};
+
+// Recomputes every row's hash from the row before it and its own content, in stored order, and
+// checks that the sequence numbers run 1, 2, 3, ... without a gap. Reads only.
+DbResult<ChainCheck> verifyChain(Database &db);
+
+} // namespace pw
