@@ -3,6 +3,7 @@
 #include "app/accessstartup.h"
 
 #include "db/database.h"
+#include "domain/journalchain.h"
 #include "platform/dialogs.h"
 #include "messages/errortext.h"
 #include "ui/splashwindow.h"
@@ -75,6 +76,10 @@ void startUp(Windows &windows)
         refuse(windows, e);
         return;
     }
+
+    // A company opened to work gets its journal if it has none yet. A company that cannot take the
+    // write now (a file made read-only, say) is still opened as before, and gets it at a later start.
+    (void)startJournal(db);
 
     windows.splash()->show();
 }

@@ -1,11 +1,14 @@
 #include "db/journal.h"
 
+#include "db/companycopy.h"
 #include "db/database.h"
 #include "db/quoting.h"
 
 #include <QCryptographicHash>
 #include <QSysInfo>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace pw {
 
@@ -98,6 +101,35 @@ QByteArray journalEncoding(const std::optional<QByteArray> &previousHash, const 
 QByteArray journalHash(const std::optional<QByteArray> &previousHash, const JournalEntry &entry)
 {
     return QCryptographicHash::hash(journalEncoding(previousHash, entry), QCryptographicHash::Sha256).toHex();
+}
+
+DbResult<QByteArray> companyDigest(Database &db)
+{
+    DatabaseSource source(db);
+    auto tables = source.tables();
+    if (!tables)
+        return tables.error();
+    QList<QByteArray> names;
+    for (const QString &table : *tables)
+        if (table.compare(kJournalTable, Qt::CaseInsensitive) != 0)
+            names << table.toUtf8();
+    std::sort(names.begin(), names.end());
+    QCryptographicHash sha(QCryptographicHash::Sha256);
+    QByteArray chunk;
+    for (const QByteArray &name : std::as_const(names)) {
+        chunk = QByteArrayLiteral("T");
+        encodeField(chunk, name);
+        sha.addData(chunk);
+        if (DbError e = source.rows(QString::fromUtf8(name), [&](const QVariantList &row) -> DbError {
+                chunk = QByteArrayLiteral("R");
+                for (const QVariant &v : row)
+                    encodeField(chunk, v.isNull() ? std::nullopt : std::optional<QByteArray>(v.toString().toUtf8()));
+                sha.addData(chunk);
+                return {};
+            }))
+            return e;
+    }
+    return sha.result().toHex();
 }
 
 DbResult<bool> Journal::exists()

@@ -56,6 +56,13 @@ QByteArray journalEncoding(const std::optional<QByteArray> &previousHash, const 
 // SHA-256 of that encoding, as 64 small hex digits.
 QByteArray journalHash(const std::optional<QByteArray> &previousHash, const JournalEntry &entry);
 
+// SHA-256, as 64 small hex digits, of everything the company holds besides its journal: every
+// table in the order of their names' UTF-8 bytes, each as the byte 'T' and its name, then each of
+// its rows in stored order as the byte 'R' and its fields in their order. Names and fields are
+// encoded as in journalEncoding: a field is absent when Null, else its text (a date-time as
+// "YYYY-MM-DD HH:MM:SS", a number in decimal digits).
+DbResult<QByteArray> companyDigest(Database &db);
+
 // The journal table of one company.
 class Journal {
 public:

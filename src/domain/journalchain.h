@@ -23,6 +23,11 @@ struct ChainCheck {
     QString seal() const { return QString::fromLatin1(lastHash.left(16)); }
 };
 
+// A company without a journal gets one, in one write: the table, and a first row "seal" whose
+// after is the digest of every other table, so what was there before is covered from then on.
+// A company that has one is left as it is.
+DbError startJournal(Database &db);
+
 // Recomputes every row's hash from the row before it and its own content, in stored order, and
 // checks that the sequence numbers run 1, 2, 3, ... without a gap. Reads only.
 DbResult<ChainCheck> verifyChain(Database &db);

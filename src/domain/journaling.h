@@ -31,6 +31,7 @@ inline const QString kNote = QStringLiteral("note");
 inline const QString kPassword = QStringLiteral("password");
 inline const QString kSwitch = QStringLiteral("switch");
 inline const QString kCompany = QStringLiteral("company");
+inline const QString kSeal = QStringLiteral("seal"); // the first row: what the company held before its journal
 
 // An entry as the journal keeps it: a compact JSON array of Ename, datetime, inoutfx and activity
 // as stored, null for Null.

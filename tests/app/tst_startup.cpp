@@ -3,6 +3,10 @@
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 #include "messages/errortext.h"
+#include "app/copycommand.h"
+#include "db/journal.h"
+#include "db/quoting.h"
+#include "domain/journalchain.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -90,6 +94,7 @@ private Q_SLOTS:
     void serverRefuses_data();
     void serverRefuses();
     void splashPicture();
+    void journalStartedOnFirstWork();
 };
 
 void tst_startup::normalStart()
@@ -350,6 +355,52 @@ void tst_startup::splashPicture()
     QVERIFY(splash.picture.pixelColor(5, 5) != splash.picture.pixelColor(170, 200)); // a picture, not a blank
     QVERIFY(!app.window("frmsplash"));
     QVERIFY(app.logon()->isVisible());
+}
+
+
+// A company without a journal gets one the first time it is opened to work, sealing what it held;
+// read as a copy's source, it gets none.
+void tst_startup::journalStartedOnFirstWork()
+{
+    TestApp app;
+    app.addEmployee(QStringLiteral("Ann"), QStringLiteral("12.5"));
+    app.addEntry(QStringLiteral("Ann"), QStringLiteral("2026-12-07 09:00:00"), QStringLiteral("In"), QStringLiteral("Desk"));
+    QVERIFY(!*pw::Journal(app.db()).exists());
+    QTemporaryDir copies;
+    const QString copy = copies.filePath(QStringLiteral("copy.mdb"));
+    const pw::CopyCommandResult copied = pw::copyCompanyCommand(app.path(), copy, copies.path());
+    QVERIFY2(copied.exitCode == 0, qPrintable(copied.line));
+    QVERIFY(!*pw::Journal(app.db()).exists());
+    const auto copyDb = pw::Database::fromLocation(copy);
+    QVERIFY(!copyDb->open());
+    QVERIFY(!*pw::Journal(*copyDb).exists());
+    const auto digest = pw::companyDigest(app.db());
+    QVERIFY(digest);
+    const QByteArray found = *digest;
+
+    start(app);
+    QVERIFY(app.logon()->isVisible());
+    QCOMPARE(app.dialogs.count(), 0);
+    QList<pw::JournalRow> rows;
+    QVERIFY(!pw::Journal(app.db()).walk([&](const pw::JournalRow &row) { rows << row; return pw::DbError(); }));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].entry.what, QStringLiteral("seal"));
+    QCOMPARE(rows[0].entry.who, QString());
+    QVERIFY(!rows[0].entry.employee && !rows[0].entry.before);
+    QCOMPARE(rows[0].entry.after, std::optional<QString>(QString::fromLatin1(found)));
+    QCOMPARE(*pw::companyDigest(app.db()), found); // the journal is no part of it
+    const auto chain = pw::verifyChain(app.db());
+    QVERIFY(chain->whole());
+    QCOMPARE(chain->rows, 1);
+
+    // A later start adds nothing; a changed row changes the digest.
+    app.restart();
+    start(app);
+    qsizetype later = 0;
+    QVERIFY(!pw::Journal(app.db()).walk([&](const pw::JournalRow &) { ++later; return pw::DbError(); }));
+    QCOMPARE(later, 1);
+    app.exec(QStringLiteral("UPDATE %1 SET activity = ?").arg(pw::quoteIdentifier(QStringLiteral("Ann"))), {QStringLiteral("Dock")});
+    QVERIFY(*pw::companyDigest(app.db()) != found);
 }
 
 PW_TEST_MAIN(tst_startup)

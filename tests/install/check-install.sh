@@ -30,5 +30,9 @@ for _ in $(seq 50); do
 done
 sleep 1
 kill -0 "$pid" || { echo "the program did not keep running"; exit 1; }
-cmp "$HOME/Punchwell/Employee.mdb" "$prefix/share/punchwell/Employee.mdb"
+# The working copy is the delivered database, and the journal its first start made, sealing it.
+journal='"Punchwell journal of changes"'
+dump() { sqlite3 "$1" .dump | grep -vF "$journal"; }
+[ "$(dump "$HOME/Punchwell/Employee.mdb")" = "$(dump "$prefix/share/punchwell/Employee.mdb")" ] || { echo "the working copy differs"; exit 1; }
+[ "$(sqlite3 "$HOME/Punchwell/Employee.mdb" "SELECT what FROM $journal")" = "seal" ] || { echo "no journal sealing the working copy"; exit 1; }
 echo "installed and started: $prefix"
