@@ -38,12 +38,19 @@ DbResult<QList<FieldInfo>> DatabaseSource::fields(const QString &table)
     return m_db.columnsOf(table);
 }
 
-DbResult<QString> storedOrderClause(Database &db, const QString &table, const QList<FieldInfo> &fields)
+DbResult<QString> storedOrderSelect(Database &db, const QString &table, const QStringList &names,
+                                    const QList<FieldInfo> &fields, bool *inEngineOrder = nullptr)
 {
+    auto select = db.selectList(table, names);
+    if (!select)
+        return select.error();
     auto key = db.engine().storedOrderOf(table, fields);
     if (!key)
         return key.error();
-    return key->isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + *key;
+    if (inEngineOrder)
+        *inEngineOrder = key->isEmpty();
+    const QString order = key->isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + *key;
+    return QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), order);
 }
 
 DbError DatabaseSource::rows(const QString &table, const RowVisitor &visit)
@@ -54,15 +61,13 @@ DbError DatabaseSource::rows(const QString &table, const RowVisitor &visit)
     QStringList names;
     for (const FieldInfo &f : *fields)
         names << f.name;
-    auto select = m_db.selectList(table, names);
-    if (!select)
-        return select.error();
-    auto order = storedOrderClause(m_db, table, *fields);
-    if (!order)
-        return order.error();
-    if (order->isEmpty() && !m_inEngineOrder.contains(table))
+    bool inEngineOrder = false;
+    const auto statement = storedOrderSelect(m_db, table, names, *fields, &inEngineOrder);
+    if (!statement)
+        return statement.error();
+    if (inEngineOrder && !m_inEngineOrder.contains(table))
         m_inEngineOrder << table;
-    return m_db.forEachRow(QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), *order), {}, visit);
+    return m_db.forEachRow(*statement, {}, visit);
 }
 
 // --- the copy ----------------------------------------------------------------------------------------
@@ -183,14 +188,11 @@ DbResult<std::vector<size_t>> digestStored(Database &db, const QString &table, c
         }
         names << f.name;
     }
-    auto select = db.selectList(table, names);
-    if (!select)
-        return select.error();
-    auto order = storedOrderClause(db, table, fields);
-    if (!order)
-        return order.error();
+    const auto statement = storedOrderSelect(db, table, names, fields);
+    if (!statement)
+        return statement.error();
     const int columns = int(names.size());
-    if (DbError e = db.scan(QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), *order),
+    if (DbError e = db.scan(*statement,
                             {}, [&](const RawRow &row) { d.addStored(row, columns); }))
         return e;
     return d.rows();
@@ -219,16 +221,13 @@ DbResult<std::vector<size_t>> storedBytes(Database &db, const QString &table, co
     std::vector<size_t> rows;
     if (names.isEmpty())
         return rows;
-    auto select = db.selectList(table, names);
-    if (!select)
-        return select.error();
-    auto order = storedOrderClause(db, table, fields);
-    if (!order)
-        return order.error();
+    const auto statement = storedOrderSelect(db, table, names, fields);
+    if (!statement)
+        return statement.error();
     QByteArray bytes;
     DbError refused;
     qint64 at = 0;
-    const DbError e = db.scan(QStringLiteral("SELECT %1 FROM %2%3").arg(*select, quoteIdentifier(table), *order), {},
+    const DbError e = db.scan(*statement, {},
                               [&](const RawRow &row) {
         ++at;
         bytes.clear();
