@@ -3,6 +3,8 @@
 #include "db/database.h"
 #include "db/journal.h"
 #include "db/schema.h"
+#include "domain/journalchain.h"
+#include "domain/journaling.h"
 #include "platform/safefile.h"
 
 #include <QDir>
@@ -88,8 +90,8 @@ AccessOutcome convertInto(const QString &accessPath, Database &target, const Loc
         if (!Engine::everyEngineHolds(t.name))
             return notMade(shownAs, DbError::of(DbReason::CopyRefused).because(CopyRefusal::NameNotMovable).inTable(t.name));
     // The company brought over is the first row of its journal.
-    const JournalChange imported{QStringLiteral("import"), std::nullopt, std::nullopt, QFileInfo(accessPath).fileName()};
-    const auto copied = copyCompany(source, target, imported);
+    const JournalChange imported{journaling::kImport, std::nullopt, std::nullopt, QFileInfo(accessPath).fileName()};
+    const auto copied = copyCompany(source, target, [&](Database &db) { return sealJournal(db, imported); });
     if (!copied)
         return source.readFailure() ? source.readFailure() : notMade(shownAs, copied.error());
     AccessReport report = reportFor(source);

@@ -4,6 +4,7 @@
 #include "app/options.h"
 #include "db/companycopy.h"
 #include "domain/employeename.h"
+#include "domain/recordcheck.h"
 #include "messages/errortext.h"
 
 #include <QDir>
@@ -35,6 +36,7 @@ QString CommandText::help()
     return tr("Usage: punchwell [--database LOCATION]\n"
               "       punchwell --copy-company FROM TO\n"
               "       punchwell [--database LOCATION] --export-hours FILE [--through DATETIME]\n"
+              "       punchwell [--database LOCATION] --verify-records [--seal HEX]\n"
               "       punchwell --help\n"
               "\n"
               "Punchwell, the time clock of a small company.\n"
@@ -50,6 +52,11 @@ QString CommandText::help()
               "                           is only read\n"
               "  --through DATETIME       the ending date of --export-hours (default: now), as ISO\n"
               "                           8601 (2026-12-07T17:00) or as you would type it here\n"
+              "  --verify-records         check that the company's records are exactly what its\n"
+              "                           journal of changes says, print the seal and end; the\n"
+              "                           company is only read\n"
+              "  --seal HEX               with --verify-records: check too that a seal noted\n"
+              "                           earlier (16 hex digits) is one of the journal's own\n"
               "  -h, --help               show this text and end\n"
               "\n"
               "Without --database, the company is the one named by url in the group [database] of\n"
@@ -93,6 +100,12 @@ QString CommandText::optionsFault(const OptionsFault &fault)
         return tr("--through is the ending date of --export-hours, which is not given");
     case OptionsFault::ThroughNotADateTime:
         return tr("--through: \"%1\" is not a date and time").arg(fault.argument);
+    case OptionsFault::VerifyWithOther:
+        return tr("--verify-records is given alone, without --copy-company or --export-hours");
+    case OptionsFault::SealWithoutVerify:
+        return tr("--seal is a seal for --verify-records to look for, which is not given");
+    case OptionsFault::SealNotHex:
+        return tr("--seal needs the 16 hex digits of a seal noted earlier, not \"%1\"").arg(fault.argument);
     case OptionsFault::UnknownOption:
         return tr("unknown option %1").arg(fault.argument);
     case OptionsFault::UnexpectedArgument:
@@ -183,6 +196,63 @@ QString CommandText::exportUnreadable(const Location &from, const DbError &e)
 QString CommandText::exportNotSaved(const QString &file, const QString &why)
 {
     return oneLine(tr("the hours were not exported: %1 cannot be written: %2").arg(QDir::toNativeSeparators(file), why));
+}
+
+QString CommandText::recordsVerified(const RecordCheck &check)
+{
+    const QString rows = check.rows == 1 ? tr("1 change") : tr("%1 changes").arg(check.rows);
+    return tr("The records verify: %1 in the journal, seal %2").arg(rows, check.seal);
+}
+
+QString CommandText::recordsNotVerified(const RecordCheck &check)
+{
+    const RecordDifference &d = check.difference;
+    const auto shown = [](const std::optional<QString> &text) { return text ? *text : tr("nothing"); };
+    QString why;
+    switch (check.outcome) {
+    case RecordCheck::Outcome::Verified:
+        return {};
+    case RecordCheck::Outcome::NoJournal:
+        return oneLine(tr("the records cannot be verified: the company has no journal of changes yet (it gets one when "
+                          "Punchwell first opens it to work)"));
+    case RecordCheck::Outcome::ChainBroken:
+        why = tr("row %1 of the journal breaks its chain: it was changed, removed or put in").arg(check.row);
+        break;
+    case RecordCheck::Outcome::Contradicted:
+        why = tr("row %1 of the journal does not fit the records the rows before it made").arg(check.row);
+        break;
+    case RecordCheck::Outcome::SealNotFound:
+        why = tr("the seal noted is not one of this journal's own: the records were rewritten since it was noted");
+        break;
+    case RecordCheck::Outcome::Differs:
+        switch (d.where) {
+        case RecordDifference::Where::Settings:
+            why = tr("\"Company Data\", row %1: stored %2, the journal says %3").arg(QString::number(d.item), shown(d.stored), shown(d.journal));
+            break;
+        case RecordDifference::Where::EmployeeList:
+            why = tr("the employee list, row %1: stored %2, the journal says %3").arg(QString::number(d.item), shown(d.stored), shown(d.journal));
+            break;
+        case RecordDifference::Where::Log:
+            if (d.item > 0)
+                why = tr("the log of %1, entry %2: stored %3, the journal says %4")
+                          .arg(d.log, QString::number(d.item), shown(d.stored), shown(d.journal));
+            else if (d.stored)
+                why = tr("the table %1 is a log the journal never made").arg(d.log);
+            else
+                why = tr("the log of %1 is missing").arg(d.log);
+            break;
+        }
+        break;
+    }
+    return oneLine(tr("the records do not verify: %1").arg(why));
+}
+
+QString CommandText::verifyUnreadable(const Location &from, const DbError &e)
+{
+    const bool addressRefused = e.reason == DbReason::AddressUnusable || e.reason == DbReason::AddressRefused;
+    const QString why = addressRefused ? ErrorText::numbered(e)
+                                       : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+    return oneLine(tr("the records were not verified: %1").arg(why));
 }
 
 QString CommandText::accessNotCopied(const DbError &e)

@@ -11,6 +11,7 @@ namespace pw {
 struct AccessReport;
 struct CopyReport;
 struct OptionsFault;
+struct RecordCheck;
 
 // The program's lines on a terminal, composed in this one place, and the report of an Access-format
 // company brought over, which the start-up's box shows too; where a line says what a box says, it
@@ -42,6 +43,12 @@ public:
     static QString hoursExported(const QString &file, int employees, qint64 shifts);
     static QString exportUnreadable(const Location &from, const DbError &e);
     static QString exportNotSaved(const QString &file, const QString &why);
+
+    // --verify-records: the line of records that verify (with the seal), the line of records that
+    // do not (what differs first), and why the company could not be read.
+    static QString recordsVerified(const RecordCheck &check);
+    static QString recordsNotVerified(const RecordCheck &check);
+    static QString verifyUnreadable(const Location &from, const DbError &e);
 
     // What was brought over from an Access-format file: a few lines.
     static QString accessReport(const AccessReport &report);

@@ -1,6 +1,7 @@
 #include "app/commandtext.h"
 #include "app/copycommand.h"
 #include "app/exportcommand.h"
+#include "app/verifycommand.h"
 #include "app/options.h"
 #include "app/startup.h"
 #include "db/database.h"
@@ -35,7 +36,7 @@ void print(std::FILE *to, const QString &text)
     std::fflush(to);
 }
 
-// Copying a company, exporting hours and the help need no windows, so they run without a display.
+// Copying a company, exporting hours, checking the records and the help need no windows, so they run without a display.
 int runWithoutWindows(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -58,6 +59,14 @@ int runWithoutWindows(int argc, char *argv[])
     case pw::CommandLine::Mode::ExportHours: {
         const pw::SystemClock systemClock;
         const pw::ExportCommandResult result = pw::exportHoursCommand(line, QDir::currentPath(), systemClock);
+        if (result.exitCode == 0)
+            print(stdout, result.line + QLatin1Char('\n'));
+        else
+            print(stderr, pw::CommandText::failureLine(result.line) + QLatin1Char('\n'));
+        return result.exitCode;
+    }
+    case pw::CommandLine::Mode::Verify: {
+        const pw::VerifyCommandResult result = pw::verifyRecordsCommand(line, QDir::currentPath());
         if (result.exitCode == 0)
             print(stdout, result.line + QLatin1Char('\n'));
         else

@@ -50,7 +50,7 @@ bool needsNoWindows(const QStringList &arguments)
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     CommandLine line;
-    bool database = false, copy = false, help = false, exportHours = false, through = false;
+    bool database = false, copy = false, help = false, exportHours = false, through = false, verify = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -95,6 +95,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
             line.through = formats::parseTypedDateTime(typed);
             if (!line.through)
                 return wrong(OptionsFault::ThroughNotADateTime, typed);
+        } else if (a == QLatin1String("--verify-records")) {
+            verify = true;
+        } else if (a == QLatin1String("--seal")) {
+            const QString noted = i + 1 < arguments.size() ? arguments[++i] : QString();
+            static const QRegularExpression sixteenHex(QStringLiteral("\\A[0-9A-Fa-f]{16}\\z"));
+            if (line.seal || !sixteenHex.match(noted).hasMatch())
+                return wrong(OptionsFault::SealNotHex, noted);
+            line.seal = noted;
         } else if (a.startsWith(QLatin1Char('-'))) {
             return wrong(OptionsFault::UnknownOption, a);
         } else {
@@ -111,6 +119,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return wrong(OptionsFault::ExportWithCopy);
     if (through && !exportHours)
         return wrong(OptionsFault::ThroughWithoutExport);
+    if (verify && (copy || exportHours))
+        return wrong(OptionsFault::VerifyWithOther);
+    if (line.seal && !verify)
+        return wrong(OptionsFault::SealWithoutVerify);
+    if (verify) {
+        line.mode = CommandLine::Mode::Verify;
+        return line;
+    }
     line.mode = copy ? CommandLine::Mode::Copy : exportHours ? CommandLine::Mode::ExportHours : CommandLine::Mode::Run;
     return line;
 }

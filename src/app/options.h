@@ -26,6 +26,9 @@ struct OptionsFault {
         ThroughWithoutDate,
         ThroughWithoutExport,
         ThroughNotADateTime,
+        VerifyWithOther,  // --verify-records with --copy-company or --export-hours
+        SealWithoutVerify,
+        SealNotHex,       // argument: what was given
         UnknownOption,
         UnexpectedArgument,
         // Punchwell.conf. file: its path; line and text: the line concerned.
@@ -52,6 +55,7 @@ struct CommandLine {
         Run,   // the windows, on the company at `database` (or the one configured)
         Copy,  // --copy-company FROM TO: no windows
         ExportHours, // --export-hours FILE [--through DATETIME]: no windows
+        Verify,      // --verify-records [--seal HEX]: no windows
         Help,  // --help
         Wrong, // something that is not an option of the program: `fault` says what
     };
@@ -60,12 +64,14 @@ struct CommandLine {
     QString copyFrom, copyTo;
     QString exportFile;                  // --export-hours FILE
     std::optional<LocalDateTime> through; // --through DATETIME; nothing: now
+    std::optional<QString> seal;          // --seal HEX: 16 hex digits
     OptionsFault fault;
 };
 
 // The arguments after the program's name. Accepted: --database LOCATION (or
 // --database=LOCATION), --copy-company FROM TO, --export-hours FILE with perhaps --through DATETIME
-// (ISO 8601 or as a person types one in the system's locale), --help (or -h). Options are never abbreviated, and
+// (ISO 8601 or as a person types one in the system's locale), --verify-records with perhaps --seal
+// HEX (16 hex digits), --help (or -h). Options are never abbreviated, and
 // nothing else is taken.
 CommandLine parseCommandLine(const QStringList &arguments);
 

@@ -371,7 +371,7 @@ DbError refuseFileWithCompany(const Database &to)
     return e;
 }
 
-DbResult<CopyReport> copyInto(CompanySource &from, Database &to, const std::optional<JournalChange> &record)
+DbResult<CopyReport> copyInto(CompanySource &from, Database &to, const std::function<DbError(Database &)> &startJournal)
 {
     // What the target holds already.
     auto existing = to.tableNames();
@@ -479,13 +479,9 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to, const std::opti
         if (DbError e = compareRows(plan.source, *before, *after))
             return e;
     }
-    if (record) {
-        Journal journal(to);
-        if (DbError e = journal.create())
+    if (startJournal)
+        if (DbError e = startJournal(to))
             return e;
-        if (DbError e = journal.record(*record))
-            return e;
-    }
     if (DbError e = write.commit())
         return e;
     report.inEngineOrder = from.readInEngineOrder();
@@ -498,7 +494,7 @@ const QString kCopyTemporary = QStringLiteral("copy");
 // A copy into a file that is not there yet: written and checked under a name of its own beside
 // it, and given its name only then, if the name is still free. Two copies at once into one new
 // file each write their own; the first to finish names its file, and the other is refused.
-DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to, const std::optional<JournalChange> &record)
+DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to, const std::function<DbError(Database &)> &startJournal)
 {
     const QString target = to.location().file;
     safefile::removeStaleTemporaries(target, kCopyTemporary);
@@ -525,7 +521,7 @@ DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to, const st
         removeMade();
         return e;
     }
-    auto copied = copyInto(from, made, record);
+    auto copied = copyInto(from, made, startJournal);
     if (copied) {
         // Read again from the start, as the next program will.
         DbError e = made.openEmptyPlace();
@@ -553,19 +549,19 @@ DbResult<CopyReport> copyIntoNewFile(CompanySource &from, Database &to, const st
 
 } // namespace
 
-DbResult<CopyReport> copyCompany(CompanySource &from, Database &to, const std::optional<JournalChange> &record)
+DbResult<CopyReport> copyCompany(CompanySource &from, Database &to, const std::function<DbError(Database &)> &startJournal)
 {
     if (!to.isServer()) {
         to.close();
         const DbError found = to.check();
         if (found.reason == DbReason::FileMissing)
-            return copyIntoNewFile(from, to, record);
+            return copyIntoNewFile(from, to, startJournal);
         if (DbError e = found ? found : refuseFileWithCompany(to))
             return e;
     }
     if (DbError e = to.openEmptyPlace())
         return e;
-    auto copied = copyInto(from, to, record);
+    auto copied = copyInto(from, to, startJournal);
     if (!copied) {
         // The transaction is rolled back by now; a file made for the copy goes too.
         to.discardEmptyPlace();

@@ -84,13 +84,13 @@ DbResult<QString> storedOrderClause(Database &db, const QString &table, const QL
 // or any failure, rolls everything back and comes back with the reason. A file that is not there yet
 // is written under a temporary name beside it, checked, and given its name only if that is still
 // free: it appears whole or not at all, and of two copies at once into it exactly one succeeds.
-// `to` is closed afterwards; open() it to use the company. With a record, the target gets a
-// journal whose first row is that change, in the same transaction.
+// `to` is closed afterwards; open() it to use the company. With a journal start, that runs on the
+// target in the same transaction once the copy compares equal (an import's journal is made so).
 //
 // The source should not change while it is copied (no workstation working): a change between
 // the copy and the comparison makes the copy fail, and the next attempt copies the new state.
 DbResult<CopyReport> copyCompany(CompanySource &from, Database &to,
-                                 const std::optional<JournalChange> &record = std::nullopt);
+                                 const std::function<DbError(Database &)> &startJournal = {});
 DbResult<CopyReport> copyCompany(Database &from, Database &to);
 
 } // namespace pw

@@ -41,6 +41,15 @@ DbResult<std::optional<Settings>> CompanyData::read()
     return std::optional<Settings>(s);
 }
 
+DbResult<QList<QVariantList>> CompanyData::rows()
+{
+    const auto rows = m_db.query(QStringLiteral("SELECT company, subs, money, edits FROM %1 ORDER BY %2")
+                                     .arg(quoteIdentifier(kSettingsTable), m_db.orderKey()));
+    if (!rows)
+        return rows.error();
+    return rows->rows;
+}
+
 DbError CompanyData::storeCompany(const QString &company)
 {
     return m_db.exec(QStringLiteral("INSERT INTO %1 (Company) VALUES (?)").arg(quoteIdentifier(kSettingsTable)),

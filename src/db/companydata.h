@@ -32,6 +32,8 @@ public:
 
     // The first row, or nothing on a first run (an empty table).
     DbResult<std::optional<Settings>> read();
+    // Every row as stored (company, subs, money, edits), in stored order.
+    DbResult<QList<QVariantList>> rows();
     // Stores the settings row with the company name exactly as typed; the switches stay empty.
     DbError storeCompany(const QString &company);
     // Stores a switch as 1 (on) or 0 (off) in the settings row.

@@ -29,6 +29,35 @@ DbResult<std::optional<Employee>> EmployeeList::at(qint64 rowid)
     return firstWhere(m_db.orderKey() + QStringLiteral(" = ?"), rowid);
 }
 
+namespace {
+
+Employee employeeOf(const QVariantList &row)
+{
+    Employee e;
+    e.rowid = row[0].toLongLong();
+    e.name = row[1].toString();
+    e.wage = row[2];
+    e.comment = row[3];
+    e.password = row[4];
+    return e;
+}
+
+} // namespace
+
+DbResult<QList<Employee>> EmployeeList::all()
+{
+    if (DbError e = lock())
+        return e;
+    const auto rows = m_db.query(QStringLiteral("SELECT %1, Ename, Ewage, Ecomment, epass FROM datalist ORDER BY %1")
+                                     .arg(m_db.orderKey()));
+    if (!rows)
+        return rows.error();
+    QList<Employee> all;
+    for (const QVariantList &row : rows->rows)
+        all << employeeOf(row);
+    return all;
+}
+
 DbResult<std::optional<Employee>> EmployeeList::firstWhere(const QString &condition, const QVariant &value)
 {
     if (DbError e = lock())
@@ -40,14 +69,7 @@ DbResult<std::optional<Employee>> EmployeeList::firstWhere(const QString &condit
         return rows.error();
     if (rows->isEmpty())
         return std::optional<Employee>();
-    const QVariantList &row = rows->rows.first();
-    Employee e;
-    e.rowid = row[0].toLongLong();
-    e.name = row[1].toString();
-    e.wage = row[2];
-    e.comment = row[3];
-    e.password = row[4];
-    return std::optional<Employee>(e);
+    return std::optional<Employee>(employeeOf(rows->rows.first()));
 }
 
 DbError EmployeeList::append(const QString &name, const QString &wage, const QString &password,

@@ -31,6 +31,8 @@ public:
 
     // Every name, in stored order.
     DbResult<QStringList> names();
+    // Every row, in stored order.
+    DbResult<QList<Employee>> all();
     // The first row whose name equals this one exactly.
     DbResult<std::optional<Employee>> find(const QString &name);
     // The row of this key; nothing when there is none.

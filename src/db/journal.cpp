@@ -154,13 +154,18 @@ QString Journal::selectRows() const
 
 DbError Journal::record(const JournalChange &change)
 {
+    return recordAll({change});
+}
+
+DbError Journal::recordAll(const QList<JournalChange> &changes)
+{
     if (!m_db.journalKnown()) {
         const auto found = exists();
         if (!found)
             return found.error();
         m_db.noteJournal(*found);
     }
-    if (!*m_db.journalKnown())
+    if (!*m_db.journalKnown() || changes.isEmpty())
         return {};
     const JournalActor &actor = m_db.journalActor();
     const SystemClock systemClock;
@@ -169,12 +174,21 @@ DbError Journal::record(const JournalChange &change)
     entry.storedAt = clock.localNow().toStored();
     entry.workstation = actor.workstation.isEmpty() ? QSysInfo::machineHostName() : actor.workstation;
     entry.who = actor.who;
-    entry.what = change.what;
-    entry.employee = change.employee;
-    entry.before = change.before;
-    entry.after = change.after;
-    const auto row = append(std::move(entry));
-    return row ? DbError() : row.error();
+    auto previous = lockAndReadLast();
+    if (!previous)
+        return previous.error();
+    std::optional<JournalRow> last = std::move(*previous);
+    for (const JournalChange &change : changes) {
+        entry.what = change.what;
+        entry.employee = change.employee;
+        entry.before = change.before;
+        entry.after = change.after;
+        auto row = insertAfter(last, entry);
+        if (!row)
+            return row.error();
+        last = std::move(*row);
+    }
+    return {};
 }
 
 DbResult<std::optional<JournalRow>> Journal::last()
@@ -187,18 +201,20 @@ DbResult<std::optional<JournalRow>> Journal::last()
     return std::optional<JournalRow>(rowOf(rows->rows.first()));
 }
 
-DbResult<JournalRow> Journal::append(JournalEntry entry)
+DbResult<std::optional<JournalRow>> Journal::lockAndReadLast()
 {
     if (DbError e = m_db.lockForWrite(kJournalTable))
         return e;
-    const auto previous = last();
-    if (!previous)
-        return previous.error();
+    return last();
+}
+
+DbResult<JournalRow> Journal::insertAfter(const std::optional<JournalRow> &previous, JournalEntry entry)
+{
     std::optional<QByteArray> previousHash;
     entry.sequence = 1;
-    if (*previous) {
-        previousHash = (*previous)->hash;
-        entry.sequence = (*previous)->entry.sequence + 1;
+    if (previous) {
+        previousHash = previous->hash;
+        entry.sequence = previous->entry.sequence + 1;
     }
     JournalRow row{entry, journalHash(previousHash, entry)};
     QStringList columns, marks;
@@ -214,6 +230,14 @@ DbResult<JournalRow> Journal::append(JournalEntry entry)
                                QString::fromLatin1(row.hash)}))
         return e;
     return row;
+}
+
+DbResult<JournalRow> Journal::append(JournalEntry entry)
+{
+    const auto previous = lockAndReadLast();
+    if (!previous)
+        return previous.error();
+    return insertAfter(*previous, std::move(entry));
 }
 
 DbError Journal::walk(const std::function<DbError(const JournalRow &)> &visit)

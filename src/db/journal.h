@@ -79,6 +79,8 @@ public:
     // connection's actor (append's lock and chain); a company without a journal takes nothing.
     // Whether there is one is looked up once per connection.
     DbError record(const JournalChange &change);
+    // The same for several changes of one write, in this order, under one lock.
+    DbError recordAll(const QList<JournalChange> &changes);
     // The last row, or nothing for an empty journal.
     DbResult<std::optional<JournalRow>> last();
     // Every row in stored order; an error from visit stops the walk and is its result.
@@ -86,6 +88,8 @@ public:
 
 private:
     QString selectRows() const;
+    DbResult<std::optional<JournalRow>> lockAndReadLast();
+    DbResult<JournalRow> insertAfter(const std::optional<JournalRow> &previous, JournalEntry entry);
 
     Database &m_db;
 };

@@ -98,6 +98,17 @@ DbResult<std::optional<LogEntry>> LogTable::entry(qint64 rowid)
     return firstEntryOf(m_db, selectEntries(m_db, *table) + QStringLiteral(" WHERE %1 = ?").arg(m_db.orderKey()), {rowid});
 }
 
+DbResult<qint64> LogTable::position(qint64 rowid)
+{
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    const auto rows = m_db.query(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 <= ?").arg(*table, m_db.orderKey()), {rowid});
+    if (!rows)
+        return rows.error();
+    return rows->value(0, 0).toLongLong();
+}
+
 DbError LogTable::forEachEntry(const std::function<void(const LogEntry &)> &visit)
 {
     auto table = this->table();

@@ -1,6 +1,7 @@
 #include "domain/clearing.h"
 
 #include "db/database.h"
+#include "db/journal.h"
 #include "db/logtable.h"
 #include "domain/journaling.h"
 
@@ -15,16 +16,13 @@ namespace {
 DbError recordRemoved(Database &db, LogTable &log, const std::optional<QSet<qint64>> &keys, const QString &what)
 {
     // Read whole first: no statement may run on the connection while a walk is under way.
-    QStringList removed;
+    QList<JournalChange> removed;
     if (DbError e = log.forEachEntry([&](const LogEntry &entry) {
             if (!keys || keys->contains(entry.rowid))
-                removed << journaling::entryText(entry);
+                removed.append({what, log.name(), journaling::entryText(entry), std::nullopt});
         }))
         return e;
-    for (const QString &entry : removed)
-        if (DbError e = journaling::record(db, what, log.name(), entry))
-            return e;
-    return {};
+    return Journal(db).recordAll(removed);
 }
 
 } // namespace

@@ -127,10 +127,15 @@ DbResult<LocalDateTime> correctEntryTime(Database &db, const QString &table, qin
     const auto was = log.entry(entry);
     if (!was)
         return was.error();
+    // The journal names the entry by its place in the log, so the change can be replayed.
+    const auto place = log.position(entry);
+    if (!place)
+        return place.error();
     if (DbError e = log.setDateTime(entry, *when))
         return e;
-    const std::optional<QString> before = *was ? journaling::valueText((**was).datetime) : std::nullopt;
-    if (DbError e = journaling::record(db, journaling::kCorrect, table, before, when->toStored()))
+    const std::optional<QString> before =
+        *was ? std::optional<QString>(journaling::correctionText(*place, (**was).datetime)) : std::nullopt;
+    if (DbError e = journaling::record(db, journaling::kCorrect, table, before, journaling::correctionText(*place, when->toStored())))
         return e;
     if (DbError e = t.commit())
         return e;

@@ -72,8 +72,13 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
         if (DbError e = LogTable(db, name).create())
             return failed(e);
     }
-    if (DbError e = journaling::record(db, journaling::kAddEmployee, name, std::nullopt,
-                                       journaling::detailsText(employee.wage, employee.comment)))
+    // The row as the engine stored it (an engine may keep an empty text as Null).
+    const auto stored = list.find(name);
+    if (!stored)
+        return failed(stored.error());
+    const QString details = *stored ? journaling::detailsText((**stored).wage, (**stored).comment)
+                                    : journaling::detailsText(employee.wage, employee.comment);
+    if (DbError e = journaling::record(db, journaling::kAddEmployee, name, std::nullopt, details))
         return failed(e);
     if (DbError e = t.commit())
         return failed(e);
@@ -159,11 +164,18 @@ DbError changeEmployeeDetails(Database &db, qint64 row, const std::optional<QStr
         return e;
     if (*was) {
         const Employee &before = **was;
+        // The values as the engine stored them (an engine may keep an empty text as Null).
+        const auto now = list.at(row);
+        if (!now)
+            return now.error();
+        const Employee after = now->value_or(before);
         if (wage)
-            if (DbError e = journaling::record(db, journaling::kWage, before.name, journaling::valueText(before.wage), *wage))
+            if (DbError e = journaling::record(db, journaling::kWage, before.name, journaling::valueText(before.wage),
+                                               journaling::valueText(after.wage)))
                 return e;
         if (notes)
-            if (DbError e = journaling::record(db, journaling::kNote, before.name, journaling::valueText(before.comment), *notes))
+            if (DbError e = journaling::record(db, journaling::kNote, before.name, journaling::valueText(before.comment),
+                                               journaling::valueText(after.comment)))
                 return e;
     }
     return t.commit();

@@ -1,10 +1,72 @@
 #include "domain/journalchain.h"
 
 #include "db/database.h"
+#include "db/companydata.h"
+#include "db/employeelist.h"
 #include "db/journal.h"
+#include "db/logtable.h"
+#include "db/schema.h"
 #include "domain/journaling.h"
 
 namespace pw {
+
+namespace {
+
+bool isJournalOrListed(const QString &table)
+{
+    return sameAsciiName(table, kJournalTable) || sameAsciiName(table, kSettingsTable)
+           || sameAsciiName(table, kEmployeeListTable);
+}
+
+} // namespace
+
+DbResult<QStringList> logTables(Database &db)
+{
+    auto tables = db.tableNames();
+    if (!tables)
+        return tables.error();
+    EmployeeList list(db);
+    QStringList logs;
+    for (const QString &table : std::as_const(*tables)) {
+        if (isJournalOrListed(table))
+            continue;
+        const auto isLog = list.isLogTable(table);
+        if (!isLog)
+            return isLog.error();
+        if (*isLog)
+            logs << table;
+    }
+    return logs;
+}
+
+DbError sealJournal(Database &db, const JournalChange &first)
+{
+    Journal journal(db);
+    if (DbError e = journal.create())
+        return e;
+    QList<JournalChange> found{first};
+    const auto settings = CompanyData(db).rows();
+    if (!settings)
+        return settings.error();
+    for (const QVariantList &row : *settings)
+        found.append({journaling::kFoundSettings, std::nullopt, std::nullopt, journaling::settingsText(row)});
+    const auto employees = EmployeeList(db).all();
+    if (!employees)
+        return employees.error();
+    for (const Employee &e : *employees)
+        found.append({journaling::kFoundEmployee, e.name, std::nullopt, journaling::detailsText(e.wage, e.comment)});
+    const auto logs = logTables(db);
+    if (!logs)
+        return logs.error();
+    for (const QString &table : *logs) {
+        found.append({journaling::kFoundLog, table, std::nullopt, std::nullopt});
+        if (DbError e = LogTable(db, table).forEachEntry([&](const LogEntry &entry) {
+                found.append({journaling::kFoundEntry, table, std::nullopt, journaling::entryText(entry)});
+            }))
+            return e;
+    }
+    return journal.recordAll(found);
+}
 
 DbError startJournal(Database &db)
 {
@@ -24,9 +86,12 @@ DbError startJournal(Database &db)
     const auto digest = companyDigest(db);
     if (!digest)
         return digest.error();
-    DbError e = journal.create();
-    if (!e)
-        e = journal.record({journaling::kSeal, std::nullopt, std::nullopt, QString::fromLatin1(*digest)});
+    // Nobody is logged on yet: the program itself opens the journal.
+    const QString who = db.journalActor().who;
+    if (who.isEmpty())
+        db.setJournalWho(QStringLiteral("Punchwell"));
+    DbError e = sealJournal(db, {journaling::kSeal, std::nullopt, std::nullopt, QString::fromLatin1(*digest)});
+    db.setJournalWho(who);
     if (!e)
         e = write.commit();
     if (e)
@@ -34,7 +99,7 @@ DbError startJournal(Database &db)
     return e;
 }
 
-DbResult<ChainCheck> verifyChain(Database &db)
+DbResult<ChainCheck> verifyChain(Database &db, const std::function<void(const JournalRow &)> &each)
 {
     Journal journal(db);
     ChainCheck check;
@@ -53,6 +118,8 @@ DbResult<ChainCheck> verifyChain(Database &db)
             return DbError::of(DbReason::EngineError);
         }
         previous = row.hash;
+        if (each)
+            each(row);
         return {};
     });
     if (e && !check.brokenAt)

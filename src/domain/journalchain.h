@@ -1,10 +1,12 @@
 #pragma once
 
 #include "db/dberror.h"
+#include "db/journal.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace pw {
@@ -23,6 +25,14 @@ struct ChainCheck {
     QString seal() const { return QString::fromLatin1(lastHash.left(16)); }
 };
 
+// Inside a write, in a company without a journal: makes the journal, with this change as its first
+// row and after it what the company holds, row by row (each row of "Company Data" and of the employee
+// list, each log table and each of its entries, in stored order).
+DbError sealJournal(Database &db, const JournalChange &first);
+
+// Every log table of the company (tables with a log's four fields), in the engine's order.
+DbResult<QStringList> logTables(Database &db);
+
 // A company without a journal gets one, in one write: the table, and a first row "seal" whose
 // after is the digest of every other table, so what was there before is covered from then on.
 // A company that has one is left as it is.
@@ -30,6 +40,7 @@ DbError startJournal(Database &db);
 
 // Recomputes every row's hash from the row before it and its own content, in stored order, and
 // checks that the sequence numbers run 1, 2, 3, ... without a gap. Reads only.
-DbResult<ChainCheck> verifyChain(Database &db);
+// Each row that keeps the chain is also given to `each`, in order.
+DbResult<ChainCheck> verifyChain(Database &db, const std::function<void(const JournalRow &)> &each = {});
 
 } // namespace pw

@@ -35,6 +35,21 @@ QString detailsText(const QVariant &wage, const QVariant &note)
     return QString::fromUtf8(QJsonDocument(details).toJson(QJsonDocument::Compact));
 }
 
+QString settingsText(const QVariantList &row)
+{
+    const QJsonObject settings{{QStringLiteral("company"), jsonOf(row.value(0))},
+                               {QStringLiteral("subs"), jsonOf(row.value(1))},
+                               {QStringLiteral("money"), jsonOf(row.value(2))},
+                               {QStringLiteral("edits"), jsonOf(row.value(3))}};
+    return QString::fromUtf8(QJsonDocument(settings).toJson(QJsonDocument::Compact));
+}
+
+QString correctionText(qint64 place, const QVariant &datetime)
+{
+    const QJsonObject correction{{QStringLiteral("entry"), place}, {QStringLiteral("datetime"), jsonOf(datetime)}};
+    return QString::fromUtf8(QJsonDocument(correction).toJson(QJsonDocument::Compact));
+}
+
 std::optional<QString> valueText(const QVariant &stored)
 {
     return stored.isNull() ? std::nullopt : std::optional<QString>(stored.toString());

@@ -32,6 +32,13 @@ inline const QString kPassword = QStringLiteral("password");
 inline const QString kSwitch = QStringLiteral("switch");
 inline const QString kCompany = QStringLiteral("company");
 inline const QString kSeal = QStringLiteral("seal"); // the first row: what the company held before its journal
+inline const QString kImport = QStringLiteral("import"); // the first row of a company brought over from Access
+// After the first row, what the company held then, row by row, so that every later state can be
+// replayed from the journal alone.
+inline const QString kFoundSettings = QStringLiteral("foundsettings"); // a row of "Company Data"
+inline const QString kFoundEmployee = QStringLiteral("foundemployee"); // a row of the employee list
+inline const QString kFoundLog = QStringLiteral("foundlog");           // a log table, before its entries
+inline const QString kFoundEntry = QStringLiteral("foundentry");       // one of its entries
 
 // An entry as the journal keeps it: a compact JSON array of Ename, datetime, inoutfx and activity
 // as stored, null for Null.
@@ -39,6 +46,10 @@ QString entryText(const LogEntry &entry);
 QString entryText(const QVariant &ename, const QVariant &datetime, const QVariant &inoutfx, const QVariant &activity);
 // An employee's list row without the password: {"wage":…,"note":…}, null for Null.
 QString detailsText(const QVariant &wage, const QVariant &note);
+// A row of "Company Data": {"company":…,"subs":…,"money":…,"edits":…}, as stored, null for Null.
+QString settingsText(const QVariantList &row);
+// A corrected entry's place in its log (1 for the first) and its date-time: {"entry":3,"datetime":…}.
+QString correctionText(qint64 place, const QVariant &datetime);
 // A stored value: absent for Null.
 std::optional<QString> valueText(const QVariant &stored);
 

@@ -257,7 +257,6 @@ void tst_accessimport::roundTrip()
     QCOMPARE(tablesOf(made), expectedTables);
     const Rows journal = dump(made, pw::kJournalTable, {QStringLiteral("sequence"), QStringLiteral("what"),
                                                         QStringLiteral("employee"), QStringLiteral("after")});
-    QCOMPARE(journal.size(), 1);
     QCOMPARE(shown(journal.first()), QStringList({"'1'", "'import'", "<null>", "'Employee.mdb'"}));
 
     QVERIFY(sameRows(dump(made, QStringLiteral("Company Data"), {QStringLiteral("company"), QStringLiteral("subs"),

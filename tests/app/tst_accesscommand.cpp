@@ -73,11 +73,15 @@ QMap<QString, qint64> sizes(pw::Database &db)
 
 QMap<QString, qint64> sizesOf(const AccessCompanyFixture &fixture)
 {
-    // The journal holds the one row of the import.
-    QMap<QString, qint64> out{{QStringLiteral("Company Data"), 1}, {QStringLiteral("datalist"), fixture.employees.size()},
-                              {pw::kJournalTable, 1}};
-    for (const QString &t : fixture.logOrder)
+    // The journal holds the row of the import, then one row for the settings, each employee, each
+    // log and each entry.
+    QMap<QString, qint64> out{{QStringLiteral("Company Data"), 1}, {QStringLiteral("datalist"), fixture.employees.size()}};
+    qint64 journal = 2 + fixture.employees.size();
+    for (const QString &t : fixture.logOrder) {
         out[t] = fixture.logs[t].size();
+        journal += 1 + out[t];
+    }
+    out[pw::kJournalTable] = journal;
     return out;
 }
 

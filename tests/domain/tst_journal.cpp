@@ -8,6 +8,7 @@
 #include "domain/employeename.h"
 #include "domain/employees.h"
 #include "domain/journalchain.h"
+#include "domain/recordcheck.h"
 #include "testlib/coremain.h"
 #include "testlib/testcompany.h"
 
@@ -103,6 +104,10 @@ private Q_SLOTS:
     void everyChangeJournaled_data();
     void everyChangeJournaled();
     void noJournalNoRow();
+    void everyChangeReplays();
+    void tamperingFound_data();
+    void tamperingFound();
+    void notedSealChecked();
 };
 
 void tst_journal::nameIsNoEmployeeName()
@@ -187,8 +192,10 @@ void tst_journal::everyChangeJournaled_data()
     QTest::newRow("clock out") << "clock out" << 1 << "clockout" << QVariant(ann) << none
                                << QVariant(R"(["Ann","2026-12-07 17:00:00","Clocked Out",null])");
     QTest::newRow("delete last") << "delete last" << 1 << "deletelast" << QVariant(ann) << QVariant(closed) << none;
-    QTest::newRow("correct") << "correct" << 1 << "correct" << QVariant(ann) << QVariant("2026-12-01 08:00:00")
-                             << QVariant("2026-12-01 07:45:00");
+    // The entry by its place in the log, so that the change can be replayed.
+    QTest::newRow("correct") << "correct" << 1 << "correct" << QVariant(ann)
+                             << QVariant(R"({"datetime":"2026-12-01 08:00:00","entry":1})")
+                             << QVariant(R"({"datetime":"2026-12-01 07:45:00","entry":1})");
     // The dated clock-in, then the clock-out left at the head of the log.
     QTest::newRow("clear") << "clear" << 2 << "clear" << QVariant(ann) << QVariant(closed) << none;
     QTest::newRow("add") << "add" << 1 << "addemployee" << QVariant("Bob") << none
@@ -253,6 +260,130 @@ void tst_journal::noJournalNoRow()
     QVERIFY(change(app, QStringLiteral("clock in")));
     QCOMPARE(app.log(QStringLiteral("Ann")).size(), 1);
     QCOMPARE(*app.db().tableExists(pw::kJournalTable), false);
+}
+
+namespace {
+
+using Outcome = pw::RecordCheck::Outcome;
+using Where = pw::RecordDifference::Where;
+
+// Ann (wage 10, one closed shift on 1 December) and Kim, with the journal begun on what they hold.
+void sealedCompany(TestCompany &app)
+{
+    app.addEmployee(QStringLiteral("Ann"), QStringLiteral("10"), QStringLiteral("s3cret-ann"), QStringLiteral("Days"));
+    app.addEntry(QStringLiteral("Ann"), QStringLiteral("2026-12-01 08:00:00"), pw::kClockedIn, QStringLiteral("Stock"));
+    app.addEntry(QStringLiteral("Ann"), QStringLiteral("2026-12-01 09:30:00"), pw::kClockedOut);
+    app.addEmployee(QStringLiteral("Kim"));
+    app.addEntry(QStringLiteral("Kim"), QStringLiteral("2026-12-02 07:00:00"), pw::kClockedIn, QString());
+    QVERIFY(!pw::startJournal(app.db()));
+}
+
+QString outcomeOf(TestCompany &app, const std::optional<QString> &seal = std::nullopt)
+{
+    const auto check = pw::verifyRecords(app.db(), seal);
+    if (!check)
+        return QStringLiteral("unreadable");
+    return QStringLiteral("%1 row %2 where %3 item %4").arg(int(check->outcome)).arg(check->row).arg(int(check->difference.where))
+        .arg(check->difference.item);
+}
+
+} // namespace
+
+// Each kind of change, one after another, replays from the journal to exactly what is stored.
+void tst_journal::everyChangeReplays()
+{
+    using namespace pw;
+    TestCompany app;
+    sealedCompany(app);
+    QCOMPARE(outcomeOf(app), outcomeOf(app)); // reading changes nothing
+    QVERIFY(verifyRecords(app.db())->verified());
+    Database &db = app.db();
+    const QString ann = QStringLiteral("Ann");
+    CompanySettings settings(db);
+    const auto annRow = [&] { return (**findEmployee(db, ann)).rowid; };
+    const QList<std::pair<const char *, std::function<bool()>>> changes{
+        {"clock in", [&] { return clocking::clockIn(db, ann, ann, at("2026-12-07 09:00:00"), QStringLiteral("Till")).stored(); }},
+        {"clock out", [&] { return clocking::clockOut(db, ann, ann, at("2026-12-07 17:00:00")).stored(); }},
+        {"correct", [&] {
+             const qint64 second = app.value(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1 LIMIT 1 OFFSET 2")
+                                                 .arg(app.orderKey(), quoteIdentifier(ann))).toLongLong();
+             return bool(clocking::correctEntryTime(db, ann, second, QStringLiteral("12/7/2026 8:45 AM")));
+         }},
+        {"wage", [&] { return !changeEmployeeDetails(db, annRow(), QStringLiteral("11.50"), std::nullopt); }},
+        {"note", [&] { return !changeEmployeeDetails(db, annRow(), std::nullopt, QStringLiteral("Evenings")); }},
+        {"password", [&] { return *changePassword(db, ann, QStringLiteral("s3cret-new")); }},
+        {"company", [&] { return !settings.storeCompany(QStringLiteral("Acme")); }},
+        {"switch", [&] { return !settings.setSwitch(Switch::Edits, true); }},
+        {"delete last", [&] { return *clocking::deleteLast(db, ann); }},
+        {"clear", [&] { return bool(clearing::clearBefore(db, ann, at("2026-12-01 09:00:00"))); }},
+        {"add", [&] { return addEmployee(db, {QStringLiteral("Bob"), QStringLiteral("12"), QString(), QString()}).added(); }},
+        {"delete", [&] { return !deleteEmployee(db, QStringLiteral("Kim")); }},
+    };
+    for (const auto &[which, made] : changes) {
+        QVERIFY2(made(), which);
+        const auto check = verifyRecords(db);
+        QVERIFY2(check && check->verified(), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(which), outcomeOf(app))));
+    }
+}
+
+void tst_journal::tamperingFound_data()
+{
+    QTest::addColumn<QString>("tamper"); // SQL: %1 the journal, %2 the key of stored order, %3 Ann's log
+    QTest::addColumn<QString>("found");  // as outcomeOf tells it
+
+    const auto found = [](Outcome o, qint64 row, Where w, qint64 item) {
+        return QStringLiteral("%1 row %2 where %3 item %4").arg(int(o)).arg(row).arg(int(w)).arg(item);
+    };
+    const QString first = QStringLiteral(" WHERE %2 = (SELECT min(%2) FROM %3)");
+    QTest::newRow("an entry's time") << "UPDATE %3 SET datetime = '2026-12-01 07:00:00'" + first << found(Outcome::Differs, 0, Where::Log, 1);
+    QTest::newRow("an entry's task") << "UPDATE %3 SET activity = 'Lunch'" + first << found(Outcome::Differs, 0, Where::Log, 1);
+    QTest::newRow("an entry's status") << "UPDATE %3 SET inoutfx = 'Clocked Out'" + first << found(Outcome::Differs, 0, Where::Log, 1);
+    QTest::newRow("an entry added") << "INSERT INTO %3 (Ename, datetime, inoutfx) VALUES ('Ann', '2026-12-07 18:00:00', 'Clocked Out')"
+                                    << found(Outcome::Differs, 0, Where::Log, 4);
+    QTest::newRow("an entry removed") << "DELETE FROM %3" + first << found(Outcome::Differs, 0, Where::Log, 1);
+    QTest::newRow("a wage") << "UPDATE datalist SET Ewage = '99' WHERE Ename = 'Ann'" << found(Outcome::Differs, 0, Where::EmployeeList, 2);
+    QTest::newRow("a switch") << "UPDATE \"Company Data\" SET money = 1" << found(Outcome::Differs, 0, Where::Settings, 1);
+    QTest::newRow("a journal row changed") << "UPDATE %1 SET after = NULL WHERE sequence = 4" << found(Outcome::ChainBroken, 4, Where::Log, 0);
+    QTest::newRow("a journal row removed") << "DELETE FROM %1 WHERE sequence = 4" << found(Outcome::ChainBroken, 4, Where::Log, 0);
+    QTest::newRow("a journal row inserted") << "INSERT INTO %1 (sequence, stored_at, workstation, who, what, hash) "
+                                               "SELECT 99, stored_at, workstation, who, what, hash FROM %1 WHERE sequence = 2"
+                                            << found(Outcome::ChainBroken, 14, Where::Log, 0);
+    // The chain stays whole, but the clock-in it told of is stored without it.
+    QTest::newRow("the last journal row removed") << "DELETE FROM %1 WHERE sequence = (SELECT max(sequence) FROM %1)"
+                                                  << found(Outcome::Differs, 0, Where::Log, 3);
+    QTest::newRow("the journal dropped") << "DROP TABLE %1" << found(Outcome::NoJournal, 0, Where::Log, 0);
+}
+
+// Whatever is changed behind the program's back is found, and named.
+void tst_journal::tamperingFound()
+{
+    QFETCH(QString, tamper);
+    QFETCH(QString, found);
+    TestCompany app;
+    app.exec(QStringLiteral("INSERT INTO \"Company Data\" (company) VALUES ('Acme')"));
+    sealedCompany(app);
+    QVERIFY(pw::clocking::clockIn(app.db(), QStringLiteral("Ann"), QStringLiteral("Ann"), at("2026-12-07 09:00:00"),
+                                  QStringLiteral("Till")).stored());
+    QVERIFY(pw::verifyRecords(app.db())->verified());
+    app.exec(tamper.replace(QLatin1String("%1"), journalTable())
+                 .replace(QLatin1String("%2"), app.orderKey())
+                 .replace(QLatin1String("%3"), pw::quoteIdentifier(QStringLiteral("Ann"))));
+    QCOMPARE(outcomeOf(app), found);
+}
+
+// A seal noted earlier is one of the chain's own, in either letter case; another is not.
+void tst_journal::notedSealChecked()
+{
+    TestCompany app;
+    sealedCompany(app);
+    const QString noted = pw::verifyRecords(app.db())->seal;
+    QCOMPARE(noted.size(), 16);
+    QVERIFY(pw::clocking::clockIn(app.db(), QStringLiteral("Ann"), QStringLiteral("Ann"), at("2026-12-07 09:00:00"),
+                                  QStringLiteral("Till")).stored());
+    const auto now = pw::verifyRecords(app.db(), noted.toUpper());
+    QVERIFY(now->verified());
+    QVERIFY(now->seal != noted);
+    QCOMPARE(pw::verifyRecords(app.db(), QStringLiteral("0123456789abcdef"))->outcome, Outcome::SealNotFound);
 }
 
 PW_CORE_TEST_MAIN(tst_journal)
