@@ -140,7 +140,9 @@ DbResult<bool> Journal::exists()
 DbError Journal::create()
 {
     m_db.noteJournal(std::nullopt);
-    return m_db.exec(m_db.engine().createTable(quoteIdentifier(kJournalTable), journalFields()));
+    if (DbError e = m_db.exec(m_db.engine().createTable(quoteIdentifier(kJournalTable), journalFields())))
+        return e;
+    return m_db.engine().keepAppendOnly(kJournalTable);
 }
 
 QString Journal::selectRows() const
@@ -189,7 +191,7 @@ DbResult<std::optional<JournalRow>> Journal::last()
 
 DbResult<JournalRow> Journal::append(JournalEntry entry)
 {
-    if (DbError e = m_db.lockForWrite(kJournalTable))
+    if (DbError e = m_db.lockForAppend(kJournalTable))
         return e;
     const auto previous = last();
     if (!previous)
