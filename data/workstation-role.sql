@@ -24,4 +24,10 @@ GRANT USAGE, CREATE ON SCHEMA public TO :"workstation";
 -- altered. The same holds for tables the owner makes later (a company moved in anew).
 GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO :"workstation";
 ALTER DEFAULT PRIVILEGES IN SCHEMA public GRANT SELECT, INSERT, UPDATE, DELETE ON TABLES TO :"workstation";
+-- The journal of changes only takes rows and gives them: none is ever changed or removed. A
+-- journal made later (by the owner's first start) takes these rights back itself as it is made.
+SELECT pg_catalog.to_regclass('public."Punchwell journal of changes"') IS NOT NULL AS has_journal \gset
+\if :has_journal
+REVOKE UPDATE, DELETE, TRUNCATE ON TABLE public."Punchwell journal of changes" FROM :"workstation";
+\endif
 COMMIT;

@@ -272,9 +272,18 @@ DbResult<QStringList> Database::fieldsOf(const QString &table)
 
 DbError Database::lockForWrite(const QString &table)
 {
+    return lockWith(table, m_engine->lockTable(quoteIdentifier(table)));
+}
+
+DbError Database::lockForAppend(const QString &table)
+{
+    return lockWith(table, m_engine->lockAppendOnly(quoteIdentifier(table)));
+}
+
+DbError Database::lockWith(const QString &table, const QString &statement)
+{
     if (!m_writing || m_locked.contains(table))
         return {};
-    const QString statement = m_engine->lockTable(quoteIdentifier(table));
     if (statement.isEmpty())
         return {};
     if (DbError e = exec(statement))

@@ -113,6 +113,8 @@ public:
     // Inside a write: keeps every other writer off the table (its stored name) until the write
     // ends, on engines that lock per table. Outside a write, and once locked, it does nothing.
     DbError lockForWrite(const QString &table);
+    // The same for a table whose rows are only ever added (the journal).
+    DbError lockForAppend(const QString &table);
 
     const JournalActor &journalActor() const { return m_actor; }
     void setJournalActor(const JournalActor &actor) { m_actor = actor; }
@@ -147,6 +149,7 @@ public:
 private:
     DbError openConnection();
     DbError reconnectIfLost();
+    DbError lockWith(const QString &table, const QString &statement);
     // A failure of the engine, seen by the Database: a lost connection is noted, and a statement on
     // a connection that could not be made again fails for that reason.
     DbError noted(DbError e);

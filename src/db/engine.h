@@ -138,6 +138,9 @@ public:
     // The statement that keeps every other writer off one table (named by its quoted stored name)
     // until the write ends; empty when beginWrite() keeps them off the whole company already.
     virtual QString lockTable(const QString &quotedName) const = 0;
+    // The same for a table whose writers may only add rows (the journal): the lock asks for no
+    // more right than adding them.
+    virtual QString lockAppendOnly(const QString &quotedName) const { return lockTable(quotedName); }
 
     // The column that gives a table's stored order, and the columns the engine keeps for itself
     // (no window shows them).
@@ -187,6 +190,10 @@ public:
     // The statement that makes an empty table, named by an already quoted name, with these fields
     // in this order (and the engine's own columns).
     virtual QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const = 0;
+
+    // Inside a write, after the journal table is made: no role but its owner may change or remove
+    // its rows, whatever default privileges gave it.
+    virtual DbError keepAppendOnly(const QString &) { return {}; }
 
     // An appender of rows to a table (its quoted name) with these fields (quoted), through the
     // engine's own interface; nullptr when the engine has none, and plain statements do.

@@ -140,7 +140,9 @@ DbResult<bool> Journal::exists()
 DbError Journal::create()
 {
     m_db.noteJournal(std::nullopt);
-    return m_db.exec(m_db.engine().createTable(quoteIdentifier(kJournalTable), journalFields()));
+    if (DbError e = m_db.exec(m_db.engine().createTable(quoteIdentifier(kJournalTable), journalFields())))
+        return e;
+    return m_db.engine().keepAppendOnly(kJournalTable);
 }
 
 QString Journal::selectRows() const
@@ -203,7 +205,7 @@ DbResult<std::optional<JournalRow>> Journal::last()
 
 DbResult<std::optional<JournalRow>> Journal::lockAndReadLast()
 {
-    if (DbError e = m_db.lockForWrite(kJournalTable))
+    if (DbError e = m_db.lockForAppend(kJournalTable))
         return e;
     return last();
 }

@@ -41,6 +41,9 @@ QString folded(const QString &expression)
 const QString kSchema = QStringLiteral(
     "(SELECT n.oid FROM pg_catalog.pg_namespace n WHERE n.nspname = pg_catalog.current_schema())");
 
+// The key of the advisory lock that keeps writers of the journal one after another ("PWJL").
+constexpr qint64 kAppendOnlyLockKey = 0x50574a4c;
+
 // The table a name opens: its own letter case first, then the oldest that differs only in case.
 // Binds the name twice.
 QString tableOid()
@@ -789,6 +792,14 @@ DbError PostgresEngine::verify()
     return run(QStringLiteral("SELECT 1"), {}, rows);
 }
 
+QString PostgresEngine::lockAppendOnly(const QString &) const
+{
+    // Locking a table against writers of its own kind asks for the right to change or remove its
+    // rows, which the journal's writers lack. A lock of the write's own under the journal's key
+    // (there is one such table) keeps a second writer waiting the same way until the first commits.
+    return QStringLiteral("SELECT pg_catalog.pg_advisory_xact_lock(%1)").arg(kAppendOnlyLockKey);
+}
+
 QString PostgresEngine::beginWrite() const
 {
     return QStringLiteral("BEGIN");
@@ -850,6 +861,28 @@ QString PostgresEngine::dateTimeAsText(const QString &column) const
     // The server's ISO text of a timestamp(0) is the stored form exactly; a QDateTime would pass
     // through the time zone, where an hour skipped by daylight saving does not exist.
     return column + QStringLiteral("::text");
+}
+
+DbError PostgresEngine::keepAppendOnly(const QString &table)
+{
+    // The owner's default privileges may have given the workstations' role every right on the
+    // table as it was made; what goes beyond reading and adding rows is taken back.
+    Rows grantees;
+    if (DbError e = run(QStringLiteral("SELECT DISTINCT g.grantee FROM information_schema.role_table_grants g "
+                                       "WHERE g.table_schema = pg_catalog.current_schema() AND g.table_name = ? "
+                                       "AND g.grantee NOT IN (CURRENT_USER, ?) AND g.privilege_type IN (?, ?, ?)"),
+                        {table, QStringLiteral("PUBLIC"), QStringLiteral("UPDATE"), QStringLiteral("DELETE"),
+                         QStringLiteral("TRUNCATE")},
+                        grantees))
+        return e;
+    for (qsizetype i = 0; i < grantees.size(); ++i) {
+        Rows none;
+        if (DbError e = run(QStringLiteral("REVOKE UPDATE, DELETE, TRUNCATE ON TABLE %1 FROM %2")
+                                .arg(quoteIdentifier(table), quoteIdentifier(grantees.value(i, 0).toString())),
+                            {}, none))
+            return e;
+    }
+    return {};
 }
 
 DbResult<QString> PostgresEngine::storedName(const QString &table)

@@ -81,6 +81,7 @@ public:
     DbError checkInPlace() override { return {}; }
     QString beginWrite() const override;
     QString lockTable(const QString &quotedName) const override;
+    QString lockAppendOnly(const QString &quotedName) const override;
     QString orderKey() const override;
     QStringList hiddenColumns() const override;
     QString sameNameAs(const QString &column) const override;
@@ -95,6 +96,7 @@ public:
     DbResult<QList<NamedObject>> objectsNamed(const QString &name) override;
     DbResult<QList<FieldInfo>> columnsOf(const QString &table) override;
     QString createTable(const QString &quotedName, const QList<FieldInfo> &fields) const override;
+    DbError keepAppendOnly(const QString &table) override;
     DbError scan(const QString &statement, const QVariantList &values, const RowVisitor &visit) override;
 
     // A failure the server or libpq reported: its SQLSTATE (empty when the server gave none) and
