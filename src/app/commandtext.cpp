@@ -158,6 +158,17 @@ QString CommandText::copied(const Location &from, const Location &to, const Copy
         .arg(line, tables.join(tr(", ")));
 }
 
+QString CommandText::copiedRecords(const DbResult<RecordCheck> &check)
+{
+    if (!check)
+        return oneLine(tr("Its records could not be verified: %1.").arg(ErrorText::numbered(check.error())));
+    if (check->verified())
+        return tr("Its records verify, seal %1.").arg(check->seal);
+    if (check->outcome == RecordCheck::Outcome::NoJournal)
+        return tr("It has no journal of changes yet.");
+    return tr("Its records do not verify: %1.").arg(whyNotVerified(*check));
+}
+
 QString CommandText::broughtOver(const QString &accessFile, const Location &to)
 {
     return tr("Brought the company over from %1 to %2, read both back and found them equal.")
@@ -204,17 +215,15 @@ QString CommandText::recordsVerified(const RecordCheck &check)
     return tr("The records verify: %1 in the journal, seal %2").arg(rows, check.seal);
 }
 
-QString CommandText::recordsNotVerified(const RecordCheck &check)
+QString CommandText::whyNotVerified(const RecordCheck &check)
 {
     const RecordDifference &d = check.difference;
     const auto shown = [](const std::optional<QString> &text) { return text ? *text : tr("nothing"); };
     QString why;
     switch (check.outcome) {
     case RecordCheck::Outcome::Verified:
-        return {};
     case RecordCheck::Outcome::NoJournal:
-        return oneLine(tr("the records cannot be verified: the company has no journal of changes yet (it gets one when "
-                          "Punchwell first opens it to work)"));
+        return {};
     case RecordCheck::Outcome::ChainBroken:
         why = tr("row %1 of the journal breaks its chain: it was changed, removed or put in").arg(check.row);
         break;
@@ -235,16 +244,24 @@ QString CommandText::recordsNotVerified(const RecordCheck &check)
         case RecordDifference::Where::Log:
             if (d.item > 0)
                 why = tr("the log of %1, entry %2: stored %3, the journal says %4")
-                          .arg(d.log, QString::number(d.item), shown(d.stored), shown(d.journal));
+                          .arg(ErrorText::quotedName(d.log), QString::number(d.item), shown(d.stored), shown(d.journal));
             else if (d.stored)
-                why = tr("the table %1 is a log the journal never made").arg(d.log);
+                why = tr("the table %1 is a log the journal never made").arg(ErrorText::quotedName(d.log));
             else
-                why = tr("the log of %1 is missing").arg(d.log);
+                why = tr("the log of %1 is missing").arg(ErrorText::quotedName(d.log));
             break;
         }
         break;
     }
-    return oneLine(tr("the records do not verify: %1").arg(why));
+    return oneLine(why);
+}
+
+QString CommandText::recordsNotVerified(const RecordCheck &check)
+{
+    if (check.outcome == RecordCheck::Outcome::NoJournal)
+        return tr("the records cannot be verified: the company has no journal of changes yet (it gets one when "
+                  "Punchwell first opens it to work)");
+    return tr("the records do not verify: %1").arg(whyNotVerified(check));
 }
 
 QString CommandText::verifyUnreadable(const Location &from, const DbError &e)

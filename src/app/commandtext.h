@@ -31,6 +31,8 @@ public:
 
     // --copy-company: what was done.
     static QString copied(const Location &from, const Location &to, const CopyReport &report);
+    // And whether the records copied verify: a sentence to follow it.
+    static QString copiedRecords(const DbResult<RecordCheck> &check);
     static QString broughtOver(const QString &accessFile, const Location &to);
     // --copy-company: why nothing was, in one line. A failure of the copy itself, or the source's
     // failure to open, or an Access-format file that was not brought over.
@@ -56,6 +58,10 @@ public:
     static QStringList unusualNames(const AccessReport &report);
     // Its fields left out: "“datalist”.“Photo”".
     static QStringList leftOutFields(const AccessReport &report);
+
+private:
+    // What differs first, or what breaks the journal, in a few words.
+    static QString whyNotVerified(const RecordCheck &check);
 };
 
 } // namespace pw

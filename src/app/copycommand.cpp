@@ -6,6 +6,7 @@
 #include "app/options.h"
 #include "db/companycopy.h"
 #include "db/database.h"
+#include "domain/recordcheck.h"
 #include "messages/errortext.h"
 
 #include <QFileInfo>
@@ -33,10 +34,16 @@ CopyCommandResult copyCompanyCommand(const QString &from, const QString &to, con
     if (DbError e = sourceDb->open())
         return {1, CommandText::sourceUnreadable(sourceDb->location(), e), {}};
     const auto copied = copyCompany(*sourceDb, *targetDb);
-    sourceDb->close();
-    if (!copied)
+    if (!copied) {
+        sourceDb->close();
         return {1, CommandText::copyFailed(copied.error()), {}};
-    return {0, CommandText::copied(sourceDb->location(), targetDb->location(), *copied), {}};
+    }
+    // The copy holds what the source holds, so the source's records tell of both. A company whose
+    // records do not verify is still copied: the copy keeps the evidence.
+    const auto records = verifyRecords(*sourceDb);
+    sourceDb->close();
+    const QString line = CommandText::copied(sourceDb->location(), targetDb->location(), *copied);
+    return {0, line + QLatin1Char(' ') + CommandText::copiedRecords(records), {}};
 }
 
 } // namespace pw

@@ -415,6 +415,10 @@ DbResult<CopyReport> copyInto(CompanySource &from, Database &to, const std::func
     for (const TablePlan &plan : std::as_const(plans)) {
         if (DbError e = to.exec(to.engine().createTable(quoteIdentifier(plan.target), plan.targetFields)))
             return e;
+        // A journal carried over stays one that only takes rows, as the program makes it.
+        if (sameAsciiName(plan.target, kJournalTable))
+            if (DbError e = to.engine().keepAppendOnly(plan.target))
+                return e;
         auto stored = to.fieldsOf(plan.target);
         if (!stored)
             return stored.error();

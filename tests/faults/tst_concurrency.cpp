@@ -5,11 +5,14 @@
 #include "db/companydata.h"
 #include "db/database.h"
 #include "db/employeelist.h"
+#include "db/journal.h"
 #include "db/logtable.h"
 #include "db/postgresengine.h"
 #include "db/quoting.h"
 #include "domain/clocking.h"
 #include "domain/employees.h"
+#include "domain/journalchain.h"
+#include "domain/recordcheck.h"
 #include "testlib/pgserver.h"
 #include "messages/errortext.h"
 
@@ -196,6 +199,7 @@ void tst_concurrency::eightWorkstations()
         const auto db = Database::fromLocation(location);
         QVERIFY(!db->open());
         QVERIFY(!CompanyData(*db).storeCompany(QStringLiteral("Acme Widgets")));
+        QVERIFY(!startJournal(*db));
         for (int i = 0; i < (sameEmployee ? 1 : kProcesses); ++i) {
             names << QStringLiteral("Worker %1").arg(i + 1);
             QVERIFY(addEmployee(*db, {names.last(), QStringLiteral("10"), QString(), QString()}).added());
@@ -237,6 +241,12 @@ void tst_concurrency::eightWorkstations()
         total += log.entries;
     }
     QCOMPARE(total, qint64(events));
+    // One chain, not forked: each event has its row, in the order the events were stored.
+    const auto records = verifyRecords(*db);
+    QVERIFY(records);
+    QVERIFY2(records->verified(), qPrintable(QStringLiteral("outcome %1 at row %2").arg(int(records->outcome)).arg(records->row)));
+    QCOMPARE(db->query(QStringLiteral("SELECT count(*) FROM %1 WHERE what IN ('clockin', 'clockout')")
+                           .arg(quoteIdentifier(kJournalTable)))->value(0, 0).toLongLong(), qint64(events));
     db->close();
 
     // The result copied back to a file by the program compares equal.
@@ -324,6 +334,7 @@ void tst_concurrency::roundTripThroughServer()
         QVERIFY(!db.open());
         QVERIFY(!CompanyData(db).storeCompany(QStringLiteral("O'Neil \"Bob\"; DROP TABLE datalist")));
         QVERIFY(!CompanyData(db).setSwitch(Switch::Edits, true));
+        QVERIFY(!startJournal(db));
         int day = 1;
         for (const QString &name : names) {
             QVERIFY(addEmployee(db, {name, QStringLiteral("12,50"), QStringLiteral("p'w"), QStringLiteral("a\nb")}).added());
@@ -333,7 +344,11 @@ void tst_concurrency::roundTripThroughServer()
         }
     }
     const QStringList before = sqliteDump(original);
-    QCOMPARE(before.size(), 2 + names.size() + 3 * names.size()); // settings, the Manager, the list, the logs
+    // Settings, the Manager, the list, the logs; the journal: its seal, the settings, the Manager's
+    // row and log as found, then each name's addition and three clock events.
+    QCOMPARE(before.size(), 2 + names.size() + 3 * names.size() + 4 + 4 * names.size());
+    const Run sealed = punchwell({QStringLiteral("--verify-records"), QStringLiteral("--database"), original}, m_dir.path());
+    QVERIFY2(sealed.exitCode == 0 && sealed.out.contains("seal "), sealed.err.constData());
 
     const QString empty = QStringLiteral("empty %1").arg(++m_places);
     QVERIFY(m_server.createDatabase(empty));
@@ -345,6 +360,12 @@ void tst_concurrency::roundTripThroughServer()
     const Run home = punchwell({QStringLiteral("--copy-company"), server, back}, m_dir.path());
     QVERIFY2(home.exitCode == 0, home.err.constData());
     QCOMPARE(sqliteDump(back), before);
+    // The same seal at every step: the journal travels as it is, and the records still verify.
+    for (const QString &where : {server, back}) {
+        const Run verified = punchwell({QStringLiteral("--verify-records"), QStringLiteral("--database"), where}, m_dir.path());
+        QCOMPARE(verified.exitCode, 0);
+        QCOMPARE(verified.out, sealed.out);
+    }
 }
 
 void tst_concurrency::copyCommandRefuses_data()
