@@ -30,10 +30,6 @@ struct Outcome {
     QString why;
 };
 
-// One field as RFC 4180 writes it: in double quotes, its own quotes doubled, when it holds a
-// comma, a quote or a line break; as it is otherwise.
-QString csvField(const QString &text);
-
 // Writes the hours of every listed employee (in list order, a name listed twice once) to the file
 // at path, replacing a file of that name: UTF-8, comma-separated, CRLF line ends, headed by kHeader.
 // Date-times are ISO 8601 in local time (an entry that cannot be read as one shows what is stored,

@@ -5,6 +5,7 @@
 #include "domain/hoursexport.h"
 #include "domain/timecard.h"
 #include "testlib/companyfiles.h"
+#include "testlib/csvreader.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -18,47 +19,9 @@ using pw::test::TestApp;
 
 namespace {
 
-using Table = QList<QStringList>;
-
-// A small RFC 4180 reader: quoted fields with doubled quotes, commas and line breaks inside them,
-// CRLF between records. A bare LF, or anything after a closing quote, fails the read.
-bool readCsv(const QByteArray &bytes, Table *out)
-{
-    const QString text = QString::fromUtf8(bytes);
-    QStringList record;
-    QString field;
-    bool quoted = false, wasQuoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += c, ++i;
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"' && field.isEmpty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-        } else if (c == u',') {
-            record << field, field.clear(), wasQuoted = false;
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            record << field, field.clear(), wasQuoted = false, ++i;
-            *out << record;
-            record.clear();
-        } else if (c == u'\n' || c == u'\r' || wasQuoted) {
-            return false;
-        } else {
-            field += c;
-        }
-    }
-    return !quoted && field.isEmpty() && record.isEmpty();
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using Table = pw::test::CsvTable;
+using pw::test::bytesOf;
+using pw::test::readCsv;
 
 const QString kKim = QStringLiteral("Kim");
 const QString kZoe = QString::fromUtf8("Zoë Øster");
