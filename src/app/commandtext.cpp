@@ -4,6 +4,7 @@
 #include "app/options.h"
 #include "db/companycopy.h"
 #include "domain/employeename.h"
+#include "domain/history.h"
 #include "messages/errortext.h"
 
 #include <QDir>
@@ -28,6 +29,13 @@ QString oneLine(QString text)
     return text;
 }
 
+// The start of a line that says an export wrote nothing, and why.
+QString notExported(CommandText::Export what, const QString &why)
+{
+    return what == CommandText::Export::Hours ? CommandText::tr("the hours were not exported: %1").arg(why)
+                                              : CommandText::tr("the journal was not exported: %1").arg(why);
+}
+
 } // namespace
 
 QString CommandText::help()
@@ -35,6 +43,7 @@ QString CommandText::help()
     return tr("Usage: punchwell [--database LOCATION]\n"
               "       punchwell --copy-company FROM TO\n"
               "       punchwell [--database LOCATION] --export-hours FILE [--through DATETIME]\n"
+              "       punchwell [--database LOCATION] --export-history FILE\n"
               "       punchwell --help\n"
               "\n"
               "Punchwell, the time clock of a small company.\n"
@@ -50,6 +59,9 @@ QString CommandText::help()
               "                           is only read\n"
               "  --through DATETIME       the ending date of --export-hours (default: now), as ISO\n"
               "                           8601 (2026-12-07T17:00) or as you would type it here\n"
+              "  --export-history FILE    save the journal of every change to the company's records\n"
+              "                           as a CSV file, print the records' seal and end, without\n"
+              "                           windows; the company is only read\n"
               "  -h, --help               show this text and end\n"
               "\n"
               "Without --database, the company is the one named by url in the group [database] of\n"
@@ -93,6 +105,12 @@ QString CommandText::optionsFault(const OptionsFault &fault)
         return tr("--through is the ending date of --export-hours, which is not given");
     case OptionsFault::ThroughNotADateTime:
         return tr("--through: \"%1\" is not a date and time").arg(fault.argument);
+    case OptionsFault::HistoryTwice:
+        return tr("--export-history is given twice");
+    case OptionsFault::HistoryWithoutFile:
+        return tr("--export-history needs the path of the file to write");
+    case OptionsFault::HistoryWithOther:
+        return tr("--export-history and %1 cannot be given together").arg(fault.argument);
     case OptionsFault::UnknownOption:
         return tr("unknown option %1").arg(fault.argument);
     case OptionsFault::UnexpectedArgument:
@@ -165,6 +183,21 @@ QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
     return oneLine(ErrorText::notCopied(why));
 }
 
+QString CommandText::sealNote(const history::Seal &seal)
+{
+    switch (seal.status) {
+    case history::Seal::Sealed:
+        return tr("seal %1").arg(seal.digits);
+    case history::Seal::NoJournal:
+        return tr("the records have no journal yet");
+    case history::Seal::Broken:
+        break;
+    }
+    if (seal.brokenAt > 0)
+        return tr("the records' journal is broken: they do not verify from row %1 on").arg(seal.brokenAt);
+    return tr("the records' journal is broken: they do not verify");
+}
+
 QString CommandText::hoursExported(const QString &file, int employees, qint64 shifts)
 {
     const QString shiftCount = shifts == 1 ? tr("1 shift") : tr("%1 shifts").arg(shifts);
@@ -172,17 +205,28 @@ QString CommandText::hoursExported(const QString &file, int employees, qint64 sh
     return tr("Exported %1 of %2 to %3.").arg(shiftCount, employeeCount, QDir::toNativeSeparators(file));
 }
 
-QString CommandText::exportUnreadable(const Location &from, const DbError &e)
+QString CommandText::historyExported(const QString &file, const history::Seal &seal)
+{
+    const QString rows = seal.rows == 1 ? tr("1 row") : tr("%1 rows").arg(seal.rows);
+    return tr("Exported the journal's %1 to %2 (%3).").arg(rows, QDir::toNativeSeparators(file), sealNote(seal));
+}
+
+QString CommandText::exportUnreadable(Export what, const Location &from, const DbError &e)
 {
     const bool addressRefused = e.reason == DbReason::AddressUnusable || e.reason == DbReason::AddressRefused;
     const QString why = addressRefused ? ErrorText::numbered(e)
                                        : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
-    return oneLine(tr("the hours were not exported: %1").arg(why));
+    return oneLine(notExported(what, why));
 }
 
-QString CommandText::exportNotSaved(const QString &file, const QString &why)
+QString CommandText::exportNotSaved(Export what, const QString &file, const QString &why)
 {
-    return oneLine(tr("the hours were not exported: %1 cannot be written: %2").arg(QDir::toNativeSeparators(file), why));
+    return oneLine(notExported(what, tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(file), why)));
+}
+
+QString CommandText::historyNotSealed(const history::Seal &seal)
+{
+    return notExported(Export::History, sealNote(seal));
 }
 
 QString CommandText::accessNotCopied(const DbError &e)

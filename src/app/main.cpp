@@ -35,7 +35,18 @@ void print(std::FILE *to, const QString &text)
     std::fflush(to);
 }
 
-// Copying a company, exporting hours and the help need no windows, so they run without a display.
+// A command's one line: on the standard output when it succeeded, else on the standard error.
+int report(int exitCode, const QString &line)
+{
+    if (exitCode == 0)
+        print(stdout, line + QLatin1Char('\n'));
+    else
+        print(stderr, pw::CommandText::failureLine(line) + QLatin1Char('\n'));
+    return exitCode;
+}
+
+// Copying a company, exporting hours or the journal and the help need no windows, so they run
+// without a display.
 int runWithoutWindows(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -47,10 +58,7 @@ int runWithoutWindows(int argc, char *argv[])
         return 0;
     case pw::CommandLine::Mode::Copy: {
         const pw::CopyCommandResult result = pw::copyCompanyCommand(line.copyFrom, line.copyTo, QDir::currentPath());
-        if (result.exitCode == 0)
-            print(stdout, result.line + QLatin1Char('\n'));
-        else
-            print(stderr, pw::CommandText::failureLine(result.line) + QLatin1Char('\n'));
+        report(result.exitCode, result.line);
         if (!result.report.isEmpty())
             print(stdout, result.report + QLatin1Char('\n'));
         return result.exitCode;
@@ -58,11 +66,11 @@ int runWithoutWindows(int argc, char *argv[])
     case pw::CommandLine::Mode::ExportHours: {
         const pw::SystemClock systemClock;
         const pw::ExportCommandResult result = pw::exportHoursCommand(line, QDir::currentPath(), systemClock);
-        if (result.exitCode == 0)
-            print(stdout, result.line + QLatin1Char('\n'));
-        else
-            print(stderr, pw::CommandText::failureLine(result.line) + QLatin1Char('\n'));
-        return result.exitCode;
+        return report(result.exitCode, result.line);
+    }
+    case pw::CommandLine::Mode::ExportHistory: {
+        const pw::ExportCommandResult result = pw::exportHistoryCommand(line, QDir::currentPath());
+        return report(result.exitCode, result.line);
     }
     default:
         print(stderr, pw::CommandText::usageError(line.fault));

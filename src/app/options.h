@@ -26,6 +26,9 @@ struct OptionsFault {
         ThroughWithoutDate,
         ThroughWithoutExport,
         ThroughNotADateTime,
+        HistoryTwice,
+        HistoryWithoutFile,
+        HistoryWithOther, // argument: the other option that does something of its own
         UnknownOption,
         UnexpectedArgument,
         // Punchwell.conf. file: its path; line and text: the line concerned.
@@ -52,6 +55,7 @@ struct CommandLine {
         Run,   // the windows, on the company at `database` (or the one configured)
         Copy,  // --copy-company FROM TO: no windows
         ExportHours, // --export-hours FILE [--through DATETIME]: no windows
+        ExportHistory, // --export-history FILE: no windows
         Help,  // --help
         Wrong, // something that is not an option of the program: `fault` says what
     };
@@ -60,13 +64,14 @@ struct CommandLine {
     QString copyFrom, copyTo;
     QString exportFile;                  // --export-hours FILE
     std::optional<LocalDateTime> through; // --through DATETIME; nothing: now
+    QString historyFile;                  // --export-history FILE
     OptionsFault fault;
 };
 
 // The arguments after the program's name. Accepted: --database LOCATION (or
 // --database=LOCATION), --copy-company FROM TO, --export-hours FILE with perhaps --through DATETIME
-// (ISO 8601 or as a person types one in the system's locale), --help (or -h). Options are never abbreviated, and
-// nothing else is taken.
+// (ISO 8601 or as a person types one in the system's locale), --export-history FILE, --help (or -h).
+// Options are never abbreviated, and nothing else is taken.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 // Whether the arguments ask for something that needs no windows (copying, the help, or telling

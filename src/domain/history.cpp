@@ -1,10 +1,35 @@
 #include "domain/history.h"
 
 #include "db/database.h"
+#include "domain/journalchain.h"
 
 #include <algorithm>
 
 namespace pw::history {
+
+Seal sealOf(const ChainCheck &check)
+{
+    Seal seal;
+    if (!check.present || check.rows == 0)
+        return seal;
+    seal.rows = check.rows;
+    if (!check.whole()) {
+        seal.status = Seal::Broken;
+        seal.brokenAt = check.brokenAt.value_or(0);
+        return seal;
+    }
+    seal.status = Seal::Sealed;
+    seal.digits = check.seal();
+    return seal;
+}
+
+DbResult<Seal> readSeal(Database &db)
+{
+    const auto check = verifyChain(db);
+    if (!check)
+        return check.error();
+    return sealOf(*check);
+}
 
 DbResult<QList<JournalRow>> employeeRows(Database &db, const QString &employee)
 {
