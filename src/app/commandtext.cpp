@@ -198,11 +198,12 @@ QString CommandText::sealNote(const history::Seal &seal)
     return tr("the records' journal is broken: they do not verify");
 }
 
-QString CommandText::hoursExported(const QString &file, int employees, qint64 shifts)
+QString CommandText::hoursExported(const QString &file, int employees, qint64 shifts, const history::Seal &seal)
 {
     const QString shiftCount = shifts == 1 ? tr("1 shift") : tr("%1 shifts").arg(shifts);
     const QString employeeCount = employees == 1 ? tr("1 employee") : tr("%1 employees").arg(employees);
-    return tr("Exported %1 of %2 to %3.").arg(shiftCount, employeeCount, QDir::toNativeSeparators(file));
+    return tr("Exported %1 of %2 to %3 (%4).")
+        .arg(shiftCount, employeeCount, QDir::toNativeSeparators(file), sealNote(seal));
 }
 
 QString CommandText::historyExported(const QString &file, const history::Seal &seal)

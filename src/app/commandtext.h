@@ -42,10 +42,11 @@ public:
 
     // What an export writes.
     enum class Export { Hours, History };
-    // --export-hours and --export-history: what was written (the journal with the records' seal),
-    // and why nothing was: the company could not be opened or read, the file could not be written
-    // (why: the system's words), or the records have no seal for the journal to end at.
-    static QString hoursExported(const QString &file, int employees, qint64 shifts);
+    // --export-hours and --export-history: what was written, with what the journal says of the
+    // records (their seal, or why there is none), and why nothing was: the company could not be
+    // opened or read, the file could not be written (why: the system's words), or the records have
+    // no seal for the journal to end at.
+    static QString hoursExported(const QString &file, int employees, qint64 shifts, const history::Seal &seal);
     static QString historyExported(const QString &file, const history::Seal &seal);
     static QString exportUnreadable(Export what, const Location &from, const DbError &e);
     static QString exportNotSaved(Export what, const QString &file, const QString &why);

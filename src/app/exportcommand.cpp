@@ -57,7 +57,7 @@ ExportCommandResult exportHoursCommand(const CommandLine &line, const QString &f
     db.close();
     switch (done.status) {
     case hoursexport::Outcome::Saved:
-        return {0, CommandText::hoursExported(company.file, done.employees, done.shifts)};
+        return {0, CommandText::hoursExported(company.file, done.employees, done.shifts, done.seal)};
     case hoursexport::Outcome::Unreadable:
         return {1, CommandText::exportUnreadable(kHours, db.location(), done.error)};
     case hoursexport::Outcome::NotSaved:

@@ -110,6 +110,11 @@ Outcome exportHours(Database &db, const QString &path, const LocalDateTime &endi
         ++outcome.employees;
         outcome.shifts += rows.shifts();
     }
+    // Read once every shift is in the file, so the seal covers every entry the file shows.
+    const auto seal = history::readSeal(db);
+    if (!seal)
+        return unreadable(seal.error());
+    outcome.seal = *seal;
     if (!file.finish())
         return notSaved(file.why());
     return outcome;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/dberror.h"
+#include "domain/history.h"
 #include "platform/datetimecodec.h"
 
 #include <QLocale>
@@ -26,6 +27,7 @@ struct Outcome {
     } status = Saved;
     int employees = 0;
     qint64 shifts = 0;
+    history::Seal seal; // of the records the file was made from
     DbError error;
     QString why;
 };
@@ -36,7 +38,8 @@ struct Outcome {
 // and its shift has no minutes); numbers have a '.' decimal point; hours and wage come from the
 // shift's minutes, the wage per hour is the stored wage read as the windows read it (locale). The
 // file is written under a temporary name beside it and renamed when whole, so it appears whole or
-// not at all. The company is only read.
+// not at all. The records' seal is read once every shift is in the file, so it covers them all.
+// The company is only read.
 Outcome exportHours(Database &db, const QString &path, const LocalDateTime &ending, const LocalDateTime &now,
                     const QLocale &locale = QLocale());
 

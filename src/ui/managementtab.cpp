@@ -38,6 +38,22 @@ const QString kClear = QStringLiteral("Clear");
 const QString kDeleteError = QStringLiteral("Delete Error");
 const QString kExport = QStringLiteral("Export");
 
+// What the journal says of the records an export was made from: their seal, or why there is none.
+QString sealNote(const history::Seal &seal)
+{
+    switch (seal.status) {
+    case history::Seal::Sealed:
+        return QStringLiteral("seal %1").arg(seal.digits);
+    case history::Seal::NoJournal:
+        return QStringLiteral("the records have no journal yet");
+    case history::Seal::Broken:
+        break;
+    }
+    if (seal.brokenAt > 0)
+        return QStringLiteral("the records' journal is broken: they do not verify from row %1 on").arg(seal.brokenAt);
+    return QStringLiteral("the records' journal is broken: they do not verify");
+}
+
 } // namespace
 
 ManagementTab::ManagementTab(Database &db, const Seams &seams, CompanySettings &settings, QWidget *parent)
@@ -391,12 +407,12 @@ void ManagementTab::onExportClicked()
     switch (done.status) {
     case hoursexport::Outcome::Saved:
         m_seams.dialogs.inform(window(),
-                               QStringLiteral("The hours of %1 (%2) were saved in %3.")
+                               QStringLiteral("The hours of %1 (%2) were saved in %3 (%4).")
                                    .arg(done.employees == 1 ? QStringLiteral("1 employee")
                                                             : QStringLiteral("%1 employees").arg(done.employees),
                                         done.shifts == 1 ? QStringLiteral("1 shift")
                                                          : QStringLiteral("%1 shifts").arg(done.shifts),
-                                        QDir::toNativeSeparators(path)),
+                                        QDir::toNativeSeparators(path), sealNote(done.seal)),
                                kExport, Dialogs::Icon::Information);
         return;
     case hoursexport::Outcome::Unreadable:

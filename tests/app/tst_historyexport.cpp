@@ -1,5 +1,5 @@
-// The journal of changes as a CSV file for an inspector, read back field by field, and the command
-// with the records' seal on its line: a company it only reads, and no file where it refuses.
+// The journal of changes as a CSV file for an inspector, read back field by field, and the records'
+// seal on the lines of both exports: a company the commands only read, and no file where they refuse.
 #include "app/exportcommand.h"
 #include "app/options.h"
 #include "db/journal.h"
@@ -87,7 +87,8 @@ void tst_historyexport::commandLine()
     QCOMPARE(fault({"--export-history", "j", "--through", "2026-12-07"}), pw::OptionsFault::ThroughWithoutExport);
 }
 
-// The command on each state of the journal: the journal is written only when it verifies.
+// Each command on each state of the journal. The hours are written whatever the journal says; the
+// journal only when it verifies.
 void tst_historyexport::commands_data()
 {
     QTest::addColumn<QString>("option");
@@ -95,7 +96,7 @@ void tst_historyexport::commands_data()
     QTest::addColumn<bool>("writable");   // false: "out" is a file, so no file can be made in it
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("line");    // what it begins with; %1: the file, %2: the seal
-    const QString history = QStringLiteral("--export-history");
+    const QString history = QStringLiteral("--export-history"), hours = QStringLiteral("--export-hours");
     const QString refused = QStringLiteral("the journal was not exported: ");
     const QString broken = QStringLiteral("the records' journal is broken: they do not verify from row 2 on");
     QTest::newRow("journal") << history << "whole" << true << 0 << "Exported the journal's 2 rows to %1 (seal %2).";
@@ -103,6 +104,11 @@ void tst_historyexport::commands_data()
                                        << refused + "the records have no journal yet";
     QTest::newRow("journal, broken") << history << "broken" << true << 1 << refused + broken;
     QTest::newRow("journal, not writable") << history << "whole" << false << 1 << refused + "%1 cannot be written: ";
+    const QString exported = QStringLiteral("Exported 0 shifts of 1 employee to %1 (");
+    QTest::newRow("hours") << hours << "whole" << true << 0 << exported + "seal %2).";
+    QTest::newRow("hours, no journal") << hours << "no journal" << true << 0
+                                       << exported + "the records have no journal yet).";
+    QTest::newRow("hours, broken") << hours << "broken" << true << 0 << exported + broken + ").";
 }
 
 void tst_historyexport::commands()

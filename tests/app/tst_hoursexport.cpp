@@ -3,6 +3,7 @@
 #include "app/exportcommand.h"
 #include "app/options.h"
 #include "domain/hoursexport.h"
+#include "domain/journalchain.h"
 #include "domain/timecard.h"
 #include "testlib/companyfiles.h"
 #include "testlib/csvreader.h"
@@ -201,7 +202,8 @@ void tst_hoursexport::refused()
         QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
-// Ending date, save dialog, file, and the box that names it; a cancelled dialog writes nothing.
+// Ending date, save dialog, file, and the box that names it with the records' seal; a cancelled
+// dialog writes nothing.
 void tst_hoursexport::exportButton()
 {
     TestApp app;
@@ -225,13 +227,24 @@ void tst_hoursexport::exportButton()
     app.dialogs.answerInput(QStringLiteral("12/6/2026"));
     app.dialogs.answerFile(file);
     pw::test::click(m, "cmdexport");
-    QVERIFY(pw::test::lastBoxIs(app.dialogs,
-                                QStringLiteral("The hours of 2 employees (1 shift) were saved in %1.").arg(file),
-                                QStringLiteral("Export"), Dialogs::Icon::Information));
+    QVERIFY(pw::test::lastBoxIs(
+        app.dialogs,
+        QStringLiteral("The hours of 2 employees (1 shift) were saved in %1 (the records have no journal yet).").arg(file),
+        QStringLiteral("Export"), Dialogs::Icon::Information));
     Table csv;
     QVERIFY(readCsv(bytesOf(file), &csv));
     QCOMPARE(csv.size(), 2);
     QCOMPARE(csv[1], (QStringList{kKim, "2026-12-01T09:00:00", "2026-12-01T10:30:00", "90", "1.50", "Filing", "10", "15.00"}));
+
+    QVERIFY(!pw::startJournal(app.db()));
+    const auto check = pw::verifyChain(app.db());
+    QVERIFY(check && check->whole());
+    app.dialogs.answerInput(QStringLiteral("12/6/2026"));
+    app.dialogs.answerFile(file);
+    pw::test::click(m, "cmdexport");
+    QVERIFY(pw::test::lastBoxIs(
+        app.dialogs, QStringLiteral("The hours of 2 employees (1 shift) were saved in %1 (seal %2).").arg(file, check->seal()),
+        QStringLiteral("Export"), Dialogs::Icon::Information));
 }
 
 PW_TEST_MAIN(tst_hoursexport)
