@@ -5,6 +5,7 @@
 #include "db/companycopy.h"
 #include "domain/employeename.h"
 #include "domain/recordcheck.h"
+#include "domain/history.h"
 #include "messages/errortext.h"
 
 #include <QDir>
@@ -29,6 +30,13 @@ QString oneLine(QString text)
     return text;
 }
 
+// The start of a line that says an export wrote nothing, and why.
+QString notExported(CommandText::Export what, const QString &why)
+{
+    return what == CommandText::Export::Hours ? CommandText::tr("the hours were not exported: %1").arg(why)
+                                              : CommandText::tr("the journal was not exported: %1").arg(why);
+}
+
 } // namespace
 
 QString CommandText::help()
@@ -37,6 +45,7 @@ QString CommandText::help()
               "       punchwell --copy-company FROM TO\n"
               "       punchwell [--database LOCATION] --export-hours FILE [--through DATETIME]\n"
               "       punchwell [--database LOCATION] --verify-records [--seal HEX]\n"
+              "       punchwell [--database LOCATION] --export-history FILE\n"
               "       punchwell --help\n"
               "\n"
               "Punchwell, the time clock of a small company.\n"
@@ -57,6 +66,9 @@ QString CommandText::help()
               "                           company is only read\n"
               "  --seal HEX               with --verify-records: check too that a seal noted\n"
               "                           earlier (16 hex digits) is one of the journal's own\n"
+              "  --export-history FILE    save the journal of every change to the company's records\n"
+              "                           as a CSV file, print the records' seal and end, without\n"
+              "                           windows; the company is only read\n"
               "  -h, --help               show this text and end\n"
               "\n"
               "Without --database, the company is the one named by url in the group [database] of\n"
@@ -101,11 +113,17 @@ QString CommandText::optionsFault(const OptionsFault &fault)
     case OptionsFault::ThroughNotADateTime:
         return tr("--through: \"%1\" is not a date and time").arg(fault.argument);
     case OptionsFault::VerifyWithOther:
-        return tr("--verify-records is given alone, without --copy-company or --export-hours");
+        return tr("--verify-records is given alone, without --copy-company, --export-hours or --export-history");
     case OptionsFault::SealWithoutVerify:
         return tr("--seal is a seal for --verify-records to look for, which is not given");
     case OptionsFault::SealNotHex:
         return tr("--seal needs the 16 hex digits of a seal noted earlier, not \"%1\"").arg(fault.argument);
+    case OptionsFault::HistoryTwice:
+        return tr("--export-history is given twice");
+    case OptionsFault::HistoryWithoutFile:
+        return tr("--export-history needs the path of the file to write");
+    case OptionsFault::HistoryWithOther:
+        return tr("--export-history and %1 cannot be given together").arg(fault.argument);
     case OptionsFault::UnknownOption:
         return tr("unknown option %1").arg(fault.argument);
     case OptionsFault::UnexpectedArgument:
@@ -189,24 +207,51 @@ QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
     return oneLine(ErrorText::notCopied(why));
 }
 
-QString CommandText::hoursExported(const QString &file, int employees, qint64 shifts)
+QString CommandText::sealNote(const history::Seal &seal)
+{
+    switch (seal.status) {
+    case history::Seal::Sealed:
+        return tr("seal %1").arg(seal.digits);
+    case history::Seal::NoJournal:
+        return tr("the records have no journal yet");
+    case history::Seal::Broken:
+        break;
+    }
+    if (seal.brokenAt > 0)
+        return tr("the records' journal is broken: they do not verify from row %1 on").arg(seal.brokenAt);
+    return tr("the records' journal is broken: they do not verify");
+}
+
+QString CommandText::hoursExported(const QString &file, int employees, qint64 shifts, const history::Seal &seal)
 {
     const QString shiftCount = shifts == 1 ? tr("1 shift") : tr("%1 shifts").arg(shifts);
     const QString employeeCount = employees == 1 ? tr("1 employee") : tr("%1 employees").arg(employees);
-    return tr("Exported %1 of %2 to %3.").arg(shiftCount, employeeCount, QDir::toNativeSeparators(file));
+    return tr("Exported %1 of %2 to %3 (%4).")
+        .arg(shiftCount, employeeCount, QDir::toNativeSeparators(file), sealNote(seal));
 }
 
-QString CommandText::exportUnreadable(const Location &from, const DbError &e)
+QString CommandText::historyExported(const QString &file, const history::Seal &seal)
+{
+    const QString rows = seal.rows == 1 ? tr("1 row") : tr("%1 rows").arg(seal.rows);
+    return tr("Exported the journal's %1 to %2 (%3).").arg(rows, QDir::toNativeSeparators(file), sealNote(seal));
+}
+
+QString CommandText::exportUnreadable(Export what, const Location &from, const DbError &e)
 {
     const bool addressRefused = e.reason == DbReason::AddressUnusable || e.reason == DbReason::AddressRefused;
     const QString why = addressRefused ? ErrorText::numbered(e)
                                        : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
-    return oneLine(tr("the hours were not exported: %1").arg(why));
+    return oneLine(notExported(what, why));
 }
 
-QString CommandText::exportNotSaved(const QString &file, const QString &why)
+QString CommandText::exportNotSaved(Export what, const QString &file, const QString &why)
 {
-    return oneLine(tr("the hours were not exported: %1 cannot be written: %2").arg(QDir::toNativeSeparators(file), why));
+    return oneLine(notExported(what, tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(file), why)));
+}
+
+QString CommandText::historyNotSealed(const history::Seal &seal)
+{
+    return notExported(Export::History, sealNote(seal));
 }
 
 QString CommandText::recordsVerified(const RecordCheck &check)

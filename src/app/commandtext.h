@@ -12,6 +12,9 @@ struct AccessReport;
 struct CopyReport;
 struct OptionsFault;
 struct RecordCheck;
+namespace history {
+struct Seal;
+}
 
 // The program's lines on a terminal, composed in this one place, and the report of an Access-format
 // company brought over, which the start-up's box shows too; where a line says what a box says, it
@@ -40,11 +43,19 @@ public:
     static QString sourceUnreadable(const Location &from, const DbError &e);
     static QString accessNotCopied(const DbError &e);
 
-    // --export-hours: what was written, and why nothing was: the company could not be opened or
-    // read, or the file could not be written (why: the system's words).
-    static QString hoursExported(const QString &file, int employees, qint64 shifts);
-    static QString exportUnreadable(const Location &from, const DbError &e);
-    static QString exportNotSaved(const QString &file, const QString &why);
+    // What an export writes.
+    enum class Export { Hours, History };
+    // --export-hours and --export-history: what was written, with what the journal says of the
+    // records (their seal, or why there is none), and why nothing was: the company could not be
+    // opened or read, the file could not be written (why: the system's words), or the records have
+    // no seal for the journal to end at.
+    static QString hoursExported(const QString &file, int employees, qint64 shifts, const history::Seal &seal);
+    static QString historyExported(const QString &file, const history::Seal &seal);
+    static QString exportUnreadable(Export what, const Location &from, const DbError &e);
+    static QString exportNotSaved(Export what, const QString &file, const QString &why);
+    static QString historyNotSealed(const history::Seal &seal);
+    // "seal 0123456789abcdef", or why the records have none.
+    static QString sealNote(const history::Seal &seal);
 
     // --verify-records: the line of records that verify (with the seal), the line of records that
     // do not (what differs first), and why the company could not be read.

@@ -7,8 +7,8 @@ namespace pw {
 class Clock;
 struct CommandLine;
 
-// What `punchwell --export-hours FILE` did: the exit code and its one line (the standard output on
-// success, the standard error otherwise).
+// What `punchwell --export-hours FILE` or `--export-history FILE` did: the exit code and its one
+// line (the standard output on success, the standard error otherwise).
 struct ExportCommandResult {
     int exitCode = 0;
     QString line;
@@ -18,5 +18,9 @@ struct ExportCommandResult {
 // it gives none) to its file, without windows. The company is chosen as for a normal start and only
 // read; a path that is not absolute is taken from folder. On any failure no file is written.
 ExportCommandResult exportHoursCommand(const CommandLine &line, const QString &folder, const Clock &workstation);
+
+// Exports the company's journal of changes to the command line's file, the same way; a company
+// without a journal, or whose journal does not verify, gets no file.
+ExportCommandResult exportHistoryCommand(const CommandLine &line, const QString &folder);
 
 } // namespace pw

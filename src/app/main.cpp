@@ -36,7 +36,18 @@ void print(std::FILE *to, const QString &text)
     std::fflush(to);
 }
 
-// Copying a company, exporting hours, checking the records and the help need no windows, so they run without a display.
+// A command's one line: on the standard output when it succeeded, else on the standard error.
+int report(int exitCode, const QString &line)
+{
+    if (exitCode == 0)
+        print(stdout, line + QLatin1Char('\n'));
+    else
+        print(stderr, pw::CommandText::failureLine(line) + QLatin1Char('\n'));
+    return exitCode;
+}
+
+// Copying a company, exporting hours or the journal, checking the records and the help need no
+// windows, so they run without a display.
 int runWithoutWindows(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -48,10 +59,7 @@ int runWithoutWindows(int argc, char *argv[])
         return 0;
     case pw::CommandLine::Mode::Copy: {
         const pw::CopyCommandResult result = pw::copyCompanyCommand(line.copyFrom, line.copyTo, QDir::currentPath());
-        if (result.exitCode == 0)
-            print(stdout, result.line + QLatin1Char('\n'));
-        else
-            print(stderr, pw::CommandText::failureLine(result.line) + QLatin1Char('\n'));
+        report(result.exitCode, result.line);
         if (!result.report.isEmpty())
             print(stdout, result.report + QLatin1Char('\n'));
         return result.exitCode;
@@ -59,19 +67,15 @@ int runWithoutWindows(int argc, char *argv[])
     case pw::CommandLine::Mode::ExportHours: {
         const pw::SystemClock systemClock;
         const pw::ExportCommandResult result = pw::exportHoursCommand(line, QDir::currentPath(), systemClock);
-        if (result.exitCode == 0)
-            print(stdout, result.line + QLatin1Char('\n'));
-        else
-            print(stderr, pw::CommandText::failureLine(result.line) + QLatin1Char('\n'));
-        return result.exitCode;
+        return report(result.exitCode, result.line);
+    }
+    case pw::CommandLine::Mode::ExportHistory: {
+        const pw::ExportCommandResult result = pw::exportHistoryCommand(line, QDir::currentPath());
+        return report(result.exitCode, result.line);
     }
     case pw::CommandLine::Mode::Verify: {
         const pw::VerifyCommandResult result = pw::verifyRecordsCommand(line, QDir::currentPath());
-        if (result.exitCode == 0)
-            print(stdout, result.line + QLatin1Char('\n'));
-        else
-            print(stderr, pw::CommandText::failureLine(result.line) + QLatin1Char('\n'));
-        return result.exitCode;
+        return report(result.exitCode, result.line);
     }
     default:
         print(stderr, pw::CommandText::usageError(line.fault));

@@ -51,6 +51,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
 {
     CommandLine line;
     bool database = false, copy = false, help = false, exportHours = false, through = false, verify = false;
+    bool history = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -85,6 +86,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
                 return wrong(OptionsFault::ExportWithoutFile, a);
             line.exportFile = arguments[++i];
+        } else if (a == QLatin1String("--export-history")) {
+            if (history)
+                return wrong(OptionsFault::HistoryTwice, a);
+            history = true;
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
+                return wrong(OptionsFault::HistoryWithoutFile, a);
+            line.historyFile = arguments[++i];
         } else if (a == QLatin1String("--through")) {
             if (through)
                 return wrong(OptionsFault::ThroughTwice, a);
@@ -119,7 +127,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return wrong(OptionsFault::ExportWithCopy);
     if (through && !exportHours)
         return wrong(OptionsFault::ThroughWithoutExport);
-    if (verify && (copy || exportHours))
+    if (history && (copy || exportHours))
+        return wrong(OptionsFault::HistoryWithOther,
+                     copy ? QStringLiteral("--copy-company") : QStringLiteral("--export-hours"));
+    if (verify && (copy || exportHours || history))
         return wrong(OptionsFault::VerifyWithOther);
     if (line.seal && !verify)
         return wrong(OptionsFault::SealWithoutVerify);
@@ -128,6 +139,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return line;
     }
     line.mode = copy ? CommandLine::Mode::Copy : exportHours ? CommandLine::Mode::ExportHours : CommandLine::Mode::Run;
+    if (history)
+        line.mode = CommandLine::Mode::ExportHistory;
     return line;
 }
 

@@ -26,9 +26,12 @@ struct OptionsFault {
         ThroughWithoutDate,
         ThroughWithoutExport,
         ThroughNotADateTime,
-        VerifyWithOther,  // --verify-records with --copy-company or --export-hours
+        VerifyWithOther,  // --verify-records with --copy-company or an export
         SealWithoutVerify,
         SealNotHex,       // argument: what was given
+        HistoryTwice,
+        HistoryWithoutFile,
+        HistoryWithOther, // argument: the other option that does something of its own
         UnknownOption,
         UnexpectedArgument,
         // Punchwell.conf. file: its path; line and text: the line concerned.
@@ -56,6 +59,7 @@ struct CommandLine {
         Copy,  // --copy-company FROM TO: no windows
         ExportHours, // --export-hours FILE [--through DATETIME]: no windows
         Verify,      // --verify-records [--seal HEX]: no windows
+        ExportHistory, // --export-history FILE: no windows
         Help,  // --help
         Wrong, // something that is not an option of the program: `fault` says what
     };
@@ -65,14 +69,15 @@ struct CommandLine {
     QString exportFile;                  // --export-hours FILE
     std::optional<LocalDateTime> through; // --through DATETIME; nothing: now
     std::optional<QString> seal;          // --seal HEX: 16 hex digits
+    QString historyFile;                  // --export-history FILE
     OptionsFault fault;
 };
 
 // The arguments after the program's name. Accepted: --database LOCATION (or
 // --database=LOCATION), --copy-company FROM TO, --export-hours FILE with perhaps --through DATETIME
-// (ISO 8601 or as a person types one in the system's locale), --verify-records with perhaps --seal
-// HEX (16 hex digits), --help (or -h). Options are never abbreviated, and
-// nothing else is taken.
+// (ISO 8601 or as a person types one in the system's locale), --export-history FILE,
+// --verify-records with perhaps --seal HEX (16 hex digits), --help (or -h). Options are never
+// abbreviated, and nothing else is taken.
 CommandLine parseCommandLine(const QStringList &arguments);
 
 // Whether the arguments ask for something that needs no windows (copying, the help, or telling

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/dberror.h"
+#include "domain/history.h"
 #include "platform/datetimecodec.h"
 
 #include <QLocale>
@@ -26,13 +27,10 @@ struct Outcome {
     } status = Saved;
     int employees = 0;
     qint64 shifts = 0;
+    history::Seal seal; // of the records the file was made from
     DbError error;
     QString why;
 };
-
-// One field as RFC 4180 writes it: in double quotes, its own quotes doubled, when it holds a
-// comma, a quote or a line break; as it is otherwise.
-QString csvField(const QString &text);
 
 // Writes the hours of every listed employee (in list order, a name listed twice once) to the file
 // at path, replacing a file of that name: UTF-8, comma-separated, CRLF line ends, headed by kHeader.
@@ -40,7 +38,8 @@ QString csvField(const QString &text);
 // and its shift has no minutes); numbers have a '.' decimal point; hours and wage come from the
 // shift's minutes, the wage per hour is the stored wage read as the windows read it (locale). The
 // file is written under a temporary name beside it and renamed when whole, so it appears whole or
-// not at all. The company is only read.
+// not at all. The records' seal is read once every shift is in the file, so it covers them all.
+// The company is only read.
 Outcome exportHours(Database &db, const QString &path, const LocalDateTime &ending, const LocalDateTime &now,
                     const QLocale &locale = QLocale());
 

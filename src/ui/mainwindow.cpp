@@ -5,6 +5,7 @@
 #include "ui/addemployeedialog.h"
 #include "ui/artwork.h"
 #include "ui/clockdisplay.h"
+#include "ui/historywindow.h"
 #include "ui/logonwindow.h"
 #include "ui/managementtab.h"
 #include "ui/passworddialog.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     connect(m_managementTab, &ManagementTab::addRequested, this, &MainWindow::openAddDialog);
     connect(m_managementTab, &ManagementTab::passwordChangeRequested, this, [this] { openPasswordDialog(true); });
     connect(m_managementTab, &ManagementTab::propertiesRequested, this, &MainWindow::openPropertiesDialog);
+    connect(m_managementTab, &ManagementTab::historyRequested, this, &MainWindow::openHistoryWindow);
     connect(m_managementTab, &ManagementTab::employeeDeleted, this, &MainWindow::employeeDeleted);
     connect(m_managementTab, &ManagementTab::cardPrinted, m_timeTab, &TimeFunctionsTab::updateTotals);
     connect(m_managementTab, &ManagementTab::logCleared, m_timeTab, &TimeFunctionsTab::refreshLog);
@@ -71,6 +73,7 @@ MainWindow::~MainWindow()
     delete m_addDialog;
     delete m_passwordDialog;
     delete m_propertiesDialog;
+    delete m_historyWindow;
 }
 
 void MainWindow::buildMenu()
@@ -157,14 +160,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::closeDialogs()
 {
-    for (ModelessDialog *d : std::initializer_list<ModelessDialog *>{m_addDialog, m_passwordDialog, m_propertiesDialog})
+    for (ModelessDialog *d :
+         std::initializer_list<ModelessDialog *>{m_addDialog, m_passwordDialog, m_propertiesDialog, m_historyWindow})
         if (d)
             d->cancel();
 }
 
 void MainWindow::hideAll()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{m_addDialog, m_passwordDialog, m_propertiesDialog})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m_addDialog, m_passwordDialog, m_propertiesDialog, m_historyWindow})
         if (w)
             w->hide();
     m_timeTab->hideTaskPrompt();
@@ -210,6 +215,18 @@ void MainWindow::openPropertiesDialog()
         connect(m_propertiesDialog, &PropertiesDialog::closed, this, [this] { m_propertiesDialog = nullptr; });
     }
     showModeless(m_propertiesDialog);
+}
+
+void MainWindow::openHistoryWindow(const QString &name)
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(m_db, m_seams.dialogs);
+        connect(m_historyWindow, &HistoryWindow::closed, this, [this] { m_historyWindow = nullptr; });
+    }
+    // Read again at every opening: the rows stored since, or another employee's. Shown first, so a
+    // box that says the rows cannot be read stands over it.
+    showModeless(m_historyWindow);
+    m_historyWindow->showEmployee(name);
 }
 
 } // namespace pw

@@ -15,6 +15,7 @@ class AddEmployeeDialog;
 class ClockDisplay;
 class CompanySettings;
 class Database;
+class HistoryWindow;
 class ManagementTab;
 class PasswordDialog;
 class PropertiesDialog;
@@ -61,6 +62,7 @@ private:
     void openAddDialog();
     void openPasswordDialog(bool employeeMode);
     void openPropertiesDialog();
+    void openHistoryWindow(const QString &name);
 
     Database &m_db;
     Seams m_seams;
@@ -84,6 +86,7 @@ private:
     QPointer<AddEmployeeDialog> m_addDialog;
     QPointer<PasswordDialog> m_passwordDialog;
     QPointer<PropertiesDialog> m_propertiesDialog;
+    QPointer<HistoryWindow> m_historyWindow;
 };
 
 } // namespace pw

@@ -38,6 +38,22 @@ const QString kClear = QStringLiteral("Clear");
 const QString kDeleteError = QStringLiteral("Delete Error");
 const QString kExport = QStringLiteral("Export");
 
+// What the journal says of the records an export was made from: their seal, or why there is none.
+QString sealNote(const history::Seal &seal)
+{
+    switch (seal.status) {
+    case history::Seal::Sealed:
+        return QStringLiteral("seal %1").arg(seal.digits);
+    case history::Seal::NoJournal:
+        return QStringLiteral("the records have no journal yet");
+    case history::Seal::Broken:
+        break;
+    }
+    if (seal.brokenAt > 0)
+        return QStringLiteral("the records' journal is broken: they do not verify from row %1 on").arg(seal.brokenAt);
+    return QStringLiteral("the records' journal is broken: they do not verify");
+}
+
 } // namespace
 
 ManagementTab::ManagementTab(Database &db, const Seams &seams, CompanySettings &settings, QWidget *parent)
@@ -60,6 +76,7 @@ ManagementTab::ManagementTab(Database &db, const Seams &seams, CompanySettings &
     connect(m_printLogButton, &QPushButton::clicked, this, &ManagementTab::onPrintClicked);
     connect(m_changePasswordButton, &QPushButton::clicked, this, &ManagementTab::passwordChangeRequested);
     connect(m_totalsButton, &QPushButton::clicked, this, &ManagementTab::onTotalsClicked);
+    connect(m_historyButton, &QPushButton::clicked, this, [this] { Q_EMIT historyRequested(m_nameEdit->text()); });
     connect(m_propertiesButton, &QPushButton::clicked, this, &ManagementTab::propertiesRequested);
     connect(m_exportButton, &QPushButton::clicked, this, &ManagementTab::onExportClicked);
 }
@@ -143,12 +160,14 @@ void ManagementTab::buildLayout()
                                         QStringLiteral("Change an Employee's password"));
     m_totalsButton = makeButton(functions, "Command1", QStringLiteral("Get Hrs/$"),
                                 QStringLiteral("Get the Employee's total number of hours and pay."));
+    m_historyButton = makeButton(functions, "cmdhistory", QStringLiteral("History"),
+                                 QStringLiteral("Show every change to the employee's records"));
     m_propertiesButton = makeButton(functions, "Command2", QStringLiteral("Properties"), QStringLiteral("Change Punchwell's properties"));
     m_exportButton = makeButton(functions, "cmdexport", QStringLiteral("Export"),
                                 QStringLiteral("Save every employee's hours through an ending date for payroll"));
     auto *functionsLayout = new QVBoxLayout(functions);
     for (QPushButton *b : {m_addButton, m_deleteButton, m_clearLogButton, m_printLogButton, m_changePasswordButton,
-                           m_totalsButton, m_propertiesButton, m_exportButton})
+                           m_totalsButton, m_historyButton, m_propertiesButton, m_exportButton})
         functionsLayout->addWidget(b);
     functionsLayout->addStretch();
 
@@ -388,12 +407,12 @@ void ManagementTab::onExportClicked()
     switch (done.status) {
     case hoursexport::Outcome::Saved:
         m_seams.dialogs.inform(window(),
-                               QStringLiteral("The hours of %1 (%2) were saved in %3.")
+                               QStringLiteral("The hours of %1 (%2) were saved in %3 (%4).")
                                    .arg(done.employees == 1 ? QStringLiteral("1 employee")
                                                             : QStringLiteral("%1 employees").arg(done.employees),
                                         done.shifts == 1 ? QStringLiteral("1 shift")
                                                          : QStringLiteral("%1 shifts").arg(done.shifts),
-                                        QDir::toNativeSeparators(path)),
+                                        QDir::toNativeSeparators(path), sealNote(done.seal)),
                                kExport, Dialogs::Icon::Information);
         return;
     case hoursexport::Outcome::Unreadable:

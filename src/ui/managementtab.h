@@ -26,7 +26,8 @@ class RecordBrowser;
 // The "Management" tab: its panel (objectName "Picture1") is open to the Manager after a password
 // logon. An employee browser over "datalist" with the chosen employee's wage and notes, the grid of
 // that employee's log, and the functions: add, delete, clear logs, print time cards, change a
-// password, the employee's totals, and the company-wide switches.
+// password, the employee's totals and history of changes, the company-wide switches, and the
+// hours export.
 class ManagementTab : public QWidget {
     Q_OBJECT
 
@@ -45,6 +46,8 @@ Q_SIGNALS:
     void addRequested();
     void passwordChangeRequested();
     void propertiesRequested();
+    // The shown employee's history of changes is asked for.
+    void historyRequested(const QString &name);
     void employeeDeleted(const QString &name);
     // A card was printed: the logged-on employee's totals are counted again.
     void cardPrinted();
@@ -87,6 +90,7 @@ private:
     QPushButton *m_printLogButton;
     QPushButton *m_changePasswordButton;
     QPushButton *m_totalsButton;
+    QPushButton *m_historyButton;
     QPushButton *m_propertiesButton;
     QPushButton *m_exportButton;
 };

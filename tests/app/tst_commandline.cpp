@@ -173,6 +173,10 @@ void tst_commandline::onATerminal_data()
                                     << "punchwell: unknown option --colour\nTry 'punchwell --help'.\n";
     QTest::newRow("copy without target") << QStringList{"--copy-company", "a.mdb"} << 2 << ""
                                          << "punchwell: --copy-company needs two locations: FROM and TO\n";
+    QTest::newRow("journal without file") << QStringList{"--export-history"} << 2 << ""
+                                          << "punchwell: --export-history needs the path of the file to write\n";
+    QTest::newRow("journal of no company") << QStringList{"--database", "/nonexistent/Acme.mdb", "--export-history", "j.csv"}
+                                           << 1 << "" << "punchwell: the journal was not exported: ";
 }
 
 void tst_commandline::onATerminal()

@@ -3,8 +3,10 @@
 #include "app/exportcommand.h"
 #include "app/options.h"
 #include "domain/hoursexport.h"
+#include "domain/journalchain.h"
 #include "domain/timecard.h"
 #include "testlib/companyfiles.h"
+#include "testlib/csvreader.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -18,47 +20,9 @@ using pw::test::TestApp;
 
 namespace {
 
-using Table = QList<QStringList>;
-
-// A small RFC 4180 reader: quoted fields with doubled quotes, commas and line breaks inside them,
-// CRLF between records. A bare LF, or anything after a closing quote, fails the read.
-bool readCsv(const QByteArray &bytes, Table *out)
-{
-    const QString text = QString::fromUtf8(bytes);
-    QStringList record;
-    QString field;
-    bool quoted = false, wasQuoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += c, ++i;
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"' && field.isEmpty() && !wasQuoted) {
-            quoted = wasQuoted = true;
-        } else if (c == u',') {
-            record << field, field.clear(), wasQuoted = false;
-        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            record << field, field.clear(), wasQuoted = false, ++i;
-            *out << record;
-            record.clear();
-        } else if (c == u'\n' || c == u'\r' || wasQuoted) {
-            return false;
-        } else {
-            field += c;
-        }
-    }
-    return !quoted && field.isEmpty() && record.isEmpty();
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using Table = pw::test::CsvTable;
+using pw::test::bytesOf;
+using pw::test::readCsv;
 
 const QString kKim = QStringLiteral("Kim");
 const QString kZoe = QString::fromUtf8("Zoë Øster");
@@ -238,7 +202,8 @@ void tst_hoursexport::refused()
         QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
-// Ending date, save dialog, file, and the box that names it; a cancelled dialog writes nothing.
+// Ending date, save dialog, file, and the box that names it with the records' seal; a cancelled
+// dialog writes nothing.
 void tst_hoursexport::exportButton()
 {
     TestApp app;
@@ -262,13 +227,24 @@ void tst_hoursexport::exportButton()
     app.dialogs.answerInput(QStringLiteral("12/6/2026"));
     app.dialogs.answerFile(file);
     pw::test::click(m, "cmdexport");
-    QVERIFY(pw::test::lastBoxIs(app.dialogs,
-                                QStringLiteral("The hours of 2 employees (1 shift) were saved in %1.").arg(file),
-                                QStringLiteral("Export"), Dialogs::Icon::Information));
+    QVERIFY(pw::test::lastBoxIs(
+        app.dialogs,
+        QStringLiteral("The hours of 2 employees (1 shift) were saved in %1 (the records have no journal yet).").arg(file),
+        QStringLiteral("Export"), Dialogs::Icon::Information));
     Table csv;
     QVERIFY(readCsv(bytesOf(file), &csv));
     QCOMPARE(csv.size(), 2);
     QCOMPARE(csv[1], (QStringList{kKim, "2026-12-01T09:00:00", "2026-12-01T10:30:00", "90", "1.50", "Filing", "10", "15.00"}));
+
+    QVERIFY(!pw::startJournal(app.db()));
+    const auto check = pw::verifyChain(app.db());
+    QVERIFY(check && check->whole());
+    app.dialogs.answerInput(QStringLiteral("12/6/2026"));
+    app.dialogs.answerFile(file);
+    pw::test::click(m, "cmdexport");
+    QVERIFY(pw::test::lastBoxIs(
+        app.dialogs, QStringLiteral("The hours of 2 employees (1 shift) were saved in %1 (seal %2).").arg(file, check->seal()),
+        QStringLiteral("Export"), Dialogs::Icon::Information));
 }
 
 PW_TEST_MAIN(tst_hoursexport)

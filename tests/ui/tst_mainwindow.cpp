@@ -113,6 +113,7 @@ void tst_mainwindow::controls_data()
     QTest::newRow("Command3") << "Command3" << "Print Log" << "Print an Employee's Time Card";
     QTest::newRow("ChgPass") << "ChgPass" << "Chg Pass" << "Change an Employee's password";
     QTest::newRow("Command1") << "Command1" << "Get Hrs/$" << "Get the Employee's total number of hours and pay.";
+    QTest::newRow("cmdhistory") << "cmdhistory" << "History" << "Show every change to the employee's records";
     QTest::newRow("Command2") << "Command2" << "Properties" << "Change Punchwell's properties";
     QTest::newRow("Frame5") << "Frame5" << "About this Program:" << "";
     QTest::newRow("cmpname") << "cmpname" << "Company Name:" << "";
