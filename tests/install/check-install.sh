@@ -34,5 +34,6 @@ kill -0 "$pid" || { echo "the program did not keep running"; exit 1; }
 journal='"Punchwell journal of changes"'
 dump() { sqlite3 "$1" .dump | grep -vF "$journal"; }
 [ "$(dump "$HOME/Punchwell/Employee.mdb")" = "$(dump "$prefix/share/punchwell/Employee.mdb")" ] || { echo "the working copy differs"; exit 1; }
-[ "$(sqlite3 "$HOME/Punchwell/Employee.mdb" "SELECT what FROM $journal")" = "seal" ] || { echo "no journal sealing the working copy"; exit 1; }
+[ "$(sqlite3 "$HOME/Punchwell/Employee.mdb" "SELECT what FROM $journal WHERE sequence = 1")" = "seal" ] || { echo "no journal sealing the working copy"; exit 1; }
+(cd "$HOME/Punchwell" && "$prefix/bin/punchwell" --verify-records) | grep -q "seal " || { echo "the working copy does not verify"; exit 1; }
 echo "installed and started: $prefix"
