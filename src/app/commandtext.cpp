@@ -256,7 +256,7 @@ QString CommandText::historyNotSealed(const history::Seal &seal)
 
 QString CommandText::recordsVerified(const RecordCheck &check)
 {
-    const QString rows = check.rows == 1 ? tr("1 change") : tr("%1 changes").arg(check.rows);
+    const QString rows = check.rows == 1 ? tr("1 row") : tr("%1 rows").arg(check.rows);
     return tr("The records verify: %1 in the journal, seal %2").arg(rows, check.seal);
 }
 

@@ -356,6 +356,8 @@ void tst_concurrency::roundTripThroughServer()
     const Run there = punchwell({QStringLiteral("--copy-company"), original, server}, m_dir.path());
     QVERIFY2(there.exitCode == 0, there.err.constData());
     QCOMPARE(there.out.count('\n'), 1);
+    QVERIFY2(there.out.contains("Its records verify, seal " + sealed.out.mid(sealed.out.indexOf("seal ") + 5, 16)),
+             there.out.constData());
     const QString back = m_dir.filePath(QStringLiteral("back-%1.mdb").arg(++m_places));
     const Run home = punchwell({QStringLiteral("--copy-company"), server, back}, m_dir.path());
     QVERIFY2(home.exitCode == 0, home.err.constData());
