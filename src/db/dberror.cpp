@@ -68,6 +68,7 @@ int numberOf(DbReason reason)
     case DbReason::WageTooLarge:
         return ErrWageNotANumber;
     case DbReason::NotADateTime:
+    case DbReason::EntryOutOfOrder:
     case DbReason::ValueRefused:
         return ErrRefusedValue;
     case DbReason::LoginRefused:

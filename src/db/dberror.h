@@ -114,6 +114,10 @@ enum class DbReason {
     WageNotANumber,
     WageTooLarge,
     NotADateTime,
+    // A corrected date and time that would put the entry out of order. value: the new date-time,
+    // otherValue: the neighbour's (both as stored); amount: -1 when it would come before the entry
+    // it follows, 1 when after the entry that follows it.
+    EntryOutOfOrder,
 
     // An Access-format (Jet) company file. file: the old file's path.
     AccessCannotOpen,      // engineText: the system's reason, when it gave one
@@ -207,6 +211,7 @@ struct DbError {
     QString field;     // a field, a column, or a connection parameter
     QString file;      // a file other than the company's: an Access-format file, a lock file, a folder
     QString value;     // a value concerned, as typed or stored
+    QString otherValue; // a second value the reason names
     qint64 row = 0;    // counted from 1
     qint64 amount = 0, otherAmount = 0; // the counts a reason names (see there)
     double seconds = 0;
@@ -227,6 +232,7 @@ struct DbError {
     DbError &inRow(qint64 r) { row = r; return *this; }
     DbError &aboutFile(const QString &path) { file = path; return *this; }
     DbError &withValue(const QString &text) { value = text; return *this; }
+    DbError &withOtherValue(const QString &text) { otherValue = text; return *this; }
     DbError &withAmounts(qint64 first, qint64 second = 0) { amount = first; otherAmount = second; return *this; }
     DbError &after(double s) { seconds = s; return *this; }
     DbError &saying(const QString &text) { engineText = text; return *this; }

@@ -98,6 +98,24 @@ DbResult<std::optional<LogEntry>> LogTable::entry(qint64 rowid)
     return firstEntryOf(m_db, selectEntries(m_db, *table) + QStringLiteral(" WHERE %1 = ?").arg(m_db.orderKey()), {rowid});
 }
 
+DbResult<std::optional<LogEntry>> LogTable::entryBefore(qint64 rowid)
+{
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return firstEntryOf(m_db, selectEntries(m_db, *table) + QStringLiteral(" WHERE %1 < ? ORDER BY %1 DESC LIMIT 1").arg(m_db.orderKey()),
+                        {rowid});
+}
+
+DbResult<std::optional<LogEntry>> LogTable::entryAfter(qint64 rowid)
+{
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return firstEntryOf(m_db, selectEntries(m_db, *table) + QStringLiteral(" WHERE %1 > ? ORDER BY %1 LIMIT 1").arg(m_db.orderKey()),
+                        {rowid});
+}
+
 DbResult<qint64> LogTable::position(qint64 rowid)
 {
     auto table = this->table();

@@ -51,6 +51,9 @@ public:
     DbResult<std::optional<LogEntry>> first();
     // One entry by its key; nothing when there is none.
     DbResult<std::optional<LogEntry>> entry(qint64 rowid);
+    // The entries just before and just after the one of this key, in stored order.
+    DbResult<std::optional<LogEntry>> entryBefore(qint64 rowid);
+    DbResult<std::optional<LogEntry>> entryAfter(qint64 rowid);
     // Where the entry of this key stands in stored order: 1 for the first.
     DbResult<qint64> position(qint64 rowid);
     // Every entry, key and values as stored, in stored order.

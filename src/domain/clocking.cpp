@@ -127,6 +127,25 @@ DbResult<LocalDateTime> correctEntryTime(Database &db, const QString &table, qin
     const auto was = log.entry(entry);
     if (!was)
         return was.error();
+    // Entries are paired by their order in the log, so a correction may not pass either neighbour:
+    // a clock-out put before its own clock-in would count its shift as negative hours.
+    const auto previous = log.entryBefore(entry);
+    if (!previous)
+        return previous.error();
+    const auto next = log.entryAfter(entry);
+    if (!next)
+        return next.error();
+    const auto outOfOrder = [&](const std::optional<LogEntry> &neighbour, int side) -> std::optional<DbError> {
+        const auto at = neighbour ? neighbour->when() : std::nullopt;
+        if (!at || (side < 0 ? !(*when < *at) : !(*at < *when)))
+            return std::nullopt;
+        return DbError::of(DbReason::EntryOutOfOrder).inTable(table).withValue(when->toStored())
+            .withOtherValue(at->toStored()).withAmounts(side);
+    };
+    if (auto refused = outOfOrder(*previous, -1))
+        return *refused;
+    if (auto refused = outOfOrder(*next, 1))
+        return *refused;
     // The journal names the entry by its place in the log, so the change can be replayed.
     const auto place = log.position(entry);
     if (!place)

@@ -1,11 +1,21 @@
 #include "messages/errortext.h"
 
+#include "platform/datetimecodec.h"
+#include "platform/formats.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 namespace pw {
 
 namespace {
+
+// A stored date-time as the windows show one.
+QString shownDateTime(const QString &stored)
+{
+    const auto at = LocalDateTime::fromStored(QStringView(stored));
+    return at ? formats::generalDate(*at) : stored;
+}
 
 QString native(const QString &path)
 {
@@ -415,6 +425,13 @@ QString ErrorText::describe(const DbError &e)
         return tr("the wage per hour of %1 (\"%2\") is too large to count with, so the wages show 0").arg(e.table, e.value);
     case DbReason::NotADateTime:
         return tr("\"%1\" is not a date and time").arg(e.value);
+    case DbReason::EntryOutOfOrder:
+        return e.amount < 0 ? tr("%1 would come before %2, the date and time of the entry before it, and the entries of "
+                                 "a log must stay in order")
+                                  .arg(shownDateTime(e.value), shownDateTime(e.otherValue))
+                            : tr("%1 would come after %2, the date and time of the entry after it, and the entries of "
+                                 "a log must stay in order")
+                                  .arg(shownDateTime(e.value), shownDateTime(e.otherValue));
 
     case DbReason::AccessCannotOpen:
     case DbReason::AccessNotAccess:
@@ -458,6 +475,8 @@ QString ErrorText::failure(const QString &what, const DbError &e, const QString 
 
 QString ErrorText::updateFailure(const DbError &e)
 {
+    if (e.reason == DbReason::EntryOutOfOrder)
+        return tr("Invalid Date / Time.  %1. Please correct the entry and try again").arg(describe(e));
     if (e.number == ErrRefusedValue)
         return tr("Invalid Date / Time.  Please correct the entry and try again");
     return tr("Error number: %1  has occured:  %2. Please try again.").arg(QString::number(e.number), describe(e));

@@ -1,6 +1,7 @@
 // Clocking in and out through the real windows: buttons, menu items, F1 and F2, the task prompt,
 // the refusals, delete-last and the totals shown after each.
 #include "domain/recordviews.h"
+#include "platform/typeddatetime.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
@@ -111,6 +112,8 @@ private Q_SLOTS:
     void openShiftCounts();
     void deleteLast();
     void updateAction();
+    void correctionKeepsOrder_data();
+    void correctionKeepsOrder();
     void correctionOnLeaving_data();
     void correctionOnLeaving();
     void updateReports_data();
@@ -501,6 +504,48 @@ void tst_clocking::updateAction()
     pw::test::browse(m, "database", "first");
     QCOMPARE(app.dialogs.count(), 2);
     QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("half past nine"));
+}
+
+void tst_clocking::correctionKeepsOrder_data()
+{
+    QTest::addColumn<QString>("typed"); // for the clock-out at 9, between clock-ins at 8 and at 10
+    QTest::addColumn<QString>("box");   // empty: stored
+    QTest::newRow("within") << "12/7/2026 9:45 AM" << "";
+    QTest::newRow("at its clock-in") << "12/7/2026 8:00 AM" << "";
+    QTest::newRow("at the next clock-in") << "12/7/2026 10:00 AM" << "";
+    QTest::newRow("before its clock-in")
+        << "12/7/2026 7:50 AM"
+        << "Invalid Date / Time.  12/7/2026 7:50:00 AM would come before 12/7/2026 8:00:00 AM, the date and time of the "
+           "entry before it, and the entries of a log must stay in order. Please correct the entry and try again";
+    QTest::newRow("after the next clock-in")
+        << "12/8/2026 9:00 AM"
+        << "Invalid Date / Time.  12/8/2026 9:00:00 AM would come after 12/7/2026 10:00:00 AM, the date and time of the "
+           "entry after it, and the entries of a log must stay in order. Please correct the entry and try again";
+}
+
+// A correction may not pass the entries around it: the log's order is the order of its shifts.
+void tst_clocking::correctionKeepsOrder()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, box);
+    TestApp app;
+    QWidget *m = annLoggedOn(app);
+    app.addEntry(ann, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+    app.addEntry(ann, QStringLiteral("2026-12-07 09:00:00"), QStringLiteral("Clocked Out"));
+    app.addEntry(ann, QStringLiteral("2026-12-07 10:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+    clickLabel(m, "Label11");
+    pw::test::browse(m, "database", "previous");
+    QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("12/7/2026 9:00:00 AM"));
+    typeInto(m, "lgndatetime", typed);
+    clickLabel(m, "Label12");
+    const QString stored = app.log(ann)[1][1].toString();
+    if (box.isEmpty()) {
+        QCOMPARE(app.dialogs.count(), 0);
+        QCOMPARE(*pw::LocalDateTime::fromStored(QStringView(stored)), *pw::formats::parseTypedDateTime(typed));
+        return;
+    }
+    QVERIFY(lastBoxIs(app.dialogs, box, QStringLiteral("Punchwell"), Dialogs::Icon::None));
+    QCOMPARE(stored, QStringLiteral("2026-12-07 09:00:00"));
 }
 
 void tst_clocking::correctionOnLeaving_data()
