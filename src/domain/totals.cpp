@@ -58,10 +58,72 @@ int hundredthsOf(const QString &hoursText, const QLocale &locale)
     return int(std::llround(hours * 100.0));
 }
 
+namespace {
+
+// Digits with perhaps a group separator every three: "1,234,567" (sep ',').
+bool groupedDigits(QStringView text, QChar separator)
+{
+    const auto parts = text.split(separator);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QStringView part = parts[i];
+        if (part.isEmpty() || (i == 0 ? part.size() > 3 && parts.size() > 1 : part.size() != 3))
+            return false;
+        for (QChar c : part)
+            if (!c.isDigit() || c.unicode() > '9')
+                return false;
+    }
+    return true;
+}
+
+// A wage that only one reading fits, whatever the language: "22,50" and "22.50" are both twenty-two
+// and a half (a group separator is always followed by three digits), "1,234.50" and "1.234,50" both
+// one thousand two hundred and thirty-four and a half. Nothing for a text that two readings fit
+// ("1,500"), or that is no plain number.
+std::optional<double> onlyReading(const QString &text)
+{
+    QStringView digits(text);
+    QString sign;
+    if (digits.startsWith(u'-') || digits.startsWith(u'+')) {
+        sign = digits.first(1).toString();
+        digits = digits.sliced(1);
+    }
+    const qsizetype comma = digits.lastIndexOf(u','), point = digits.lastIndexOf(u'.');
+    if (comma < 0 && point < 0)
+        return std::nullopt;
+    // The separator that comes last is the decimal one when both are there, or when it appears
+    // once and is not followed by exactly three digits.
+    const qsizetype last = std::max(comma, point);
+    const QChar decimal = digits[last];
+    const QChar group = decimal == u',' ? u'.' : u',';
+    const QStringView whole = digits.first(last), fraction = digits.sliced(last + 1);
+    const bool both = comma >= 0 && point >= 0;
+    const bool once = whole.indexOf(decimal) < 0;
+    QString plain;
+    if (both || (once && fraction.size() != 3)) {
+        if (!once || fraction.isEmpty() || !groupedDigits(fraction, u'\0') || !groupedDigits(whole, group))
+            return std::nullopt;
+        plain = sign + whole.toString().remove(group) + u'.' + fraction.toString();
+    } else if (!once) {
+        if (!groupedDigits(digits, decimal))
+            return std::nullopt;
+        plain = sign + digits.toString().remove(decimal);
+    } else {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const double wage = plain.toDouble(&ok);
+    return ok ? std::optional<double>(wage) : std::nullopt;
+}
+
+} // namespace
+
 std::optional<double> readWage(const QString &wageText, const QLocale &locale)
 {
+    const QString text = wageText.trimmed();
+    if (const auto wage = onlyReading(text); wage && std::isfinite(*wage))
+        return wage;
     bool ok = false;
-    const double wage = locale.toDouble(wageText.trimmed(), &ok);
+    const double wage = locale.toDouble(text, &ok);
     if (!ok || !std::isfinite(wage))
         return std::nullopt;
     return wage;

@@ -37,6 +37,7 @@ const QString kPrint = QStringLiteral("Print");
 const QString kClear = QStringLiteral("Clear");
 const QString kDeleteError = QStringLiteral("Delete Error");
 const QString kExport = QStringLiteral("Export");
+const QString kManagedWagesTip = QStringLiteral("Employee's estimated wages");
 
 // What the journal says of the records an export was made from: their seal, or why there is none.
 QString sealNote(const history::Seal &seal)
@@ -103,8 +104,7 @@ void ManagementTab::buildLayout()
     auto *hoursCaption = new QLabel(QStringLiteral("Hours:"), m_employeeFields);
     m_hoursLabel = named(new QLabel(QStringLiteral("0.00"), m_employeeFields), "manehours", QStringLiteral("Employee's hours"));
     auto *dollar = new QLabel(QStringLiteral("$"), m_employeeFields);
-    m_wagesLabel = named(new QLabel(QStringLiteral("0.00"), m_employeeFields), "manemoney",
-                         QStringLiteral("Employee's estimated wages"));
+    m_wagesLabel = named(new QLabel(QStringLiteral("0.00"), m_employeeFields), "manemoney", kManagedWagesTip);
     auto *fields = new QGridLayout(m_employeeFields);
     fields->setContentsMargins(0, 0, 0, 0);
     fields->addWidget(m_nameEdit, 0, 0, 1, 4);
@@ -242,6 +242,7 @@ void ManagementTab::onGridToggled()
 DbError ManagementTab::showTotals(const QString &name)
 {
     m_wagesLabel->setText(QStringLiteral("0"));
+    m_wagesLabel->setToolTip(kManagedWagesTip);
     if (DbError e = openManagedLog(name))
         return e;
     if (m_managedLog->eof()) {
@@ -253,6 +254,7 @@ DbError ManagementTab::showTotals(const QString &name)
         return totals.error();
     m_hoursLabel->setText(totals->text.hours);
     m_wagesLabel->setText(totals->text.wage);
+    m_wagesLabel->setToolTip(wagesToolTip(kManagedWagesTip, totals->text.problem));
     // After an open shift the view stays where reading it again put it, on its first entry.
     if (!totals->count.openShift)
         m_managedLog->moveLast();

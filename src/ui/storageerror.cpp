@@ -16,6 +16,13 @@ void reportLogFailure(Dialogs &dialogs, QWidget *parent, const QString &name, co
     reportFailure(dialogs, parent, title, QStringLiteral("The time log of %1 cannot be used").arg(name), error);
 }
 
+QString wagesToolTip(const QString &tip, const DbError &problem)
+{
+    if (problem.reason != DbReason::WageNotANumber && problem.reason != DbReason::WageTooLarge)
+        return tip;
+    return QStringLiteral("%1: %2").arg(tip, ErrorText::describe(problem));
+}
+
 void reportUpdateFailure(Dialogs &dialogs, QWidget *parent, const DbError &error)
 {
     dialogs.message(parent, ErrorText::updateFailure(error), QStringLiteral("Punchwell"), Dialogs::Icon::None, Dialogs::Ok);

@@ -23,4 +23,8 @@ void reportLogFailure(Dialogs &dialogs, QWidget *parent, const QString &name, co
 // cannot store an edit, in ErrorText::updateFailure's words.
 void reportUpdateFailure(Dialogs &dialogs, QWidget *parent, const DbError &error);
 
+// The tool-tip of a wages display: its own, and after it why it shows 0 when the stored wage per
+// hour is no number to count with.
+QString wagesToolTip(const QString &tip, const DbError &problem);
+
 } // namespace pw

@@ -31,6 +31,7 @@ namespace {
 
 const QString kClockInError = QStringLiteral("Clock In Error");
 const QString kClockOutError = QStringLiteral("Clock out Error");
+const QString kWagesTip = QStringLiteral("Estimated wages");
 
 } // namespace
 
@@ -113,7 +114,7 @@ void TimeFunctionsTab::buildLayout()
 
     m_wagesFrame = named(new QGroupBox(QStringLiteral("Est. Wages"), this), "frmmoney");
     auto *dollar = new QLabel(QStringLiteral("$"), m_wagesFrame);
-    m_wagesLabel = named(new QLabel(QStringLiteral("0.00"), m_wagesFrame), "currmoney", QStringLiteral("Estimated wages"));
+    m_wagesLabel = named(new QLabel(QStringLiteral("0.00"), m_wagesFrame), "currmoney", kWagesTip);
     m_wagesLabel->setFont(big);
     auto *moneyLayout = new QHBoxLayout(m_wagesFrame);
     moneyLayout->addWidget(dollar);
@@ -186,6 +187,7 @@ void TimeFunctionsTab::refreshLog()
 DbError TimeFunctionsTab::showTotals(const QString &name, const QString &wage, DbError *problem)
 {
     m_wagesLabel->setText(QStringLiteral("0"));
+    m_wagesLabel->setToolTip(kWagesTip);
     if (DbError e = openLog(name))
         return e;
     if (m_log->eof()) {
@@ -197,6 +199,7 @@ DbError TimeFunctionsTab::showTotals(const QString &name, const QString &wage, D
         return totals.error();
     m_hoursLabel->setText(totals->text.hours);
     m_wagesLabel->setText(totals->text.wage);
+    m_wagesLabel->setToolTip(wagesToolTip(kWagesTip, totals->text.problem));
     if (problem)
         *problem = totals->text.problem;
     // The view ends on the last entry.

@@ -28,6 +28,8 @@ private Q_SLOTS:
     void cardTexts_data();
     void cardTexts();
     void decimalSeparator();
+    void wageReadAlike_data();
+    void wageReadAlike();
     void singlePrecisionTotal();
     void pairing_data();
     void pairing();
@@ -107,6 +109,42 @@ void tst_totals::decimalSeparator()
     QCOMPARE(t::wageText(10.875, de), QStringLiteral("10,875"));
     QCOMPARE(t::hundredthsOf(QStringLiteral("123.")), 12300);
     QCOMPARE(t::hundredthsOf(QStringLiteral("0   ")), 0);
+}
+
+void tst_totals::wageReadAlike_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("english"); // NaN: not a number
+    QTest::addColumn<double>("german");
+    const double none = std::nan("");
+    QTest::newRow("decimal comma") << "22,50" << 22.5 << 22.5;
+    QTest::newRow("decimal point") << "24.50" << 24.5 << 24.5;
+    QTest::newRow("one decimal") << "7,5" << 7.5 << 7.5;
+    QTest::newRow("both, point last") << "1,234.50" << 1234.5 << 1234.5;
+    QTest::newRow("both, comma last") << "1.234,50" << 1234.5 << 1234.5;
+    QTest::newRow("groups only") << "1,000,000" << 1e6 << 1e6;
+    QTest::newRow("negative") << "-2,5" << -2.5 << -2.5;
+    QTest::newRow("whole") << " 10 " << 10.0 << 10.0;
+    // Two readings fit: each workstation keeps its own language's.
+    QTest::newRow("three after a comma") << "1,500" << 1500.0 << 1.5;
+    QTest::newRow("three after a point") << "1.500" << 1.5 << 1500.0;
+    QTest::newRow("badly grouped") << "12.5.3" << none << none;
+    QTest::newRow("words") << "ten" << none << none;
+}
+
+// A wage that only one reading fits reads the same on every workstation.
+void tst_totals::wageReadAlike()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, english);
+    QFETCH(double, german);
+    const QLocale en(QLocale::English, QLocale::UnitedStates), de(QLocale::German, QLocale::Germany);
+    for (const auto &[locale, expected] : {std::pair{en, english}, std::pair{de, german}}) {
+        const auto wage = t::readWage(typed, locale);
+        QCOMPARE(wage.has_value(), !std::isnan(expected));
+        if (wage)
+            QCOMPARE(*wage, expected);
+    }
 }
 
 void tst_totals::singlePrecisionTotal()

@@ -112,6 +112,7 @@ private Q_SLOTS:
     void openShiftCounts();
     void deleteLast();
     void updateAction();
+    void wageThatIsNoNumber();
     void correctionKeepsOrder_data();
     void correctionKeepsOrder();
     void correctionOnLeaving_data();
@@ -504,6 +505,27 @@ void tst_clocking::updateAction()
     pw::test::browse(m, "database", "first");
     QCOMPARE(app.dialogs.count(), 2);
     QCOMPARE(textOf(m, "lgndatetime"), QStringLiteral("half past nine"));
+}
+
+// A wage that is no number shows wages of 0, and its tool-tip says why; "22,50" is a number
+// on every workstation.
+void tst_clocking::wageThatIsNoNumber()
+{
+    TestApp app;
+    app.addEmployee(ann, QStringLiteral("ten"));
+    app.addEntry(ann, QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"), QStringLiteral(" "));
+    app.addEntry(ann, QStringLiteral("2026-12-07 09:30:00"), QStringLiteral("Clocked Out"));
+    app.clock.set(2026, 12, 7, 10, 0, 0);
+    QVERIFY(app.logOn(ann));
+    auto *wages = pw::test::child<QLabel>(app.main(), "currmoney");
+    QCOMPARE(wages->text(), QStringLiteral("0"));
+    QCOMPARE(wages->toolTip(), QStringLiteral("Estimated wages: the wage per hour of Ann (\"ten\") is not a number, so "
+                                              "the wages show 0"));
+    pw::test::leave(app.main(), false);
+    app.exec(QStringLiteral("UPDATE datalist SET Ewage = '22,50'"));
+    QVERIFY(app.logOn(ann));
+    QCOMPARE(wages->text(), QStringLiteral("33.75"));
+    QCOMPARE(wages->toolTip(), QStringLiteral("Estimated wages"));
 }
 
 void tst_clocking::correctionKeepsOrder_data()
