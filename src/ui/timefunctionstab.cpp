@@ -241,6 +241,9 @@ void TimeFunctionsTab::requestClockIn()
         return;
     }
     if (request.outcome == clocking::Outcome::NotClockedOut) {
+        // Perhaps clocked in at another workstation: the window shows the log as it now is first.
+        updateTotals();
+        m_log->moveLast();
         m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock Out."), kClockInError,
                                Dialogs::Icon::Exclamation);
         return;
@@ -295,10 +298,16 @@ void TimeFunctionsTab::clockIn(const QString &task)
             reportFailure(m_seams.dialogs, window(), kClockInError,
                           QStringLiteral("The clock-in could not be stored, so nothing was written"), r.error,
                           QStringLiteral(" Please try again."));
-        else if (r.outcome == clocking::Outcome::NotClockedOut)
+        else if (r.outcome == clocking::Outcome::NotClockedOut) {
+            // Clocked in meanwhile at another workstation: shown as it now is, then said.
+            updateTotals();
+            m_log->moveLast();
             m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock Out."), kClockInError,
                                    Dialogs::Icon::Exclamation);
-        else if (r.outcome == clocking::Outcome::TaskTooLong)
+            if (m_taskPrompt)
+                m_taskPrompt->clearTask();
+            return;
+        } else if (r.outcome == clocking::Outcome::TaskTooLong)
             // A task typed into a prompt left open before the prompt was switched off.
             m_seams.dialogs.inform(window(), kTaskTooLong, kClockInError, Dialogs::Icon::Exclamation);
     }
@@ -316,6 +325,16 @@ void TimeFunctionsTab::clockOut()
         reportLogFailure(m_seams.dialogs, window(), name, e, kClockOutError);
     } else {
         const clocking::Result r = clocking::clockOut(m_db, name, name, m_seams.clock.localNow());
+        // A refusal may come from a change another workstation made: the window shows the log as
+        // it now is before it says so.
+        if (r.outcome == clocking::Outcome::EmptyLog || r.outcome == clocking::Outcome::NotClockedIn) {
+            updateTotals();
+            m_seams.dialogs.inform(window(),
+                                   r.outcome == clocking::Outcome::EmptyLog ? QStringLiteral("You must first Clock in.")
+                                                                            : QStringLiteral("You must first Clock In."),
+                                   kClockOutError, Dialogs::Icon::Exclamation);
+            return;
+        }
         switch (r.outcome) {
         case clocking::Outcome::Failed:
             reportFailure(m_seams.dialogs, window(), kClockOutError,
@@ -323,13 +342,7 @@ void TimeFunctionsTab::clockOut()
                           QStringLiteral(" Please try again."));
             break;
         case clocking::Outcome::EmptyLog:
-            m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock in."), kClockOutError,
-                                   Dialogs::Icon::Exclamation);
-            break;
         case clocking::Outcome::NotClockedIn:
-            m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock In."), kClockOutError,
-                                   Dialogs::Icon::Exclamation);
-            break;
         case clocking::Outcome::Stored:
         case clocking::Outcome::NotClockedOut:
         case clocking::Outcome::TaskTooLong:

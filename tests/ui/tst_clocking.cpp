@@ -113,6 +113,8 @@ private Q_SLOTS:
     void deleteLast();
     void updateAction();
     void wageThatIsNoNumber();
+    void changedElsewhere_data();
+    void changedElsewhere();
     void correctionKeepsOrder_data();
     void correctionKeepsOrder();
     void correctionOnLeaving_data();
@@ -526,6 +528,38 @@ void tst_clocking::wageThatIsNoNumber()
     QVERIFY(app.logOn(ann));
     QCOMPARE(wages->text(), QStringLiteral("33.75"));
     QCOMPARE(wages->toolTip(), QStringLiteral("Estimated wages"));
+}
+
+void tst_clocking::changedElsewhere_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("elsewhere"); // the entry another workstation added
+    QTest::addColumn<QString>("box");
+    QTest::newRow("clock out, already out") << "clockout" << "Clocked Out" << "You must first Clock In.";
+    QTest::newRow("clock in, already in") << "clockin" << "Clocked In" << "You must first Clock Out.";
+}
+
+// An action refused because another workstation changed the log meanwhile: while the box says
+// so, the window already shows the log as it now is.
+void tst_clocking::changedElsewhere()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, elsewhere);
+    QFETCH(QString, box);
+    TestApp app;
+    QWidget *m = annLoggedOn(app, true);
+    if (elsewhere == QLatin1String("Clocked Out")) {
+        QTest::mouseClick(pw::test::child<QPushButton>(m, "clockin"), Qt::LeftButton);
+        QCOMPARE(textOf(m, "Lastlogonvalue"), QStringLiteral("Clocked In"));
+    }
+    app.addEntry(ann, QStringLiteral("2026-12-07 08:30:00"), elsewhere, QStringLiteral(" "));
+    QString shownMeanwhile;
+    app.dialogs.whileOpen([&] { shownMeanwhile = textOf(m, "Lastlogonvalue"); });
+    QTest::mouseClick(pw::test::child<QPushButton>(m, qPrintable(button)), Qt::LeftButton);
+    QVERIFY(lastBoxIs(app.dialogs, box, button == QLatin1String("clockin") ? QStringLiteral("Clock In Error")
+                                                                          : QStringLiteral("Clock out Error"),
+                      Dialogs::Icon::Exclamation));
+    QCOMPARE(shownMeanwhile, elsewhere);
 }
 
 void tst_clocking::correctionKeepsOrder_data()
