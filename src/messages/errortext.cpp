@@ -1,6 +1,5 @@
 #include "messages/errortext.h"
 
-#include "platform/datetimecodec.h"
 #include "platform/formats.h"
 
 #include <QDir>
@@ -9,13 +8,6 @@
 namespace pw {
 
 namespace {
-
-// A stored date-time as the windows show one.
-QString shownDateTime(const QString &stored)
-{
-    const auto at = LocalDateTime::fromStored(QStringView(stored));
-    return at ? formats::generalDate(*at) : stored;
-}
 
 QString native(const QString &path)
 {
@@ -428,10 +420,10 @@ QString ErrorText::describe(const DbError &e)
     case DbReason::EntryOutOfOrder:
         return e.amount < 0 ? tr("%1 would come before %2, the date and time of the entry before it, and the entries of "
                                  "a log must stay in order")
-                                  .arg(shownDateTime(e.value), shownDateTime(e.otherValue))
+                                  .arg(formats::generalDateOfStored(e.value), formats::generalDateOfStored(e.otherValue))
                             : tr("%1 would come after %2, the date and time of the entry after it, and the entries of "
                                  "a log must stay in order")
-                                  .arg(shownDateTime(e.value), shownDateTime(e.otherValue));
+                                  .arg(formats::generalDateOfStored(e.value), formats::generalDateOfStored(e.otherValue));
 
     case DbReason::AccessCannotOpen:
     case DbReason::AccessNotAccess:

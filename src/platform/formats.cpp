@@ -64,6 +64,12 @@ QString generalDate(const LocalDateTime &dt, const QLocale &locale)
         + longTime(dt.time(), locale);
 }
 
+QString generalDateOfStored(const QString &stored, const QLocale &locale)
+{
+    const auto dt = LocalDateTime::fromStored(QStringView(stored));
+    return dt ? generalDate(*dt, locale) : stored;
+}
+
 QString generalDate(const QDateTime &dt, const QLocale &locale)
 {
     return locale.toString(dt.date(), withFourDigitYear(shortDateFormat(locale))) + QLatin1Char(' ')

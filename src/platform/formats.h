@@ -25,6 +25,8 @@ QString longTime(const QTime &time, const QLocale &locale = QLocale());
 QString shortDate(const QDate &date, const QLocale &locale = QLocale());
 QString generalDate(const LocalDateTime &dt, const QLocale &locale = QLocale());
 QString generalDate(const QDateTime &dt, const QLocale &locale = QLocale());
+// A stored date-time ("YYYY-MM-DD HH:MM:SS") as the general date; any other text as it is.
+QString generalDateOfStored(const QString &stored, const QLocale &locale = QLocale());
 
 } // namespace formats
 } // namespace pw

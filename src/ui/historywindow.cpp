@@ -18,13 +18,6 @@ const QString kHistory = QStringLiteral("History");
 // No column grows wider than this for a long value; the last one takes what room is left.
 constexpr int kWidestColumn = 320;
 
-// A stored date-time in the system's general date format; anything else as it is stored.
-QString whenText(const QString &stored)
-{
-    const auto when = LocalDateTime::fromStored(QStringView(stored));
-    return when ? formats::generalDate(*when) : stored;
-}
-
 } // namespace
 
 HistoryWindow::HistoryWindow(Database &db, Dialogs &dialogs, QWidget *parent)
@@ -58,7 +51,7 @@ void HistoryWindow::showEmployee(const QString &name)
     m_grid->setRowCount(int(rows->size()));
     for (int r = 0; r < rows->size(); ++r) {
         const JournalEntry &e = (*rows)[r].entry;
-        const QStringList cells{whenText(e.storedAt), e.workstation, e.who, e.what, e.before.value_or(QString()),
+        const QStringList cells{formats::generalDateOfStored(e.storedAt), e.workstation, e.who, e.what, e.before.value_or(QString()),
                                 e.after.value_or(QString())};
         for (int c = 0; c < cells.size(); ++c) {
             auto *item = new QTableWidgetItem(cells[c]);

@@ -6,6 +6,7 @@
 #include "ui/artwork.h"
 #include "ui/clockdisplay.h"
 #include "ui/historywindow.h"
+#include "ui/whosinwindow.h"
 #include "ui/logonwindow.h"
 #include "ui/managementtab.h"
 #include "ui/passworddialog.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     connect(m_managementTab, &ManagementTab::passwordChangeRequested, this, [this] { openPasswordDialog(true); });
     connect(m_managementTab, &ManagementTab::propertiesRequested, this, &MainWindow::openPropertiesDialog);
     connect(m_managementTab, &ManagementTab::historyRequested, this, &MainWindow::openHistoryWindow);
+    connect(m_managementTab, &ManagementTab::whosInRequested, this, &MainWindow::openWhosInWindow);
     connect(m_managementTab, &ManagementTab::employeeDeleted, this, &MainWindow::employeeDeleted);
     connect(m_managementTab, &ManagementTab::cardPrinted, m_timeTab, &TimeFunctionsTab::updateTotals);
     connect(m_managementTab, &ManagementTab::logCleared, m_timeTab, &TimeFunctionsTab::refreshLog);
@@ -74,6 +76,7 @@ MainWindow::~MainWindow()
     delete m_passwordDialog;
     delete m_propertiesDialog;
     delete m_historyWindow;
+    delete m_whosInWindow;
 }
 
 void MainWindow::buildMenu()
@@ -161,7 +164,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::closeDialogs()
 {
     for (ModelessDialog *d :
-         std::initializer_list<ModelessDialog *>{m_addDialog, m_passwordDialog, m_propertiesDialog, m_historyWindow})
+         std::initializer_list<ModelessDialog *>{m_addDialog, m_passwordDialog, m_propertiesDialog, m_historyWindow,
+                                                m_whosInWindow})
         if (d)
             d->cancel();
 }
@@ -169,7 +173,7 @@ void MainWindow::closeDialogs()
 void MainWindow::hideAll()
 {
     for (QWidget *w :
-         std::initializer_list<QWidget *>{m_addDialog, m_passwordDialog, m_propertiesDialog, m_historyWindow})
+         std::initializer_list<QWidget *>{m_addDialog, m_passwordDialog, m_propertiesDialog, m_historyWindow, m_whosInWindow})
         if (w)
             w->hide();
     m_timeTab->hideTaskPrompt();
@@ -227,6 +231,17 @@ void MainWindow::openHistoryWindow(const QString &name)
     // box that says the rows cannot be read stands over it.
     showModeless(m_historyWindow);
     m_historyWindow->showEmployee(name);
+}
+
+void MainWindow::openWhosInWindow()
+{
+    if (!m_whosInWindow) {
+        m_whosInWindow = new WhosInWindow(m_db, m_seams.dialogs);
+        connect(m_whosInWindow, &WhosInWindow::closed, this, [this] { m_whosInWindow = nullptr; });
+    }
+    // Read again at every opening, as a roll call is.
+    showModeless(m_whosInWindow);
+    m_whosInWindow->refresh();
 }
 
 } // namespace pw

@@ -16,6 +16,7 @@ class ClockDisplay;
 class CompanySettings;
 class Database;
 class HistoryWindow;
+class WhosInWindow;
 class ManagementTab;
 class PasswordDialog;
 class PropertiesDialog;
@@ -63,6 +64,7 @@ private:
     void openPasswordDialog(bool employeeMode);
     void openPropertiesDialog();
     void openHistoryWindow(const QString &name);
+    void openWhosInWindow();
 
     Database &m_db;
     Seams m_seams;
@@ -87,6 +89,7 @@ private:
     QPointer<PasswordDialog> m_passwordDialog;
     QPointer<PropertiesDialog> m_propertiesDialog;
     QPointer<HistoryWindow> m_historyWindow;
+    QPointer<WhosInWindow> m_whosInWindow;
 };
 
 } // namespace pw

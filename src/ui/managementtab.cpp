@@ -78,6 +78,7 @@ ManagementTab::ManagementTab(Database &db, const Seams &seams, CompanySettings &
     connect(m_changePasswordButton, &QPushButton::clicked, this, &ManagementTab::passwordChangeRequested);
     connect(m_totalsButton, &QPushButton::clicked, this, &ManagementTab::onTotalsClicked);
     connect(m_historyButton, &QPushButton::clicked, this, [this] { Q_EMIT historyRequested(m_nameEdit->text()); });
+    connect(m_whosInButton, &QPushButton::clicked, this, &ManagementTab::whosInRequested);
     connect(m_propertiesButton, &QPushButton::clicked, this, &ManagementTab::propertiesRequested);
     connect(m_exportButton, &QPushButton::clicked, this, &ManagementTab::onExportClicked);
 }
@@ -162,12 +163,13 @@ void ManagementTab::buildLayout()
                                 QStringLiteral("Get the Employee's total number of hours and pay."));
     m_historyButton = makeButton(functions, "cmdhistory", QStringLiteral("History"),
                                  QStringLiteral("Show every change to the employee's records"));
+    m_whosInButton = makeButton(functions, "cmdwhosin", QStringLiteral("Who's In"), QStringLiteral("Show who is clocked in now"));
     m_propertiesButton = makeButton(functions, "Command2", QStringLiteral("Properties"), QStringLiteral("Change Punchwell's properties"));
     m_exportButton = makeButton(functions, "cmdexport", QStringLiteral("Export"),
                                 QStringLiteral("Save every employee's hours through an ending date for payroll"));
     auto *functionsLayout = new QVBoxLayout(functions);
     for (QPushButton *b : {m_addButton, m_deleteButton, m_clearLogButton, m_printLogButton, m_changePasswordButton,
-                           m_totalsButton, m_historyButton, m_propertiesButton, m_exportButton})
+                           m_totalsButton, m_historyButton, m_whosInButton, m_propertiesButton, m_exportButton})
         functionsLayout->addWidget(b);
     functionsLayout->addStretch();
 

@@ -48,6 +48,8 @@ Q_SIGNALS:
     void propertiesRequested();
     // The shown employee's history of changes is asked for.
     void historyRequested(const QString &name);
+    // Who is clocked in now is asked for.
+    void whosInRequested();
     void employeeDeleted(const QString &name);
     // A card was printed: the logged-on employee's totals are counted again.
     void cardPrinted();
@@ -91,6 +93,7 @@ private:
     QPushButton *m_changePasswordButton;
     QPushButton *m_totalsButton;
     QPushButton *m_historyButton;
+    QPushButton *m_whosInButton;
     QPushButton *m_propertiesButton;
     QPushButton *m_exportButton;
 };
