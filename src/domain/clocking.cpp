@@ -127,6 +127,9 @@ DbResult<LocalDateTime> correctEntryTime(Database &db, const QString &table, qin
     const auto was = log.entry(entry);
     if (!was)
         return was.error();
+    // Removed meanwhile (by another workstation): nothing to correct, and not said to be corrected.
+    if (!*was)
+        return DbError::of(DbReason::NoCurrentRecord).inTable(table);
     // Entries are paired by their order in the log, so a correction may not pass either neighbour:
     // a clock-out put before its own clock-in would count its shift as negative hours.
     const auto previous = log.entryBefore(entry);
@@ -152,9 +155,8 @@ DbResult<LocalDateTime> correctEntryTime(Database &db, const QString &table, qin
         return place.error();
     if (DbError e = log.setDateTime(entry, *when))
         return e;
-    const std::optional<QString> before =
-        *was ? std::optional<QString>(journaling::correctionText(*place, (**was).datetime)) : std::nullopt;
-    if (DbError e = journaling::record(db, journaling::kCorrect, table, before, journaling::correctionText(*place, when->toStored())))
+    if (DbError e = journaling::record(db, journaling::kCorrect, table, journaling::correctionText(*place, (**was).datetime),
+                                       journaling::correctionText(*place, when->toStored())))
         return e;
     if (DbError e = t.commit())
         return e;
