@@ -181,12 +181,19 @@ DbError changeEmployeeDetails(Database &db, qint64 row, const std::optional<QStr
     return t.commit();
 }
 
-DbResult<bool> changePassword(Database &db, const QString &name, const QString &password)
+DbResult<bool> changePassword(Database &db, const QString &name, const QString &password, bool *opensManagement)
 {
+    if (opensManagement)
+        *opensManagement = false;
     Database::Transaction t(db);
     if (!t.ok())
         return t.beginError();
-    auto found = EmployeeList(db).setPassword(name, password);
+    EmployeeList list(db);
+    // The row as it was, read inside the write: had the Manager a password until now?
+    const auto before = list.find(name);
+    if (!before)
+        return before.error();
+    auto found = list.setPassword(name, password);
     if (!found || !*found)
         return found;
     // That it changed, never what it is.
@@ -194,6 +201,8 @@ DbResult<bool> changePassword(Database &db, const QString &name, const QString &
         return e;
     if (DbError e = t.commit())
         return e;
+    if (opensManagement)
+        *opensManagement = isManager(name) && *before && (**before).storedPassword().isEmpty() && !password.isEmpty();
     return true;
 }
 

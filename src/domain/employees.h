@@ -75,7 +75,10 @@ DbError deleteEmployee(Database &db, const QString &name);
 DbError changeEmployeeDetails(Database &db, qint64 row, const std::optional<QString> &wage,
                               const std::optional<QString> &notes);
 
-// Writes the password of the first list row of exactly this name; false when there is none.
-DbResult<bool> changePassword(Database &db, const QString &name, const QString &password);
+// Writes the password of the first list row of exactly this name; false when there is none. When
+// opensManagement is given, it tells whether the change gave the Manager, who had no password, one:
+// the Manager's next logon then opens the management functions.
+DbResult<bool> changePassword(Database &db, const QString &name, const QString &password,
+                              bool *opensManagement = nullptr);
 
 } // namespace pw

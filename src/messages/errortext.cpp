@@ -263,6 +263,13 @@ QString ErrorText::accessWords(const DbError &e, Start start)
     }
 }
 
+// The server went away before the action's commit (or before it began), so the server dropped
+// whatever of it had been sent.
+bool ErrorText::serverLostBeforeCommit(const DbError &e)
+{
+    return e.reason != DbReason::CommitUncertain && (e.number == ErrConnectionLost || e.number == ErrServerUnreachable);
+}
+
 QString ErrorText::describe(const DbError &e)
 {
     const QString where = location(e.location);
@@ -462,6 +469,14 @@ QString ErrorText::accessFailure(const DbError &e, Start start)
 
 QString ErrorText::failure(const QString &what, const DbError &e, const QString &after)
 {
+    // A commit cut off may have been stored, as the error's own words say: whatever the caller says
+    // of what was left would not hold.
+    if (e.reason == DbReason::CommitUncertain)
+        return tr("%1: %2.").arg(what, numbered(e));
+    // What the user wants to know first of a lost server, unless the caller says what was left in
+    // words of its own.
+    if (after.isEmpty() && serverLostBeforeCommit(e))
+        return tr("%1: %2.  Nothing was stored.").arg(what, numbered(e));
     return tr("%1: %2.%3").arg(what, numbered(e), after);
 }
 
@@ -471,6 +486,11 @@ QString ErrorText::updateFailure(const DbError &e)
         return tr("Invalid Date / Time.  %1. Please correct the entry and try again").arg(describe(e));
     if (e.number == ErrRefusedValue)
         return tr("Invalid Date / Time.  Please correct the entry and try again");
+    if (e.reason == DbReason::CommitUncertain)
+        return tr("Error number: %1  has occured:  %2.").arg(QString::number(e.number), describe(e));
+    if (serverLostBeforeCommit(e))
+        return tr("Error number: %1  has occured:  %2. Nothing was stored. Please try again.")
+            .arg(QString::number(e.number), describe(e));
     return tr("Error number: %1  has occured:  %2. Please try again.").arg(QString::number(e.number), describe(e));
 }
 

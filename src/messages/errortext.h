@@ -33,11 +33,14 @@ public:
 
     // What could not be done, then why, with the number: "The clock-in could not be stored, so
     // nothing was written: the database file is read-only, so nothing can be stored in it (error
-    // 3027)." followed by `after` (with its leading blanks).
+    // 3027)." followed by `after` (with its leading blanks), which says what was left. A lost server
+    // with no `after` adds "  Nothing was stored."; a commit cut off takes no `after`, its own words
+    // saying that it may have been stored.
     static QString failure(const QString &what, const DbError &e, const QString &after = {});
     // The plain box of the UPDATE action: "Invalid Date / Time.  Please correct the entry and try
     // again" for a typed date-time that is not one, else "Error number: N  has occured:  ....
-    // Please try again.".
+    // Please try again." (with "Nothing was stored." before the last sentence for a lost server,
+    // and without it for a commit cut off).
     static QString updateFailure(const DbError &e);
     // The logon window's box when the company cannot be read at all; what: "read the company settings".
     static QString companyUnusable(const QString &what, const Location &where, const DbError &e);
@@ -64,6 +67,7 @@ public:
     static QString copyFailure(const DbError &e);
 
 private:
+    static bool serverLostBeforeCommit(const DbError &e);
     static QString refusalOf(const DbError &e);
     static QString addressFaultOf(const DbError &e);
     static QString damageOf(const DbError &e);

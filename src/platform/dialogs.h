@@ -13,7 +13,9 @@ namespace pw {
 inline const QString kBoxTitle = QStringLiteral("Punchwell");
 
 // The progress of a long run (printing or clearing every employee's log): a window that appears
-// only when the run takes longer than about half a second, with a Cancel button.
+// only when the run takes longer than about half a second, with a Cancel button. It never lies over
+// a box the run opens: while any box of these Dialogs is open it stays hidden, and the run waits for
+// the box's answer.
 class Progress {
 public:
     virtual ~Progress() = default;

@@ -123,13 +123,19 @@ bool PasswordDialog::event(QEvent *event)
 
 void PasswordDialog::changePassword(const QString &name, const QString &password)
 {
-    auto found = pw::changePassword(m_db, name, password);
+    bool opensManagement = false;
+    auto found = pw::changePassword(m_db, name, password, &opensManagement);
     if (!found)
         reportFailure(m_dialogs, this, kChangePassError, QStringLiteral("The password could not be stored"), found.error(),
                       QStringLiteral("  Nothing was changed."));
     else if (*found)
-        m_dialogs.inform(this, QStringLiteral("Password Successfully Changed."), QStringLiteral("Successful!"),
-                         Dialogs::Icon::Information);
+        // The Manager who logged on without a password has no management functions in this logon;
+        // the box says when they come.
+        m_dialogs.inform(this,
+                         opensManagement ? QStringLiteral("Password Successfully Changed.  The Management functions "
+                                                          "open at your next logon.")
+                                         : QStringLiteral("Password Successfully Changed."),
+                         QStringLiteral("Successful!"), Dialogs::Icon::Information);
     else
         m_dialogs.inform(this,
                          QStringLiteral("Sorry, their was a problem with the data file. Check with your system "

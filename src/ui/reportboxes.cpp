@@ -29,8 +29,8 @@ std::optional<LocalDateTime> readEndingDate(Dialogs &dialogs, QWidget *parent, c
 
 namespace {
 
-// A file name for the card in the home folder; characters that cannot be part of a file name
-// become "_".
+// A file name for the card in the folder the program started in, where a run's file is offered
+// too; characters that cannot be part of a file name become "_".
 QString suggestedPdf(const QString &employee)
 {
     QString name = employee.trimmed();
@@ -39,7 +39,7 @@ QString suggestedPdf(const QString &employee)
             c = QLatin1Char('_');
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         name.prepend(QLatin1Char('_'));
-    return QDir::home().filePath(QStringLiteral("Time card %1.pdf").arg(name));
+    return QDir::current().filePath(QStringLiteral("Time card %1.pdf").arg(name));
 }
 
 } // namespace

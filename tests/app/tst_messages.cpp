@@ -68,6 +68,8 @@ private Q_SLOTS:
     void accessReport();
     void engineFailuresInTheProgramsTerms_data();
     void engineFailuresInTheProgramsTerms();
+    void lostServerInBoxes_data();
+    void lostServerInBoxes();
 };
 
 void tst_messages::everyFailureHasWords_data()
@@ -266,6 +268,46 @@ void tst_messages::copiedLine()
                                    "database gave their rows: \u201cHandmade\u201d, \u201c%2 notes\u201d."));
     QCOMPARE(CommandText::copied(from, to, pw::CopyReport{3, 1, {}}),
              QStringLiteral("Copied the company from /srv/a.mdb to /srv/b.mdb: 3 tables, 1 row, read back and found equal."));
+}
+
+void tst_messages::lostServerInBoxes_data()
+{
+    QTest::addColumn<DbError>("error");
+    QTest::addColumn<QString>("after"); // the caller's words on what was left
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("update"); // the UPDATE action's plain box
+
+    const pw::Location server{{}, true, QStringLiteral("acme"), QStringLiteral("db"), QStringLiteral("5432"), {}};
+    const QString lost = QStringLiteral("the connection to the database \"acme\" on the server at db:5432 was lost in the "
+                                        "middle of the action");
+    const QString what = QStringLiteral("The log of Ann could not be cleared, so it is unchanged: ");
+    QTest::newRow("lost: nothing was stored")
+        << DbError::of(DbReason::ConnectionLost).at(server) << QString()
+        << what + lost + QStringLiteral(" (error 3146).  Nothing was stored.")
+        << QStringLiteral("Error number: 3146  has occured:  ") + lost + QStringLiteral(". Nothing was stored. Please try again.");
+    QTest::newRow("lost, the caller's words kept")
+        << DbError::of(DbReason::ConnectionLost).at(server) << QStringLiteral("  Nothing was changed.")
+        << what + lost + QStringLiteral(" (error 3146).  Nothing was changed.")
+        << QStringLiteral("Error number: 3146  has occured:  ") + lost + QStringLiteral(". Nothing was stored. Please try again.");
+    const QString uncertain = lost + QStringLiteral(". The change was being stored when the connection ended: it may or "
+                                                    "may not have been stored. Look at the data again before you repeat it");
+    QTest::newRow("commit cut off: may have been stored")
+        << DbError::around(DbReason::CommitUncertain, DbError::of(DbReason::ConnectionLost).at(server))
+        << QStringLiteral("  Nothing was stored.") << what + uncertain + QStringLiteral(" (error 3146).")
+        << QStringLiteral("Error number: 3146  has occured:  ") + uncertain + QStringLiteral(".");
+}
+
+// A box for an action the server was lost in says what became of the action: nothing was stored,
+// or, for a commit cut off, that it may have been, and then no words of the caller's that say
+// otherwise.
+void tst_messages::lostServerInBoxes()
+{
+    QFETCH(DbError, error);
+    QFETCH(QString, after);
+    QFETCH(QString, box);
+    QFETCH(QString, update);
+    QCOMPARE(ErrorText::failure(QStringLiteral("The log of Ann could not be cleared, so it is unchanged"), error, after), box);
+    QCOMPARE(ErrorText::updateFailure(error), update);
 }
 
 QTEST_GUILESS_MAIN(tst_messages)

@@ -840,8 +840,14 @@ void tst_postgres::serverStoppedDuringWrite()
         QVERIFY(!LogTable(*db, manager).append(manager, at("2026-12-07 08:00:00"), kClockedIn));
         QVERIFY(m_server.stop(true));
         QVERIFY(m_server.start());
-        for (const char *second : {"2026-12-07 08:00:01", "2026-12-07 08:00:02"})
-            QCOMPARE(LogTable(*db, manager).append(manager, at(second), kClockedIn).number, int(ErrConnectionLost));
+        for (const char *second : {"2026-12-07 08:00:01", "2026-12-07 08:00:02"}) {
+            const DbError e = LogTable(*db, manager).append(manager, at(second), kClockedIn);
+            QCOMPARE(e.number, int(ErrConnectionLost));
+            // The box says so, and it holds (below).
+            QVERIFY2(ErrorText::failure(QStringLiteral("The clock-in could not be stored"), e).endsWith(
+                         QLatin1String("  Nothing was stored.")),
+                     qPrintable(ErrorText::numbered(e)));
+        }
     }
     QCOMPARE(*LogTable(*db, manager).count(), 0);
     {
@@ -853,6 +859,10 @@ void tst_postgres::serverStoppedDuringWrite()
         const DbError e = write.commit();
         QCOMPARE(e.number, int(ErrConnectionLost));
         QVERIFY2(ErrorText::describe(e).contains(QLatin1String("may or may not have been stored")), qPrintable(ErrorText::numbered(e)));
+        // The box does not claim, with its caller, that nothing was stored.
+        const QString box = ErrorText::failure(QStringLiteral("Sorry, the Employee could not be added"), e,
+                                               QStringLiteral("  Nothing was stored."));
+        QVERIFY2(box.endsWith(QLatin1String("Look at the data again before you repeat it (error 3146).")), qPrintable(box));
     }
     QVERIFY(m_server.start());
     QCOMPARE(*LogTable(*db, manager).count(), 0);

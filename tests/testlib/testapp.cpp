@@ -49,10 +49,11 @@ void settle(int rounds)
     }
 }
 
-TestApp::TestApp(const QString &company, PrinterFactory *printerFactory) : TestCompany(company)
+TestApp::TestApp(const QString &company, PrinterFactory *printerFactory, Dialogs *dialogsSeam) : TestCompany(company)
 {
     quietOffscreenWarnings();
     m_printers = printerFactory ? printerFactory : &printers;
+    m_dialogs = dialogsSeam ? dialogsSeam : &dialogs;
     makeWindows();
 }
 
@@ -69,7 +70,7 @@ void TestApp::closeWindows()
 
 void TestApp::makeWindows()
 {
-    m_windows = std::make_unique<Windows>(db(), Seams{dialogs, clock, programEnd, *m_printers});
+    m_windows = std::make_unique<Windows>(db(), Seams{*m_dialogs, clock, programEnd, *m_printers});
 }
 
 void TestApp::restart()

@@ -18,8 +18,10 @@ namespace pw::test {
 class TestApp : public TestCompany {
 public:
     // A company name makes the settings row; a null QString leaves the database as delivered.
-    // Print jobs go to the recording printers unless other printers are given.
-    explicit TestApp(const QString &company = QStringLiteral("Acme Widgets"), PrinterFactory *printerFactory = nullptr);
+    // Print jobs go to the recording printers unless other printers are given, and the boxes to
+    // the fake dialogs unless other dialogs are given (the real ones, which a test must answer).
+    explicit TestApp(const QString &company = QStringLiteral("Acme Widgets"), PrinterFactory *printerFactory = nullptr,
+                     Dialogs *dialogsSeam = nullptr);
     ~TestApp();
 
     // The logon window ("frmlogon") and the main window ("frmmain"), loaded as the program loads
@@ -54,6 +56,7 @@ private:
     void makeWindows();
 
     PrinterFactory *m_printers;
+    Dialogs *m_dialogs;
     std::unique_ptr<Windows> m_windows;
 };
 

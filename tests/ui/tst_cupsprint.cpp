@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMap>
@@ -242,6 +243,50 @@ void checkColumns(const QString &file, const QList<QStringList> &shifts)
     }
 }
 
+// Every page of the PDF holds something, and nothing within 10 mm of the paper's edges: rendered,
+// the paper is white there (a printer clips what lies closer). With PUNCHWELL_SCREENSHOTS set to a
+// folder, the first page is kept there as a picture, named after the file.
+void checkMargins(const QString &file)
+{
+    const QString pictures = qEnvironmentVariable("PUNCHWELL_SCREENSHOTS");
+    const auto info = run(QStringLiteral("pdfinfo"), {file});
+    QVERIFY(info);
+    const int pages = info->section(QStringLiteral("Pages:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+    QVERIFY2(pages >= 1, qPrintable(*info));
+    constexpr int dpi = 144;
+    constexpr qreal mmPerPixel = 25.4 / dpi;
+    const QString png = file + QStringLiteral("-margins");
+    for (int p = 1; p <= pages; ++p) {
+        QString errors;
+        QVERIFY2(run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                                                 QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"),
+                                                 QString::number(p), QStringLiteral("-l"), QString::number(p), file, png},
+                     &errors),
+                 qPrintable(errors));
+        const QImage page = QImage(png + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+        QFile::remove(png + QStringLiteral(".png"));
+        QVERIFY(!page.isNull());
+        if (p == 1 && !pictures.isEmpty() && QDir().mkpath(pictures))
+            page.save(QDir(pictures).filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".png")));
+        QRect ink;
+        for (int y = 0; y < page.height(); ++y) {
+            const uchar *line = page.constScanLine(y);
+            for (int x = 0; x < page.width(); ++x)
+                if (line[x] < 192)
+                    ink |= QRect(x, y, 1, 1);
+        }
+        QVERIFY2(!ink.isEmpty(), qPrintable(QStringLiteral("page %1 is blank").arg(p)));
+        const qreal left = ink.left() * mmPerPixel, top = ink.top() * mmPerPixel;
+        const qreal right = (page.width() - 1 - ink.right()) * mmPerPixel;
+        const qreal bottom = (page.height() - 1 - ink.bottom()) * mmPerPixel;
+        QVERIFY2(qMin(qMin(left, top), qMin(right, bottom)) >= 10.0,
+                 qPrintable(QStringLiteral("page %1 of %2: printed up to %3 mm from the left edge, %4 mm from the top, "
+                                           "%5 mm from the right, %6 mm from the bottom")
+                                .arg(p).arg(file).arg(left, 0, 'f', 1).arg(top, 0, 'f', 1).arg(right, 0, 'f', 1)
+                                .arg(bottom, 0, 'f', 1)));
+    }
+}
+
 void annWithOneShift(TestApp &app)
 {
     app.addEmployee(QStringLiteral("Ann"));
@@ -394,6 +439,7 @@ void tst_cupsprint::cardOnDefaultPrinter()
     QCOMPARE(lines.size(), 5);
     checkColumns(jobs.first(), {{QStringLiteral("12/7/2026 9:00:00 AM"), QStringLiteral("12/7/2026 10:30:00 AM"),
                                  QStringLiteral("Filing"), QStringLiteral("1.5")}});
+    checkMargins(jobs.first());
 }
 
 // A stopped default printer: the box offers a PDF file, which the real PDF printer writes.
@@ -423,6 +469,7 @@ void tst_cupsprint::stoppedPrinterOffersPdf()
     QVERIFY2(lines.contains(QStringLiteral("12/7/2026 9:00:00 AM 12/7/2026 5:00:00 PM Filing 8")),
              qPrintable(lines.join(QLatin1Char('\n'))));
     QVERIFY2(lines.contains(QStringLiteral("Ann has a total of 8 hours")), qPrintable(lines.join(QLatin1Char('\n'))));
+    checkMargins(pdf);
 }
 
 // With the queue gone there is no default printer: the box says so, and No prints nothing.
@@ -481,6 +528,7 @@ void tst_cupsprint::longCardSavedAsPdf()
                         QStringLiteral("8")},
                        {QStringLiteral("5/30/2026 8:00:00 AM"), QStringLiteral("5/30/2026 4:00:00 PM"),
                         QStringLiteral("Day 149"), QStringLiteral("8")}});
+    checkMargins(pdf);
 }
 
 void tst_cupsprint::cleanupTestCase()

@@ -18,15 +18,17 @@ namespace {
 const QString kNotFound =
     QStringLiteral("Sorry, their was a problem with the data file. Check with your system administrator.");
 
-// Bob with a password, two rows named Dup, and the Manager (or Bob) logged on through the password
-// panel. Returns whether the logon succeeded.
-bool setUp(TestApp &app, const QString &user = QStringLiteral("Manager"))
+// Bob with a password, two rows named Dup, and the Manager (or Bob) logged on, through the password
+// panel when the user has a password (the Manager's is managerPassword). Returns whether the logon
+// succeeded.
+bool setUp(TestApp &app, const QString &user = QStringLiteral("Manager"),
+           const QString &managerPassword = QStringLiteral("boss"))
 {
     app.addEmployee(QStringLiteral("Bob"), QStringLiteral("10"), QStringLiteral("old"));
     app.addEmployee(QStringLiteral("Dup"), QStringLiteral("10"), QStringLiteral("d1"));
     app.exec(QStringLiteral("INSERT INTO datalist (Ename, Ewage, epass) VALUES ('Dup', '10', 'd2')"));
-    app.exec(QStringLiteral("UPDATE datalist SET epass = 'boss' WHERE Ename = 'Manager'"));
-    return app.logOn(user, user == QLatin1String("Bob") ? QStringLiteral("old") : QStringLiteral("boss"));
+    app.exec(QStringLiteral("UPDATE datalist SET epass = ? WHERE Ename = 'Manager'"), {managerPassword});
+    return app.logOn(user, user == QLatin1String("Bob") ? QStringLiteral("old") : managerPassword);
 }
 
 QList<QVariantList> passwords(TestApp &app)
@@ -80,11 +82,15 @@ void tst_password::change_data()
     QTest::addColumn<QString>("shown"); // on the Management tab when OK is pressed
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("row"); // the one row that changes
-    QTest::newRow("own, Manager") << "Manager" << "own" << "" << "n3w Pass" << 0;
-    QTest::newRow("own, empty password") << "Manager" << "own" << "" << "" << 0;
-    QTest::newRow("own, employee") << "Bob" << "own" << "" << " b0b " << 1;
-    QTest::newRow("employee shown at OK") << "Manager" << "employee" << "Bob" << "x" << 1;
-    QTest::newRow("first of equal rows") << "Manager" << "employee" << "Dup" << "d3" << 2;
+    QTest::addColumn<QString>("managerBefore"); // the Manager's password until then
+    QTest::addColumn<bool>("opensManagement");  // the box says the next logon opens management
+    QTest::newRow("own, Manager") << "Manager" << "own" << "" << "n3w Pass" << 0 << "boss" << false;
+    QTest::newRow("own, empty password") << "Manager" << "own" << "" << "" << 0 << "boss" << false;
+    QTest::newRow("own, Manager's first password") << "Manager" << "own" << "" << "n3w Pass" << 0 << "" << true;
+    QTest::newRow("own, Manager still without one") << "Manager" << "own" << "" << "" << 0 << "" << false;
+    QTest::newRow("own, employee") << "Bob" << "own" << "" << " b0b " << 1 << "" << false;
+    QTest::newRow("employee shown at OK") << "Manager" << "employee" << "Bob" << "x" << 1 << "boss" << false;
+    QTest::newRow("first of equal rows") << "Manager" << "employee" << "Dup" << "d3" << 2 << "boss" << false;
 }
 
 void tst_password::change()
@@ -94,8 +100,11 @@ void tst_password::change()
     QFETCH(QString, shown);
     QFETCH(QString, password);
     QFETCH(int, row);
+    QFETCH(QString, managerBefore);
+    QFETCH(bool, opensManagement);
     TestApp app;
-    QVERIFY(setUp(app, user));
+    QVERIFY(setUp(app, user, managerBefore));
+    app.dialogs.clear(); // the Manager without a password was told so at the logon
     QWidget *m = app.main();
     QList<QVariantList> expected = passwords(app);
     expected[row][1] = password;
@@ -109,7 +118,9 @@ void tst_password::change()
     click(p, own ? "Command1" : "Command3");
 
     QCOMPARE(app.dialogs.count(), 1);
-    QCOMPARE(app.dialogs.last().text, QStringLiteral("Password Successfully Changed."));
+    QCOMPARE(app.dialogs.last().text, opensManagement ? QStringLiteral("Password Successfully Changed.  The Management "
+                                                                       "functions open at your next logon.")
+                                                      : QStringLiteral("Password Successfully Changed."));
     QCOMPARE(app.dialogs.last().title, QStringLiteral("Successful!"));
     QCOMPARE(app.dialogs.last().icon, Dialogs::Icon::Information);
     QCOMPARE(passwords(app), expected);

@@ -1,17 +1,30 @@
 // Time cards through the real windows: the "Print Log" button for one employee or all, and the
 // menu item "&Print Log", printed on the recording printer and read back line by line.
 #include "domain/recordviews.h"
+#include "platform/qt/qtdialogs.h"
 #include "testlib/filestate.h"
 #include "testlib/testapp.h"
 #include "testlib/testmain.h"
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
+
+#include <deque>
+#include <functional>
 
 using pw::Dialogs;
 using pw::test::TestApp;
@@ -61,6 +74,95 @@ pw::LogView *manuse(QWidget *main)
     return child<pw::LogView>(main, "manuse");
 }
 
+// Whether a run's progress window is shown: a window with a progress bar of its own.
+bool progressShown()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->findChild<QProgressBar *>(QString(), Qt::FindDirectChildrenOnly))
+            return true;
+    return false;
+}
+
+// The recording printers, with a default printer that takes 300 ms a card and is gone after the
+// first few.
+struct SlowPrinters : pw::test::RecordingPrinterFactory {
+    int printable = 0;
+    std::unique_ptr<pw::LinePrinter> defaultPrinter(const QString &jobName, QString *whyNot) override
+    {
+        QThread::msleep(300);
+        hasDefault = printable-- > 0;
+        return RecordingPrinterFactory::defaultPrinter(jobName, whyNot);
+    }
+};
+
+// A person at the screen with the real boxes: looks every 50 ms, and answers a box that has been
+// open for 800 ms (time to read it) by the next step of the script. A box past the script, or one
+// a step cannot answer, is noted and closed, so the test never hangs on a box.
+class Person {
+public:
+    using Step = std::function<void(QWidget *box)>;
+    explicit Person(std::deque<Step> script) : m_script(std::move(script))
+    {
+        QObject::connect(&m_eyes, &QTimer::timeout, [this] { look(); });
+        m_eyes.start(50);
+    }
+
+    QStringList troubles;
+    bool sawProgress = false; // a run's progress window, seen while no box was open
+
+private:
+    void look()
+    {
+        QWidget *box = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible() && (qobject_cast<QMessageBox *>(w) || qobject_cast<QInputDialog *>(w)
+                                   || qobject_cast<QFileDialog *>(w)))
+                box = w;
+        sawProgress = sawProgress || (!box && progressShown());
+        if (box != m_box) {
+            m_box = box;
+            m_since.start();
+        }
+        if (!box || m_since.elapsed() < 800)
+            return;
+        m_since.start();
+        if (m_script.empty()) {
+            troubles << QStringLiteral("a box past the script: ") + box->windowTitle();
+            static_cast<QDialog *>(box)->reject();
+            return;
+        }
+        const Step step = std::move(m_script.front());
+        m_script.pop_front();
+        step(box);
+    }
+
+    QTimer m_eyes;
+    QPointer<QWidget> m_box;
+    QElapsedTimer m_since;
+    std::deque<Step> m_script;
+};
+
+void pressYes(QWidget *box)
+{
+    if (auto *message = qobject_cast<QMessageBox *>(box); message && message->button(QMessageBox::Yes))
+        QTest::mouseClick(message->button(QMessageBox::Yes), Qt::LeftButton);
+    else
+        static_cast<QDialog *>(box)->reject();
+}
+
+// Types into the box's line edit (of that objectName, or its only one) and presses Enter.
+void typeAndEnter(QWidget *box, const char *editName, const QString &text)
+{
+    auto *edit = editName ? box->findChild<QLineEdit *>(QLatin1String(editName)) : box->findChild<QLineEdit *>();
+    if (!edit) {
+        static_cast<QDialog *>(box)->reject();
+        return;
+    }
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Stored)
@@ -84,6 +186,8 @@ private Q_SLOTS:
     void allToOnePdf_data();
     void allToOnePdf();
     void cancelledRun();
+    void runAnsweredByAPerson_data();
+    void runAnsweredByAPerson();
 };
 
 // The button for the employee shown, with the ending date typed (empty: the default text).
@@ -500,7 +604,8 @@ void tst_printing::noPrinter()
     if (!file.isEmpty()) {
         const auto &dialog = app.dialogs.last();
         QCOMPARE(dialog.kind, pw::test::FakeDialogs::Shown::SaveFile);
-        QVERIFY(dialog.defaultText.endsWith(QStringLiteral("/Time card Ann.pdf")));
+        // Offered in the folder the program started in, as a run's file is.
+        QCOMPARE(dialog.defaultText, QDir::current().filePath(QStringLiteral("Time card Ann.pdf")));
         QCOMPARE(app.printers.saved().size(), 1);
         QCOMPARE(app.printers.saved()[0].file, file.endsWith(QLatin1String(".pdf")) ? file : file + QStringLiteral(".pdf"));
         QCOMPARE(app.printers.saved()[0].lines(),
@@ -608,6 +713,75 @@ void tst_printing::cancelledRun()
     QVERIFY(lastBoxIs(app.dialogs, QStringLiteral("Printing was stopped after 2 of 3 employees."), QStringLiteral("Print"),
                       Dialogs::Icon::Information));
     QCOMPARE(textOf(m, "manlist"), QStringLiteral("Manager"));
+}
+
+// The real boxes and the real progress window, answered as a person answers them, after reading
+// each: the question that offers a PDF file in the middle of a run is the window on top and takes
+// the click, no progress window is over it (whether the question comes before the window has
+// shown, or while it shows), and the run waits for the answer; then the rest of the cards go into
+// the one file and the run ends with every employee. The file's name is typed into the real file
+// dialog.
+void tst_printing::runAnsweredByAPerson_data()
+{
+    QTest::addColumn<int>("printable"); // cards the default printer takes before it is gone
+    QTest::newRow("no printer: asked at once") << 0;
+    QTest::newRow("printer gone after two cards: asked while the run shows") << 2;
+}
+
+void tst_printing::runAnsweredByAPerson()
+{
+    QFETCH(int, printable);
+    pw::QtDialogs realBoxes;
+    SlowPrinters printers;
+    printers.printable = printable;
+    TestApp app(QStringLiteral("Acme Widgets"), &printers, &realBoxes);
+    const QStringList names{ann, bob, QStringLiteral("Cleo"), QStringLiteral("Dan")};
+    for (const QString &name : names) {
+        app.addEmployee(name);
+        fill(app, name, {{"2026-12-07 09:00:00", kIn, "Filing"}, {"2026-12-07 10:30:00", kOut, {}}});
+    }
+    QWidget *m = app.managerShowing(ann);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("cards.pdf"));
+
+    QString asked;
+    bool onTop = false, usable = false, progressOver = true, waited = false;
+    Person person({pressYes, // all employees
+                   [](QWidget *box) { typeAndEnter(box, nullptr, QStringLiteral("12/8/2026")); },
+                   [&](QWidget *box) {
+                       if (const auto *question = qobject_cast<QMessageBox *>(box))
+                           asked = question->text();
+                       onTop = QApplication::activeModalWidget() == box;
+                       usable = box->isVisible() && box->isEnabled();
+                       progressOver = progressShown();
+                       waited = printers.saved().isEmpty();
+                       if (const QString pictures = qEnvironmentVariable("PUNCHWELL_SCREENSHOTS"); !pictures.isEmpty())
+                           box->grab().save(QDir(pictures).filePath(QStringLiteral("print-run-question-%1.png").arg(printable)));
+                       pressYes(box);
+                   },
+                   [&](QWidget *box) { typeAndEnter(box, "fileNameEdit", file); }});
+    click(m, "Command3");
+
+    QVERIFY2(person.troubles.isEmpty(), qPrintable(person.troubles.join(QLatin1Char('\n'))));
+    QVERIFY2(asked.startsWith(QStringLiteral("The time card of %1 ").arg(names[printable]))
+                 && asked.endsWith(QStringLiteral("as one PDF file instead?")),
+             qPrintable(asked));
+    QVERIFY(onTop);
+    QVERIFY(usable);
+    QVERIFY(!progressOver);
+    QVERIFY(waited);
+    // The window had come up before the question where the run was long enough; it is gone at the end.
+    QCOMPARE(person.sawProgress, printable > 0);
+    QVERIFY(!progressShown());
+    // The cards the printer took, then the rest in the file, the Manager's empty log giving none.
+    QCOMPARE(printers.printed().size(), printable);
+    QCOMPARE(printers.saved().size(), 1);
+    const pw::test::PrintJob pdf = printers.saved()[0];
+    QCOMPARE(pdf.file, file);
+    QVERIFY(pdf.sent);
+    QCOMPARE(pdf.pages.size(), names.size() - printable);
+    for (int i = printable; i < names.size(); ++i)
+        QCOMPARE(describe(pdf.pages[i - printable][3]), QStringLiteral("Employee Name:  ") + names[i]);
 }
 
 PW_TEST_MAIN(tst_printing)

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -278,6 +280,18 @@ private:
     qreal m_x = 0, m_y = 0;
 };
 
+// Keeps the paper clear of the card for at least kMarginMm at every edge: a printer cannot print up
+// to the edge and clips what lies there. The page's margins are a millimetre wider, as a glyph's
+// ink may reach a little past the place it is drawn at. A printer that needs more keeps its own.
+void keepClearOfEdges(QPrinter &printer)
+{
+    constexpr qreal least = QtPrinterFactory::kMarginMm + 1.0;
+    const QMarginsF own = printer.pageLayout().margins(QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(qMax(own.left(), least), qMax(own.top(), least), qMax(own.right(), least),
+                                     qMax(own.bottom(), least)),
+                           QPageLayout::Millimeter);
+}
+
 } // namespace
 
 std::unique_ptr<LinePrinter> QtPrinterFactory::defaultPrinter(const QString &jobName, QString *whyNot)
@@ -296,6 +310,7 @@ std::unique_ptr<LinePrinter> QtPrinterFactory::defaultPrinter(const QString &job
     }
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setDocName(jobName);
+    keepClearOfEdges(*printer);
     return std::make_unique<QtLinePrinter>(std::move(printer), where, false);
 }
 
@@ -306,6 +321,7 @@ std::unique_ptr<LinePrinter> QtPrinterFactory::pdfFile(const QString &path, cons
     printer->setOutputFileName(path);
     printer->setDocName(jobName);
     printer->setCreator(QStringLiteral("Punchwell"));
+    keepClearOfEdges(*printer);
     return std::make_unique<QtLinePrinter>(std::move(printer), QStringLiteral("the file \"%1\"").arg(path), true);
 }
 
