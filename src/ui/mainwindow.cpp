@@ -1,6 +1,9 @@
 #include "ui/mainwindow.h"
 
+#include "domain/openshift.h"
 #include "domain/session.h"
+#include "platform/clock.h"
+#include "platform/formats.h"
 #include "ui/abouttab.h"
 #include "ui/addemployeedialog.h"
 #include "ui/artwork.h"
@@ -17,6 +20,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -43,6 +47,13 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     setWindowIcon(artwork::icon());
 
     auto *central = new QWidget(this);
+    // Above the tabs, shown only after a logon that finds a shift left open since long ago.
+    m_forgottenNotice = named(new QLabel(central), "forgottenclockout", QStringLiteral("Forgotten clock-out"));
+    m_forgottenNotice->setTextFormat(Qt::PlainText);
+    m_forgottenNotice->setWordWrap(true);
+    m_forgottenNotice->setFrameShape(QFrame::StyledPanel);
+    m_forgottenNotice->setStyleSheet(QStringLiteral("QLabel { background: #fff4c2; color: black; padding: 6px; }"));
+    m_forgottenNotice->hide();
     m_tabs = named(new QTabWidget(central), "SSTab1", QStringLiteral("Punchwell functions"));
     m_timeTab = new TimeFunctionsTab(m_db, m_seams, m_session, m_settings);
     m_managementTab = new ManagementTab(m_db, m_seams, m_settings);
@@ -53,6 +64,7 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     m_clockDisplay = new ClockDisplay(m_seams.clock, central);
 
     auto *layout = new QVBoxLayout(central);
+    layout->addWidget(m_forgottenNotice);
     layout->addWidget(m_tabs, 1);
     layout->addWidget(m_clockDisplay);
     setCentralWidget(central);
@@ -68,6 +80,7 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     connect(m_managementTab, &ManagementTab::employeeDeleted, this, &MainWindow::employeeDeleted);
     connect(m_managementTab, &ManagementTab::cardPrinted, m_timeTab, &TimeFunctionsTab::updateTotals);
     connect(m_managementTab, &ManagementTab::logCleared, m_timeTab, &TimeFunctionsTab::refreshLog);
+    connect(m_timeTab, &TimeFunctionsTab::clockedOut, m_forgottenNotice, &QWidget::hide);
 }
 
 MainWindow::~MainWindow()
@@ -124,8 +137,24 @@ void MainWindow::enter()
     showModeless(this);
     m_timeTab->enter();
     m_managementTab->setPanelVisible(m_session.managementOpen());
+    showForgottenClockOut();
     // A long name needs a wider window, centred again rather than hanging off to the right.
     fitToContents(this);
+}
+
+void MainWindow::showForgottenClockOut()
+{
+    // A log that cannot be read is told by the "Time Functions" tab; here it only means no notice.
+    const auto since = openshift::forgottenSince(m_db, m_session.name(), m_seams.clock.localNow());
+    if (!since || !*since) {
+        m_forgottenNotice->hide();
+        return;
+    }
+    m_forgottenNotice->setText(QStringLiteral("You have been clocked in since %1, more than %2 hours ago. Did you "
+                                              "forget to clock out?")
+                                   .arg(formats::generalDate(**since))
+                                   .arg(openshift::kForgottenAfterSeconds / 3600));
+    m_forgottenNotice->show();
 }
 
 void MainWindow::countTotals(const QString &name, const QString &wage)
@@ -149,6 +178,7 @@ void MainWindow::leave(const QString &namePrompt)
     m_timeTab->closeTaskPrompt();
     closeDialogs();
     hide();
+    m_forgottenNotice->hide();
     m_session.logOff();
     Q_EMIT left(namePrompt);
     m_managementTab->setPanelVisible(false);

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class QAction;
+class QLabel;
 class QTabWidget;
 
 namespace pw {
@@ -65,12 +66,15 @@ private:
     void openPropertiesDialog();
     void openHistoryWindow(const QString &name);
     void openWhosInWindow();
+    // Tells an employee who logs on still clocked in from long ago since when.
+    void showForgottenClockOut();
 
     Database &m_db;
     Seams m_seams;
     Session &m_session;
     CompanySettings &m_settings;
 
+    QLabel *m_forgottenNotice;
     QTabWidget *m_tabs;
     TimeFunctionsTab *m_timeTab;
     ManagementTab *m_managementTab;

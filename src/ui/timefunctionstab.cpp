@@ -341,9 +341,11 @@ void TimeFunctionsTab::clockOut()
                           QStringLiteral("The clock-out could not be stored, so nothing was written"), r.error,
                           QStringLiteral(" Please try again."));
             break;
+        case clocking::Outcome::Stored:
+            Q_EMIT clockedOut();
+            break;
         case clocking::Outcome::EmptyLog:
         case clocking::Outcome::NotClockedIn:
-        case clocking::Outcome::Stored:
         case clocking::Outcome::NotClockedOut:
         case clocking::Outcome::TaskTooLong:
             break;

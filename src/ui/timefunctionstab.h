@@ -63,6 +63,8 @@ public:
 Q_SIGNALS:
     // The log view shows an entry, or none: what the menu's print and clear follow.
     void entryShown(bool shown);
+    // A clock-out was stored.
+    void clockedOut();
 
 private:
     void buildLayout();

@@ -75,6 +75,8 @@ private Q_SLOTS:
     void keyboardAccess();
     void shownDatesReadBack_data();
     void shownDatesReadBack();
+    void forgottenClockOut_data();
+    void forgottenClockOut();
 };
 
 void tst_mainwindow::controls_data()
@@ -528,6 +530,47 @@ void tst_mainwindow::shownDatesReadBack()
     QVERIFY2(ending, qPrintable(app.dialogs.last().defaultText));
     QCOMPARE(ending->toStored(), QStringLiteral("2026-12-07 16:30:45"));
     QCOMPARE(app.printers.printed().size(), 1);
+}
+
+
+void tst_mainwindow::forgottenClockOut_data()
+{
+    QTest::addColumn<QString>("last");   // the last entry's date-time, or none
+    QTest::addColumn<QString>("status"); // and its status word
+    QTest::addColumn<QString>("since");  // what the notice says; empty: no notice
+    // The logon is at 12/7/2026 9:00:00 AM.
+    QTest::newRow("in for 16 hours and a second") << "2026-12-06 16:59:59" << "Clocked In" << "12/6/2026 4:59:59 PM";
+    QTest::newRow("in for 16 hours exactly") << "2026-12-06 17:00:00" << "Clocked In" << "";
+    QTest::newRow("out since yesterday") << "2026-12-06 08:00:00" << "Clocked Out" << "";
+    QTest::newRow("nothing in the log") << "" << "" << "";
+}
+
+// Whoever logs on still clocked in from more than 16 hours ago is told since when, on the window,
+// until the logoff or the clock-out.
+void tst_mainwindow::forgottenClockOut()
+{
+    QFETCH(QString, last);
+    QFETCH(QString, status);
+    QFETCH(QString, since);
+    TestApp app;
+    app.addEmployee(QStringLiteral("Ann"));
+    if (!last.isEmpty())
+        app.addEntry(QStringLiteral("Ann"), last, status, QStringLiteral("Night shift"));
+    QWidget *m = app.main();
+    for (const char *until : {"exitmain", "clockout"}) {
+        QVERIFY(app.logOn(QStringLiteral("Ann")));
+        QCOMPARE(isHidden(m, "forgottenclockout"), since.isEmpty());
+        if (since.isEmpty())
+            return;
+        QCOMPARE(textOf(m, "forgottenclockout"), QStringLiteral("You have been clocked in since %1, more than 16 hours "
+                                                                "ago. Did you forget to clock out?").arg(since));
+        if (qstrcmp(until, "clockout") == 0)
+            pw::test::click(m, until);
+        else
+            pw::test::trigger(m, until);
+        QVERIFY(isHidden(m, "forgottenclockout"));
+    }
+    QCOMPARE(app.dialogs.count(), 0);
 }
 
 PW_TEST_MAIN(tst_mainwindow)
