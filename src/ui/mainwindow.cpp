@@ -9,6 +9,7 @@
 #include "ui/artwork.h"
 #include "ui/clockdisplay.h"
 #include "ui/historywindow.h"
+#include "ui/idlewatch.h"
 #include "ui/whosinwindow.h"
 #include "ui/logonwindow.h"
 #include "ui/managementtab.h"
@@ -19,11 +20,14 @@
 #include "ui/windowing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QTabWidget>
+#include <QThread>
 #include <QVBoxLayout>
 
 namespace pw {
@@ -81,6 +85,9 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     connect(m_managementTab, &ManagementTab::cardPrinted, m_timeTab, &TimeFunctionsTab::updateTotals);
     connect(m_managementTab, &ManagementTab::logCleared, m_timeTab, &TimeFunctionsTab::refreshLog);
     connect(m_timeTab, &TimeFunctionsTab::clockedOut, m_forgottenNotice, &QWidget::hide);
+
+    m_idleWatch = new IdleWatch(this);
+    connect(m_idleWatch, &IdleWatch::idle, this, &MainWindow::onIdle);
 }
 
 MainWindow::~MainWindow()
@@ -140,6 +147,41 @@ void MainWindow::enter()
     showForgottenClockOut();
     // A long name needs a wider window, centred again rather than hanging off to the right.
     fitToContents(this);
+    m_enteredAtLoopLevel = QThread::currentThread()->loopLevel();
+    m_idleWatch->start();
+}
+
+void MainWindow::setIdleLogoff(std::chrono::milliseconds after)
+{
+    m_idleWatch->setInterval(after);
+    if (isVisible())
+        m_idleWatch->start();
+}
+
+void MainWindow::onIdle()
+{
+    if (!isVisible())
+        return;
+    QWidget *modal = QApplication::activeModalWidget();
+    // A run under way (printing or clearing every log) shows its progress: that is work going on.
+    if (qobject_cast<QProgressDialog *>(modal)) {
+        m_idleWatch->start();
+        return;
+    }
+    // Nobody is there to answer a box left open: it is closed as its close box closes it, with its
+    // most cautious answer, and the window is left once whatever asked has finished.
+    if (modal || QThread::currentThread()->loopLevel() > m_enteredAtLoopLevel) {
+        if (modal)
+            modal->close();
+        m_idleWatch->retrySoon();
+        return;
+    }
+    for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open)
+        QApplication::activePopupWidget()->close();
+    m_timeTab->dropUnreadableCorrection();
+    // A box that leaving shows (a correction that cannot be stored) is closed the same way.
+    m_idleWatch->retrySoon();
+    leave(QString::fromLatin1(LogonWindow::kNamePrompt));
 }
 
 void MainWindow::showForgottenClockOut()
@@ -178,6 +220,7 @@ void MainWindow::leave(const QString &namePrompt)
     m_timeTab->closeTaskPrompt();
     closeDialogs();
     hide();
+    m_idleWatch->stop();
     m_forgottenNotice->hide();
     m_session.logOff();
     Q_EMIT left(namePrompt);
@@ -208,6 +251,7 @@ void MainWindow::hideAll()
             w->hide();
     m_timeTab->hideTaskPrompt();
     hide();
+    m_idleWatch->stop();
 }
 
 void MainWindow::openAddDialog()

@@ -9,6 +9,7 @@
 #include "domain/totals.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/typeddatetime.h"
 #include "ui/artwork.h"
 #include "ui/clicklabel.h"
 #include "ui/recordbrowser.h"
@@ -285,6 +286,12 @@ bool TimeFunctionsTab::storeCorrection()
     if (e)
         reportUpdateFailure(m_seams.dialogs, window(), e);
     return e.number != ErrRefusedValue;
+}
+
+void TimeFunctionsTab::dropUnreadableCorrection()
+{
+    if (!formats::parseTypedDateTime(m_entryTimeEdit->text()))
+        m_logBrowser->reload();
 }
 
 void TimeFunctionsTab::clockIn(const QString &task)
