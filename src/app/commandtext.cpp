@@ -144,6 +144,11 @@ QString CommandText::optionsFault(const OptionsFault &fault)
         return tr("line %1 of %2 holds the secret %3. Put a password in the file .pgpass, and other secrets in a "
                   "service file (pg_service.conf), where only you can read them")
             .arg(QString::number(fault.line), file, fault.text);
+    case OptionsFault::ConfigIdleLogoffNotSeconds:
+        return tr("line %1 of %2: idle_logoff must be a whole number of seconds from 1 to %3, not \"%4\"")
+            .arg(QString::number(fault.line), file, QString::number(kMaxIdleLogoff), fault.text);
+    case OptionsFault::ConfigIdleLogoffTwice:
+        return tr("%1 gives idle_logoff in [workstation] more than once").arg(file);
     }
     return {};
 }

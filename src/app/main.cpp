@@ -109,7 +109,12 @@ int main(int argc, char *argv[])
     pw::QtPrinterFactory printers;
 
     // The company: --database, else Punchwell.conf in the start folder, else Employee.mdb there.
-    const pw::CompanyLocation company = pw::chooseLocation(line.database, QDir::currentPath());
+    // The file is read in any case: it holds the workstation's own settings too, and a file that
+    // says something wrong is told rather than passed over.
+    const pw::WorkstationConfig config =
+        pw::readConfig(QDir::current().absoluteFilePath(QString::fromLatin1(pw::kConfigFile)));
+    const pw::CompanyLocation company =
+        config.fault ? pw::CompanyLocation{{}, config.fault} : pw::chooseLocation(line.database, QDir::currentPath());
     if (!company.ok()) {
         const QString why = pw::CommandText::optionsFault(company.fault);
         print(stderr, pw::CommandText::failureLine(why) + QLatin1Char('\n'));
@@ -122,6 +127,7 @@ int main(int argc, char *argv[])
     pw::CompanyClock clock(systemClock, *db);
     const pw::Seams seams{dialogs, clock, programEnd, printers};
     pw::Windows windows(*db, seams);
+    windows.setIdleLogoff(std::chrono::seconds(config.idleLogoffSeconds));
     pw::startUp(windows);
     if (programEnd.ended())
         return programEnd.exitCode();

@@ -24,14 +24,24 @@ CommandLine wrong(OptionsFault::Kind why, const QString &argument = {})
 }
 
 // What is wrong with a configuration file, at a line of it.
-ConfigValue wrongConfig(OptionsFault::Kind why, const QString &path, int line = 0, const QString &text = {})
+WorkstationConfig wrongConfig(OptionsFault::Kind why, const QString &path, int line = 0, const QString &text = {})
 {
-    ConfigValue value;
-    value.fault.kind = why;
-    value.fault.file = path;
-    value.fault.line = line;
-    value.fault.text = text;
-    return value;
+    WorkstationConfig config;
+    config.fault.kind = why;
+    config.fault.file = path;
+    config.fault.line = line;
+    config.fault.text = text;
+    return config;
+}
+
+// idle_logoff's seconds, or 0 when the text is not a whole number from 1 to kMaxIdleLogoff.
+int idleLogoffSeconds(const QString &value)
+{
+    static const QRegularExpression digits(QStringLiteral("\\A[0-9]{1,9}\\z"));
+    if (!digits.match(value).hasMatch())
+        return 0;
+    const int seconds = value.toInt();
+    return seconds <= kMaxIdleLogoff ? seconds : 0;
 }
 
 } // namespace
@@ -151,7 +161,7 @@ QString resolveLocation(const QString &given, const QString &folder)
     return QDir::cleanPath(QDir(folder).absoluteFilePath(given));
 }
 
-ConfigValue readDatabaseUrl(const QString &configPath)
+WorkstationConfig readConfig(const QString &configPath)
 {
     QFile file(configPath);
     if (!file.exists())
@@ -165,8 +175,8 @@ ConfigValue readDatabaseUrl(const QString &configPath)
         return wrongConfig(OptionsFault::ConfigNotUtf8, configPath);
 
     QString group;
-    QString url;
-    bool found = false;
+    WorkstationConfig config;
+    bool urlFound = false, idleFound = false;
     int number = 0;
     for (QString line : text.split(QLatin1Char('\n'))) {
         ++number;
@@ -186,19 +196,34 @@ ConfigValue readDatabaseUrl(const QString &configPath)
             return wrongConfig(OptionsFault::ConfigHoldsSecret, configPath, number, firstWord.trimmed().toLower());
         if (equals < 0)
             return wrongConfig(OptionsFault::ConfigNotKeyValue, configPath, number, line);
-        if (group.compare(QLatin1String("database"), Qt::CaseInsensitive) != 0)
-            continue;
         const QString key = line.left(equals).trimmed();
-        if (key.compare(QLatin1String("url"), Qt::CaseInsensitive) != 0)
-            continue;
-        if (found)
-            return wrongConfig(OptionsFault::ConfigUrlTwice, configPath, number);
-        found = true;
-        url = line.mid(equals + 1).trimmed();
-        if (url.isEmpty())
-            return wrongConfig(OptionsFault::ConfigUrlEmpty, configPath, number);
+        const QString value = line.mid(equals + 1).trimmed();
+        auto is = [](const QString &name, const char *expected) {
+            return name.compare(QLatin1String(expected), Qt::CaseInsensitive) == 0;
+        };
+        if (is(group, "database") && is(key, "url")) {
+            if (urlFound)
+                return wrongConfig(OptionsFault::ConfigUrlTwice, configPath, number);
+            urlFound = true;
+            config.databaseUrl = value;
+            if (value.isEmpty())
+                return wrongConfig(OptionsFault::ConfigUrlEmpty, configPath, number);
+        } else if (is(group, "workstation") && is(key, "idle_logoff")) {
+            if (idleFound)
+                return wrongConfig(OptionsFault::ConfigIdleLogoffTwice, configPath, number);
+            idleFound = true;
+            config.idleLogoffSeconds = idleLogoffSeconds(value);
+            if (config.idleLogoffSeconds == 0)
+                return wrongConfig(OptionsFault::ConfigIdleLogoffNotSeconds, configPath, number, value);
+        }
     }
-    return {url, {}};
+    return config;
+}
+
+ConfigValue readDatabaseUrl(const QString &configPath)
+{
+    const WorkstationConfig config = readConfig(configPath);
+    return {config.databaseUrl, config.fault};
 }
 
 CompanyLocation chooseLocation(const QString &option, const QString &folder)

@@ -42,6 +42,8 @@ struct OptionsFault {
         ConfigUrlTwice,
         ConfigUrlEmpty,
         ConfigHoldsSecret, // text: the secret parameter's name, never its value
+        ConfigIdleLogoffNotSeconds, // text: the value as written
+        ConfigIdleLogoffTwice,
     };
     Kind kind = None;
     QString argument;
@@ -104,10 +106,25 @@ CompanyLocation chooseLocation(const QString &option, const QString &folder);
 // A location as given (a URI, or a path taken from the folder when it is not absolute).
 QString resolveLocation(const QString &given, const QString &folder);
 
-// The value of url in the group [database] of an INI file: empty text when the file or the key is
-// not there, an error when the file cannot be read or the key is there more than once or empty.
-// Lines are "key = value"; blanks around the key and the value do not count; lines starting with
-// ';' or '#' are comments. The value is taken exactly as written, commas and quotes included.
+// The longest idle_logoff, in seconds: a day.
+inline constexpr int kMaxIdleLogoff = 24 * 60 * 60;
+
+// What a workstation's Punchwell.conf says: url in the group [database] (empty when not given) and
+// idle_logoff in the group [workstation], the seconds without a key press or a click after which
+// the main window is left as "Exit" leaves it (0 when not given). An error when the file cannot be
+// read, a key is there more than once, the url is empty or idle_logoff is not a whole number of
+// seconds from 1 to kMaxIdleLogoff. Lines are "key = value"; group and key names are matched
+// without regard to letter case; blanks around the key and the value do not count; lines starting
+// with ';' or '#' are comments; other groups and keys are passed over. The url is taken exactly as
+// written, commas and quotes included. A file that is not there says nothing.
+struct WorkstationConfig {
+    QString databaseUrl;
+    int idleLogoffSeconds = 0;
+    OptionsFault fault;
+};
+WorkstationConfig readConfig(const QString &configPath);
+
+// The url of readConfig(), with any fault of the file.
 struct ConfigValue {
     QString value;
     OptionsFault fault;

@@ -53,6 +53,9 @@ AddResult addEmployee(Database &db, const NewEmployee &employee)
         return refused(AddRefusal::Exists);
     if (faults.empty)
         return refused(AddRefusal::Empty);
+    // Blanks around a name are kept as typed; a name of blanks alone is none.
+    if (name.trimmed().isEmpty())
+        return refused(AddRefusal::Blank);
     // Every engine's rules, not only this one's: the company must be able to move to the other.
     if (Engine::anyEngineReserves(name))
         return refused(AddRefusal::Reserved);

@@ -34,6 +34,7 @@ enum class AddRefusal {
     TooLong,      // more than kMaxEmployeeName characters
     Exists,       // a listed employee has exactly this name
     Empty,        // no name at all
+    Blank,        // nothing but blanks (spaces, tabs and the like): a name nobody could pick out
     BadCharacter, // a character that cannot be part of a table name (NUL, a broken surrogate)
     Reserved,     // names beginning with "sqlite_" belong to an SQLite file itself (on any engine)
     TableTaken,   // another table of the file has this name, letter case aside

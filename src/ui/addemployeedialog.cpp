@@ -109,6 +109,9 @@ void AddEmployeeDialog::onOkClicked()
     case AddRefusal::Empty:
         refuse(QStringLiteral("Sorry, the name is empty.  Please type in the new Employee's name."));
         return;
+    case AddRefusal::Blank:
+        refuse(QStringLiteral("Sorry, the name is only blanks.  Please type in the new Employee's name."));
+        return;
     case AddRefusal::BadCharacter:
         refuse(QStringLiteral("Sorry, the name holds a character that cannot be stored.  Please type in the name "
                               "without it."));

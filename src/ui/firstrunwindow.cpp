@@ -45,6 +45,11 @@ FirstRunWindow::FirstRunWindow(CompanySettings &settings, Dialogs &dialogs, QWid
 
     m_okButton = makeButton(this, "Command1", QStringLiteral("OK"));
     m_okButton->setDefault(true);
+    // The name is stored once and can never be changed: it must say something. What is typed is
+    // still stored exactly, blanks around it included.
+    m_okButton->setEnabled(false);
+    connect(m_companyEdit, &QLineEdit::textChanged, this,
+            [this](const QString &name) { m_okButton->setEnabled(!name.trimmed().isEmpty()); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(welcome);

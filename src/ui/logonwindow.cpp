@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,6 +48,13 @@ LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settin
     m_nameBox = named(new QComboBox(nameFrame), "namechoice", QStringLiteral("Your name"));
     m_nameBox->setEditable(true);
     m_nameBox->setInsertPolicy(QComboBox::NoInsert);
+    // The box keeps what was typed, letter for letter: a completion only adds the rest of a name
+    // that begins exactly so. Qt's own completer ignores letter case and, once the box is left,
+    // would put the listed spelling in place of the typed one ("bob" would log on as "Bob").
+    auto *completer = new QCompleter(m_nameBox->model(), m_nameBox);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    completer->setCompletionMode(QCompleter::InlineCompletion);
+    m_nameBox->setCompleter(completer);
     m_nameBox->setMinimumContentsLength(24);
     // As wide as the longest name, known before the window is first shown (and centred).
     m_nameBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -142,10 +150,17 @@ bool LogonWindow::event(QEvent *event)
 
 bool LogonWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && (watched == m_nameBox || watched == m_nameBox->lineEdit())
-        && showsPrompt()) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (event->type() != QEvent::KeyPress || (watched != m_nameBox && watched != m_nameBox->lineEdit()))
+        return QDialog::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    // Enter in the name box is "OK", whatever the box holds. Left to the box, it would take a
+    // completion or the name chosen last instead of pressing the button.
+    if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        m_nameOkButton->click();
+        return true;
+    }
+    if (showsPrompt()) {
         switch (key->key()) {
         case Qt::Key_Down:
         case Qt::Key_Up:
@@ -174,6 +189,8 @@ bool LogonWindow::eventFilter(QObject *watched, QEvent *event)
 
 void LogonWindow::setNameText(const QString &text)
 {
+    // The list's current item follows the text, so no earlier choice stays behind a prompt.
+    m_nameBox->setCurrentIndex(m_nameBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     m_nameBox->setEditText(text);
     // The longer prompt does not fit the box: it is shown from its start.
     if (showsPrompt())

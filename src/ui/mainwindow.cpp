@@ -1,11 +1,15 @@
 #include "ui/mainwindow.h"
 
+#include "domain/openshift.h"
 #include "domain/session.h"
+#include "platform/clock.h"
+#include "platform/formats.h"
 #include "ui/abouttab.h"
 #include "ui/addemployeedialog.h"
 #include "ui/artwork.h"
 #include "ui/clockdisplay.h"
 #include "ui/historywindow.h"
+#include "ui/idlewatch.h"
 #include "ui/whosinwindow.h"
 #include "ui/logonwindow.h"
 #include "ui/managementtab.h"
@@ -16,10 +20,14 @@
 #include "ui/windowing.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QTabWidget>
+#include <QThread>
 #include <QVBoxLayout>
 
 namespace pw {
@@ -43,6 +51,13 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     setWindowIcon(artwork::icon());
 
     auto *central = new QWidget(this);
+    // Above the tabs, shown only after a logon that finds a shift left open since long ago.
+    m_forgottenNotice = named(new QLabel(central), "forgottenclockout", QStringLiteral("Forgotten clock-out"));
+    m_forgottenNotice->setTextFormat(Qt::PlainText);
+    m_forgottenNotice->setWordWrap(true);
+    m_forgottenNotice->setFrameShape(QFrame::StyledPanel);
+    m_forgottenNotice->setStyleSheet(QStringLiteral("QLabel { background: #fff4c2; color: black; padding: 6px; }"));
+    m_forgottenNotice->hide();
     m_tabs = named(new QTabWidget(central), "SSTab1", QStringLiteral("Punchwell functions"));
     m_timeTab = new TimeFunctionsTab(m_db, m_seams, m_session, m_settings);
     m_managementTab = new ManagementTab(m_db, m_seams, m_settings);
@@ -53,6 +68,7 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     m_clockDisplay = new ClockDisplay(m_seams.clock, central);
 
     auto *layout = new QVBoxLayout(central);
+    layout->addWidget(m_forgottenNotice);
     layout->addWidget(m_tabs, 1);
     layout->addWidget(m_clockDisplay);
     setCentralWidget(central);
@@ -68,6 +84,10 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
     connect(m_managementTab, &ManagementTab::employeeDeleted, this, &MainWindow::employeeDeleted);
     connect(m_managementTab, &ManagementTab::cardPrinted, m_timeTab, &TimeFunctionsTab::updateTotals);
     connect(m_managementTab, &ManagementTab::logCleared, m_timeTab, &TimeFunctionsTab::refreshLog);
+    connect(m_timeTab, &TimeFunctionsTab::clockedOut, m_forgottenNotice, &QWidget::hide);
+
+    m_idleWatch = new IdleWatch(this);
+    connect(m_idleWatch, &IdleWatch::idle, this, &MainWindow::onIdle);
 }
 
 MainWindow::~MainWindow()
@@ -124,8 +144,59 @@ void MainWindow::enter()
     showModeless(this);
     m_timeTab->enter();
     m_managementTab->setPanelVisible(m_session.managementOpen());
+    showForgottenClockOut();
     // A long name needs a wider window, centred again rather than hanging off to the right.
     fitToContents(this);
+    m_enteredAtLoopLevel = QThread::currentThread()->loopLevel();
+    m_idleWatch->start();
+}
+
+void MainWindow::setIdleLogoff(std::chrono::milliseconds after)
+{
+    m_idleWatch->setInterval(after);
+    if (isVisible())
+        m_idleWatch->start();
+}
+
+void MainWindow::onIdle()
+{
+    if (!isVisible())
+        return;
+    QWidget *modal = QApplication::activeModalWidget();
+    // A run under way (printing or clearing every log) shows its progress: that is work going on.
+    if (qobject_cast<QProgressDialog *>(modal)) {
+        m_idleWatch->start();
+        return;
+    }
+    // Nobody is there to answer a box left open: it is closed as its close box closes it, with its
+    // most cautious answer, and the window is left once whatever asked has finished.
+    if (modal || QThread::currentThread()->loopLevel() > m_enteredAtLoopLevel) {
+        if (modal)
+            modal->close();
+        m_idleWatch->retrySoon();
+        return;
+    }
+    for (int open = 0; open < 8 && QApplication::activePopupWidget(); ++open)
+        QApplication::activePopupWidget()->close();
+    m_timeTab->dropUnreadableCorrection();
+    // A box that leaving shows (a correction that cannot be stored) is closed the same way.
+    m_idleWatch->retrySoon();
+    leave(QString::fromLatin1(LogonWindow::kNamePrompt));
+}
+
+void MainWindow::showForgottenClockOut()
+{
+    // A log that cannot be read is told by the "Time Functions" tab; here it only means no notice.
+    const auto since = openshift::forgottenSince(m_db, m_session.name(), m_seams.clock.localNow());
+    if (!since || !*since) {
+        m_forgottenNotice->hide();
+        return;
+    }
+    m_forgottenNotice->setText(QStringLiteral("You have been clocked in since %1, more than %2 hours ago. Did you "
+                                              "forget to clock out?")
+                                   .arg(formats::generalDate(**since))
+                                   .arg(openshift::kForgottenAfterSeconds / 3600));
+    m_forgottenNotice->show();
 }
 
 void MainWindow::countTotals(const QString &name, const QString &wage)
@@ -149,6 +220,8 @@ void MainWindow::leave(const QString &namePrompt)
     m_timeTab->closeTaskPrompt();
     closeDialogs();
     hide();
+    m_idleWatch->stop();
+    m_forgottenNotice->hide();
     m_session.logOff();
     Q_EMIT left(namePrompt);
     m_managementTab->setPanelVisible(false);
@@ -178,6 +251,7 @@ void MainWindow::hideAll()
             w->hide();
     m_timeTab->hideTaskPrompt();
     hide();
+    m_idleWatch->stop();
 }
 
 void MainWindow::openAddDialog()

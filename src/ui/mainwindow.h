@@ -5,7 +5,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <chrono>
+
 class QAction;
+class QLabel;
 class QTabWidget;
 
 namespace pw {
@@ -16,6 +19,7 @@ class ClockDisplay;
 class CompanySettings;
 class Database;
 class HistoryWindow;
+class IdleWatch;
 class WhosInWindow;
 class ManagementTab;
 class PasswordDialog;
@@ -44,6 +48,9 @@ public:
     void updateTotals();
     // Hides the window and every dialog opened from it, without running their close handling.
     void hideAll();
+    // Leaves the window by itself, as "E&xit" does, once nobody has pressed a key or clicked in
+    // the program for that long; zero, the default, never.
+    void setIdleLogoff(std::chrono::milliseconds after);
 
 Q_SIGNALS:
     // The window was left ("E&xit" or the close box); the logon window shows namePrompt.
@@ -59,23 +66,30 @@ protected:
 private:
     void buildMenu();
     void leave(const QString &namePrompt);
+    void onIdle();
     void closeDialogs();
     void openAddDialog();
     void openPasswordDialog(bool employeeMode);
     void openPropertiesDialog();
     void openHistoryWindow(const QString &name);
     void openWhosInWindow();
+    // Tells an employee who logs on still clocked in from long ago since when.
+    void showForgottenClockOut();
 
     Database &m_db;
     Seams m_seams;
     Session &m_session;
     CompanySettings &m_settings;
 
+    QLabel *m_forgottenNotice;
     QTabWidget *m_tabs;
     TimeFunctionsTab *m_timeTab;
     ManagementTab *m_managementTab;
     AboutTab *m_aboutTab;
     ClockDisplay *m_clockDisplay;
+
+    IdleWatch *m_idleWatch;
+    int m_enteredAtLoopLevel = 0; // how deep in event loops the logon ran
 
     QAction *m_clockInAction;
     QAction *m_clockOutAction;

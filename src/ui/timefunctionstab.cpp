@@ -9,6 +9,7 @@
 #include "domain/totals.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/typeddatetime.h"
 #include "ui/artwork.h"
 #include "ui/clicklabel.h"
 #include "ui/recordbrowser.h"
@@ -287,6 +288,12 @@ bool TimeFunctionsTab::storeCorrection()
     return e.number != ErrRefusedValue;
 }
 
+void TimeFunctionsTab::dropUnreadableCorrection()
+{
+    if (!formats::parseTypedDateTime(m_entryTimeEdit->text()))
+        m_logBrowser->reload();
+}
+
 void TimeFunctionsTab::clockIn(const QString &task)
 {
     const QString name = m_session.name();
@@ -341,9 +348,11 @@ void TimeFunctionsTab::clockOut()
                           QStringLiteral("The clock-out could not be stored, so nothing was written"), r.error,
                           QStringLiteral(" Please try again."));
             break;
+        case clocking::Outcome::Stored:
+            Q_EMIT clockedOut();
+            break;
         case clocking::Outcome::EmptyLog:
         case clocking::Outcome::NotClockedIn:
-        case clocking::Outcome::Stored:
         case clocking::Outcome::NotClockedOut:
         case clocking::Outcome::TaskTooLong:
             break;

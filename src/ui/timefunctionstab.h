@@ -59,10 +59,15 @@ public:
     // the text does not read as a date and time; a storage failure is told, and does not hold the
     // employee back.
     bool storeCorrection();
+    // For leaving with nobody at the window: a typed date and time that does not read as one is
+    // dropped, the entry's own shown again, since nobody is there to correct it.
+    void dropUnreadableCorrection();
 
 Q_SIGNALS:
     // The log view shows an entry, or none: what the menu's print and clear follow.
     void entryShown(bool shown);
+    // A clock-out was stored.
+    void clockedOut();
 
 private:
     void buildLayout();

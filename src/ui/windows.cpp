@@ -95,8 +95,16 @@ MainWindow *Windows::main()
                 m_logon->show();
         });
         m_main->load();
+        m_main->setIdleLogoff(m_idleLogoff);
     }
     return m_main;
+}
+
+void Windows::setIdleLogoff(std::chrono::milliseconds after)
+{
+    m_idleLogoff = after;
+    if (m_main)
+        m_main->setIdleLogoff(after);
 }
 
 void Windows::startFirstRun()

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
+
 namespace pw {
 
 class CompanySettings;
@@ -39,6 +41,10 @@ public:
     bool hasLogon() const { return !m_logon.isNull(); }
     bool hasMain() const { return !m_main.isNull(); }
 
+    // A workstation by the door: the main window is left by itself, as "E&xit" leaves it, once
+    // nobody has pressed a key or clicked for that long; zero, the default, never.
+    void setIdleLogoff(std::chrono::milliseconds after);
+
     // Ends the program at once: every window is hidden and no further handler runs.
     void endProgram(int exitCode = 0);
     bool ended() const { return m_ended; }
@@ -60,6 +66,7 @@ private:
     bool m_firstRun = false;
     bool m_logonActivated = false;
     bool m_ended = false;
+    std::chrono::milliseconds m_idleLogoff{0};
 };
 
 } // namespace pw

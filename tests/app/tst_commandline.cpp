@@ -34,6 +34,8 @@ private Q_SLOTS:
     void firstGivenWins();
     void configFile_data();
     void configFile();
+    void idleLogoff_data();
+    void idleLogoff();
     void onATerminal_data();
     void onATerminal();
     void addressesNeverShowASecret_data();
@@ -160,6 +162,38 @@ void tst_commandline::configFile()
         QVERIFY(!location.ok());
         QVERIFY(pw::CommandText::optionsFault(location.fault).contains(QDir::toNativeSeparators(path)));
     }
+}
+
+void tst_commandline::idleLogoff_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("seconds"); // 0: no idle logoff
+    QTest::addColumn<QString>("error");
+    const QByteArray head = "[database]\nurl = a.mdb\n[workstation]\n";
+    const QString notSeconds = QStringLiteral("line 4 of %1: idle_logoff must be a whole number of seconds from 1 to 86400");
+    QTest::newRow("not set") << head << 0 << "";
+    QTest::newRow("set, in capitals") << QByteArray("[Workstation]\r\n IDLE_LOGOFF=45 \r\n") << 45 << "";
+    QTest::newRow("in another group") << QByteArray("[database]\nidle_logoff = 90\n") << 0 << "";
+    QTest::newRow("zero") << head + "idle_logoff = 0" << 0 << notSeconds + ", not \"0\"";
+    QTest::newRow("a word") << head + "idle_logoff = soon" << 0 << notSeconds + ", not \"soon\"";
+    QTest::newRow("more than a day") << head + "idle_logoff = 86401" << 0 << notSeconds;
+    QTest::newRow("twice") << head + "idle_logoff = 6\nidle_logoff = 9" << 0 << "gives idle_logoff in [workstation] more than once";
+}
+
+// A value that says something else stops the start, as every fault of the file does.
+void tst_commandline::idleLogoff()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, seconds);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    write(dir.filePath(QStringLiteral("Punchwell.conf")), content);
+    const pw::WorkstationConfig config = pw::readConfig(dir.filePath(QStringLiteral("Punchwell.conf")));
+    QCOMPARE(config.idleLogoffSeconds, seconds);
+    const QString said = pw::CommandText::optionsFault(config.fault);
+    QVERIFY2(said.contains(QString(error).replace(QStringLiteral("%1"), QDir::toNativeSeparators(config.fault.file)))
+                 && said.isEmpty() == error.isEmpty(), qPrintable(said));
+    QCOMPARE(pw::chooseLocation(QString(), dir.path()).ok(), error.isEmpty());
 }
 
 void tst_commandline::onATerminal_data()

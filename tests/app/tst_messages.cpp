@@ -146,7 +146,7 @@ void tst_messages::copyFailuresReadAsBefore()
 
 void tst_messages::everyOptionsFaultHasWords()
 {
-    for (int k = pw::OptionsFault::None + 1; k <= pw::OptionsFault::ConfigUrlEmpty; ++k) {
+    for (int k = pw::OptionsFault::None + 1; k <= pw::OptionsFault::ConfigIdleLogoffTwice; ++k) {
         const pw::OptionsFault fault{pw::OptionsFault::Kind(k), QStringLiteral("--x"), QStringLiteral("/srv/P.conf"), 2,
                                      QStringLiteral("url")};
         const QString words = CommandText::optionsFault(fault);

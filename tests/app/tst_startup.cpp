@@ -86,6 +86,7 @@ private Q_SLOTS:
     void normalStart();
     void firstRun_data();
     void firstRun();
+    void firstRunNeedsAName();
     void firstRunClosed();
     void missingFileCreated();
     void missingFileDeclined();
@@ -120,7 +121,6 @@ void tst_startup::firstRun_data()
     QTest::addColumn<QString>("company");
     QTest::newRow("plain") << "Acme Widgets";
     QTest::newRow("blanks kept") << "  Acme Widgets  ";
-    QTest::newRow("empty") << "";
     QTest::newRow("quotes and SQL") << "O'Neil \"Bob\"; DROP TABLE datalist";
     QTest::newRow("non-ASCII") << QString::fromUtf8("Müller & Söhne");
 }
@@ -165,6 +165,24 @@ void tst_startup::firstRun()
     QVERIFY(!app.window("frmstartup"));
     QVERIFY(app.logon()->isVisible());
     QCOMPARE(textOf(app.main(), "company"), company);
+}
+
+// The name can never be changed afterwards: "OK" waits for one that is not blank.
+void tst_startup::firstRunNeedsAName()
+{
+    TestApp app{QString()};
+    start(app);
+    QWidget *first = app.window("frmstartup");
+    QVERIFY(first);
+    for (const QString &blank : {QString(), QStringLiteral("  "), QStringLiteral("\t\u00a0")}) {
+        pw::test::typeInto(first, "Companyname", blank);
+        QVERIFY(!child<QPushButton>(first, "Command1")->isEnabled());
+        QTest::keyClick(child<QLineEdit>(first, "Companyname"), Qt::Key_Return);
+    }
+    QCOMPARE(app.value(QStringLiteral("SELECT count(*) FROM \"Company Data\"")).toInt(), 0);
+    QVERIFY(!app.programEnd.ended());
+    pw::test::typeInto(first, "Companyname", QStringLiteral(" A"));
+    QVERIFY(child<QPushButton>(first, "Command1")->isEnabled());
 }
 
 void tst_startup::firstRunClosed()

@@ -438,6 +438,7 @@ void tst_domain::addRefused_data()
     QTest::newRow("table of other fields") << "OTHER" << AddRefusal::TableTaken << AddRefusal::TableTaken;
     QTest::newRow("index") << "ByName" << AddRefusal::TableTaken << AddRefusal::TableTaken;
     QTest::newRow("empty") << "" << AddRefusal::Empty << AddRefusal::Empty;
+    QTest::newRow("blanks") << "   " << AddRefusal::Blank << AddRefusal::Blank;
     // A file keeps these for itself, so a server does not take them either.
     QTest::newRow("SQLite's own names") << "SQLite_Joe" << AddRefusal::Reserved << AddRefusal::Reserved;
     QTest::newRow("NUL") << QString::fromUtf16(u"Al\0Bo", 5) << AddRefusal::BadCharacter << AddRefusal::BadCharacter;

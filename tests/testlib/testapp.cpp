@@ -89,6 +89,11 @@ void TestApp::restartAt(const QString &location)
     makeWindows();
 }
 
+void TestApp::setIdleLogoff(std::chrono::milliseconds after)
+{
+    m_windows->setIdleLogoff(after);
+}
+
 QWidget *TestApp::logon() { return m_windows->logon(); }
 QWidget *TestApp::main() { return m_windows->main(); }
 

@@ -4,6 +4,7 @@
 #include "testlib/controls.h"
 #include "testlib/testcompany.h"
 
+#include <chrono>
 #include <memory>
 
 namespace pw {
@@ -44,6 +45,10 @@ public:
     QWidget *managerLogOn();
     // The same, with the Management tab moved onto the employee of that name.
     QWidget *managerShowing(const QString &name);
+
+    // The idle logoff of a workstation by the door, counted in milliseconds so a test need not
+    // wait for whole seconds; zero: none, as without the setting.
+    void setIdleLogoff(std::chrono::milliseconds after);
 
     // Closes the connection and opens a new program run on the same company.
     void restart();

@@ -220,6 +220,9 @@ void tst_employees::refused_data()
     QTest::newRow("table of other fields") << "OTHER" << addError << kTaken;
     QTest::newRow("index") << "ByName" << addError << kTaken;
     QTest::newRow("empty") << "" << addError << "Sorry, the name is empty.  Please type in the new Employee's name.";
+    const QString blank = QStringLiteral("Sorry, the name is only blanks.  Please type in the new Employee's name.");
+    QTest::newRow("three blanks") << "   " << addError << blank;
+    QTest::newRow("a tab and a non-breaking space") << "\t\u00a0" << addError << blank;
     const QString reserved = QStringLiteral("Sorry, names beginning with \"sqlite_\" are reserved for the data file "
                                             "itself.  Please type in another name.");
     QTest::newRow("sqlite_master") << "sqlite_master" << addError << reserved;

@@ -52,6 +52,8 @@ private Q_SLOTS:
     void typingOverPrompt();
     void arrowFromPrompt_data();
     void arrowFromPrompt();
+    void typedNameKept_data();
+    void typedNameKept();
     void missingLogTable();
     void exitAndClose();
 };
@@ -329,6 +331,45 @@ void tst_logon::arrowFromPrompt()
     QCOMPARE(names->currentText(), QStringLiteral(" Dee"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(names->currentText(), QStringLiteral("alice"));
+}
+
+void tst_logon::typedNameKept_data()
+{
+    QTest::addColumn<QString>("how");   // how the prompt came into the box (promptBy)
+    QTest::addColumn<QString>("typed"); // then typed over it
+    QTest::addColumn<QString>("shown"); // what the box shows, also after each press of "OK"
+    QTest::addColumn<bool>("enter");    // "OK" by Enter in the box; else Tab away and a click
+    QTest::newRow("Enter on the prompt after Exit") << "Exit" << "" << "Click here for names-->" << true;
+    QTest::newRow("Enter on the prompt after Cancel") << "Cancel" << "" << "Click here for names-->" << true;
+    QTest::newRow("other case, Enter") << "load" << "bob" << "bob" << true;
+    QTest::newRow("other case, leaving the box") << "load" << "bob" << "bob" << false;
+    QTest::newRow("a start in another case") << "load" << "bO" << "bO" << true;
+    QTest::newRow("a start, completed") << "load" << "Bo" << "Bob" << true;
+}
+
+// The box holds what was typed: a completion may add to it, never change a typed letter, and
+// pressing "OK" again never brings back the name chosen before.
+void tst_logon::typedNameKept()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(bool, enter);
+    TestApp app;
+    staff(app);
+    QVERIFY(promptBy(app, how));
+    QWidget *l = app.logon();
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    const bool listed = listedNames(l).contains(shown);
+    for (int press = 1; press <= (listed ? 1 : 2); ++press) {
+        QTest::keyClick(QApplication::focusWidget(), enter ? Qt::Key_Return : Qt::Key_Tab);
+        if (!enter)
+            click(l, "Command1");
+        QCOMPARE(app.main()->isVisible(), listed);
+        QCOMPARE(textOf(listed ? app.main() : l, listed ? "nameemp" : "namechoice"), shown);
+        QCOMPARE(app.dialogs.count(), listed ? 0 : press);
+        QVERIFY(listed || pw::test::lastBoxIs(app.dialogs, kNotFound, kLogInError));
+    }
 }
 
 void tst_logon::missingLogTable()

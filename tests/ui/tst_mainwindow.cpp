@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -27,6 +28,7 @@
 
 using pw::test::TestApp;
 using pw::test::child;
+using pw::test::click;
 using pw::test::clickLabel;
 using pw::test::isHidden;
 using pw::test::textOf;
@@ -47,6 +49,17 @@ QString shownText(QWidget *w)
     if (auto *r = qobject_cast<pw::RecordBrowser *>(w))
         return pw::test::child<QLabel>(r, "caption")->text();
     return QStringLiteral("<no text>");
+}
+
+// Leaves the main window as a user does ("Exit" or its close box), or as a workstation by the door
+// does when nobody touches it ("idle"). Returns whether the window is hidden afterwards.
+bool leaveBy(TestApp &app, const QString &how)
+{
+    if (how == QLatin1String("idle"))
+        app.setIdleLogoff(std::chrono::milliseconds(200));
+    else
+        pw::test::leave(app.main(), how == QLatin1String("close box"));
+    return QTest::qWaitFor([&app] { return !app.main()->isVisible(); }, 10000);
 }
 
 } // namespace
@@ -75,6 +88,12 @@ private Q_SLOTS:
     void keyboardAccess();
     void shownDatesReadBack_data();
     void shownDatesReadBack();
+    void forgottenClockOut_data();
+    void forgottenClockOut();
+    void idleLogoff_data();
+    void idleLogoff();
+    void idleClosesABox();
+    void idleWithACorrection();
 };
 
 void tst_mainwindow::controls_data()
@@ -274,23 +293,24 @@ void tst_mainwindow::menuEnabling()
 
 void tst_mainwindow::leaving_data()
 {
-    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("Exit") << false << "Click here for names-->";
-    QTest::newRow("close box") << true << "Click here for choice of Names---->";
+    QTest::newRow("Exit") << "Exit" << "Click here for names-->";
+    QTest::newRow("close box") << "close box" << "Click here for choice of Names---->";
+    QTest::newRow("idle") << "idle" << "Click here for names-->";
 }
 
 void tst_mainwindow::leaving()
 {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, how);
     QFETCH(QString, prompt);
     TestApp app;
     QWidget *m = app.managerLogOn();
     QVERIFY(!isHidden(m, "Picture1"));
-    if (closeBox)
+    if (how == QLatin1String("close box"))
         QVERIFY(!m->close());
     else
-        pw::test::trigger(m, "exitmain");
+        QVERIFY(leaveBy(app, how));
     QVERIFY(!m->isVisible());
     QVERIFY(app.logon()->isVisible());
     QCOMPARE(textOf(app.logon(), "namechoice"), prompt);
@@ -305,13 +325,12 @@ void tst_mainwindow::leaving()
 void tst_mainwindow::leavingClosesDialogs_data()
 {
     QTest::addColumn<QString>("opener"); // the button or menu item that opened the dialog
-    QTest::addColumn<bool>("closeBox");
-    for (bool closeBox : {false, true}) {
-        const char *how = closeBox ? "close box" : "Exit";
-        QTest::addRow("Add New, %s", how) << "Command5" << closeBox;
-        QTest::addRow("Chg Pass, %s", how) << "ChgPass" << closeBox;
-        QTest::addRow("Change My Password, %s", how) << "chpass" << closeBox;
-        QTest::addRow("Properties, %s", how) << "Command2" << closeBox;
+    QTest::addColumn<QString>("how");
+    for (const char *how : {"Exit", "close box", "idle"}) {
+        QTest::addRow("Add New, %s", how) << "Command5" << how;
+        QTest::addRow("Chg Pass, %s", how) << "ChgPass" << how;
+        QTest::addRow("Change My Password, %s", how) << "chpass" << how;
+        QTest::addRow("Properties, %s", how) << "Command2" << how;
     }
 }
 
@@ -320,7 +339,7 @@ void tst_mainwindow::leavingClosesDialogs_data()
 void tst_mainwindow::leavingClosesDialogs()
 {
     QFETCH(QString, opener);
-    QFETCH(bool, closeBox);
+    QFETCH(QString, how);
     TestApp app;
     QWidget *m = app.managerLogOn();
     const char *name = nullptr;
@@ -353,8 +372,7 @@ void tst_mainwindow::leavingClosesDialogs()
     QVERIFY(dialog && dialog->isVisible());
     fillIn(dialog);
 
-    pw::test::leave(m, closeBox);
-    QVERIFY(!m->isVisible());
+    QVERIFY(leaveBy(app, how));
     QVERIFY(app.logon()->isVisible());
     QCOMPARE(app.dialogs.count(), 0);
     // Whoever stands at the logon window now finds the dialog, if it is still there, and finishes it.
@@ -528,6 +546,111 @@ void tst_mainwindow::shownDatesReadBack()
     QVERIFY2(ending, qPrintable(app.dialogs.last().defaultText));
     QCOMPARE(ending->toStored(), QStringLiteral("2026-12-07 16:30:45"));
     QCOMPARE(app.printers.printed().size(), 1);
+}
+
+
+void tst_mainwindow::forgottenClockOut_data()
+{
+    QTest::addColumn<QString>("last");   // the last entry's date-time, or none
+    QTest::addColumn<QString>("status"); // and its status word
+    QTest::addColumn<QString>("since");  // what the notice says; empty: no notice
+    // The logon is at 12/7/2026 9:00:00 AM.
+    QTest::newRow("in for 16 hours and a second") << "2026-12-06 16:59:59" << "Clocked In" << "12/6/2026 4:59:59 PM";
+    QTest::newRow("in for 16 hours exactly") << "2026-12-06 17:00:00" << "Clocked In" << "";
+    QTest::newRow("out since yesterday") << "2026-12-06 08:00:00" << "Clocked Out" << "";
+    QTest::newRow("nothing in the log") << "" << "" << "";
+}
+
+// Whoever logs on still clocked in from more than 16 hours ago is told since when, on the window,
+// until the logoff or the clock-out.
+void tst_mainwindow::forgottenClockOut()
+{
+    QFETCH(QString, last);
+    QFETCH(QString, status);
+    QFETCH(QString, since);
+    TestApp app;
+    app.addEmployee(QStringLiteral("Ann"));
+    if (!last.isEmpty())
+        app.addEntry(QStringLiteral("Ann"), last, status, QStringLiteral("Night shift"));
+    QWidget *m = app.main();
+    for (const char *until : {"exitmain", "clockout"}) {
+        QVERIFY(app.logOn(QStringLiteral("Ann")));
+        QCOMPARE(isHidden(m, "forgottenclockout"), since.isEmpty());
+        if (since.isEmpty())
+            return;
+        QCOMPARE(textOf(m, "forgottenclockout"), QStringLiteral("You have been clocked in since %1, more than 16 hours "
+                                                                "ago. Did you forget to clock out?").arg(since));
+        if (qstrcmp(until, "clockout") == 0)
+            pw::test::click(m, until);
+        else
+            pw::test::trigger(m, until);
+        QVERIFY(isHidden(m, "forgottenclockout"));
+    }
+    QCOMPARE(app.dialogs.count(), 0);
+}
+
+void tst_mainwindow::idleLogoff_data()
+{
+    QTest::addColumn<int>("after");        // the idle logoff in milliseconds; 0: not set
+    QTest::addColumn<QString>("activity"); // every quarter of a second meanwhile
+    QTest::newRow("not set") << 0 << "";
+    QTest::newRow("keys") << 1000 << "keys";
+    QTest::newRow("clicks in a dialog") << 1000 << "clicks";
+}
+
+// Idle time counts from the last key or click in any of the program's windows.
+void tst_mainwindow::idleLogoff()
+{
+    QFETCH(int, after);
+    QFETCH(QString, activity);
+    TestApp app;
+    app.setIdleLogoff(std::chrono::milliseconds(after));
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    pw::test::trigger(app.main(), "chpass");
+    for (int quarter = 0; quarter < 7; ++quarter) {
+        QTest::qWait(250);
+        QVERIFY(app.main()->isVisible());
+        if (activity == QLatin1String("keys"))
+            QTest::keyClick(app.main(), Qt::Key_Shift);
+        else if (activity == QLatin1String("clicks"))
+            QTest::mouseClick(app.window("frmpass"), Qt::LeftButton);
+    }
+    if (after > 0)
+        QTRY_VERIFY_WITH_TIMEOUT(!app.main()->isVisible() && !app.window("frmpass"), 10000);
+}
+
+// A box left open is closed with its cautious answer; the window goes once the action is over.
+void tst_mainwindow::idleClosesABox()
+{
+    TestApp app;
+    QWidget *m = app.managerLogOn();
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    bool shownAfterTheBox = false;
+    app.dialogs.whileOpen([&] {
+        QMessageBox box(QMessageBox::Critical, QString(), QString(), QMessageBox::Yes | QMessageBox::No, m);
+        box.setEscapeButton(QMessageBox::No);
+        QTimer::singleShot(10000, &box, [&box] { box.done(QMessageBox::Yes); });
+        app.setIdleLogoff(std::chrono::milliseconds(200));
+        answer = QMessageBox::StandardButton(box.exec());
+        shownAfterTheBox = m->isVisible();
+    });
+    click(m, "Deleteemp");
+    QCOMPARE(answer, QMessageBox::No);
+    QVERIFY(shownAfterTheBox);
+    QTRY_VERIFY_WITH_TIMEOUT(!m->isVisible(), 10000);
+}
+
+// Nobody is there to correct a date and time that does not read as one: it is dropped, not asked
+// about, and the window goes.
+void tst_mainwindow::idleWithACorrection()
+{
+    TestApp app;
+    app.addEntry(QStringLiteral("Manager"), QStringLiteral("2026-12-07 08:00:00"), QStringLiteral("Clocked In"));
+    QVERIFY(app.logOn(QStringLiteral("Manager")));
+    typeInto(app.main(), "lgndatetime", QStringLiteral("7:30 tomorrow"));
+    QVERIFY(leaveBy(app, QStringLiteral("idle")));
+    QCOMPARE(app.dialogs.count(), 1); // the Manager's own, at the logon
+    QCOMPARE(app.log(QStringLiteral("Manager")).value(0).value(1).toString(), QStringLiteral("2026-12-07 08:00:00"));
 }
 
 PW_TEST_MAIN(tst_mainwindow)
