@@ -257,9 +257,11 @@ void tst_workflows::corrections_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored"); // empty: refused, nothing stored
 
-    QTest::newRow("general date") << "12/6/2026 5:30:00 PM" << "2026-12-06 17:30:00";
-    QTest::newRow("a date alone") << "12/6/2026" << "2026-12-06 00:00:00";
-    QTest::newRow("ISO") << "2026-12-06T07:05" << "2026-12-06 07:05:00";
+    QTest::newRow("general date") << "12/7/2026 5:30:00 PM" << "2026-12-07 17:30:00";
+    QTest::newRow("a date alone") << "12/8/2026" << "2026-12-08 00:00:00";
+    QTest::newRow("ISO") << "2026-12-07T08:05" << "2026-12-07 08:05:00";
+    // Before the clock-in it follows: the log would be out of order.
+    QTest::newRow("before the entry it follows") << "12/6/2026 5:30:00 PM" << "";
     QTest::newRow("no such day") << "2/30/2026" << "";
     QTest::newRow("words") << "yesterday" << "";
 }
