@@ -13,7 +13,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
 "$top/scripts/setup.sh" clang libclang-rt-14-dev cups cups-client cups-bsd poppler-utils \
-  desktop-file-utils file postgresql-15 libpq-dev mdbtools
+  desktop-file-utils appstream file postgresql-15 libpq-dev mdbtools
 
 export QT_QPA_PLATFORM=offscreen
 fuzz_seconds=${PUNCHWELL_FUZZ_SECONDS:-15}
