@@ -5,6 +5,9 @@
 #      where any report fails the run;
 #   3. the whole suite as the program is built for use (build/), ending with CTest's summary.
 # The Access-file test checks its files with mdbtools' own programs (mdb-tables, mdb-schema, mdb-export).
+# The install tests check the menu entry and the AppStream metadata with desktop-file-validate and
+# appstreamcli, and make the Debian package with cpack, whose dependencies dpkg-shlibdeps (dpkg-dev)
+# finds.
 # The printer test starts and stops a private CUPS of its own; the machine's printers are not touched.
 # The PostgreSQL tests likewise start private servers on sockets in /tmp; no cluster of the machine's
 # is made, started or used.
@@ -13,7 +16,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
 "$top/scripts/setup.sh" clang libclang-rt-14-dev cups cups-client cups-bsd poppler-utils \
-  desktop-file-utils file postgresql-15 libpq-dev mdbtools
+  desktop-file-utils appstream dpkg-dev file postgresql-15 libpq-dev mdbtools
 
 export QT_QPA_PLATFORM=offscreen
 fuzz_seconds=${PUNCHWELL_FUZZ_SECONDS:-15}

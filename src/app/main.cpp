@@ -92,6 +92,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Punchwell"));
+    // The menu entry's name: the desktop shows the windows under the entry's name and icon.
+    QApplication::setDesktopFileName(QStringLiteral(PUNCHWELL_APP_ID));
     QApplication::setWindowIcon(pw::artwork::icon());
     // The program ends when it says so: between the logon and the main window there may be a
     // moment with no window shown.

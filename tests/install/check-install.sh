@@ -11,11 +11,11 @@ prefix=$scratch/prefix
 cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/cmake_install.cmake" >/dev/null
 
 for f in bin/punchwell bin/punchwell-start share/punchwell/Employee.mdb share/punchwell/workstation-role.sql \
-         share/applications/punchwell.desktop share/icons/hicolor/256x256/apps/punchwell.png; do
+         share/applications/org.punchwell.punchwell.desktop share/icons/hicolor/256x256/apps/punchwell.png; do
   [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 [ -x "$prefix/bin/punchwell" ] && [ -x "$prefix/bin/punchwell-start" ] || { echo "not executable"; exit 1; }
-desktop-file-validate "$prefix/share/applications/punchwell.desktop"
+desktop-file-validate "$prefix/share/applications/org.punchwell.punchwell.desktop"
 file "$prefix/share/icons/hicolor/256x256/apps/punchwell.png" | grep -q "PNG image data, 256 x 256"
 [ "$(sqlite3 "$prefix/share/punchwell/Employee.mdb" "SELECT Ename FROM datalist")" = "Manager" ]
 
