@@ -22,23 +22,23 @@ AddEmployeeDialog::AddEmployeeDialog(Database &db, Dialogs &dialogs, QWidget *pa
 {
     setUpDialogWindow(this, "frmadd");
 
-    m_frame = named(new QGroupBox(QStringLiteral("Add a New Employee:"), this), "Frame1");
+    m_frame = named(new QGroupBox(tr("Add a New Employee:"), this), "Frame1");
     // Made in tab order.
-    m_nameEdit = named(new QLineEdit(m_frame), "newemployee", QStringLiteral("Name"));
+    m_nameEdit = named(new QLineEdit(m_frame), "newemployee", tr("Name"));
     m_nameEdit->setMinimumWidth(200);
-    m_passwordEdit = named(new QLineEdit(m_frame), "passwrd", QStringLiteral("Password"));
+    m_passwordEdit = named(new QLineEdit(m_frame), "passwrd", tr("Password"));
     m_passwordEdit->setEchoMode(QLineEdit::Password);
     m_passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 43"));
-    m_wageEdit = named(new QLineEdit(m_frame), "newwage", QStringLiteral("Wage per hour (required)"));
-    m_commentsEdit = named(new QPlainTextEdit(m_frame), "comments", QStringLiteral("Comments"));
+    m_wageEdit = named(new QLineEdit(m_frame), "newwage", tr("Wage per hour (required)"));
+    m_commentsEdit = named(new QPlainTextEdit(m_frame), "comments", tr("Comments"));
     m_commentsEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_commentsEdit->setTabChangesFocus(true);
     m_commentsEdit->setPlainText(QStringLiteral("  \n"));
     m_commentsEdit->setFixedHeight(m_commentsEdit->fontMetrics().lineSpacing() * 4 + 12);
-    m_okButton = makeButton(m_frame, "Command1", QStringLiteral("OK"));
+    m_okButton = makeButton(m_frame, "Command1", tr("OK"));
     m_okButton->setDefault(true);
     m_okButton->setEnabled(false);
-    m_cancelButton = makeButton(m_frame, "Command2", QStringLiteral("Cancel"));
+    m_cancelButton = makeButton(m_frame, "Command2", tr("Cancel"));
 
     auto *form = new QFormLayout;
     auto row = [&](const QString &caption, QWidget *box) {
@@ -46,10 +46,10 @@ AddEmployeeDialog::AddEmployeeDialog(Database &db, Dialogs &dialogs, QWidget *pa
         label->setBuddy(box);
         form->addRow(label, box);
     };
-    row(QStringLiteral("Name:"), m_nameEdit);
-    row(QStringLiteral("Password:"), m_passwordEdit);
-    row(QStringLiteral("Wage/hour: (required)"), m_wageEdit);
-    row(QStringLiteral("Comments:"), m_commentsEdit);
+    row(tr("Name:"), m_nameEdit);
+    row(tr("Password:"), m_passwordEdit);
+    row(tr("Wage/hour: (required)"), m_wageEdit);
+    row(tr("Comments:"), m_commentsEdit);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_okButton);
@@ -78,7 +78,7 @@ bool AddEmployeeDialog::event(QEvent *event)
 
 void AddEmployeeDialog::refuse(const QString &text, const QString &title)
 {
-    m_dialogs.inform(this, text, title, Dialogs::Icon::Exclamation);
+    m_dialogs.inform(this, text, title.isEmpty() ? tr("Add Error") : title, Dialogs::Icon::Exclamation);
     // Back to the name, ready to be corrected or typed over.
     m_nameEdit->setFocus();
     m_nameEdit->selectAll();
@@ -90,49 +90,49 @@ void AddEmployeeDialog::onOkClicked()
                                m_commentsEdit->toPlainText()};
     const AddResult result = addEmployee(m_db, employee);
     if (result.error) {
-        reportFailure(m_dialogs, this, QStringLiteral("Add Error"), QStringLiteral("Sorry, the Employee could not be added"),
-                      result.error, QStringLiteral("  Nothing was stored."));
+        reportFailure(m_dialogs, this, tr("Add Error"), tr("Sorry, the Employee could not be added"),
+                      result.error, tr("  Nothing was stored."));
         return;
     }
     switch (result.refusal) {
     case AddRefusal::None:
         break;
     case AddRefusal::TooLong:
-        refuse(QStringLiteral("Sorry, the name is to long.  Please type in a name with less than 20 characters and "
-                              "without special characters (i.e. period, quotation marks, etc.)"),
-               QStringLiteral("Add error"));
+        refuse(tr("Sorry, the name is to long.  Please type in a name with less than 20 characters and "
+                  "without special characters (i.e. period, quotation marks, etc.)"),
+               tr("Add error"));
         m_nameEdit->clear();
         return;
     case AddRefusal::Exists:
-        refuse(QStringLiteral("Sorry, this Employee already exists."));
+        refuse(tr("Sorry, this Employee already exists."));
         return;
     case AddRefusal::Empty:
-        refuse(QStringLiteral("Sorry, the name is empty.  Please type in the new Employee's name."));
+        refuse(tr("Sorry, the name is empty.  Please type in the new Employee's name."));
         return;
     case AddRefusal::Blank:
-        refuse(QStringLiteral("Sorry, the name is only blanks.  Please type in the new Employee's name."));
+        refuse(tr("Sorry, the name is only blanks.  Please type in the new Employee's name."));
         return;
     case AddRefusal::BadCharacter:
-        refuse(QStringLiteral("Sorry, the name holds a character that cannot be stored.  Please type in the name "
-                              "without it."));
+        refuse(tr("Sorry, the name holds a character that cannot be stored.  Please type in the name "
+                  "without it."));
         return;
     case AddRefusal::Reserved:
-        refuse(QStringLiteral("Sorry, names beginning with \"sqlite_\" are reserved for the data file itself.  "
-                              "Please type in another name."));
+        refuse(tr("Sorry, names beginning with \"sqlite_\" are reserved for the data file itself.  "
+                  "Please type in another name."));
         return;
     case AddRefusal::TooLongToStore:
-        refuse(QStringLiteral("Sorry, the name takes more room than the company database keeps for a name.  Please "
-                              "type in a shorter name."));
+        refuse(tr("Sorry, the name takes more room than the company database keeps for a name.  Please "
+                  "type in a shorter name."));
         return;
     case AddRefusal::TableTaken:
-        refuse(QStringLiteral("Sorry, the data file already holds a table of this name (capital and small letters "
-                              "count as the same there).  Please type in another name."));
+        refuse(tr("Sorry, the data file already holds a table of this name (capital and small letters "
+                  "count as the same there).  Please type in another name."));
         return;
     }
 
     m_added = true;
     Q_EMIT employeeAdded(employee.name);
-    m_dialogs.inform(this, QStringLiteral("Employee has been added!"), QStringLiteral("Information"),
+    m_dialogs.inform(this, tr("Employee has been added!"), tr("Information"),
                      Dialogs::Icon::Information);
     finish();
 }

@@ -34,7 +34,8 @@ protected:
 
 private:
     void onOkClicked();
-    void refuse(const QString &text, const QString &title = QStringLiteral("Add Error"));
+    // A refusal in a box, titled "Add Error" unless another title is given.
+    void refuse(const QString &text, const QString &title = {});
 
     Database &m_db;
     Dialogs &m_dialogs;

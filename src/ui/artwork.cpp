@@ -1,5 +1,6 @@
 #include "ui/artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -83,7 +84,8 @@ QPixmap splash()
     small.setPixelSize(12);
     p.setFont(small);
     p.setPen(kCream);
-    p.drawText(QRectF(150, 90, 176, 20), Qt::AlignCenter, QStringLiteral("the company time clock"));
+    p.drawText(QRectF(150, 90, 176, 20), Qt::AlignCenter,
+               QCoreApplication::translate("pw::artwork", "the company time clock"));
     return pm;
 }
 

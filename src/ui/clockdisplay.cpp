@@ -11,13 +11,13 @@
 namespace pw {
 
 ClockDisplay::ClockDisplay(const Clock &clock, QWidget *parent)
-    : QGroupBox(QStringLiteral("Time and Date:"), parent), m_clock(clock)
+    : QGroupBox(tr("Time and Date:"), parent), m_clock(clock)
 {
     setObjectName(QStringLiteral("Frame1"));
-    m_dateLabel = named(new QLabel(QStringLiteral("Date"), this), "lbldate", QStringLiteral("Current Date"));
-    m_dateLabel->setToolTip(QStringLiteral("Current Date"));
-    m_timeLabel = named(new QLabel(QStringLiteral("Time"), this), "lbltime", QStringLiteral("Current Time"));
-    m_timeLabel->setToolTip(QStringLiteral("Current Time"));
+    m_dateLabel = named(new QLabel(tr("Date"), this), "lbldate", tr("Current Date"));
+    m_dateLabel->setToolTip(tr("Current Date"));
+    m_timeLabel = named(new QLabel(tr("Time"), this), "lbltime", tr("Current Time"));
+    m_timeLabel->setToolTip(tr("Current Time"));
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_dateLabel);
     layout->addStretch();

@@ -17,33 +17,33 @@ namespace pw {
 
 namespace {
 
-const QString kStartupScreenTitle = QStringLiteral("Punchwell Startup Screen");
+const char *const kStartupScreenTitle = QT_TRANSLATE_NOOP("pw::FirstRunWindow", "Punchwell Startup Screen");
 
 } // namespace
 
 FirstRunWindow::FirstRunWindow(CompanySettings &settings, Dialogs &dialogs, QWidget *parent)
     : QDialog(parent), m_settings(settings), m_dialogs(dialogs)
 {
-    setUpDialogWindow(this, "frmstartup", kStartupScreenTitle);
+    setUpDialogWindow(this, "frmstartup", tr(kStartupScreenTitle));
     setModal(false);
 
     auto *welcome = named(new QLabel(this), "Label1");
     welcome->setWordWrap(true);
-    welcome->setText(QStringLiteral(
-        "     Welcome to Punchwell startup!  I'm glad your company has chosen to test Punchwell, and hope "
-        "you find it as useful as others have.\n"
-        "In order for Punchwell to work properly, please supply your company name exactly as you wish for "
-        "it to appear throughout Punchwell.  You will NOT be able to change this later."));
+    welcome->setText(
+        tr("     Welcome to Punchwell startup!  I'm glad your company has chosen to test Punchwell, and hope "
+           "you find it as useful as others have.\n"
+           "In order for Punchwell to work properly, please supply your company name exactly as you wish for "
+           "it to appear throughout Punchwell.  You will NOT be able to change this later."));
     welcome->setTextFormat(Qt::PlainText);
     welcome->setMinimumWidth(420);
 
-    auto *frame = named(new QGroupBox(QStringLiteral("Company Name:"), this), "Frame1");
-    m_companyEdit = named(new QLineEdit(frame), "Companyname", QStringLiteral("Company Name"));
+    auto *frame = named(new QGroupBox(tr("Company Name:"), this), "Frame1");
+    m_companyEdit = named(new QLineEdit(frame), "Companyname", tr("Company Name"));
     m_companyEdit->setMaxLength(32767);
     (new QVBoxLayout(frame))->addWidget(m_companyEdit);
     welcome->setBuddy(m_companyEdit);
 
-    m_okButton = makeButton(this, "Command1", QStringLiteral("OK"));
+    m_okButton = makeButton(this, "Command1", tr("OK"));
     m_okButton->setDefault(true);
     // The name is stored once and can never be changed: it must say something. What is typed is
     // still stored exactly, blanks around it included.
@@ -80,11 +80,11 @@ bool FirstRunWindow::event(QEvent *event)
 void FirstRunWindow::onOkClicked()
 {
     if (DbError e = m_settings.storeCompany(m_companyEdit->text())) {
-        reportFailure(m_dialogs, this, kStartupScreenTitle, QStringLiteral("The company name could not be stored"), e,
-                      QStringLiteral(" Please try again."));
+        reportFailure(m_dialogs, this, tr(kStartupScreenTitle), tr("The company name could not be stored"), e,
+                      tr(" Please try again."));
         return;
     }
-    m_dialogs.inform(this, QStringLiteral("Thank You.  You must now Restart Punchwell."), QStringLiteral("Please Restart"),
+    m_dialogs.inform(this, tr("Thank You.  You must now Restart Punchwell."), tr("Please Restart"),
                      Dialogs::Icon::Information);
     m_done = true;
     Q_EMIT companyStored();

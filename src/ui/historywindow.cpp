@@ -14,7 +14,7 @@ namespace pw {
 
 namespace {
 
-const QString kHistory = QStringLiteral("History");
+const char *const kHistory = QT_TRANSLATE_NOOP("pw::HistoryWindow", "History");
 // No column grows wider than this for a long value; the last one takes what room is left.
 constexpr int kWidestColumn = 320;
 
@@ -23,11 +23,11 @@ constexpr int kWidestColumn = 320;
 HistoryWindow::HistoryWindow(Database &db, Dialogs &dialogs, QWidget *parent)
     : ModelessDialog(parent), m_db(db), m_dialogs(dialogs)
 {
-    setUpDialogWindow(this, "frmhistory", kHistory);
+    setUpDialogWindow(this, "frmhistory", tr(kHistory));
     setSizeGripEnabled(true);
-    m_grid = named(new QTableWidget(0, 6, this), "historygrid", QStringLiteral("Changes to the employee's records"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("When"), QStringLiteral("Workstation"), QStringLiteral("Who"),
-                                       QStringLiteral("What"), QStringLiteral("Before"), QStringLiteral("After")});
+    m_grid = named(new QTableWidget(0, 6, this), "historygrid", tr("Changes to the employee's records"));
+    m_grid->setHorizontalHeaderLabels({tr("When"), tr("Workstation"), tr("Who"),
+                                       tr("What"), tr("Before"), tr("After")});
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setWordWrap(false);
@@ -41,11 +41,11 @@ HistoryWindow::HistoryWindow(Database &db, Dialogs &dialogs, QWidget *parent)
 
 void HistoryWindow::showEmployee(const QString &name)
 {
-    setWindowTitle(QStringLiteral("History: %1").arg(name));
+    setWindowTitle(tr("History: %1").arg(name));
     m_grid->setRowCount(0);
     const auto rows = history::employeeRows(m_db, name);
     if (!rows) {
-        reportFailure(m_dialogs, this, kHistory, QStringLiteral("Sorry, the history could not be read"), rows.error());
+        reportFailure(m_dialogs, this, tr(kHistory), tr("Sorry, the history could not be read"), rows.error());
         return;
     }
     m_grid->setRowCount(int(rows->size()));

@@ -3,6 +3,7 @@
 #include "domain/recordviews.h"
 #include "platform/datetimecodec.h"
 #include "platform/formats.h"
+#include "ui/statustext.h"
 
 #include <limits>
 
@@ -16,6 +17,7 @@ void LogGridModel::clear()
     m_columns.clear();
     m_rows = 0;
     m_dateColumn = -1;
+    m_statusColumn = -1;
     m_blocks.clear();
     endResetModel();
 }
@@ -35,9 +37,13 @@ DbError LogGridModel::setTable(const QString &table)
     m_columns = *fields;
     m_rows = int(qMin<qint64>(*rows, std::numeric_limits<int>::max()));
     m_dateColumn = -1;
-    for (int i = 0; i < int(m_columns.size()); ++i)
+    m_statusColumn = -1;
+    for (int i = 0; i < int(m_columns.size()); ++i) {
         if (m_columns.at(i).compare(QLatin1String("datetime"), Qt::CaseInsensitive) == 0)
             m_dateColumn = i;
+        else if (m_columns.at(i).compare(QLatin1String("inoutfx"), Qt::CaseInsensitive) == 0)
+            m_statusColumn = i;
+    }
     endResetModel();
     return {};
 }
@@ -82,6 +88,8 @@ QVariant LogGridModel::data(const QModelIndex &index, int role) const
         if (auto dt = LocalDateTime::fromStored(QStringView(value.toString())))
             return formats::generalDate(*dt);
     }
+    if (role == Qt::DisplayRole && index.column() == m_statusColumn && value.typeId() == QMetaType::QString)
+        return shownStatus(value.toString());
     return value;
 }
 

@@ -15,7 +15,8 @@ class Database;
 
 // The rows of one table for a grid, in stored order, read a block at a time as the grid scrolls.
 // No statement is left open between reads, so the grid never holds a lock on the file.
-// Date-times are shown in the system's general date format. Read-only.
+// Date-times are shown in the system's general date format, status words in the user's language
+// (their edit role stays what is stored). Read-only.
 class LogGridModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -43,6 +44,7 @@ private:
     QStringList m_columns;
     int m_rows = 0;
     int m_dateColumn = -1;
+    int m_statusColumn = -1;
     mutable std::map<int, std::vector<Row>> m_blocks;
     const std::vector<Row> m_empty;
 };

@@ -25,8 +25,6 @@ namespace pw {
 
 namespace {
 
-const QString kLogInError = QStringLiteral("Log In Error");
-
 // The name list's order: alphabetical with letter case aside, then by case so the order is total.
 bool listedBefore(const QString &a, const QString &b)
 {
@@ -44,8 +42,8 @@ LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settin
 
     // The name frame with "OK" and "Exit"; the password panel lies over all three.
     m_choosePanel = named(new QWidget(this), "choosePanel");
-    auto *nameFrame = named(new QGroupBox(QStringLiteral("Find Your Name"), m_choosePanel), "Frame1");
-    m_nameBox = named(new QComboBox(nameFrame), "namechoice", QStringLiteral("Your name"));
+    auto *nameFrame = named(new QGroupBox(tr("Find Your Name"), m_choosePanel), "Frame1");
+    m_nameBox = named(new QComboBox(nameFrame), "namechoice", tr("Your name"));
     m_nameBox->setEditable(true);
     m_nameBox->setInsertPolicy(QComboBox::NoInsert);
     // The box keeps what was typed, letter for letter: a completion only adds the rest of a name
@@ -61,8 +59,8 @@ LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settin
     m_nameBox->installEventFilter(this);
     m_nameBox->lineEdit()->installEventFilter(this);
     (new QVBoxLayout(nameFrame))->addWidget(m_nameBox);
-    m_nameOkButton = makeButton(m_choosePanel, "Command1", QStringLiteral("OK"));
-    m_exitButton = makeButton(m_choosePanel, "Command2", QStringLiteral("Exit"));
+    m_nameOkButton = makeButton(m_choosePanel, "Command1", tr("OK"));
+    m_exitButton = makeButton(m_choosePanel, "Command2", tr("Exit"));
     auto *choose = new QVBoxLayout(m_choosePanel);
     choose->setContentsMargins(0, 0, 0, 0);
     choose->addWidget(nameFrame);
@@ -74,13 +72,13 @@ LogonWindow::LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settin
 
     m_passwordPanel = named(new QFrame(this), "passwordbx");
     m_passwordPanel->setAutoFillBackground(true);
-    auto *passwordFrame = named(new QGroupBox(QStringLiteral("Password Required:"), m_passwordPanel), "Frame2");
-    m_passwordEdit = named(new QLineEdit(passwordFrame), "txtpass", QStringLiteral("Password"));
+    auto *passwordFrame = named(new QGroupBox(tr("Password Required:"), m_passwordPanel), "Frame2");
+    m_passwordEdit = named(new QLineEdit(passwordFrame), "txtpass", tr("Password"));
     m_passwordEdit->setEchoMode(QLineEdit::Password);
     m_passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 43"));
     (new QVBoxLayout(passwordFrame))->addWidget(m_passwordEdit);
-    m_passwordOkButton = makeButton(m_passwordPanel, "Command3", QStringLiteral("OK"));
-    m_passwordCancelButton = makeButton(m_passwordPanel, "Command4", QStringLiteral("Cancel"));
+    m_passwordOkButton = makeButton(m_passwordPanel, "Command3", tr("OK"));
+    m_passwordCancelButton = makeButton(m_passwordPanel, "Command4", tr("Cancel"));
     auto *passwordLayout = new QVBoxLayout(m_passwordPanel);
     passwordLayout->setContentsMargins(0, 0, 0, 0);
     passwordLayout->addWidget(passwordFrame);
@@ -124,17 +122,17 @@ LogonWindow::Loaded LogonWindow::load()
     // The stored switches come into effect before anybody logs on.
     auto settings = m_settings.load();
     if (!settings)
-        return failed(QStringLiteral("read the company settings"), settings.error());
+        return failed(tr("read the company settings"), settings.error());
     if (!*settings)
         return Loaded::FirstRun;
 
     auto names = employeeNames(m_db);
     if (!names)
-        return failed(QStringLiteral("read the list of employees"), names.error());
+        return failed(tr("read the list of employees"), names.error());
     QStringList sorted = *names;
     std::stable_sort(sorted.begin(), sorted.end(), listedBefore);
     m_nameBox->addItems(sorted);
-    setNameText(QString::fromLatin1(kNamePrompt));
+    setNameText(namePrompt());
     m_nameBox->setFocus();
     // Centred as it will be shown: a long name in the list widens the name box.
     centreOnScreen(this);
@@ -200,7 +198,7 @@ void LogonWindow::setNameText(const QString &text)
 bool LogonWindow::showsPrompt() const
 {
     const QString text = m_nameBox->currentText();
-    return text == QLatin1String(kNamePrompt) || text == QLatin1String(kChoicePrompt);
+    return text == namePrompt() || text == choicePrompt();
 }
 
 void LogonWindow::comeBack(const QString &namePrompt)
@@ -247,7 +245,7 @@ void LogonWindow::showPasswordPanel(bool shown)
 
 void LogonWindow::refuseLogon(const QString &text)
 {
-    m_dialogs.inform(this, text, kLogInError, Dialogs::Icon::Exclamation);
+    m_dialogs.inform(this, text, tr("Log In Error"), Dialogs::Icon::Exclamation);
     // Back to the name, ready to be typed over.
     m_nameBox->setFocus();
     m_nameBox->lineEdit()->selectAll();
@@ -259,18 +257,18 @@ void LogonWindow::onNameOkClicked()
     const logon::Choice choice = logon::choose(m_db, name);
     switch (choice.outcome) {
     case logon::Choice::ListUnreadable:
-        refuseLogon(ErrorText::failure(QStringLiteral("The list of employees cannot be read"), choice.error));
+        refuseLogon(ErrorText::failure(tr("The list of employees cannot be read"), choice.error));
         return;
     case logon::Choice::NotListed:
-        refuseLogon(QStringLiteral("Please enter a valid Name or click on the Combo Box."));
+        refuseLogon(tr("Please enter a valid Name or click on the Combo Box."));
         return;
     // A listed employee whose time log is gone cannot work: say so, and stay on the logon window.
     case logon::Choice::LogUnusable:
-        refuseLogon(ErrorText::failure(QStringLiteral("The time log of %1 cannot be opened").arg(name), choice.error));
+        refuseLogon(ErrorText::failure(tr("The time log of %1 cannot be opened").arg(name), choice.error));
         return;
     case logon::Choice::LogMissing:
-        refuseLogon(QStringLiteral("The time log of %1 is missing from the company database, so %1 cannot log on. "
-                                   "Please ask the Manager to look into it.")
+        refuseLogon(tr("The time log of %1 is missing from the company database, so %1 cannot log on. "
+                       "Please ask the Manager to look into it.")
                         .arg(name));
         return;
     case logon::Choice::PasswordAsked:
@@ -291,8 +289,8 @@ void LogonWindow::onNameOkClicked()
 void LogonWindow::onPasswordOkClicked()
 {
     if (!logon::passwordAccepted(m_choice, m_passwordEdit->text())) {
-        m_dialogs.inform(this, QStringLiteral("Incorrect Password, Please retry or Cancel."),
-                         QStringLiteral("Password Error"), Dialogs::Icon::Exclamation);
+        m_dialogs.inform(this, tr("Incorrect Password, Please retry or Cancel."), tr("Password Error"),
+                         Dialogs::Icon::Exclamation);
         m_passwordEdit->clear();
         m_passwordEdit->setFocus();
         return;
@@ -306,7 +304,7 @@ void LogonWindow::onPasswordOkClicked()
 void LogonWindow::onPasswordCancelClicked()
 {
     showPasswordPanel(false);
-    setNameText(QString::fromLatin1(kNamePrompt));
+    setNameText(namePrompt());
     m_nameBox->setFocus();
 }
 

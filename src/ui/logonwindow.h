@@ -23,9 +23,12 @@ class LogonWindow : public QDialog {
 
 public:
     // What the name box shows while no name is chosen: at load, after "Cancel" and after "E&xit",
-    // and after the main window's close box.
-    static constexpr const char *kNamePrompt = "Click here for names-->";
-    static constexpr const char *kChoicePrompt = "Click here for choice of Names---->";
+    // and after the main window's close box. The English words; the box shows them translated.
+    static constexpr const char *kNamePrompt = QT_TRANSLATE_NOOP("pw::LogonWindow", "Click here for names-->");
+    static constexpr const char *kChoicePrompt =
+        QT_TRANSLATE_NOOP("pw::LogonWindow", "Click here for choice of Names---->");
+    static QString namePrompt() { return tr(kNamePrompt); }
+    static QString choicePrompt() { return tr(kChoicePrompt); }
 
     LogonWindow(Database &db, Dialogs &dialogs, CompanySettings &settings, QWidget *parent = nullptr);
 

@@ -52,19 +52,19 @@ MainWindow::MainWindow(Database &db, const Seams &seams, Session &session, Compa
 
     auto *central = new QWidget(this);
     // Above the tabs, shown only after a logon that finds a shift left open since long ago.
-    m_forgottenNotice = named(new QLabel(central), "forgottenclockout", QStringLiteral("Forgotten clock-out"));
+    m_forgottenNotice = named(new QLabel(central), "forgottenclockout", tr("Forgotten clock-out"));
     m_forgottenNotice->setTextFormat(Qt::PlainText);
     m_forgottenNotice->setWordWrap(true);
     m_forgottenNotice->setFrameShape(QFrame::StyledPanel);
     m_forgottenNotice->setStyleSheet(QStringLiteral("QLabel { background: #fff4c2; color: black; padding: 6px; }"));
     m_forgottenNotice->hide();
-    m_tabs = named(new QTabWidget(central), "SSTab1", QStringLiteral("Punchwell functions"));
+    m_tabs = named(new QTabWidget(central), "SSTab1", tr("Punchwell functions"));
     m_timeTab = new TimeFunctionsTab(m_db, m_seams, m_session, m_settings);
     m_managementTab = new ManagementTab(m_db, m_seams, m_settings);
     m_aboutTab = new AboutTab(m_settings);
-    m_tabs->addTab(m_timeTab, QStringLiteral("Time Functions"));
-    m_tabs->addTab(m_managementTab, QStringLiteral("Management"));
-    m_tabs->addTab(m_aboutTab, QStringLiteral("About"));
+    m_tabs->addTab(m_timeTab, tr("Time Functions"));
+    m_tabs->addTab(m_managementTab, tr("Management"));
+    m_tabs->addTab(m_aboutTab, tr("About"));
     m_clockDisplay = new ClockDisplay(m_seams.clock, central);
 
     auto *layout = new QVBoxLayout(central);
@@ -101,20 +101,20 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenu()
 {
-    QMenu *menu = named(menuBar()->addMenu(QStringLiteral("&Tools")), "usermenu");
+    QMenu *menu = named(menuBar()->addMenu(tr("&Tools")), "usermenu");
     auto item = [this, menu](const char *name, const QString &caption, const QKeySequence &key) {
         QAction *a = named(menu->addAction(caption), name);
         if (!key.isEmpty())
             a->setShortcut(key);
         return a;
     };
-    m_clockInAction = item("Clkin", QStringLiteral("Clock &In"), QKeySequence(Qt::Key_F1));
-    m_clockOutAction = item("clkout", QStringLiteral("Clock &Out"), QKeySequence(Qt::Key_F2));
-    m_printLogAction = item("prntdata", QStringLiteral("&Print Log"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_clearLogAction = item("dltdata", QStringLiteral("&Clear Log"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    m_deleteLastAction = item("dltlast", QStringLiteral("&Delete Last"), QKeySequence());
-    m_changePasswordAction = item("chpass", QStringLiteral("Change My Pass&word"), QKeySequence());
-    m_exitAction = item("exitmain", QStringLiteral("E&xit"), QKeySequence());
+    m_clockInAction = item("Clkin", tr("Clock &In"), QKeySequence(Qt::Key_F1));
+    m_clockOutAction = item("clkout", tr("Clock &Out"), QKeySequence(Qt::Key_F2));
+    m_printLogAction = item("prntdata", tr("&Print Log"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_clearLogAction = item("dltdata", tr("&Clear Log"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_deleteLastAction = item("dltlast", tr("&Delete Last"), QKeySequence());
+    m_changePasswordAction = item("chpass", tr("Change My Pass&word"), QKeySequence());
+    m_exitAction = item("exitmain", tr("E&xit"), QKeySequence());
     // Usable once the log view shows an entry.
     m_printLogAction->setEnabled(false);
     m_clearLogAction->setEnabled(false);
@@ -126,7 +126,7 @@ void MainWindow::buildMenu()
     connect(m_deleteLastAction, &QAction::triggered, m_timeTab, &TimeFunctionsTab::deleteLastEntry);
     connect(m_changePasswordAction, &QAction::triggered, this, [this] { openPasswordDialog(false); });
     connect(m_exitAction, &QAction::triggered, this,
-            [this] { leave(QString::fromLatin1(LogonWindow::kNamePrompt)); });
+            [this] { leave(LogonWindow::namePrompt()); });
 }
 
 void MainWindow::load()
@@ -181,7 +181,7 @@ void MainWindow::onIdle()
     m_timeTab->dropUnreadableCorrection();
     // A box that leaving shows (a correction that cannot be stored) is closed the same way.
     m_idleWatch->retrySoon();
-    leave(QString::fromLatin1(LogonWindow::kNamePrompt));
+    leave(LogonWindow::namePrompt());
 }
 
 void MainWindow::showForgottenClockOut()
@@ -192,8 +192,8 @@ void MainWindow::showForgottenClockOut()
         m_forgottenNotice->hide();
         return;
     }
-    m_forgottenNotice->setText(QStringLiteral("You have been clocked in since %1, more than %2 hours ago. Did you "
-                                              "forget to clock out?")
+    m_forgottenNotice->setText(tr("You have been clocked in since %1, more than %2 hours ago. Did you "
+                                  "forget to clock out?")
                                    .arg(formats::generalDate(**since))
                                    .arg(openshift::kForgottenAfterSeconds / 3600));
     m_forgottenNotice->show();
@@ -231,7 +231,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     if (isVisible())
-        leave(QString::fromLatin1(LogonWindow::kChoicePrompt));
+        leave(LogonWindow::choicePrompt());
 }
 
 void MainWindow::closeDialogs()

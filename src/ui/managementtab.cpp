@@ -33,26 +33,27 @@ namespace pw {
 
 namespace {
 
-const QString kPrint = QStringLiteral("Print");
-const QString kClear = QStringLiteral("Clear");
-const QString kDeleteError = QStringLiteral("Delete Error");
-const QString kExport = QStringLiteral("Export");
-const QString kManagedWagesTip = QStringLiteral("Employee's estimated wages");
+// The titles of the boxes each function shows.
+const char *const kPrint = QT_TRANSLATE_NOOP("pw::ManagementTab", "Print");
+const char *const kClear = QT_TRANSLATE_NOOP("pw::ManagementTab", "Clear");
+const char *const kDeleteError = QT_TRANSLATE_NOOP("pw::ManagementTab", "Delete Error");
+const char *const kExport = QT_TRANSLATE_NOOP("pw::ManagementTab", "Export");
+const char *const kManagedWagesTip = QT_TRANSLATE_NOOP("pw::ManagementTab", "Employee's estimated wages");
 
 // What the journal says of the records an export was made from: their seal, or why there is none.
 QString sealNote(const history::Seal &seal)
 {
     switch (seal.status) {
     case history::Seal::Sealed:
-        return QStringLiteral("seal %1").arg(seal.digits);
+        return ManagementTab::tr("seal %1").arg(seal.digits);
     case history::Seal::NoJournal:
-        return QStringLiteral("the records have no journal yet");
+        return ManagementTab::tr("the records have no journal yet");
     case history::Seal::Broken:
         break;
     }
     if (seal.brokenAt > 0)
-        return QStringLiteral("the records' journal is broken: they do not verify from row %1 on").arg(seal.brokenAt);
-    return QStringLiteral("the records' journal is broken: they do not verify");
+        return ManagementTab::tr("the records' journal is broken: they do not verify from row %1 on").arg(seal.brokenAt);
+    return ManagementTab::tr("the records' journal is broken: they do not verify");
 }
 
 } // namespace
@@ -88,24 +89,24 @@ void ManagementTab::buildLayout()
     m_panel = named(new QFrame(this), "Picture1");
     (new QVBoxLayout(this))->addWidget(m_panel);
 
-    auto *employeeFrame = named(new QGroupBox(QStringLiteral("Select an Employee:"), m_panel), "Frame3");
-    m_listBrowser = named(new RecordBrowser(*m_employees, QStringLiteral("Browser"), employeeFrame), "mandata");
+    auto *employeeFrame = named(new QGroupBox(tr("Select an Employee:"), m_panel), "Frame3");
+    m_listBrowser = named(new RecordBrowser(*m_employees, tr("Browser"), employeeFrame), "mandata");
 
     // The employee's fields; the grid panel lies over them while it is shown.
     m_employeeFields = named(new QWidget(employeeFrame), "employeeFields");
-    m_nameEdit = named(new QLineEdit(m_employeeFields), "manlist", QStringLiteral("Employee name"));
+    m_nameEdit = named(new QLineEdit(m_employeeFields), "manlist", tr("Employee name"));
     setLocked(m_nameEdit, true);
-    auto *wageCaption = new QLabel(QStringLiteral("$/hr:"), m_employeeFields);
-    m_wageEdit = named(new QLineEdit(m_employeeFields), "emoney", QStringLiteral("Wage per hour"));
+    auto *wageCaption = new QLabel(tr("$/hr:"), m_employeeFields);
+    m_wageEdit = named(new QLineEdit(m_employeeFields), "emoney", tr("Wage per hour"));
     wageCaption->setBuddy(m_wageEdit);
-    auto *notesCaption = new QLabel(QStringLiteral("Notes:"), m_employeeFields);
-    m_notesEdit = named(new QPlainTextEdit(m_employeeFields), "Text1", QStringLiteral("Notes"));
+    auto *notesCaption = new QLabel(tr("Notes:"), m_employeeFields);
+    m_notesEdit = named(new QPlainTextEdit(m_employeeFields), "Text1", tr("Notes"));
     m_notesEdit->setTabChangesFocus(true);
     notesCaption->setBuddy(m_notesEdit);
-    auto *hoursCaption = new QLabel(QStringLiteral("Hours:"), m_employeeFields);
-    m_hoursLabel = named(new QLabel(QStringLiteral("0.00"), m_employeeFields), "manehours", QStringLiteral("Employee's hours"));
+    auto *hoursCaption = new QLabel(tr("Hours:"), m_employeeFields);
+    m_hoursLabel = named(new QLabel(QStringLiteral("0.00"), m_employeeFields), "manehours", tr("Employee's hours"));
     auto *dollar = new QLabel(QStringLiteral("$"), m_employeeFields);
-    m_wagesLabel = named(new QLabel(QStringLiteral("0.00"), m_employeeFields), "manemoney", kManagedWagesTip);
+    m_wagesLabel = named(new QLabel(QStringLiteral("0.00"), m_employeeFields), "manemoney", tr(kManagedWagesTip));
     auto *fields = new QGridLayout(m_employeeFields);
     fields->setContentsMargins(0, 0, 0, 0);
     fields->addWidget(m_nameEdit, 0, 0, 1, 4);
@@ -124,7 +125,7 @@ void ManagementTab::buildLayout()
     m_listBrowser->bind(QStringLiteral("Ecomment"), m_notesEdit);
 
     m_gridPanel = named(new QFrame(employeeFrame), "Picture3");
-    m_grid = named(new QTableView(m_gridPanel), "DBGrid1", QStringLiteral("Employee's time log"));
+    m_grid = named(new QTableView(m_gridPanel), "DBGrid1", tr("Employee's time log"));
     m_grid->setModel(m_gridModel);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -135,9 +136,9 @@ void ManagementTab::buildLayout()
     gridLayout->addWidget(m_grid);
     m_gridPanel->hide();
 
-    m_gridToggle = named(new ClickLabel(QStringLiteral("Toggle Employee Grid"), employeeFrame), "Label8",
-                         QStringLiteral("Toggle Employee Grid"));
-    m_gridToggle->setToolTip(QStringLiteral("Click here to view an Employee's data in a Data Grid."));
+    m_gridToggle = named(new ClickLabel(tr("Toggle Employee Grid"), employeeFrame), "Label8",
+                         tr("Toggle Employee Grid"));
+    m_gridToggle->setToolTip(tr("Click here to view an Employee's data in a Data Grid."));
     QFont underline = m_gridToggle->font();
     underline.setUnderline(true);
     m_gridToggle->setFont(underline);
@@ -152,21 +153,21 @@ void ManagementTab::buildLayout()
     employeeLayout->addLayout(fieldsOrGrid, 1);
     employeeLayout->addWidget(m_gridToggle);
 
-    auto *functions = named(new QGroupBox(QStringLiteral("Functions:"), m_panel), "Frame4");
-    m_addButton = makeButton(functions, "Command5", QStringLiteral("Add New"), QStringLiteral("Add a new Employee"));
-    m_deleteButton = makeButton(functions, "Deleteemp", QStringLiteral("Delete"), QStringLiteral("Delete an Employee"));
-    m_clearLogButton = makeButton(functions, "Command4", QStringLiteral("Clear Log"), QStringLiteral("Clear an Employee's logs"));
-    m_printLogButton = makeButton(functions, "Command3", QStringLiteral("Print Log"), QStringLiteral("Print an Employee's Time Card"));
-    m_changePasswordButton = makeButton(functions, "ChgPass", QStringLiteral("Chg Pass"),
-                                        QStringLiteral("Change an Employee's password"));
-    m_totalsButton = makeButton(functions, "Command1", QStringLiteral("Get Hrs/$"),
-                                QStringLiteral("Get the Employee's total number of hours and pay."));
-    m_historyButton = makeButton(functions, "cmdhistory", QStringLiteral("History"),
-                                 QStringLiteral("Show every change to the employee's records"));
-    m_whosInButton = makeButton(functions, "cmdwhosin", QStringLiteral("Who's In"), QStringLiteral("Show who is clocked in now"));
-    m_propertiesButton = makeButton(functions, "Command2", QStringLiteral("Properties"), QStringLiteral("Change Punchwell's properties"));
-    m_exportButton = makeButton(functions, "cmdexport", QStringLiteral("Export"),
-                                QStringLiteral("Save every employee's hours through an ending date for payroll"));
+    auto *functions = named(new QGroupBox(tr("Functions:"), m_panel), "Frame4");
+    m_addButton = makeButton(functions, "Command5", tr("Add New"), tr("Add a new Employee"));
+    m_deleteButton = makeButton(functions, "Deleteemp", tr("Delete"), tr("Delete an Employee"));
+    m_clearLogButton = makeButton(functions, "Command4", tr("Clear Log"), tr("Clear an Employee's logs"));
+    m_printLogButton = makeButton(functions, "Command3", tr("Print Log"), tr("Print an Employee's Time Card"));
+    m_changePasswordButton = makeButton(functions, "ChgPass", tr("Chg Pass"),
+                                        tr("Change an Employee's password"));
+    m_totalsButton = makeButton(functions, "Command1", tr("Get Hrs/$"),
+                                tr("Get the Employee's total number of hours and pay."));
+    m_historyButton = makeButton(functions, "cmdhistory", tr("History"),
+                                 tr("Show every change to the employee's records"));
+    m_whosInButton = makeButton(functions, "cmdwhosin", tr("Who's In"), tr("Show who is clocked in now"));
+    m_propertiesButton = makeButton(functions, "Command2", tr("Properties"), tr("Change Punchwell's properties"));
+    m_exportButton = makeButton(functions, "cmdexport", tr("Export"),
+                                tr("Save every employee's hours through an ending date for payroll"));
     auto *functionsLayout = new QVBoxLayout(functions);
     for (QPushButton *b : {m_addButton, m_deleteButton, m_clearLogButton, m_printLogButton, m_changePasswordButton,
                            m_totalsButton, m_historyButton, m_whosInButton, m_propertiesButton, m_exportButton})
@@ -244,7 +245,7 @@ void ManagementTab::onGridToggled()
 DbError ManagementTab::showTotals(const QString &name)
 {
     m_wagesLabel->setText(QStringLiteral("0"));
-    m_wagesLabel->setToolTip(kManagedWagesTip);
+    m_wagesLabel->setToolTip(tr(kManagedWagesTip));
     if (DbError e = openManagedLog(name))
         return e;
     if (m_managedLog->eof()) {
@@ -256,7 +257,7 @@ DbError ManagementTab::showTotals(const QString &name)
         return totals.error();
     m_hoursLabel->setText(totals->text.hours);
     m_wagesLabel->setText(totals->text.wage);
-    m_wagesLabel->setToolTip(wagesToolTip(kManagedWagesTip, totals->text.problem));
+    m_wagesLabel->setToolTip(wagesToolTip(tr(kManagedWagesTip), totals->text.problem));
     // After an open shift the view stays where reading it again put it, on its first entry.
     if (!totals->count.openShift)
         m_managedLog->moveLast();
@@ -274,21 +275,21 @@ void ManagementTab::onPrintClicked()
 {
     const LocalDateTime now = m_seams.clock.localNow();
     const Dialogs::Button answer = m_seams.dialogs.message(
-        window(), QStringLiteral("Would you like to print all employees? (default:  print current employee only)"),
-        kPrint, Dialogs::Icon::None, Dialogs::Yes | Dialogs::No | Dialogs::Cancel, Dialogs::Yes);
+        window(), tr("Would you like to print all employees? (default:  print current employee only)"),
+        tr(kPrint), Dialogs::Icon::None, Dialogs::Yes | Dialogs::No | Dialogs::Cancel, Dialogs::Yes);
     if (answer != Dialogs::Yes && answer != Dialogs::No)
         return;
     const QString ending = reportboxes::askEndingDate(m_seams.dialogs, window(),
-                                                      QStringLiteral("Print Punchwell through this ending date: "), now);
+                                                      tr("Print Punchwell through this ending date: "), now);
     if (ending.isEmpty())
         return;
     // Refused before any card is printed.
-    const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kPrint, now);
+    const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, tr(kPrint), now);
     if (!endingDate)
         return;
 
     // The grid follows each employee's log as the cards are made, ending on the last card's.
-    reportboxes::RunBoxes boxes(m_seams.dialogs, window(), kPrint);
+    reportboxes::RunBoxes boxes(m_seams.dialogs, window(), tr(kPrint));
     boxes.onLogOpened = [this](const QString &name) { openManagedLog(name); };
     boxes.onStepDone = [this](const QString &) {
         m_managedLog->moveLast();
@@ -301,7 +302,7 @@ void ManagementTab::onPrintClicked()
     }
     const RunOutcome run = printing::printAll(m_db, m_seams.printers, m_seams.clock, m_settings.company(), *endingDate, boxes);
     m_employees->moveFirst();
-    boxes.tellStopped(QStringLiteral("Printing"), run);
+    boxes.tellStopped(tr("Printing was stopped after %1 of %2 employees."), run);
 }
 
 void ManagementTab::onClearClicked()
@@ -310,16 +311,16 @@ void ManagementTab::onClearClicked()
     // No, the employee shown, is the default, as the question itself says: Enter must never clear
     // every employee's log.
     const Dialogs::Button answer = m_seams.dialogs.message(
-        window(), QStringLiteral("Would you like to clear the log for all employees? (default: clear current employee only)"),
-        kClear, Dialogs::Icon::None, Dialogs::Yes | Dialogs::No | Dialogs::Cancel, Dialogs::No);
+        window(), tr("Would you like to clear the log for all employees? (default: clear current employee only)"),
+        tr(kClear), Dialogs::Icon::None, Dialogs::Yes | Dialogs::No | Dialogs::Cancel, Dialogs::No);
     if (answer != Dialogs::Yes && answer != Dialogs::No)
         return;
 
     const QString shown = m_nameEdit->text();
     if (answer == Dialogs::Yes)
         m_employees->moveFirst();
-    const QString ending = reportboxes::askEndingDate(m_seams.dialogs, window(), QStringLiteral("Clear log until this date: "), now);
-    reportboxes::RunBoxes boxes(m_seams.dialogs, window(), kClear);
+    const QString ending = reportboxes::askEndingDate(m_seams.dialogs, window(), tr("Clear log until this date: "), now);
+    reportboxes::RunBoxes boxes(m_seams.dialogs, window(), tr(kClear));
     // Both views of a cleared log show what is left: the logged-on employee's (it may be the same
     // log) and the Management grid.
     boxes.onLogOpened = [this](const QString &name) { openManagedLog(name); };
@@ -331,7 +332,7 @@ void ManagementTab::onClearClicked()
     RunOutcome run;
     // Refused before anything is deleted.
     if (!ending.isEmpty()) {
-        if (const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kClear, now)) {
+        if (const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, tr(kClear), now)) {
             if (answer == Dialogs::No) {
                 failed = clearing::clearEmployee(m_db, shown, *endingDate, boxes) == StepResult::Stop;
             } else {
@@ -344,7 +345,7 @@ void ManagementTab::onClearClicked()
     // its box already: reading the list again would only say so again.
     if (DbError e = m_employees->refresh(); e && !failed)
         reportUpdateFailure(e);
-    boxes.tellStopped(QStringLiteral("Clearing"), run);
+    boxes.tellStopped(tr("Clearing was stopped after %1 of %2 employees."), run);
 }
 
 void ManagementTab::onDeleteClicked()
@@ -355,35 +356,35 @@ void ManagementTab::onDeleteClicked()
     case DeleteRefusal::None:
         break;
     case DeleteRefusal::Manager:
-        m_seams.dialogs.inform(window(), QStringLiteral("Sorry, cannot delete the Manager"), kDeleteError,
+        m_seams.dialogs.inform(window(), tr("Sorry, cannot delete the Manager"), tr(kDeleteError),
                                Dialogs::Icon::Exclamation);
         return;
     case DeleteRefusal::ListUnreadable:
-        reportFailure(m_seams.dialogs, window(), kDeleteError, QStringLiteral("Sorry, the list of employees cannot be read"),
+        reportFailure(m_seams.dialogs, window(), tr(kDeleteError), tr("Sorry, the list of employees cannot be read"),
                       check.error);
         return;
     case DeleteRefusal::NotListed:
-        m_seams.dialogs.inform(window(), QStringLiteral("Sorry, the Name doesn't appear to exist.  Try again."),
-                               kDeleteError, Dialogs::Icon::Exclamation);
+        m_seams.dialogs.inform(window(), tr("Sorry, the Name doesn't appear to exist.  Try again."),
+                               tr(kDeleteError), Dialogs::Icon::Exclamation);
         return;
     }
 
     const Dialogs::Button answer = m_seams.dialogs.message(
         window(),
-        QStringLiteral("Deleting an employee is permanent.  He/She will no longer be able to use the Punchwell "
-                       "Program unless you add them again. Do you want to continue ?"),
-        QStringLiteral("Punchwell Warning"), Dialogs::Icon::Critical, Dialogs::Yes | Dialogs::No, Dialogs::No);
+        tr("Deleting an employee is permanent.  He/She will no longer be able to use the Punchwell "
+           "Program unless you add them again. Do you want to continue ?"),
+        tr("Punchwell Warning"), Dialogs::Icon::Critical, Dialogs::Yes | Dialogs::No, Dialogs::No);
     if (answer != Dialogs::Yes)
         return;
 
     // The log is emptied and the list rows removed together, or nothing changes at all.
     if (DbError e = deleteEmployee(m_db, name)) {
-        reportFailure(m_seams.dialogs, window(), kDeleteError, QStringLiteral("Sorry, the Employee could not be deleted"), e,
-                      QStringLiteral("  Nothing was changed."));
+        reportFailure(m_seams.dialogs, window(), tr(kDeleteError), tr("Sorry, the Employee could not be deleted"), e,
+                      tr("  Nothing was changed."));
         return;
     }
     Q_EMIT employeeDeleted(name);
-    m_seams.dialogs.inform(window(), QStringLiteral("Employee has been deleted."), QStringLiteral("Information"),
+    m_seams.dialogs.inform(window(), tr("Employee has been deleted."), tr("Information"),
                            Dialogs::Icon::Information);
     if (DbError e = m_employees->refresh())
         reportUpdateFailure(e);
@@ -395,39 +396,39 @@ void ManagementTab::onExportClicked()
 {
     const LocalDateTime now = m_seams.clock.localNow();
     const QString ending = reportboxes::askEndingDate(m_seams.dialogs, window(),
-                                                      QStringLiteral("Export Punchwell through this ending date: "), now);
+                                                      tr("Export Punchwell through this ending date: "), now);
     if (ending.isEmpty())
         return;
     // Refused before any file is asked for.
-    const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, kExport, now);
+    const auto endingDate = reportboxes::readEndingDate(m_seams.dialogs, window(), ending, tr(kExport), now);
     if (!endingDate)
         return;
     const QString path = m_seams.dialogs.saveFileName(
-        window(), QStringLiteral("Save every employee's hours as a CSV file"),
-        QStringLiteral("hours-%1.csv").arg(endingDate->date().toString(Qt::ISODate)), QStringLiteral("CSV files (*.csv)"));
+        window(), tr("Save every employee's hours as a CSV file"),
+        tr("hours-%1.csv").arg(endingDate->date().toString(Qt::ISODate)), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     const hoursexport::Outcome done = hoursexport::exportHours(m_db, path, *endingDate, now);
     switch (done.status) {
     case hoursexport::Outcome::Saved:
         m_seams.dialogs.inform(window(),
-                               QStringLiteral("The hours of %1 (%2) were saved in %3 (%4).")
-                                   .arg(done.employees == 1 ? QStringLiteral("1 employee")
-                                                            : QStringLiteral("%1 employees").arg(done.employees),
-                                        done.shifts == 1 ? QStringLiteral("1 shift")
-                                                         : QStringLiteral("%1 shifts").arg(done.shifts),
+                               tr("The hours of %1 (%2) were saved in %3 (%4).")
+                                   .arg(done.employees == 1 ? tr("1 employee")
+                                                            : tr("%1 employees").arg(done.employees),
+                                        done.shifts == 1 ? tr("1 shift")
+                                                         : tr("%1 shifts").arg(done.shifts),
                                         QDir::toNativeSeparators(path), sealNote(done.seal)),
-                               kExport, Dialogs::Icon::Information);
+                               tr(kExport), Dialogs::Icon::Information);
         return;
     case hoursexport::Outcome::Unreadable:
-        reportFailure(m_seams.dialogs, window(), kExport, QStringLiteral("Sorry, the hours could not be exported"), done.error,
-                      QStringLiteral("  No file was saved."));
+        reportFailure(m_seams.dialogs, window(), tr(kExport), tr("Sorry, the hours could not be exported"), done.error,
+                      tr("  No file was saved."));
         return;
     case hoursexport::Outcome::NotSaved:
         m_seams.dialogs.inform(window(),
-                               QStringLiteral("Sorry, the hours could not be saved in %1: %2")
+                               tr("Sorry, the hours could not be saved in %1: %2")
                                    .arg(QDir::toNativeSeparators(path), done.why),
-                               kExport, Dialogs::Icon::Exclamation);
+                               tr(kExport), Dialogs::Icon::Exclamation);
         return;
     }
 }

@@ -27,7 +27,7 @@ QLineEdit *passwordBox(QWidget *parent, const char *name, const QString &accessi
     return box;
 }
 
-const QString kChangePassError = QStringLiteral("Change Pass Error");
+const char *const kChangePassError = QT_TRANSLATE_NOOP("pw::PasswordDialog", "Change Pass Error");
 
 } // namespace
 
@@ -40,11 +40,11 @@ PasswordDialog::PasswordDialog(Database &db, Dialogs &dialogs, NameSource logged
 
     // Own-password mode: the frame with its box, "OK" and "Cancel".
     m_ownPanel = named(new QWidget(this), "ownPanel");
-    auto *ownFrame = named(new QGroupBox(QStringLiteral("Enter New Password:"), m_ownPanel), "Frame1");
-    m_ownPasswordEdit = passwordBox(ownFrame, "newpasswrd", QStringLiteral("New password"));
+    auto *ownFrame = named(new QGroupBox(tr("Enter New Password:"), m_ownPanel), "Frame1");
+    m_ownPasswordEdit = passwordBox(ownFrame, "newpasswrd", tr("New password"));
     (new QVBoxLayout(ownFrame))->addWidget(m_ownPasswordEdit);
-    m_ownOkButton = makeButton(m_ownPanel, "Command1", QStringLiteral("OK"));
-    m_cancelButton = makeButton(m_ownPanel, "Command2", QStringLiteral("Cancel"));
+    m_ownOkButton = makeButton(m_ownPanel, "Command1", tr("OK"));
+    m_cancelButton = makeButton(m_ownPanel, "Command2", tr("Cancel"));
     auto *own = new QVBoxLayout(m_ownPanel);
     own->setContentsMargins(0, 0, 0, 0);
     own->addWidget(ownFrame);
@@ -57,10 +57,10 @@ PasswordDialog::PasswordDialog(Database &db, Dialogs &dialogs, NameSource logged
     // Employee-password mode: a panel lying over all of the above, with no "Cancel".
     m_employeePanel = named(new QFrame(this), "Picture1");
     m_employeePanel->setAutoFillBackground(true);
-    auto *employeeFrame = named(new QGroupBox(QStringLiteral("Enter New Password:"), m_employeePanel), "Frame2");
-    m_employeePasswordEdit = passwordBox(employeeFrame, "Text1", QStringLiteral("Employee's new password"));
+    auto *employeeFrame = named(new QGroupBox(tr("Enter New Password:"), m_employeePanel), "Frame2");
+    m_employeePasswordEdit = passwordBox(employeeFrame, "Text1", tr("Employee's new password"));
     (new QVBoxLayout(employeeFrame))->addWidget(m_employeePasswordEdit);
-    m_employeeOkButton = makeButton(m_employeePanel, "Command3", QStringLiteral("OK"));
+    m_employeeOkButton = makeButton(m_employeePanel, "Command3", tr("OK"));
     auto *panel = new QVBoxLayout(m_employeePanel);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->addWidget(employeeFrame);
@@ -126,21 +126,21 @@ void PasswordDialog::changePassword(const QString &name, const QString &password
     bool opensManagement = false;
     auto found = pw::changePassword(m_db, name, password, &opensManagement);
     if (!found)
-        reportFailure(m_dialogs, this, kChangePassError, QStringLiteral("The password could not be stored"), found.error(),
-                      QStringLiteral("  Nothing was changed."));
+        reportFailure(m_dialogs, this, tr(kChangePassError), tr("The password could not be stored"), found.error(),
+                      tr("  Nothing was changed."));
     else if (*found)
         // The Manager who logged on without a password has no management functions in this logon;
         // the box says when they come.
         m_dialogs.inform(this,
-                         opensManagement ? QStringLiteral("Password Successfully Changed.  The Management functions "
-                                                          "open at your next logon.")
-                                         : QStringLiteral("Password Successfully Changed."),
-                         QStringLiteral("Successful!"), Dialogs::Icon::Information);
+                         opensManagement ? tr("Password Successfully Changed.  The Management functions "
+                                              "open at your next logon.")
+                                         : tr("Password Successfully Changed."),
+                         tr("Successful!"), Dialogs::Icon::Information);
     else
         m_dialogs.inform(this,
-                         QStringLiteral("Sorry, their was a problem with the data file. Check with your system "
-                                        "administrator."),
-                         kChangePassError, Dialogs::Icon::Exclamation);
+                         tr("Sorry, their was a problem with the data file. Check with your system "
+                            "administrator."),
+                         tr(kChangePassError), Dialogs::Icon::Exclamation);
     finish();
 }
 

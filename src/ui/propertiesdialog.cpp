@@ -19,10 +19,10 @@ PropertiesDialog::PropertiesDialog(CompanySettings &settings, Dialogs &dialogs, 
 {
     setUpDialogWindow(this, "frmprop");
 
-    auto *frame = named(new QGroupBox(QStringLiteral("User Properties:"), this), "Frame1");
-    m_editsBox = named(new QCheckBox(QStringLiteral("Disable Employee Edits"), frame), "edits");
-    m_moneyBox = named(new QCheckBox(QStringLiteral("Disable Employee Wages Display"), frame), "money");
-    m_subsBox = named(new QCheckBox(QStringLiteral("Turn off all Login Descriptions"), frame), "subs");
+    auto *frame = named(new QGroupBox(tr("User Properties:"), this), "Frame1");
+    m_editsBox = named(new QCheckBox(tr("Disable Employee Edits"), frame), "edits");
+    m_moneyBox = named(new QCheckBox(tr("Disable Employee Wages Display"), frame), "money");
+    m_subsBox = named(new QCheckBox(tr("Turn off all Login Descriptions"), frame), "subs");
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_editsBox);
     frameLayout->addWidget(m_moneyBox);
@@ -36,8 +36,8 @@ PropertiesDialog::PropertiesDialog(CompanySettings &settings, Dialogs &dialogs, 
     // and opened again tells the truth.
     auto stored = m_settings.load();
     if (!stored) {
-        reportFailure(m_dialogs, this, QStringLiteral("Punchwell"), QStringLiteral("The stored settings could not be read"),
-                      stored.error(), QStringLiteral(" The switches are shown as off."));
+        reportFailure(m_dialogs, this, QStringLiteral("Punchwell"), tr("The stored settings could not be read"),
+                      stored.error(), tr(" The switches are shown as off."));
     } else if (*stored) {
         for (Switch which : {Switch::Edits, Switch::Money, Switch::Subs})
             showSwitch(which, m_settings.isOn(which));
@@ -70,8 +70,8 @@ void PropertiesDialog::onBoxToggled(Switch which, bool on)
     // A switch that cannot be stored stays as it was.
     if (DbError e = m_settings.setSwitch(which, on)) {
         showSwitch(which, !on);
-        reportFailure(m_dialogs, this, QStringLiteral("Punchwell"), QStringLiteral("The setting could not be stored"), e,
-                      QStringLiteral(" Nothing was changed."));
+        reportFailure(m_dialogs, this, QStringLiteral("Punchwell"), tr("The setting could not be stored"), e,
+                      tr(" Nothing was changed."));
     }
 }
 

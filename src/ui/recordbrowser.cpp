@@ -3,6 +3,7 @@
 #include "domain/recordviews.h"
 #include "platform/datetimecodec.h"
 #include "platform/formats.h"
+#include "ui/statustext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,6 +36,8 @@ QString display(const QVariant &value, RecordBrowser::Kind kind)
         if (auto dt = LocalDateTime::fromStored(QStringView(text)))
             return formats::generalDate(*dt);
     }
+    if (kind == RecordBrowser::Kind::Status)
+        return shownStatus(text);
     return text;
 }
 

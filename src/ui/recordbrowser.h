@@ -23,7 +23,9 @@ class RecordBrowser : public QFrame {
     Q_OBJECT
 
 public:
-    enum class Kind { Text, DateTime };
+    // How a field is shown: as stored, as a date-time in the system's format, or as a status word
+    // in the user's language (stored in English).
+    enum class Kind { Text, DateTime, Status };
 
     RecordBrowser(RecordView &records, const QString &caption, QWidget *parent = nullptr);
 

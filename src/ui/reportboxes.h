@@ -3,6 +3,7 @@
 #include "domain/printing.h"
 #include "platform/datetimecodec.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -32,6 +33,8 @@ std::optional<LocalDateTime> readEndingDate(Dialogs &dialogs, QWidget *parent, c
 // problem (titled as given), and the questions that send a card the printer did not take to a PDF
 // file instead. The window that started the work follows each log through the two hooks.
 class RunBoxes : public printing::PrintObserver {
+    Q_DECLARE_TR_FUNCTIONS(pw::reportboxes::RunBoxes)
+
 public:
     RunBoxes(Dialogs &dialogs, QWidget *parent, const QString &title);
     ~RunBoxes() override;
@@ -48,8 +51,9 @@ public:
     QString pdfForCard(const QString &employee, const QString &why) override;
     QString pdfForRun(const QString &employee, const QString &why, const QDate &endingDay) override;
 
-    // After a run the user stopped: "Printing was stopped after 2 of 5 employees."
-    void tellStopped(const QString &what, const RunOutcome &run);
+    // After a run the user stopped, the sentence that says so with the employees done (%1) and all
+    // of them (%2): "Printing was stopped after 2 of 5 employees."
+    void tellStopped(const QString &sentence, const RunOutcome &run);
 
 private:
     Dialogs &m_dialogs;

@@ -12,7 +12,7 @@ SplashWindow::SplashWindow(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
 {
     setObjectName(QStringLiteral("frmsplash"));
     setWindowTitle(QStringLiteral("Punchwell"));
-    setAccessibleName(QStringLiteral("Punchwell is starting"));
+    setAccessibleName(tr("Punchwell is starting"));
     m_picture = artwork::splash();
     setFixedSize(m_picture.size());
     centreOnScreen(this);

@@ -2,6 +2,8 @@
 
 #include "messages/errortext.h"
 
+#include <QCoreApplication>
+
 namespace pw {
 
 void reportFailure(Dialogs &dialogs, QWidget *parent, const QString &title, const QString &what, const DbError &error,
@@ -13,14 +15,16 @@ void reportFailure(Dialogs &dialogs, QWidget *parent, const QString &title, cons
 void reportLogFailure(Dialogs &dialogs, QWidget *parent, const QString &name, const DbError &error,
                       const QString &title)
 {
-    reportFailure(dialogs, parent, title, QStringLiteral("The time log of %1 cannot be used").arg(name), error);
+    reportFailure(dialogs, parent, title,
+                  QCoreApplication::translate("pw::StorageError", "The time log of %1 cannot be used").arg(name), error);
 }
 
 QString wagesToolTip(const QString &tip, const DbError &problem)
 {
     if (problem.reason != DbReason::WageNotANumber && problem.reason != DbReason::WageTooLarge)
         return tip;
-    return QStringLiteral("%1: %2").arg(tip, ErrorText::describe(problem));
+    //: a wages display's tool-tip (%1), then why it shows 0 (%2)
+    return QCoreApplication::translate("pw::StorageError", "%1: %2").arg(tip, ErrorText::describe(problem));
 }
 
 void reportUpdateFailure(Dialogs &dialogs, QWidget *parent, const DbError &error)

@@ -18,12 +18,12 @@ TaskPrompt::TaskPrompt(Dialogs &dialogs, QWidget *parent) : QDialog(parent), m_d
     setUpDialogWindow(this, "frmsub");
     setModal(false);
 
-    m_frame = named(new QGroupBox(QStringLiteral("Enter a Task:"), this), "Frame1");
-    m_taskEdit = named(new QLineEdit(m_frame), "activity", QStringLiteral("Task"));
+    m_frame = named(new QGroupBox(tr("Enter a Task:"), this), "Frame1");
+    m_taskEdit = named(new QLineEdit(m_frame), "activity", tr("Task"));
     m_taskEdit->setMinimumWidth(260);
     (new QVBoxLayout(m_frame))->addWidget(m_taskEdit);
 
-    m_okButton = makeButton(this, "Command1", QStringLiteral("OK"));
+    m_okButton = makeButton(this, "Command1", tr("OK"));
     m_okButton->setDefault(true);
 
     auto *layout = new QHBoxLayout(this);
@@ -33,6 +33,11 @@ TaskPrompt::TaskPrompt(Dialogs &dialogs, QWidget *parent) : QDialog(parent), m_d
 
     connect(m_okButton, &QPushButton::clicked, this, &TaskPrompt::onOkClicked);
     centreOnScreen(this);
+}
+
+QString TaskPrompt::taskTooLong()
+{
+    return tr("Sorry, Tasks can only be up to 30 characters in length.");
 }
 
 QString TaskPrompt::task() const
@@ -63,7 +68,7 @@ bool TaskPrompt::event(QEvent *event)
 void TaskPrompt::onOkClicked()
 {
     if (!clocking::taskFits(m_taskEdit->text())) {
-        m_dialogs.inform(this, kTaskTooLong, QStringLiteral("Clock In Error"), Dialogs::Icon::Exclamation);
+        m_dialogs.inform(this, taskTooLong(), tr("Clock In Error"), Dialogs::Icon::Exclamation);
         m_taskEdit->setFocus();
         return;
     }
@@ -81,9 +86,9 @@ void TaskPrompt::closeEvent(QCloseEvent *event)
 {
     event->accept();
     m_dialogs.inform(this,
-                     QStringLiteral("Clock In has been Canceled.  If you wish to disable the prompt for a "
-                                    "project activity, check the box marked disable"),
-                     QStringLiteral("Canceled"), Dialogs::Icon::Exclamation);
+                     tr("Clock In has been Canceled.  If you wish to disable the prompt for a "
+                        "project activity, check the box marked disable"),
+                     tr("Canceled"), Dialogs::Icon::Exclamation);
     Q_EMIT cancelled();
     hide();
     deleteLater();

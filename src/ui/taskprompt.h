@@ -10,9 +10,6 @@ namespace pw {
 
 class Dialogs;
 
-// The refusal of a task longer than the field takes.
-inline const QString kTaskTooLong = QStringLiteral("Sorry, Tasks can only be up to 30 characters in length.");
-
 // The task prompt of a clock-in (objectName "frmsub"). Modeless; "OK" hands the typed task on,
 // closing the window cancels the clock-in.
 class TaskPrompt : public QDialog {
@@ -20,6 +17,9 @@ class TaskPrompt : public QDialog {
 
 public:
     explicit TaskPrompt(Dialogs &dialogs, QWidget *parent = nullptr);
+
+    // The refusal of a task longer than the field takes.
+    static QString taskTooLong();
 
     QString task() const;
     void clearTask();

@@ -30,9 +30,9 @@ namespace pw {
 
 namespace {
 
-const QString kClockInError = QStringLiteral("Clock In Error");
-const QString kClockOutError = QStringLiteral("Clock out Error");
-const QString kWagesTip = QStringLiteral("Estimated wages");
+const char *const kClockInError = QT_TRANSLATE_NOOP("pw::TimeFunctionsTab", "Clock In Error");
+const char *const kClockOutError = QT_TRANSLATE_NOOP("pw::TimeFunctionsTab", "Clock out Error");
+const char *const kWagesTip = QT_TRANSLATE_NOOP("pw::TimeFunctionsTab", "Estimated wages");
 
 } // namespace
 
@@ -64,37 +64,37 @@ TimeFunctionsTab::~TimeFunctionsTab()
 
 void TimeFunctionsTab::buildLayout()
 {
-    m_nameLabel = named(new QLabel(this), "nameemp", QStringLiteral("Logged-on employee"));
-    m_nameLabel->setToolTip(QStringLiteral("This displays the current users name"));
+    m_nameLabel = named(new QLabel(this), "nameemp", tr("Logged-on employee"));
+    m_nameLabel->setToolTip(tr("This displays the current users name"));
     QFont big = m_nameLabel->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
     m_nameLabel->setFont(big);
     m_nameLabel->setTextFormat(Qt::PlainText);
 
-    m_clickHereLabel = named(new ClickLabel(QStringLiteral("click here to"), this), "Label12",
-                             QStringLiteral("Click here to update the total hours"));
-    m_clickHereLabel->setToolTip(QStringLiteral("Click here to update the total hours"));
-    m_updateLabel = named(new ClickLabel(QStringLiteral("UPDATE"), this), "Label11", QStringLiteral("Update the total hours"));
-    m_updateLabel->setToolTip(QStringLiteral("Update the total hours"));
+    m_clickHereLabel = named(new ClickLabel(tr("click here to"), this), "Label12",
+                             tr("Click here to update the total hours"));
+    m_clickHereLabel->setToolTip(tr("Click here to update the total hours"));
+    m_updateLabel = named(new ClickLabel(tr("UPDATE"), this), "Label11", tr("Update the total hours"));
+    m_updateLabel->setToolTip(tr("Update the total hours"));
     QFont bold = m_updateLabel->font();
     bold.setBold(true);
     m_updateLabel->setFont(bold);
 
-    m_logFrame = named(new QGroupBox(QStringLiteral("Punchwell Data:"), this), "Frame2");
-    m_entryTimeEdit = named(new QLineEdit(m_logFrame), "lgndatetime", QStringLiteral("Date and time of the entry"));
-    m_entryTimeEdit->setToolTip(QStringLiteral("Current records time and data"));
-    m_statusLabel = named(new QLabel(QStringLiteral("LastLogon"), m_logFrame), "Lastlogonvalue",
-                          QStringLiteral("Status of the entry"));
-    m_statusLabel->setToolTip(QStringLiteral("Status of the current record. "));
+    m_logFrame = named(new QGroupBox(tr("Punchwell Data:"), this), "Frame2");
+    m_entryTimeEdit = named(new QLineEdit(m_logFrame), "lgndatetime", tr("Date and time of the entry"));
+    m_entryTimeEdit->setToolTip(tr("Current records time and data"));
+    m_statusLabel = named(new QLabel(tr("LastLogon"), m_logFrame), "Lastlogonvalue", tr("Status of the entry"));
+    m_statusLabel->setToolTip(tr("Status of the current record. "));
     m_statusLabel->setTextFormat(Qt::PlainText);
-    m_taskLabel = named(new QLabel(m_logFrame), "Label5", QStringLiteral("Task of the entry"));
+    m_taskLabel = named(new QLabel(m_logFrame), "Label5", tr("Task of the entry"));
     m_taskLabel->setTextFormat(Qt::PlainText);
-    m_logBrowser = named(new RecordBrowser(*m_log, QStringLiteral(" Browser"), m_logFrame), "database");
-    m_logBrowser->setToolTip(QStringLiteral("Click on there \"browser\" buttons to move between records."));
+    m_logBrowser = named(new RecordBrowser(*m_log, tr(" Browser"), m_logFrame), "database");
+    m_logBrowser->setToolTip(tr("Click on there \"browser\" buttons to move between records."));
     m_logBrowser->bind(QStringLiteral("datetime"), m_entryTimeEdit, RecordBrowser::Kind::DateTime);
     m_logBrowser->bind(QStringLiteral("activity"), m_taskLabel);
-    m_logBrowser->bind(QStringLiteral("inoutfx"), m_statusLabel);
+    // The status word is stored in English and shown in the user's language.
+    m_logBrowser->bind(QStringLiteral("inoutfx"), m_statusLabel, RecordBrowser::Kind::Status);
     auto *data = new QGridLayout(m_logFrame);
     data->addWidget(m_entryTimeEdit, 0, 0);
     data->addWidget(m_statusLabel, 0, 1);
@@ -102,20 +102,20 @@ void TimeFunctionsTab::buildLayout()
     data->addWidget(m_logBrowser, 2, 0, 1, 2);
     data->setColumnStretch(0, 1);
 
-    m_clockInButton = makeButton(this, "clockin", QStringLiteral("ClockIn (F1)"), QStringLiteral("Click here to Clock In"));
-    m_clockOutButton = makeButton(this, "clockout", QStringLiteral("ClockOut (F2)"), QStringLiteral("Click here to Clock Out"));
+    m_clockInButton = makeButton(this, "clockin", tr("ClockIn (F1)"), tr("Click here to Clock In"));
+    m_clockOutButton = makeButton(this, "clockout", tr("ClockOut (F2)"), tr("Click here to Clock Out"));
     m_clockInButton->setMinimumHeight(48);
     m_clockOutButton->setMinimumHeight(48);
 
-    m_hoursFrame = named(new QGroupBox(QStringLiteral("Tot. Hours"), this), "Frame7");
-    m_hoursLabel = named(new QLabel(QStringLiteral("0"), m_hoursFrame), "currhours", QStringLiteral("Total hours"));
-    m_hoursLabel->setToolTip(QStringLiteral("Total number of hours"));
+    m_hoursFrame = named(new QGroupBox(tr("Tot. Hours"), this), "Frame7");
+    m_hoursLabel = named(new QLabel(QStringLiteral("0"), m_hoursFrame), "currhours", tr("Total hours"));
+    m_hoursLabel->setToolTip(tr("Total number of hours"));
     m_hoursLabel->setFont(big);
     (new QHBoxLayout(m_hoursFrame))->addWidget(m_hoursLabel);
 
-    m_wagesFrame = named(new QGroupBox(QStringLiteral("Est. Wages"), this), "frmmoney");
+    m_wagesFrame = named(new QGroupBox(tr("Est. Wages"), this), "frmmoney");
     auto *dollar = new QLabel(QStringLiteral("$"), m_wagesFrame);
-    m_wagesLabel = named(new QLabel(QStringLiteral("0.00"), m_wagesFrame), "currmoney", kWagesTip);
+    m_wagesLabel = named(new QLabel(QStringLiteral("0.00"), m_wagesFrame), "currmoney", tr(kWagesTip));
     m_wagesLabel->setFont(big);
     auto *moneyLayout = new QHBoxLayout(m_wagesFrame);
     moneyLayout->addWidget(dollar);
@@ -171,7 +171,7 @@ void TimeFunctionsTab::enter()
     m_nameLabel->setText(m_session.name());
     if (DbError e = openLog(m_session.name()))
         reportFailure(m_seams.dialogs, window(), kBoxTitle,
-                      QStringLiteral("The time log of %1 cannot be opened").arg(m_session.name()), e);
+                      tr("The time log of %1 cannot be opened").arg(m_session.name()), e);
 }
 
 DbError TimeFunctionsTab::openLog(const QString &name)
@@ -188,7 +188,7 @@ void TimeFunctionsTab::refreshLog()
 DbError TimeFunctionsTab::showTotals(const QString &name, const QString &wage, DbError *problem)
 {
     m_wagesLabel->setText(QStringLiteral("0"));
-    m_wagesLabel->setToolTip(kWagesTip);
+    m_wagesLabel->setToolTip(tr(kWagesTip));
     if (DbError e = openLog(name))
         return e;
     if (m_log->eof()) {
@@ -200,7 +200,7 @@ DbError TimeFunctionsTab::showTotals(const QString &name, const QString &wage, D
         return totals.error();
     m_hoursLabel->setText(totals->text.hours);
     m_wagesLabel->setText(totals->text.wage);
-    m_wagesLabel->setToolTip(wagesToolTip(kWagesTip, totals->text.problem));
+    m_wagesLabel->setToolTip(wagesToolTip(tr(kWagesTip), totals->text.problem));
     if (problem)
         *problem = totals->text.problem;
     // The view ends on the last entry.
@@ -238,14 +238,14 @@ void TimeFunctionsTab::requestClockIn()
     // The log is read again first: only a last entry of exactly "Clocked In" is refused here.
     const clocking::Result request = clocking::requestClockIn(*m_log);
     if (request.outcome == clocking::Outcome::Failed) {
-        reportLogFailure(m_seams.dialogs, window(), m_session.name(), request.error, kClockInError);
+        reportLogFailure(m_seams.dialogs, window(), m_session.name(), request.error, tr(kClockInError));
         return;
     }
     if (request.outcome == clocking::Outcome::NotClockedOut) {
         // Perhaps clocked in at another workstation: the window shows the log as it now is first.
         updateTotals();
         m_log->moveLast();
-        m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock Out."), kClockInError,
+        m_seams.dialogs.inform(window(), tr("You must first Clock Out."), tr(kClockInError),
                                Dialogs::Icon::Exclamation);
         return;
     }
@@ -298,25 +298,26 @@ void TimeFunctionsTab::clockIn(const QString &task)
 {
     const QString name = m_session.name();
     if (DbError e = openLog(name)) {
-        reportLogFailure(m_seams.dialogs, window(), name, e, kClockInError);
+        reportLogFailure(m_seams.dialogs, window(), name, e, tr(kClockInError));
     } else {
         const clocking::Result r = clocking::clockIn(m_db, name, name, m_seams.clock.localNow(), task);
         if (r.outcome == clocking::Outcome::Failed)
-            reportFailure(m_seams.dialogs, window(), kClockInError,
-                          QStringLiteral("The clock-in could not be stored, so nothing was written"), r.error,
-                          QStringLiteral(" Please try again."));
+            reportFailure(m_seams.dialogs, window(), tr(kClockInError),
+                          tr("The clock-in could not be stored, so nothing was written"), r.error,
+                          tr(" Please try again."));
         else if (r.outcome == clocking::Outcome::NotClockedOut) {
             // Clocked in meanwhile at another workstation: shown as it now is, then said.
             updateTotals();
             m_log->moveLast();
-            m_seams.dialogs.inform(window(), QStringLiteral("You must first Clock Out."), kClockInError,
+            m_seams.dialogs.inform(window(), tr("You must first Clock Out."), tr(kClockInError),
                                    Dialogs::Icon::Exclamation);
             if (m_taskPrompt)
                 m_taskPrompt->clearTask();
             return;
         } else if (r.outcome == clocking::Outcome::TaskTooLong)
             // A task typed into a prompt left open before the prompt was switched off.
-            m_seams.dialogs.inform(window(), kTaskTooLong, kClockInError, Dialogs::Icon::Exclamation);
+            m_seams.dialogs.inform(window(), TaskPrompt::taskTooLong(), tr(kClockInError),
+                                   Dialogs::Icon::Exclamation);
     }
     // The totals follow every attempt, a refused one included.
     updateTotals();
@@ -329,7 +330,7 @@ void TimeFunctionsTab::clockOut()
 {
     const QString name = m_session.name();
     if (DbError e = openLog(name)) {
-        reportLogFailure(m_seams.dialogs, window(), name, e, kClockOutError);
+        reportLogFailure(m_seams.dialogs, window(), name, e, tr(kClockOutError));
     } else {
         const clocking::Result r = clocking::clockOut(m_db, name, name, m_seams.clock.localNow());
         // A refusal may come from a change another workstation made: the window shows the log as
@@ -337,16 +338,16 @@ void TimeFunctionsTab::clockOut()
         if (r.outcome == clocking::Outcome::EmptyLog || r.outcome == clocking::Outcome::NotClockedIn) {
             updateTotals();
             m_seams.dialogs.inform(window(),
-                                   r.outcome == clocking::Outcome::EmptyLog ? QStringLiteral("You must first Clock in.")
-                                                                            : QStringLiteral("You must first Clock In."),
-                                   kClockOutError, Dialogs::Icon::Exclamation);
+                                   r.outcome == clocking::Outcome::EmptyLog ? tr("You must first Clock in.")
+                                                                            : tr("You must first Clock In."),
+                                   tr(kClockOutError), Dialogs::Icon::Exclamation);
             return;
         }
         switch (r.outcome) {
         case clocking::Outcome::Failed:
-            reportFailure(m_seams.dialogs, window(), kClockOutError,
-                          QStringLiteral("The clock-out could not be stored, so nothing was written"), r.error,
-                          QStringLiteral(" Please try again."));
+            reportFailure(m_seams.dialogs, window(), tr(kClockOutError),
+                          tr("The clock-out could not be stored, so nothing was written"), r.error,
+                          tr(" Please try again."));
             break;
         case clocking::Outcome::Stored:
             Q_EMIT clockedOut();
@@ -369,7 +370,7 @@ void TimeFunctionsTab::deleteLastEntry()
     const auto removed = clocking::deleteLast(m_db, table);
     if (!removed) {
         reportFailure(m_seams.dialogs, window(), kBoxTitle,
-                      QStringLiteral("The last entry could not be deleted, so the log is unchanged"), removed.error());
+                      tr("The last entry could not be deleted, so the log is unchanged"), removed.error());
         return;
     }
     // The view shows the log's first entry afterwards.
@@ -379,7 +380,7 @@ void TimeFunctionsTab::deleteLastEntry()
 
 void TimeFunctionsTab::printOwnLog()
 {
-    m_seams.dialogs.message(window(), QStringLiteral("The data is being sent to the default printer"), kBoxTitle,
+    m_seams.dialogs.message(window(), tr("The data is being sent to the default printer"), kBoxTitle,
                             Dialogs::Icon::None, Dialogs::Ok, Dialogs::Ok);
     // A log that could not be read has had its box; the count after it would only say so again.
     reportboxes::RunBoxes boxes(m_seams.dialogs, window(), kBoxTitle);
@@ -395,15 +396,15 @@ void TimeFunctionsTab::clearOwnLog()
 {
     const Dialogs::Button answer = m_seams.dialogs.message(
         window(),
-        QStringLiteral("This will delete all clock in and clock out values.  It should only be done at the end of a "
-                       "time period.  Are you sure you want to continue ?"),
-        QStringLiteral("Punchwell Warning"), Dialogs::Icon::Critical, Dialogs::Yes | Dialogs::No, Dialogs::No);
+        tr("This will delete all clock in and clock out values.  It should only be done at the end of a "
+           "time period.  Are you sure you want to continue ?"),
+        tr("Punchwell Warning"), Dialogs::Icon::Critical, Dialogs::Yes | Dialogs::No, Dialogs::No);
     if (answer == Dialogs::Yes) {
         const auto cleared = clearing::clearAll(m_db, m_log->recordSource());
         if (!cleared) {
             // One box for the failure: the count after it would only say so again.
             reportFailure(m_seams.dialogs, window(), kBoxTitle,
-                          QStringLiteral("Your log could not be cleared, so it is unchanged"), cleared.error());
+                          tr("Your log could not be cleared, so it is unchanged"), cleared.error());
             m_log->refresh();
             return;
         }

@@ -14,17 +14,17 @@ namespace pw {
 
 namespace {
 
-const QString kWhosIn = QStringLiteral("Who's In");
+const char *const kWhosIn = QT_TRANSLATE_NOOP("pw::WhosInWindow", "Who's In");
 
 } // namespace
 
 WhosInWindow::WhosInWindow(Database &db, Dialogs &dialogs, QWidget *parent)
     : ModelessDialog(parent), m_db(db), m_dialogs(dialogs)
 {
-    setUpDialogWindow(this, "frmwhosin", kWhosIn);
+    setUpDialogWindow(this, "frmwhosin", tr(kWhosIn));
     setSizeGripEnabled(true);
-    m_list = named(new QTableWidget(0, 3, this), "whosinlist", QStringLiteral("Everyone clocked in now"));
-    m_list->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Since"), QStringLiteral("Task")});
+    m_list = named(new QTableWidget(0, 3, this), "whosinlist", tr("Everyone clocked in now"));
+    m_list->setHorizontalHeaderLabels({tr("Name"), tr("Since"), tr("Task")});
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->verticalHeader()->hide();
@@ -41,7 +41,7 @@ void WhosInWindow::refresh()
     m_list->setRowCount(0);
     const auto in = whosin::clockedIn(m_db);
     if (!in) {
-        reportFailure(m_dialogs, this, kWhosIn, QStringLiteral("Sorry, who is in could not be read"), in.error());
+        reportFailure(m_dialogs, this, tr(kWhosIn), tr("Sorry, who is in could not be read"), in.error());
         return;
     }
     m_list->setRowCount(int(in->size()));
@@ -52,7 +52,7 @@ void WhosInWindow::refresh()
         for (int c = 0; c < cells.size(); ++c)
             m_list->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
-    setWindowTitle(in->isEmpty() ? QStringLiteral("Who's In: nobody") : QStringLiteral("Who's In: %1").arg(in->size()));
+    setWindowTitle(in->isEmpty() ? tr("Who's In: nobody") : tr("Who's In: %1").arg(in->size()));
 }
 
 } // namespace pw

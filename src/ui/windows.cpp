@@ -161,9 +161,9 @@ void Windows::onLoggedOn(const QString &name, const QString &wage, bool password
         return; // the totals were counted when the password was asked for
     if (isManager(name))
         m_seams.dialogs.inform(window,
-                               QStringLiteral("You will be unable to use Management functions until you change your "
-                                              "password."),
-                               QStringLiteral("Information"), Dialogs::Icon::Exclamation);
+                               tr("You will be unable to use Management functions until you change your "
+                                  "password."),
+                               tr("Information"), Dialogs::Icon::Exclamation);
     window->updateTotals();
 }
 
