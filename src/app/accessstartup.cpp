@@ -8,6 +8,7 @@
 #include "messages/errortext.h"
 #include "ui/windows.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,7 +22,8 @@ public:
     explicit TableProgress(std::unique_ptr<Progress> window) : m_window(std::move(window)) {}
     bool step(int done, const QString &table) override
     {
-        return m_window->step(done, QStringLiteral("Bringing over %1").arg(ErrorText::quotedName(table)));
+        return m_window->step(
+            done, QCoreApplication::translate("pw::AccessStartUp", "Bringing over %1").arg(ErrorText::quotedName(table)));
     }
     void finish() override { m_window->finish(); }
 
@@ -57,12 +59,13 @@ bool offerAccessConversion(Windows &windows)
     const QString kept = QFileInfo(accessKeptPath(path)).fileName();
     const auto answer = dialogs.message(
         nullptr,
-        QStringLiteral("The company file\n\n%1\n\nis an Access-format database (%2) with %3 employees. Punchwell can "
-                       "bring the company over into a file of its own:\n\n"
-                       "\u2022 the old file is kept, renamed \u201c%4\u201d, and is never written to;\n"
-                       "\u2022 a new Punchwell file \u201c%5\u201d is made from it and compared with it, value by "
-                       "value.\n\n"
-                       "Do you want to bring the company over now?")
+        QCoreApplication::translate("pw::AccessStartUp",
+                                    "The company file\n\n%1\n\nis an Access-format database (%2) with %3 employees. "
+                                    "Punchwell can bring the company over into a file of its own:\n\n"
+                                    "\u2022 the old file is kept, renamed \u201c%4\u201d, and is never written to;\n"
+                                    "\u2022 a new Punchwell file \u201c%5\u201d is made from it and compared with it, "
+                                    "value by value.\n\n"
+                                    "Do you want to bring the company over now?")
             .arg(shown, JetReader::formatName(found->format))
             .arg(found->employees.size())
             .arg(kept, name),
@@ -72,7 +75,8 @@ bool offerAccessConversion(Windows &windows)
         return false;
     }
 
-    TableProgress progress(dialogs.progress(nullptr, QStringLiteral("Bringing the company over"), found->tables));
+    TableProgress progress(dialogs.progress(
+        nullptr, QCoreApplication::translate("pw::AccessStartUp", "Bringing the company over"), found->tables));
     const AccessOutcome done = convertAccessFileInPlace(path, &progress);
     progress.finish();
     if (!done && done.error().reason == DbReason::AccessCancelled)
@@ -81,8 +85,10 @@ bool offerAccessConversion(Windows &windows)
         return stop(windows, ErrorText::accessNotConverted(shown, name, done.error()), Dialogs::Icon::Critical);
 
     dialogs.inform(nullptr,
-                   QStringLiteral("The company has been brought over into a new Punchwell file, \u201c%1\u201d. The "
-                                  "old Access-format file is kept as \u201c%2\u201d.\n\n%3")
+                   QCoreApplication::translate("pw::AccessStartUp",
+                                               "The company has been brought over into a new Punchwell file, "
+                                               "\u201c%1\u201d. The old Access-format file is kept as \u201c%2\u201d."
+                                               "\n\n%3")
                        .arg(name, QFileInfo(done->keptAs).fileName(), CommandText::accessReport(*done)),
                    kBoxTitle, Dialogs::Icon::Information);
     return true;

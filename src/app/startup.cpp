@@ -9,6 +9,8 @@
 #include "ui/splashwindow.h"
 #include "ui/windows.h"
 
+#include <QCoreApplication>
+
 namespace pw {
 
 namespace {
@@ -26,11 +28,13 @@ bool offerNewCompany(Windows &windows)
     Database &db = windows.db();
     Dialogs &dialogs = windows.seams().dialogs;
     const QString question = db.isServer()
-        ? QStringLiteral("Punchwell cannot find its company database in\n\n%1\n\nwhich holds no Punchwell company yet. "
-                         "Do you want to create a new company database there? Punchwell will then ask for your "
-                         "company name.")
-        : QStringLiteral("Punchwell cannot find its company database\n\n%1\n\nDo you want to create a new "
-                         "company database there? Punchwell will then ask for your company name.");
+        ? QCoreApplication::translate("pw::StartUp",
+                                      "Punchwell cannot find its company database in\n\n%1\n\nwhich holds no Punchwell "
+                                      "company yet. Do you want to create a new company database there? Punchwell "
+                                      "will then ask for your company name.")
+        : QCoreApplication::translate("pw::StartUp",
+                                      "Punchwell cannot find its company database\n\n%1\n\nDo you want to create a "
+                                      "new company database there? Punchwell will then ask for your company name.");
     const auto answer = dialogs.message(nullptr, question.arg(ErrorText::shownLocation(db.location())), kBoxTitle, Dialogs::Icon::Question,
                                         Dialogs::Yes | Dialogs::No, Dialogs::Yes);
     if (answer != Dialogs::Yes) {

@@ -6,9 +6,12 @@
 #include "platform/lineprinter.h"
 #include "domain/totals.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace pw::timecard {
+
 
 std::optional<LocalDateTime> Entry::when() const
 {
@@ -75,15 +78,17 @@ QString CardBuilder::general(const LocalDateTime &when) const
 
 void CardBuilder::begin()
 {
-    m_sink({{0, m_heading.word}, {0, m_heading.company}});
+    // The heading word is one of the English kDataFor, kLogForIn and kLogForOut.
+    const QString word = QCoreApplication::translate("pw::timecard", m_heading.word.toUtf8().constData());
+    m_sink({{0, word}, {0, m_heading.company}});
     m_sink({});
     m_sink({});
-    m_sink({{0, QStringLiteral("Employee Name:  ")}, {0, m_heading.employee}});
+    m_sink({{0, QCoreApplication::translate("pw::timecard", "Employee Name:  ")}, {0, m_heading.employee}});
     m_sink({});
-    m_sink({{kClockInColumn, QStringLiteral("Clock In"), true},
-            {kClockOutColumn, QStringLiteral("Clock Out"), true},
-            {kActivityColumn, QStringLiteral("Activity"), true},
-            {kSubTotalColumn, QStringLiteral("Sub Total (Hours)"), true}});
+    m_sink({{kClockInColumn, QCoreApplication::translate("pw::timecard", "Clock In"), true},
+            {kClockOutColumn, QCoreApplication::translate("pw::timecard", "Clock Out"), true},
+            {kActivityColumn, QCoreApplication::translate("pw::timecard", "Activity"), true},
+            {kSubTotalColumn, QCoreApplication::translate("pw::timecard", "Sub Total (Hours)"), true}});
 }
 
 QString CardBuilder::dateText(const Entry &e, const std::optional<LocalDateTime> &when) const
@@ -124,9 +129,9 @@ void CardBuilder::finish()
     m_sink({});
     m_sink({});
     m_sink({{0, m_heading.employee},
-            {0, QStringLiteral(" has a total of ")},
+            {0, QCoreApplication::translate("pw::timecard", " has a total of ")},
             {0, totals::cardHoursText(totals::hoursOf(m_total), m_locale)},
-            {0, QStringLiteral(" hours ")}});
+            {0, QCoreApplication::translate("pw::timecard", " hours ")}});
 }
 
 QList<Line> cardLines(const QList<Entry> &entries, const Heading &heading, const std::optional<LocalDateTime> &ending,
@@ -191,7 +196,7 @@ DbResult<std::optional<CardRequest>> ownCard(Database &db, const QString &table,
 
 QString jobName(const QString &employee)
 {
-    return QStringLiteral("Punchwell time card: %1").arg(employee);
+    return QCoreApplication::translate("pw::timecard", "Punchwell time card: %1").arg(employee);
 }
 
 namespace {
@@ -219,7 +224,7 @@ Sent printOnDefault(Database &db, PrinterFactory &printers, const CardRequest &r
 }
 
 CardFile::CardFile(PrinterFactory &printers, const QString &path)
-    : m_printer(printers.pdfFile(path, QStringLiteral("Punchwell time cards")))
+    : m_printer(printers.pdfFile(path, QCoreApplication::translate("pw::timecard", "Punchwell time cards")))
 {
 }
 

@@ -22,10 +22,11 @@ class PrinterFactory;
 // Time cards: one employee's entries paired into shifts, with each shift's hours and the total.
 namespace timecard {
 
-// The heading words of line 1.
-inline const QString kDataFor = QStringLiteral("Punchwell Data for:  ");   // the "Print Log" button
-inline const QString kLogForIn = QStringLiteral("Punchwell Log for  ");    // the menu, clocked in
-inline const QString kLogForOut = QStringLiteral("Punchwell Log for:  ");  // the menu, clocked out
+// The heading words of line 1, in English: a card prints them in the user's language. The "Print
+// Log" button's, and the menu's for an employee clocked in and for one clocked out.
+inline const QString kDataFor = QStringLiteral(QT_TRANSLATE_NOOP("pw::timecard", "Punchwell Data for:  "));
+inline const QString kLogForIn = QStringLiteral(QT_TRANSLATE_NOOP("pw::timecard", "Punchwell Log for  "));
+inline const QString kLogForOut = QStringLiteral(QT_TRANSLATE_NOOP("pw::timecard", "Punchwell Log for:  "));
 
 // The character columns of the shift lines and their headings.
 inline constexpr int kClockInColumn = 5;
@@ -52,7 +53,7 @@ struct Entry {
 };
 
 struct Heading {
-    QString word;     // kDataFor, kLogForIn or kLogForOut
+    QString word;     // kDataFor, kLogForIn or kLogForOut (printed translated)
     QString company;
     QString employee;
 };

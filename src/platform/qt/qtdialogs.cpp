@@ -51,6 +51,8 @@ QMessageBox::Icon toQt(Dialogs::Icon icon)
 // window is hidden; it comes back once the box is answered. It is application-modal: while the run
 // lets it take a click, nothing else can start.
 class RunProgressWindow : public Progress {
+    Q_DECLARE_TR_FUNCTIONS(pw::RunProgressWindow)
+
 public:
     RunProgressWindow(QtDialogs &owner, QWidget *parent, const QString &title, int steps)
         : m_owner(owner), m_window(parent)
@@ -63,7 +65,7 @@ public:
         m_bar = new QProgressBar(&m_window);
         m_bar->setRange(0, steps);
         m_bar->setValue(0);
-        auto *cancel = new QPushButton(QStringLiteral("Cancel"), &m_window);
+        auto *cancel = new QPushButton(tr("Cancel"), &m_window);
         auto *layout = new QVBoxLayout(&m_window);
         layout->addWidget(m_label);
         layout->addWidget(m_bar);

@@ -96,8 +96,8 @@ public:
             const bool ended = m_painter.end();
             const QPrinter::PrinterState state = m_printer->printerState();
             if (!ended || state == QPrinter::Error || state == QPrinter::Aborted)
-                fail(m_isFile ? QStringLiteral("%1 could not be written completely").arg(m_where)
-                              : QStringLiteral("%1 reported an error while the job was sent").arg(m_where));
+                fail(m_isFile ? QtPrinterFactory::tr("%1 could not be written completely").arg(m_where)
+                              : QtPrinterFactory::tr("%1 reported an error while the job was sent").arg(m_where));
         }
         return !m_failed;
     }
@@ -138,8 +138,9 @@ private:
         if (m_painter.isActive())
             return true;
         if (!m_painter.begin(m_printer.get())) {
-            fail(m_isFile ? QStringLiteral("%1 cannot be written (is the folder there, and may it be written to?)").arg(m_where)
-                          : QStringLiteral("%1 did not accept the job").arg(m_where));
+            fail(m_isFile ? QtPrinterFactory::tr("%1 cannot be written (is the folder there, and may it be written to?)")
+                                .arg(m_where)
+                          : QtPrinterFactory::tr("%1 did not accept the job").arg(m_where));
             return false;
         }
         const QRectF page = m_printer->pageRect(QPrinter::DevicePixel);
@@ -177,7 +178,7 @@ private:
         if (m_pageEnded || (m_y > 0 && m_y + m_lineHeight > m_height)) {
             flushRun();
             if (!m_printer->newPage()) {
-                fail(QStringLiteral("%1 could not start a new page").arg(m_where));
+                fail(QtPrinterFactory::tr("%1 could not start a new page").arg(m_where));
                 return false;
             }
             m_y = 0;
@@ -299,13 +300,13 @@ std::unique_ptr<LinePrinter> QtPrinterFactory::defaultPrinter(const QString &job
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         if (whyNot)
-            *whyNot = QStringLiteral("this computer has no default printer");
+            *whyNot = tr("this computer has no default printer");
         return nullptr;
     }
-    const QString where = QStringLiteral("the printer \"%1\"").arg(info.printerName());
+    const QString where = tr("the printer \"%1\"").arg(info.printerName());
     if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted) {
         if (whyNot)
-            *whyNot = QStringLiteral("%1 is stopped or out of order").arg(where);
+            *whyNot = tr("%1 is stopped or out of order").arg(where);
         return nullptr;
     }
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -322,7 +323,7 @@ std::unique_ptr<LinePrinter> QtPrinterFactory::pdfFile(const QString &path, cons
     printer->setDocName(jobName);
     printer->setCreator(QStringLiteral("Punchwell"));
     keepClearOfEdges(*printer);
-    return std::make_unique<QtLinePrinter>(std::move(printer), QStringLiteral("the file \"%1\"").arg(path), true);
+    return std::make_unique<QtLinePrinter>(std::move(printer), tr("the file \"%1\"").arg(path), true);
 }
 
 } // namespace pw

@@ -2,6 +2,7 @@
 
 #include "platform/lineprinter.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 namespace pw {
@@ -14,6 +15,8 @@ namespace pw {
 // first face, placed by its advances and kerning; text that needs shaping or a fallback face goes
 // through QPainter::drawText.
 class QtPrinterFactory : public PrinterFactory {
+    Q_DECLARE_TR_FUNCTIONS(pw::QtPrinterFactory)
+
 public:
     std::unique_ptr<LinePrinter> defaultPrinter(const QString &jobName, QString *whyNot) override;
     std::unique_ptr<LinePrinter> pdfFile(const QString &path, const QString &jobName) override;
