@@ -8,6 +8,9 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev sqlite3
+  # The translations: lupdate and lrelease, the CMake functions that run them (Debian keeps those
+  # in qt6-tools-dev), and Qt's own words in other languages.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libpq-dev mdbtools-dev
   libbenchmark-dev fonts-dejavu-core
   "$@"

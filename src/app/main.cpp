@@ -4,6 +4,7 @@
 #include "app/verifycommand.h"
 #include "app/options.h"
 #include "app/startup.h"
+#include "app/translations.h"
 #include "db/database.h"
 #include "domain/companyclock.h"
 #include "platform/clock.h"
@@ -52,6 +53,8 @@ int runWithoutWindows(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Punchwell"));
+    // The lines on the terminal in the user's language, as the windows would show them.
+    const pw::Translations translations;
     const pw::CommandLine line = pw::parseCommandLine(argumentsOf(argc, argv));
     switch (line.mode) {
     case pw::CommandLine::Mode::Help:
@@ -92,6 +95,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Punchwell"));
+    // Every window, box and printed card in the user's language, Qt's own buttons and dialogs too.
+    const pw::Translations translations;
     // The menu entry's name: the desktop shows the windows under the entry's name and icon.
     QApplication::setDesktopFileName(QStringLiteral(PUNCHWELL_APP_ID));
     QApplication::setWindowIcon(pw::artwork::icon());

@@ -19,6 +19,7 @@ done
 for plugin in libqt6sql6-sqlite qt6-qpa-plugins; do
   grep -qx "$plugin" <<<"$depends" || fail "Depends has no $plugin: $info"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] || fail "Recommends is not qt6-translations-l10n: $info"
 
 contents=$(dpkg-deb -c "$deb")
 for f in x:bin/punchwell x:bin/punchwell-start share/punchwell/Employee.mdb share/punchwell/workstation-role.sql \
