@@ -857,19 +857,19 @@ Siehe „punchwell --help“.
         <translation>die Spalte %1 der Tabelle %2 hat einen Typ (%3), den dieses Programm nicht lesen kann.</translation>
     </message>
     <message>
-        <source>The file %1 is an Access database, but not a company file: it has no table ᳚talist”, the list of employees.</source>
+        <source>The file %1 is an Access database, but not a company file: it has no table “datalist”, the list of employees.</source>
         <translation>Die Datei %1 ist eine Access-Datenbank, aber keine Firmendatei: sie hat keine Tabelle „datalist“, die Liste der Mitarbeiter.</translation>
     </message>
     <message>
-        <source>the file %1 is an Access database, but not a company file: it has no table ᳚talist”, the list of employees.</source>
+        <source>the file %1 is an Access database, but not a company file: it has no table “datalist”, the list of employees.</source>
         <translation>die Datei %1 ist eine Access-Datenbank, aber keine Firmendatei: sie hat keine Tabelle „datalist“, die Liste der Mitarbeiter.</translation>
     </message>
     <message>
-        <source>The file %1 is an Access database, but not a company file: its list of employees “%2” has no field ǎname”.</source>
+        <source>The file %1 is an Access database, but not a company file: its list of employees “%2” has no field “Ename”.</source>
         <translation>Die Datei %1 ist eine Access-Datenbank, aber keine Firmendatei: ihre Mitarbeiterliste „%2“ hat kein Feld „Ename“.</translation>
     </message>
     <message>
-        <source>the file %1 is an Access database, but not a company file: its list of employees “%2” has no field ǎname”.</source>
+        <source>the file %1 is an Access database, but not a company file: its list of employees “%2” has no field “Ename”.</source>
         <translation>die Datei %1 ist eine Access-Datenbank, aber keine Firmendatei: ihre Mitarbeiterliste „%2“ hat kein Feld „Ename“.</translation>
     </message>
     <message>

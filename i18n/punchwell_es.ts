@@ -859,19 +859,19 @@ Pruebe «punchwell --help».
         <translation>la columna %1 de la tabla %2 tiene un tipo (%3) que este programa no puede leer.</translation>
     </message>
     <message>
-        <source>The file %1 is an Access database, but not a company file: it has no table ᳚talist”, the list of employees.</source>
+        <source>The file %1 is an Access database, but not a company file: it has no table “datalist”, the list of employees.</source>
         <translation>El archivo %1 es una base de datos de Access, pero no un archivo de empresa: no tiene la tabla «datalist», la lista de empleados.</translation>
     </message>
     <message>
-        <source>the file %1 is an Access database, but not a company file: it has no table ᳚talist”, the list of employees.</source>
+        <source>the file %1 is an Access database, but not a company file: it has no table “datalist”, the list of employees.</source>
         <translation>el archivo %1 es una base de datos de Access, pero no un archivo de empresa: no tiene la tabla «datalist», la lista de empleados.</translation>
     </message>
     <message>
-        <source>The file %1 is an Access database, but not a company file: its list of employees “%2” has no field ǎname”.</source>
+        <source>The file %1 is an Access database, but not a company file: its list of employees “%2” has no field “Ename”.</source>
         <translation>El archivo %1 es una base de datos de Access, pero no un archivo de empresa: su lista de empleados «%2» no tiene el campo «Ename».</translation>
     </message>
     <message>
-        <source>the file %1 is an Access database, but not a company file: its list of employees “%2” has no field ǎname”.</source>
+        <source>the file %1 is an Access database, but not a company file: its list of employees “%2” has no field “Ename”.</source>
         <translation>el archivo %1 es una base de datos de Access, pero no un archivo de empresa: su lista de empleados «%2» no tiene el campo «Ename».</translation>
     </message>
     <message>

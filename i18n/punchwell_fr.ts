@@ -868,19 +868,19 @@ Essayez «&#xa0;punchwell --help&#xa0;».
         <translation>la colonne %1 de la table %2 est d&apos;un type (%3) que ce programme ne sait pas lire.</translation>
     </message>
     <message>
-        <source>The file %1 is an Access database, but not a company file: it has no table ᳚talist”, the list of employees.</source>
+        <source>The file %1 is an Access database, but not a company file: it has no table “datalist”, the list of employees.</source>
         <translation>Le fichier %1 est une base de données Access, mais pas un fichier d&apos;entreprise&#xa0;: il ne contient pas de table «&#xa0;datalist&#xa0;», la liste des employés.</translation>
     </message>
     <message>
-        <source>the file %1 is an Access database, but not a company file: it has no table ᳚talist”, the list of employees.</source>
+        <source>the file %1 is an Access database, but not a company file: it has no table “datalist”, the list of employees.</source>
         <translation>le fichier %1 est une base de données Access, mais pas un fichier d&apos;entreprise&#xa0;: il ne contient pas de table «&#xa0;datalist&#xa0;», la liste des employés.</translation>
     </message>
     <message>
-        <source>The file %1 is an Access database, but not a company file: its list of employees “%2” has no field ǎname”.</source>
+        <source>The file %1 is an Access database, but not a company file: its list of employees “%2” has no field “Ename”.</source>
         <translation>Le fichier %1 est une base de données Access, mais pas un fichier d&apos;entreprise&#xa0;: sa liste des employés «&#xa0;%2&#xa0;» n&apos;a pas de champ «&#xa0;Ename&#xa0;».</translation>
     </message>
     <message>
-        <source>the file %1 is an Access database, but not a company file: its list of employees “%2” has no field ǎname”.</source>
+        <source>the file %1 is an Access database, but not a company file: its list of employees “%2” has no field “Ename”.</source>
         <translation>le fichier %1 est une base de données Access, mais pas un fichier d&apos;entreprise&#xa0;: sa liste des employés «&#xa0;%2&#xa0;» n&apos;a pas de champ «&#xa0;Ename&#xa0;».</translation>
     </message>
     <message>

@@ -217,16 +217,16 @@ QString ErrorText::accessWords(const DbError &e, Start start)
                      tr("the column %1 of the table %2 has a type (%3) this program cannot read."))
             .arg(field, table, QString::number(e.amount));
     case DbReason::AccessNoEmployeeList:
-        return spelt(tr("The file %1 is an Access database, but not a company file: it has no table \u201cdatalist\u201d, "
+        return spelt(tr("The file %1 is an Access database, but not a company file: it has no table “datalist”, "
                         "the list of employees."),
-                     tr("the file %1 is an Access database, but not a company file: it has no table \u201cdatalist\u201d, "
+                     tr("the file %1 is an Access database, but not a company file: it has no table “datalist”, "
                         "the list of employees."))
             .arg(file);
     case DbReason::AccessNoNameField:
         return spelt(tr("The file %1 is an Access database, but not a company file: its list of employees \u201c%2\u201d "
-                        "has no field \u201cEname\u201d."),
+                        "has no field “Ename”."),
                      tr("the file %1 is an Access database, but not a company file: its list of employees \u201c%2\u201d "
-                        "has no field \u201cEname\u201d."))
+                        "has no field “Ename”."))
             .arg(file, e.table);
     case DbReason::AccessBinaryValue:
         return spelt(tr("Row %1 of the table %2 holds in the field %3 a value Punchwell cannot keep there (binary data)."),
