@@ -2,6 +2,8 @@
 
 #include "platform/safefile.h"
 
+#include <algorithm>
+
 namespace pw {
 
 namespace {
@@ -19,6 +21,24 @@ QString csvField(const QString &text)
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+void appendCsvField(std::string &out, QByteArrayView utf8)
+{
+    // The four characters are ASCII: no byte of another character's UTF-8 is one of them.
+    const bool quoted =
+        std::any_of(utf8.begin(), utf8.end(), [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; });
+    if (!quoted) {
+        out.append(utf8.data(), std::size_t(utf8.size()));
+        return;
+    }
+    out += '"';
+    for (const char c : utf8) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 QString csvDateTime(const QString &stored)
@@ -49,22 +69,27 @@ bool CsvFile::open(const QString &header)
         m_why = m_file.errorString();
         return false;
     }
-    m_block.reserve(2 * kBlock);
+    m_block.reserve(std::size_t(2 * kBlock));
     add(header);
     return true;
 }
 
 void CsvFile::add(const QString &record)
 {
-    m_block += record.toUtf8();
+    addUtf8(record.toUtf8());
+}
+
+void CsvFile::addUtf8(QByteArrayView record)
+{
+    m_block.append(record.data(), std::size_t(record.size()));
     m_block += "\r\n";
-    if (m_block.size() >= kBlock)
+    if (qsizetype(m_block.size()) >= kBlock)
         writeBlock();
 }
 
 void CsvFile::writeBlock()
 {
-    m_written = m_written && m_file.write(m_block) == m_block.size();
+    m_written = m_written && m_file.write(m_block.data(), qint64(m_block.size())) == qint64(m_block.size());
     m_block.clear();
 }
 
