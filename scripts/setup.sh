@@ -8,7 +8,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev sqlite3
-  libpq-dev mdbtools-dev
+  libpq-dev libssl-dev mdbtools-dev
   libbenchmark-dev fonts-dejavu-core
   "$@"
 )

@@ -8,9 +8,12 @@
 #include <QSysInfo>
 #include <QtEndian>
 
+#include <openssl/evp.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <string>
 
 namespace pw {
@@ -56,25 +59,45 @@ std::optional<QByteArrayView> viewOf(const std::optional<QByteArray> &bytes)
     return bytes ? std::optional<QByteArrayView>(*bytes) : std::nullopt;
 }
 
-// SHA-256 as 64 small hex digits.
+// SHA-256 as 64 small hex digits. libcrypto's digest uses the processor's SHA instructions where
+// it has them, several times as fast as Qt's own over a journal's short rows; Qt's is the one used
+// when libcrypto cannot give one. Both give the same digest.
 class Sha256Hex {
 public:
+    Sha256Hex() : m_context(EVP_MD_CTX_new()) {}
+    ~Sha256Hex() { EVP_MD_CTX_free(m_context); }
+    Sha256Hex(const Sha256Hex &) = delete;
+    Sha256Hex &operator=(const Sha256Hex &) = delete;
+
     // The digest of data, good until the next call.
     QByteArrayView of(QByteArrayView data)
     {
         static constexpr char kDigits[] = "0123456789abcdef";
-        m_sha.reset();
-        m_sha.addData(data);
-        const QByteArrayView digest = m_sha.resultView();
-        for (qsizetype i = 0; i < digest.size(); ++i) {
-            m_hex[2 * i] = kDigits[static_cast<unsigned char>(digest[i]) >> 4];
-            m_hex[2 * i + 1] = kDigits[static_cast<unsigned char>(digest[i]) & 15];
+        unsigned char digest[32];
+        unsigned int size = 0;
+        const EVP_MD *sha256 = libcryptoSha256();
+        if (!m_context || !sha256 || !EVP_DigestInit_ex(m_context, sha256, nullptr)
+            || !EVP_DigestUpdate(m_context, data.data(), std::size_t(data.size()))
+            || !EVP_DigestFinal_ex(m_context, digest, &size) || size != sizeof digest) {
+            const QByteArray qt = QCryptographicHash::hash(data, QCryptographicHash::Sha256);
+            std::memcpy(digest, qt.constData(), sizeof digest);
+        }
+        for (std::size_t i = 0; i < sizeof digest; ++i) {
+            m_hex[2 * i] = kDigits[digest[i] >> 4];
+            m_hex[2 * i + 1] = kDigits[digest[i] & 15];
         }
         return QByteArrayView(m_hex, sizeof m_hex);
     }
 
 private:
-    QCryptographicHash m_sha{QCryptographicHash::Sha256};
+    static const EVP_MD *libcryptoSha256()
+    {
+        // Fetched once: fetched for every digest, it would cost nearly as much as the digest.
+        static EVP_MD *const fetched = EVP_MD_fetch(nullptr, "SHA256", nullptr);
+        return fetched;
+    }
+
+    EVP_MD_CTX *m_context;
     char m_hex[64];
 };
 
