@@ -76,12 +76,13 @@ bool CsvFile::open(const QString &header)
 
 void CsvFile::add(const QString &record)
 {
-    addUtf8(record.toUtf8());
+    const QByteArray utf8 = record.toUtf8();
+    m_block.append(utf8.constData(), std::size_t(utf8.size()));
+    endRecord();
 }
 
-void CsvFile::addUtf8(QByteArrayView record)
+void CsvFile::endRecord()
 {
-    m_block.append(record.data(), std::size_t(record.size()));
     m_block += "\r\n";
     if (qsizetype(m_block.size()) >= kBlock)
         writeBlock();

@@ -34,8 +34,10 @@ public:
     bool open(const QString &header);
     // One record: its fields as csvField gives them, joined by commas, without the line end.
     void add(const QString &record);
-    // The same, already in UTF-8.
-    void addUtf8(QByteArrayView record);
+    // A record written in place, for many made as bytes: appended in UTF-8 to what record() gives,
+    // then ended.
+    std::string &record() { return m_block; }
+    void endRecord();
     // Writes what is left, makes it durable and gives it its name; false when that or an earlier
     // write failed (why()).
     bool finish();

@@ -99,9 +99,9 @@ class ShiftRows {
 public:
     ShiftRows(CsvFile &out, const QString &employee, const std::optional<double> &wage, const LocalDateTime &ending,
               const LocalDateTime &now)
-        : m_out(out), m_employee(csvField(employee).toUtf8()),
-          m_wage(wage ? QString::number(*wage, 'g', 15).toUtf8() : QByteArray()), m_perHour(wage), m_rule(ending),
-          m_now(now)
+        : m_out(out), m_head(csvField(employee).toUtf8() + ','),
+          m_tail(',' + (wage ? QString::number(*wage, 'g', 15).toUtf8() : QByteArray()) + ','), m_perHour(wage),
+          m_rule(ending), m_now(now)
     {
     }
 
@@ -137,62 +137,58 @@ public:
     qint64 shifts() const { return m_shifts; }
 
 private:
-    void appendWhen(const std::optional<LocalDateTime> &when, QByteArrayView stored)
+    void appendWhen(std::string &row, const std::optional<LocalDateTime> &when, QByteArrayView stored)
     {
         if (!when) {
             const QByteArrayView shown = shownText(stored, m_mended);
-            m_row.append(shown.data(), std::size_t(shown.size()));
+            row.append(shown.data(), std::size_t(shown.size()));
             return;
         }
-        const std::size_t at = m_row.size();
+        const std::size_t at = row.size();
         // A date-time stored whole reads back as itself.
         if (stored.size() == LocalDateTime::kStoredLength)
-            m_row.append(stored.data(), std::size_t(stored.size()));
+            row.append(stored.data(), std::size_t(stored.size()));
         else {
-            m_row.resize(at + LocalDateTime::kStoredLength);
-            when->writeStored(m_row.data() + at);
+            row.resize(at + LocalDateTime::kStoredLength);
+            when->writeStored(row.data() + at);
         }
-        m_row[at + 10] = 'T';
+        row[at + 10] = 'T';
     }
 
     void write(const std::optional<LocalDateTime> &end, QByteArrayView endStored)
     {
-        m_row.clear();
-        m_row.append(m_employee.constData(), std::size_t(m_employee.size()));
-        m_row += ',';
-        appendWhen(m_start, QByteArrayView(m_inStored.data(), qsizetype(m_inStored.size())));
-        m_row += ',';
-        appendWhen(end, endStored);
-        m_row += ',';
+        std::string &row = m_out.record();
+        row.append(m_head.constData(), std::size_t(m_head.size()));
+        appendWhen(row, m_start, QByteArrayView(m_inStored.data(), qsizetype(m_inStored.size())));
+        row += ',';
+        appendWhen(row, end, endStored);
+        row += ',';
         std::optional<qint64> minutes;
         if (m_start && end) {
             minutes = minutesBetween(*m_start, *end);
-            appendNumber(m_row, *minutes);
-            m_row += ',';
-            appendHours(m_row, *minutes);
+            appendNumber(row, *minutes);
+            row += ',';
+            appendHours(row, *minutes);
         } else {
-            m_row += ',';
+            row += ',';
         }
-        m_row += ',';
-        appendCsvField(m_row, shownText(QByteArrayView(m_inTask.data(), qsizetype(m_inTask.size())), m_mended));
-        m_row += ',';
-        m_row.append(m_wage.constData(), std::size_t(m_wage.size()));
-        m_row += ',';
+        row += ',';
+        appendCsvField(row, shownText(QByteArrayView(m_inTask.data(), qsizetype(m_inTask.size())), m_mended));
+        row.append(m_tail.constData(), std::size_t(m_tail.size()));
         if (minutes && m_perHour)
-            appendMoney(m_row, *m_perHour * double(*minutes) / 60.0);
-        m_out.addUtf8(QByteArrayView(m_row.data(), qsizetype(m_row.size())));
+            appendMoney(row, *m_perHour * double(*minutes) / 60.0);
+        m_out.endRecord();
         ++m_shifts;
     }
 
     CsvFile &m_out;
-    QByteArray m_employee, m_wage;
+    QByteArray m_head, m_tail; // the row's fields before the clock-in and after the task, with their commas
     std::optional<double> m_perHour;
     timecard::ShiftRule m_rule;
     LocalDateTime m_now;
     // The open shift's clock-in: its reading and its stored date-time and task.
     std::optional<LocalDateTime> m_start;
     std::string m_inStored, m_inTask;
-    std::string m_row;
     QByteArray m_mended;
     qint64 m_shifts = 0;
 };
