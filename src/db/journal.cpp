@@ -332,19 +332,19 @@ DbError Journal::recordAll(const QList<JournalChange> &changes)
     entry.storedAt = clock.localNow().toStored();
     entry.workstation = actor.workstation.isEmpty() ? QSysInfo::machineHostName() : actor.workstation;
     entry.who = actor.who;
-    auto previous = lockAndReadLast();
+    auto previous = lockAndReadLastLink();
     if (!previous)
         return previous.error();
-    std::optional<JournalRow> last = std::move(*previous);
+    std::optional<Link> last = std::move(*previous);
     for (const JournalChange &change : changes) {
         entry.what = change.what;
         entry.employee = change.employee;
         entry.before = change.before;
         entry.after = change.after;
-        auto row = insertAfter(last, entry);
+        const auto row = insertAfter(last, entry);
         if (!row)
             return row.error();
-        last = std::move(*row);
+        last = Link{row->entry.sequence, row->hash};
     }
     return {};
 }
@@ -359,20 +359,30 @@ DbResult<std::optional<JournalRow>> Journal::last()
     return std::optional<JournalRow>(rowOf(rows->rows.first()));
 }
 
-DbResult<std::optional<JournalRow>> Journal::lockAndReadLast()
+DbResult<std::optional<Journal::Link>> Journal::lockAndReadLastLink()
 {
     if (DbError e = m_db.lockForAppend(kJournalTable))
         return e;
-    return last();
+    // Only the two fields a next row needs, read as the whole row reads them: every change pays
+    // for this read.
+    const auto rows = m_db.query(QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %4 DESC LIMIT 1")
+                                     .arg(quoteIdentifier(kSequence), quoteIdentifier(kHash), quoteIdentifier(kJournalTable),
+                                          m_db.orderKey()));
+    if (!rows)
+        return rows.error();
+    if (rows->isEmpty())
+        return std::optional<Link>();
+    const QVariantList &last = rows->rows.first();
+    return std::optional<Link>(Link{last.value(0).toLongLong(), last.value(1).toString().toLatin1()});
 }
 
-DbResult<JournalRow> Journal::insertAfter(const std::optional<JournalRow> &previous, JournalEntry entry)
+DbResult<JournalRow> Journal::insertAfter(const std::optional<Link> &previous, JournalEntry entry)
 {
     std::optional<QByteArray> previousHash;
     entry.sequence = 1;
     if (previous) {
         previousHash = previous->hash;
-        entry.sequence = previous->entry.sequence + 1;
+        entry.sequence = previous->sequence + 1;
     }
     JournalRow row{entry, journalHash(previousHash, entry)};
     QStringList columns, marks;
@@ -392,7 +402,7 @@ DbResult<JournalRow> Journal::insertAfter(const std::optional<JournalRow> &previ
 
 DbResult<JournalRow> Journal::append(JournalEntry entry)
 {
-    const auto previous = lockAndReadLast();
+    const auto previous = lockAndReadLastLink();
     if (!previous)
         return previous.error();
     return insertAfter(*previous, std::move(entry));

@@ -109,8 +109,13 @@ public:
 
 private:
     QString selectRows() const;
-    DbResult<std::optional<JournalRow>> lockAndReadLast();
-    DbResult<JournalRow> insertAfter(const std::optional<JournalRow> &previous, JournalEntry entry);
+    // What a next row needs of the last one: its sequence number and its hash.
+    struct Link {
+        qint64 sequence = 0;
+        QByteArray hash;
+    };
+    DbResult<std::optional<Link>> lockAndReadLastLink();
+    DbResult<JournalRow> insertAfter(const std::optional<Link> &previous, JournalEntry entry);
 
     Database &m_db;
 };
