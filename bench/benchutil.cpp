@@ -3,6 +3,7 @@
 #include "db/companydata.h"
 #include "db/database.h"
 #include "db/logtable.h"
+#include "domain/journalchain.h"
 #include "messages/errortext.h"
 #include "ui/logonwindow.h"
 #include "ui/mainwindow.h"
@@ -17,6 +18,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <memory>
+#include <utility>
 
 namespace pw::bench {
 
@@ -85,6 +89,49 @@ void BenchDb::fillLog(const QString &table, long n)
     }
     sqlite3_finalize(st);
     exec("COMMIT");
+}
+
+void BenchDb::startJournal()
+{
+    Database database(m_path);
+    DbError e = database.open();
+    if (!e)
+        e = pw::startJournal(database);
+    if (e) {
+        std::fprintf(stderr, "cannot start the journal: %s\n", qPrintable(pw::ErrorText::describe(e)));
+        std::abort();
+    }
+}
+
+long BenchDb::scanEveryColumn(const QString &table) const
+{
+    const std::string sql = "SELECT * FROM " + quoteIdentifier(table).toStdString() + " ORDER BY rowid";
+    sqlite3_stmt *st = nullptr;
+    sqlite3_prepare_v2(m_raw, sql.c_str(), -1, &st, nullptr);
+    const int columns = sqlite3_column_count(st);
+    long bytes = 0;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            const unsigned char *text = sqlite3_column_text(st, c);
+            bytes += sqlite3_column_bytes(st, c) + (text ? text[0] : 0);
+        }
+    }
+    sqlite3_finalize(st);
+    return bytes;
+}
+
+BenchDb &companyWith(long entries, bool journal)
+{
+    static std::map<std::pair<long, bool>, std::unique_ptr<BenchDb>> made;
+    auto &slot = made[{entries, journal}];
+    if (!slot) {
+        slot = std::make_unique<BenchDb>();
+        slot->addEmployees(1, true);
+        slot->fillLog(QStringLiteral("Employee 000001"), entries);
+        if (journal)
+            slot->startJournal();
+    }
+    return *slot;
 }
 
 void prepareQt(int &argc, char **argv)

@@ -34,12 +34,22 @@ public:
     void addEmployees(int n, bool withLogs = false);
     // n alternating entries (clock in, clock out) in a log, one shift a day of 8 hours.
     void fillLog(const QString &table, long n);
+    // Gives the company its journal as the program does on first opening it: a seal row, then one
+    // row for every row the company holds.
+    void startJournal();
+    // Reads every row of a table once, in stored order, touching every column's bytes; gives the
+    // number of bytes read.
+    long scanEveryColumn(const QString &table) const;
 
 private:
     QTemporaryDir m_dir;
     QString m_path;
     sqlite3 *m_raw = nullptr;
 };
+
+// A company of one employee ("Employee 000001") whose log holds this many entries, with or without
+// its journal; made once a program and shared by the benchmarks that ask for it.
+BenchDb &companyWith(long entries, bool journal = false);
 
 // Prepares Qt (offscreen, en_US) for benchmarks that make windows.
 void prepareQt(int &argc, char **argv);

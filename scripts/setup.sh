@@ -11,7 +11,7 @@ packages=(
   # The translations: lupdate and lrelease, the CMake functions that run them (Debian keeps those
   # in qt6-tools-dev), and Qt's own words in other languages.
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-  libpq-dev mdbtools-dev
+  libpq-dev libssl-dev mdbtools-dev
   libbenchmark-dev fonts-dejavu-core
   "$@"
 )

@@ -53,6 +53,12 @@ public:
     // The column as UTF-8 text; valid until the scan moves on.
     virtual QByteArrayView text(int column) const = 0;
     virtual qint64 integer(int column) const = 0;
+    // Whether the value is stored as text: not a Null, a number or bytes. A server sends every value
+    // as its text.
+    virtual bool isText(int column) const = 0;
+    // The value as a statement's rows give it (Rows), for one whose stored bytes do not say all of
+    // it: a number kept in a text field, or text that is not ASCII. From a server, its text.
+    virtual QVariant value(int column) const = 0;
 
 protected:
     ~RawRow() = default;

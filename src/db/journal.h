@@ -4,6 +4,7 @@
 #include "db/engine.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -48,6 +49,23 @@ struct JournalRow {
     QByteArray hash; // 64 small hex digits
 };
 
+// One row of a walk through the journal, read from its stored bytes: its chain is checked on them,
+// without a QString for every field; the row itself is made only when asked for. It lasts only for
+// the call it is handed to.
+class StoredJournalRow {
+public:
+    virtual qint64 sequence() const = 0;
+    // The hash as stored, as JournalRow::hash has it.
+    virtual QByteArrayView hash() const = 0;
+    // Whether the stored hash is journalHash(previousHash, the row's entry).
+    virtual bool follows(const std::optional<QByteArray> &previousHash) const = 0;
+    // The row as Journal::walk gives it.
+    virtual JournalRow row() const = 0;
+
+protected:
+    ~StoredJournalRow() = default;
+};
+
 // The bytes a row's hash is taken over: the previous row's hash (absent for the first row), the
 // sequence number in decimal digits, storedAt, workstation, who, what, employee, before and after,
 // in this order. Each is the byte 0 when absent, else the byte 1, the length of its UTF-8 in four
@@ -83,13 +101,21 @@ public:
     DbError recordAll(const QList<JournalChange> &changes);
     // The last row, or nothing for an empty journal.
     DbResult<std::optional<JournalRow>> last();
-    // Every row in stored order; an error from visit stops the walk and is its result.
+    // Every row in stored order; an error from visit stops the walk and is its result. Visit must
+    // not use the database.
     DbError walk(const std::function<DbError(const JournalRow &)> &visit);
+    // The same, each row as stored, for a walk that needs only some rows whole.
+    DbError walkStored(const std::function<DbError(const StoredJournalRow &)> &visit);
 
 private:
     QString selectRows() const;
-    DbResult<std::optional<JournalRow>> lockAndReadLast();
-    DbResult<JournalRow> insertAfter(const std::optional<JournalRow> &previous, JournalEntry entry);
+    // What a next row needs of the last one: its sequence number and its hash.
+    struct Link {
+        qint64 sequence = 0;
+        QByteArray hash;
+    };
+    DbResult<std::optional<Link>> lockAndReadLastLink();
+    DbResult<JournalRow> insertAfter(const std::optional<Link> &previous, JournalEntry entry);
 
     Database &m_db;
 };

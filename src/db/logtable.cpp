@@ -43,11 +43,20 @@ DbResult<std::optional<LogEntry>> oneEntry(Database &db, const QString &quotedTa
                                       .arg(db.orderKey(), descending ? QStringLiteral(" DESC") : QString()));
 }
 
-QVariant textOrNull(const RawRow &row, int column)
+// A column's stored bytes: null for a Null, never null otherwise (an empty text included).
+QByteArrayView storedText(const RawRow &row, int column)
 {
-    if (row.isNull(column))
-        return QVariant(QMetaType(QMetaType::QString));
+    // Only a value without bytes can be a Null: the engine is asked only then.
     const QByteArrayView text = row.text(column);
+    if (!text.isEmpty())
+        return text;
+    return row.isNull(column) ? QByteArrayView() : QByteArrayView("", 0);
+}
+
+QVariant textOrNull(QByteArrayView text)
+{
+    if (text.isNull())
+        return QVariant(QMetaType(QMetaType::QString));
     return QString::fromUtf8(text.data(), text.size());
 }
 
@@ -216,12 +225,18 @@ DbError LogTable::scanTimes(const std::function<void(std::optional<LocalDateTime
 
 DbError LogTable::scanDatesAndTasks(const std::function<void(const QVariant &, const QVariant &)> &visit)
 {
+    return scanStoredDatesAndTasks(
+        [&](QByteArrayView datetime, QByteArrayView activity) { visit(textOrNull(datetime), textOrNull(activity)); });
+}
+
+DbError LogTable::scanStoredDatesAndTasks(const std::function<void(QByteArrayView, QByteArrayView)> &visit)
+{
     auto table = this->table();
     if (!table)
         return table.error();
     return m_db.scan(QStringLiteral("SELECT %3, activity FROM %1 ORDER BY %2")
                          .arg(*table, m_db.orderKey(), m_db.engine().dateTimeAsText(QStringLiteral("datetime"))),
-                     {}, [&](const RawRow &row) { visit(textOrNull(row, 0), textOrNull(row, 1)); });
+                     {}, [&](const RawRow &row) { visit(storedText(row, 0), storedText(row, 1)); });
 }
 
 DbResult<QList<qint64>> LogTable::keysDatedBefore(const LocalDateTime &ending)

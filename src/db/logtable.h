@@ -72,6 +72,9 @@ public:
     DbError scanTimes(const std::function<void(std::optional<LocalDateTime>)> &visit);
     // Walks every entry's datetime and activity in stored order, as stored (Null kept).
     DbError scanDatesAndTasks(const std::function<void(const QVariant &datetime, const QVariant &activity)> &visit);
+    // The same as the stored bytes, for whole logs: each value's UTF-8, a Null as a null view (an
+    // empty value's view is empty but not null). The views last only until the callback returns.
+    DbError scanStoredDatesAndTasks(const std::function<void(QByteArrayView datetime, QByteArrayView activity)> &visit);
     // The keys of the entries whose date-time reads as one earlier than the ending date-time.
     // Each stored date-time is read as a date-time (not compared as text), so every form the
     // reader takes compares correctly.

@@ -135,6 +135,15 @@ QByteArray withNumberedParameters(const QString &statement)
     return out.toUtf8();
 }
 
+// A value of a scan as a statement's rows give a text: a Null of text, or the text.
+QVariant textValue(const RawRow &row, int column)
+{
+    if (row.isNull(column))
+        return QVariant(QMetaType::fromType<QString>());
+    const QByteArrayView text = row.text(column);
+    return QString::fromUtf8(text.data(), text.size());
+}
+
 // A row of a scan, as libpq gives it: each value's text as the server sent it.
 class PqRow : public RawRow {
 public:
@@ -145,6 +154,8 @@ public:
         return QByteArrayView(PQgetvalue(m_result, 0, column), PQgetlength(m_result, 0, column));
     }
     qint64 integer(int column) const override { return std::strtoll(PQgetvalue(m_result, 0, column), nullptr, 10); }
+    bool isText(int column) const override { return !isNull(column); }
+    QVariant value(int column) const override { return textValue(*this, column); }
 
 private:
     const PGresult *m_result = nullptr;
@@ -262,6 +273,8 @@ public:
         const QByteArrayView t = text(column);
         return t.isEmpty() ? 0 : t.toLongLong();
     }
+    bool isText(int column) const override { return !isNull(column); }
+    QVariant value(int column) const override { return textValue(*this, column); }
 
 private:
     struct Field {

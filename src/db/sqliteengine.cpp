@@ -101,6 +101,25 @@ public:
         return QByteArrayView(p, p ? sqlite3_column_bytes(m_st, column) : 0);
     }
     qint64 integer(int column) const override { return sqlite3_column_int64(m_st, column); }
+    bool isText(int column) const override { return sqlite3_column_type(m_st, column) == SQLITE_TEXT; }
+    QVariant value(int column) const override
+    {
+        // As Qt's SQLite driver reads a row: by the value's storage class.
+        switch (sqlite3_column_type(m_st, column)) {
+        case SQLITE_NULL:
+            return QVariant(QMetaType::fromType<QString>());
+        case SQLITE_INTEGER:
+            return qint64(sqlite3_column_int64(m_st, column));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(m_st, column);
+        case SQLITE_BLOB:
+            return QByteArray(static_cast<const char *>(sqlite3_column_blob(m_st, column)),
+                              sqlite3_column_bytes(m_st, column));
+        default:
+            return QString(reinterpret_cast<const QChar *>(sqlite3_column_text16(m_st, column)),
+                           sqlite3_column_bytes16(m_st, column) / qsizetype(sizeof(QChar)));
+        }
+    }
 
 private:
     sqlite3_stmt *m_st;

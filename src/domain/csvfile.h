@@ -1,14 +1,19 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
+
+#include <string>
 
 namespace pw {
 
 // One field as RFC 4180 writes it: in double quotes, its own quotes doubled, when it holds a
 // comma, a quote or a line break; as it is otherwise.
 QString csvField(const QString &text);
+// The same for UTF-8 text, appended to out.
+void appendCsvField(std::string &out, QByteArrayView utf8);
 // A date-time as stored ("YYYY-MM-DD HH:MM:SS") in ISO 8601, "YYYY-MM-DDTHH:MM:SS"; any other text
 // as it is.
 QString csvDateTime(const QString &stored);
@@ -29,6 +34,10 @@ public:
     bool open(const QString &header);
     // One record: its fields as csvField gives them, joined by commas, without the line end.
     void add(const QString &record);
+    // A record written in place, for many made as bytes: appended in UTF-8 to what record() gives,
+    // then ended.
+    std::string &record() { return m_block; }
+    void endRecord();
     // Writes what is left, makes it durable and gives it its name; false when that or an earlier
     // write failed (why()).
     bool finish();
@@ -40,7 +49,7 @@ private:
 
     QString m_path;
     QFile m_file;
-    QByteArray m_block;
+    std::string m_block; // UTF-8
     bool m_written = true;
     bool m_finished = false;
     QString m_why;

@@ -111,15 +111,15 @@ DbResult<ChainCheck> verifyChain(Database &db, const std::function<void(const Jo
         return check;
     std::optional<QByteArray> previous;
     // A broken row stops the walk with an error of its own, which is not reported as one.
-    const DbError e = journal.walk([&](const JournalRow &row) -> DbError {
+    const DbError e = journal.walkStored([&](const StoredJournalRow &row) -> DbError {
         ++check.rows;
-        if (row.entry.sequence != check.rows || row.hash != journalHash(previous, row.entry)) {
+        if (row.sequence() != check.rows || !row.follows(previous)) {
             check.brokenAt = check.rows;
             return DbError::of(DbReason::EngineError);
         }
-        previous = row.hash;
+        previous = row.hash().toByteArray();
         if (each)
-            each(row);
+            each(row.row());
         return {};
     });
     if (e && !check.brokenAt)

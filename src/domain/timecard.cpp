@@ -27,20 +27,34 @@ std::optional<qint64> Shift::minutes() const
     return minutesBetween(*start, *end);
 }
 
+ShiftRule::Step ShiftRule::next(const std::optional<LocalDateTime> &when)
+{
+    const bool afterEnding = m_ending && when && *when > *m_ending;
+    if (!m_open) {
+        // In the clock-in place an entry after the ending date-time is passed over.
+        if (afterEnding)
+            return Step::PassedOver;
+        m_open = true;
+        return Step::Opens;
+    }
+    m_open = false;
+    // A clock-out after the ending date-time closes the shift now, not at the ending date-time.
+    return afterEnding ? Step::ClosesNow : Step::Closes;
+}
+
 void ShiftPairing::add(const Entry &entry)
 {
     const std::optional<LocalDateTime> when = entry.when();
-    if (!m_pending) {
-        // In the clock-in place an entry after the ending date-time is passed over.
-        if (m_ending && when && *when > *m_ending)
-            return;
+    const ShiftRule::Step step = m_rule.next(when);
+    if (step == ShiftRule::Step::PassedOver)
+        return;
+    if (step == ShiftRule::Step::Opens) {
         m_pending = entry;
         return;
     }
     Shift shift{*m_pending, m_pending->when(), when, entry.datetime, false};
     m_pending.reset();
-    // A clock-out after the ending date-time closes the shift now, not at the ending date-time.
-    if (m_ending && when && *when > *m_ending) {
+    if (step == ShiftRule::Step::ClosesNow) {
         shift.end = m_now;
         shift.endStored = QVariant();
         shift.endsNow = true;
@@ -50,7 +64,7 @@ void ShiftPairing::add(const Entry &entry)
 
 void ShiftPairing::finish()
 {
-    if (!m_pending)
+    if (!m_rule.finish())
         return;
     const Shift shift{*m_pending, m_pending->when(), m_now, QVariant(), true};
     m_pending.reset();

@@ -74,13 +74,34 @@ struct Shift {
 // pair by position: each entry taken as a clock-in is paired with the entry after it, whatever
 // their status words. With an ending date-time, an entry later than it is passed over in the
 // clock-in place, and a clock-out later than it is replaced by "now", as is a missing last
-// clock-out.
+// clock-out. The rule needs only each entry's reading; the caller keeps the entries.
+class ShiftRule {
+public:
+    enum class Step {
+        PassedOver, // later than the ending, in the clock-in place: no shift
+        Opens,      // taken as a clock-in: the next entry closes its shift
+        Closes,     // the clock-out of the open shift
+        ClosesNow,  // the clock-out of the open shift, later than the ending: the shift ends "now"
+    };
+
+    explicit ShiftRule(std::optional<LocalDateTime> ending) : m_ending(ending) {}
+    // What the next entry, by its reading (nothing when it cannot be read), does.
+    Step next(const std::optional<LocalDateTime> &when);
+    // At the end of the entries: whether a shift is open (it ends "now"); it is closed.
+    bool finish() { return std::exchange(m_open, false); }
+
+private:
+    std::optional<LocalDateTime> m_ending;
+    bool m_open = false;
+};
+
+// The rule's shifts, with their entries, handed on one by one.
 class ShiftPairing {
 public:
     using Emit = std::function<void(const Shift &)>;
 
     ShiftPairing(std::optional<LocalDateTime> ending, LocalDateTime now, Emit sink)
-        : m_ending(ending), m_now(now), m_sink(std::move(sink))
+        : m_rule(ending), m_now(now), m_sink(std::move(sink))
     {
     }
     void add(const Entry &entry);
@@ -88,7 +109,7 @@ public:
     void finish();
 
 private:
-    std::optional<LocalDateTime> m_ending;
+    ShiftRule m_rule;
     LocalDateTime m_now;
     Emit m_sink;
     std::optional<Entry> m_pending;

@@ -15,6 +15,24 @@ constexpr qint64 daysFromCivil(int y, int m, int d)
     return era * 146097 + doe - 306; // 306: days from 0000-03-01 to 0001-01-01
 }
 
+struct Civil {
+    int year, month, day;
+};
+
+// The proleptic Gregorian date of a day counted as daysFromCivil counts it (days >= 0).
+constexpr Civil civilFromDays(qint64 days)
+{
+    const qint64 z = days + 306;
+    const qint64 era = z / 146097;
+    const qint64 doe = z - era * 146097;
+    const qint64 yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const qint64 doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const qint64 mp = (5 * doy + 2) / 153;
+    const int day = int(doy - (153 * mp + 2) / 5 + 1);
+    const int month = int(mp < 10 ? mp + 3 : mp - 9);
+    return {int(yoe + era * 400) + (month <= 2), month, day};
+}
+
 constexpr bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 constexpr int daysInMonth(int y, int m)
@@ -37,8 +55,18 @@ int digits(const Ch *p, int n)
     return v;
 }
 
+// Seconds since 0001-01-01 00:00:00 of a reading; nothing for one that does not exist (years 1 to 9999).
+// The readers of stored text call it directly, not through fromParts: whole logs are read so.
+constexpr std::optional<qint64> secondsOf(int year, int month, int day, int hour, int minute, int second)
+{
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month)
+        || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+        return std::nullopt;
+    return daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
 template <typename Ch>
-std::optional<LocalDateTime> parseStored(const Ch *p, qsizetype n)
+std::optional<qint64> parseStored(const Ch *p, qsizetype n)
 {
     // YYYY-MM-DD
     if (n < 10 || p[4] != '-' || p[7] != '-')
@@ -47,7 +75,7 @@ std::optional<LocalDateTime> parseStored(const Ch *p, qsizetype n)
     if (y < 0 || mo < 0 || d < 0)
         return std::nullopt;
     if (n == 10)
-        return LocalDateTime::fromParts(y, mo, d);
+        return secondsOf(y, mo, d, 0, 0, 0);
     // [ T]HH:MM[:SS[.fff]]
     if (n < 16 || (p[10] != ' ' && p[10] != 'T') || p[13] != ':')
         return std::nullopt;
@@ -67,7 +95,7 @@ std::optional<LocalDateTime> parseStored(const Ch *p, qsizetype n)
     }
     if (h < 0 || mi < 0 || s < 0)
         return std::nullopt;
-    return LocalDateTime::fromParts(y, mo, d, h, mi, s);
+    return secondsOf(y, mo, d, h, mi, s);
 }
 
 } // namespace
@@ -75,10 +103,8 @@ std::optional<LocalDateTime> parseStored(const Ch *p, qsizetype n)
 std::optional<LocalDateTime> LocalDateTime::fromParts(int year, int month, int day, int hour,
                                                       int minute, int second)
 {
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month)
-        || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
-        return std::nullopt;
-    return LocalDateTime(daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second);
+    const auto seconds = secondsOf(year, month, day, hour, minute, second);
+    return seconds ? std::optional<LocalDateTime>(LocalDateTime(*seconds)) : std::nullopt;
 }
 
 std::optional<LocalDateTime> LocalDateTime::fromQt(const QDate &date, const QTime &time)
@@ -90,14 +116,16 @@ std::optional<LocalDateTime> LocalDateTime::fromQt(const QDate &date, const QTim
 
 std::optional<LocalDateTime> LocalDateTime::fromStored(QStringView text)
 {
-    return parseStored(text.utf16(), text.size());
+    const auto seconds = parseStored(text.utf16(), text.size());
+    return seconds ? std::optional<LocalDateTime>(LocalDateTime(*seconds)) : std::nullopt;
 }
 
 std::optional<LocalDateTime> LocalDateTime::fromStored(const char *text, qsizetype length)
 {
     if (!text)
         return std::nullopt;
-    return parseStored(reinterpret_cast<const unsigned char *>(text), length);
+    const auto seconds = parseStored(reinterpret_cast<const unsigned char *>(text), length);
+    return seconds ? std::optional<LocalDateTime>(LocalDateTime(*seconds)) : std::nullopt;
 }
 
 QDate LocalDateTime::date() const
@@ -111,29 +139,33 @@ QTime LocalDateTime::time() const
     return QTime(s / 3600, s / 60 % 60, s % 60);
 }
 
+void LocalDateTime::writeStored(char *out) const
+{
+    const Civil d = civilFromDays(m_secs / 86400);
+    const int s = int(m_secs % 86400);
+    // Fixed layout: YYYY-MM-DD HH:MM:SS
+    auto put = [out](int at, int value, int width) {
+        for (int i = width - 1; i >= 0; --i, value /= 10)
+            out[at + i] = char('0' + value % 10);
+    };
+    put(0, d.year, 4);
+    out[4] = '-';
+    put(5, d.month, 2);
+    out[7] = '-';
+    put(8, d.day, 2);
+    out[10] = ' ';
+    put(11, s / 3600, 2);
+    out[13] = ':';
+    put(14, s / 60 % 60, 2);
+    out[16] = ':';
+    put(17, s % 60, 2);
+}
+
 QString LocalDateTime::toStored() const
 {
-    const QDate d = date();
-    const int s = int(m_secs % 86400);
-    char buf[20];
-    const int parts[] = {d.year(), d.month(), d.day(), s / 3600, s / 60 % 60, s % 60};
-    // Fixed layout: YYYY-MM-DD HH:MM:SS
-    auto put = [&buf](int at, int value, int width) {
-        for (int i = width - 1; i >= 0; --i, value /= 10)
-            buf[at + i] = char('0' + value % 10);
-    };
-    put(0, parts[0], 4);
-    buf[4] = '-';
-    put(5, parts[1], 2);
-    buf[7] = '-';
-    put(8, parts[2], 2);
-    buf[10] = ' ';
-    put(11, parts[3], 2);
-    buf[13] = ':';
-    put(14, parts[4], 2);
-    buf[16] = ':';
-    put(17, parts[5], 2);
-    return QString::fromLatin1(buf, 19);
+    char text[kStoredLength];
+    writeStored(text);
+    return QString::fromLatin1(text, kStoredLength);
 }
 
 } // namespace pw

@@ -29,6 +29,9 @@ public:
     static std::optional<LocalDateTime> fromStored(QStringView text);
     static std::optional<LocalDateTime> fromStored(const char *text, qsizetype length);
     QString toStored() const;
+    // The stored form's 19 characters written at out, for whole logs written as bytes.
+    static constexpr int kStoredLength = 19;
+    void writeStored(char *out) const;
 
     QDate date() const;
     QTime time() const;

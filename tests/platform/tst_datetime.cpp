@@ -13,6 +13,7 @@ private Q_SLOTS:
     void storedText_data();
     void storedText();
     void storedRoundTrip();
+    void storedFormEveryDay();
     void minutes_data();
     void minutes();
 };
@@ -76,6 +77,27 @@ void tst_datetime::storedRoundTrip()
         const auto dt = LocalDateTime::fromParts(year, 3, 1, 1, 2, 3);
         QCOMPARE(dt->date(), QDate(year, 3, 1));
         QCOMPARE(LocalDateTime::fromStored(QStringView(dt->toStored()))->seconds(), dt->seconds());
+    }
+}
+
+void tst_datetime::storedFormEveryDay()
+{
+    // The stored form, worked out without QDate, names the same day as QDate for every day of years
+    // 1 to 9999, at the day's first and last second.
+    const QDate first(1, 1, 1);
+    for (QDate d = first; d.year() <= 9999; d = d.addDays(1)) {
+        const qint64 day = first.daysTo(d);
+        char text[LocalDateTime::kStoredLength + 1] = {};
+        const auto start = LocalDateTime::fromParts(d.year(), d.month(), d.day());
+        QVERIFY(start);
+        QCOMPARE(start->seconds(), day * 86400);
+        start->writeStored(text);
+        if (QDate::fromString(QLatin1String(text, 10), Qt::ISODate) != d || qstrcmp(text + 10, " 00:00:00") != 0)
+            QFAIL(qPrintable(QStringLiteral("%1 written as %2").arg(d.toString(Qt::ISODate), QLatin1String(text))));
+        if (d.month() == 12 && d.day() == 31) {
+            LocalDateTime::fromParts(d.year(), 12, 31, 23, 59, 59)->writeStored(text);
+            QCOMPARE(QByteArray(text), QByteArray::number(d.year()).rightJustified(4, '0') + "-12-31 23:59:59");
+        }
     }
 }
 
