@@ -18,10 +18,71 @@ QJsonValue jsonOf(const QVariant &stored)
 
 } // namespace
 
+namespace {
+
+// A value as compact JSON writes it, byte for byte as QJsonDocument does: null, or a string whose
+// quote, backslash and control characters are escaped (the usual five by letter, the rest as
+// \u00xx), whose other characters are UTF-8, and whose lone surrogates are \uxxxx.
+void appendJson(QByteArray &out, const QVariant &stored)
+{
+    if (stored.isNull()) {
+        out.append("null");
+        return;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    const QString text = stored.toString();
+    out.append('"');
+    const char16_t *c = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *const end = c + text.size();
+    const auto escape = [&out](char16_t u) {
+        out.append("\\u");
+        for (int shift = 12; shift >= 0; shift -= 4)
+            out.append(kHex[(u >> shift) & 0xf]);
+    };
+    while (c != end) {
+        const char16_t u = *c++;
+        if (u < 0x80) {
+            if (u >= 0x20 && u != u'"' && u != u'\\') {
+                out.append(char(u));
+                continue;
+            }
+            const char *named = u == u'"' ? "\\\"" : u == u'\\' ? "\\\\" : u == 0x8 ? "\\b" : u == 0xc ? "\\f"
+                              : u == 0xa ? "\\n" : u == 0xd ? "\\r" : u == 0x9 ? "\\t" : nullptr;
+            if (named)
+                out.append(named);
+            else
+                escape(u);
+        } else if (u < 0x800) {
+            out.append(char(0xc0 | (u >> 6))).append(char(0x80 | (u & 0x3f)));
+        } else if (QChar::isHighSurrogate(u) && c != end && QChar::isLowSurrogate(*c)) {
+            const char32_t code = QChar::surrogateToUcs4(u, *c++);
+            out.append(char(0xf0 | (code >> 18))).append(char(0x80 | ((code >> 12) & 0x3f)));
+            out.append(char(0x80 | ((code >> 6) & 0x3f))).append(char(0x80 | (code & 0x3f)));
+        } else if (QChar::isSurrogate(u)) {
+            escape(u);
+        } else {
+            out.append(char(0xe0 | (u >> 12))).append(char(0x80 | ((u >> 6) & 0x3f))).append(char(0x80 | (u & 0x3f)));
+        }
+    }
+    out.append('"');
+}
+
+} // namespace
+
 QString entryText(const QVariant &ename, const QVariant &datetime, const QVariant &inoutfx, const QVariant &activity)
 {
-    const QJsonArray fields{jsonOf(ename), jsonOf(datetime), jsonOf(inoutfx), jsonOf(activity)};
-    return QString::fromUtf8(QJsonDocument(fields).toJson(QJsonDocument::Compact));
+    // Written by hand rather than through QJsonDocument: checking the records writes one for every
+    // entry of every log.
+    QByteArray json;
+    json.reserve(96);
+    json.append('[');
+    appendJson(json, ename);
+    for (const QVariant *field : {&datetime, &inoutfx, &activity}) {
+        json.append(',');
+        appendJson(json, *field);
+    }
+    json.append(']');
+    return QString::fromUtf8(json);
 }
 
 QString entryText(const LogEntry &entry)

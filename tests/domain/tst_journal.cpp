@@ -8,10 +8,13 @@
 #include "domain/employeename.h"
 #include "domain/employees.h"
 #include "domain/journalchain.h"
+#include "domain/journaling.h"
 #include "domain/recordcheck.h"
 #include "testlib/coremain.h"
 #include "testlib/testcompany.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTest>
 
 using pw::JournalEntry;
@@ -104,6 +107,8 @@ private Q_SLOTS:
     void everyChangeJournaled_data();
     void everyChangeJournaled();
     void noJournalNoRow();
+    void entryTextAsJsonWritesIt_data();
+    void entryTextAsJsonWritesIt();
     void everyChangeReplays();
     void tamperingFound_data();
     void tamperingFound();
@@ -288,6 +293,30 @@ QString outcomeOf(TestCompany &app, const std::optional<QString> &seal = std::nu
 }
 
 } // namespace
+
+void tst_journal::entryTextAsJsonWritesIt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain") << QStringLiteral("Sanding, again");
+    QTest::newRow("quotes and backslash") << QStringLiteral("say \"hi\" \\ there");
+    QTest::newRow("named controls") << QStringLiteral("a\bb\fc\nd\re\tf");
+    QTest::newRow("other controls") << QString::fromUtf16(u"\x01\x1f\x7f end");
+    QTest::newRow("two and three bytes") << QString::fromUtf16(u"Zo\u00eb \u540d\u524d \u2028");
+    QTest::newRow("four bytes") << QString::fromUtf16(u"\U0001F600 ok");
+    QTest::newRow("lone surrogates") << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") + QChar(0xDC00);
+    QTest::newRow("empty") << QString(QLatin1String(""));
+}
+
+// The journal's entries are written by hand for speed: exactly as QJsonDocument writes them, which
+// is what rows stored earlier hold.
+void tst_journal::entryTextAsJsonWritesIt()
+{
+    QFETCH(QString, text);
+    const QVariant none;
+    const QJsonArray fields{QJsonValue(text), QJsonValue(QJsonValue::Null), QJsonValue(QStringLiteral("Clocked In")), QJsonValue(text)};
+    QCOMPARE(pw::journaling::entryText(text, none, QStringLiteral("Clocked In"), text),
+             QString::fromUtf8(QJsonDocument(fields).toJson(QJsonDocument::Compact)));
+}
 
 // Each kind of change, one after another, replays from the journal to exactly what is stored.
 void tst_journal::everyChangeReplays()
