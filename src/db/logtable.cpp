@@ -229,6 +229,16 @@ DbError LogTable::scanDatesAndTasks(const std::function<void(const QVariant &, c
         [&](QByteArrayView datetime, QByteArrayView activity) { visit(textOrNull(datetime), textOrNull(activity)); });
 }
 
+DbError LogTable::scanEntries(const std::function<void(const RawRow &)> &visit)
+{
+    auto table = this->table();
+    if (!table)
+        return table.error();
+    return m_db.scan(QStringLiteral("SELECT Ename, %3, inoutfx, activity FROM %1 ORDER BY %2")
+                         .arg(*table, m_db.orderKey(), m_db.engine().dateTimeAsText(QStringLiteral("datetime"))),
+                     {}, visit);
+}
+
 DbError LogTable::scanStoredDatesAndTasks(const std::function<void(QByteArrayView, QByteArrayView)> &visit)
 {
     auto table = this->table();

@@ -14,6 +14,7 @@
 namespace pw {
 
 class Database;
+class RawRow;
 
 // The two status words, compared exactly as whole texts.
 inline const QString kClockedIn = QStringLiteral("Clocked In");
@@ -74,6 +75,8 @@ public:
     DbError scanDatesAndTasks(const std::function<void(const QVariant &datetime, const QVariant &activity)> &visit);
     // The same as the stored bytes, for whole logs: each value's UTF-8, a Null as a null view (an
     // empty value's view is empty but not null). The views last only until the callback returns.
+    // Walks every entry as stored, in stored order: Ename, datetime (as text), inoutfx, activity.
+    DbError scanEntries(const std::function<void(const RawRow &)> &visit);
     DbError scanStoredDatesAndTasks(const std::function<void(QByteArrayView datetime, QByteArrayView activity)> &visit);
     // The keys of the entries whose date-time reads as one earlier than the ending date-time.
     // Each stored date-time is read as a date-time (not compared as text), so every form the

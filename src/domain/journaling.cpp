@@ -1,11 +1,14 @@
 #include "domain/journaling.h"
 
 #include "db/database.h"
+#include "db/engine.h"
 #include "db/journal.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <algorithm>
 
 namespace pw::journaling {
 
@@ -20,6 +23,30 @@ QJsonValue jsonOf(const QVariant &stored)
 
 namespace {
 
+constexpr char kHex[] = "0123456789abcdef";
+
+void appendEscape(QByteArray &out, char16_t u)
+{
+    out.append("\\u");
+    for (int shift = 12; shift >= 0; shift -= 4)
+        out.append(kHex[(u >> shift) & 0xf]);
+}
+
+// One ASCII character of a JSON string.
+void appendAscii(QByteArray &out, char u)
+{
+    if (u >= 0x20 && u != '"' && u != '\\') {
+        out.append(u);
+        return;
+    }
+    const char *named = u == '"' ? "\\\"" : u == '\\' ? "\\\\" : u == 0x8 ? "\\b" : u == 0xc ? "\\f"
+                      : u == 0xa ? "\\n" : u == 0xd ? "\\r" : u == 0x9 ? "\\t" : nullptr;
+    if (named)
+        out.append(named);
+    else
+        appendEscape(out, char16_t(u));
+}
+
 // A value as compact JSON writes it, byte for byte as QJsonDocument does: null, or a string whose
 // quote, backslash and control characters are escaped (the usual five by letter, the rest as
 // \u00xx), whose other characters are UTF-8, and whose lone surrogates are \uxxxx.
@@ -29,29 +56,15 @@ void appendJson(QByteArray &out, const QVariant &stored)
         out.append("null");
         return;
     }
-    static constexpr char kHex[] = "0123456789abcdef";
     const QString text = stored.toString();
     out.append('"');
     const char16_t *c = reinterpret_cast<const char16_t *>(text.constData());
     const char16_t *const end = c + text.size();
-    const auto escape = [&out](char16_t u) {
-        out.append("\\u");
-        for (int shift = 12; shift >= 0; shift -= 4)
-            out.append(kHex[(u >> shift) & 0xf]);
-    };
+    const auto escape = [&out](char16_t u) { appendEscape(out, u); };
     while (c != end) {
         const char16_t u = *c++;
         if (u < 0x80) {
-            if (u >= 0x20 && u != u'"' && u != u'\\') {
-                out.append(char(u));
-                continue;
-            }
-            const char *named = u == u'"' ? "\\\"" : u == u'\\' ? "\\\\" : u == 0x8 ? "\\b" : u == 0xc ? "\\f"
-                              : u == 0xa ? "\\n" : u == 0xd ? "\\r" : u == 0x9 ? "\\t" : nullptr;
-            if (named)
-                out.append(named);
-            else
-                escape(u);
+            appendAscii(out, char(u));
         } else if (u < 0x800) {
             out.append(char(0xc0 | (u >> 6))).append(char(0x80 | (u & 0x3f)));
         } else if (QChar::isHighSurrogate(u) && c != end && QChar::isLowSurrogate(*c)) {
@@ -83,6 +96,32 @@ QString entryText(const QVariant &ename, const QVariant &datetime, const QVarian
     }
     json.append(']');
     return QString::fromUtf8(json);
+}
+
+QByteArray entryJson(const RawRow &row)
+{
+    // Text of ASCII alone, as nearly every entry is, goes straight from its bytes; anything else as
+    // a statement reads it.
+    QByteArray json;
+    json.reserve(96);
+    json.append('[');
+    for (int c = 0; c < 4; ++c) {
+        if (c > 0)
+            json.append(',');
+        if (row.isNull(c)) {
+            json.append("null");
+            continue;
+        }
+        const QByteArrayView text = row.text(c);
+        if (!row.isText(c) || std::any_of(text.begin(), text.end(), [](char b) { return uchar(b) >= 0x80; }))
+            return entryText(row.value(0), row.value(1), row.value(2), row.value(3)).toUtf8();
+        json.append('"');
+        for (char b : text)
+            appendAscii(json, b);
+        json.append('"');
+    }
+    json.append(']');
+    return json;
 }
 
 QString entryText(const LogEntry &entry)

@@ -11,6 +11,7 @@
 namespace pw {
 
 class Clock;
+class RawRow;
 class Database;
 
 // How the domain's operations write their journal rows: each inside its own write, after the
@@ -43,6 +44,8 @@ inline const QString kFoundEntry = QStringLiteral("foundentry");       // one of
 // An entry as the journal keeps it: a compact JSON array of Ename, datetime, inoutfx and activity
 // as stored, null for Null.
 QString entryText(const LogEntry &entry);
+// The same, as UTF-8, of a log row scanned as stored (Ename, datetime, inoutfx, activity).
+QByteArray entryJson(const RawRow &row);
 QString entryText(const QVariant &ename, const QVariant &datetime, const QVariant &inoutfx, const QVariant &activity);
 // An employee's list row without the password: {"wage":…,"note":…}, null for Null.
 QString detailsText(const QVariant &wage, const QVariant &note);

@@ -68,7 +68,7 @@ QString settingsRowText(const SettingsRow &row)
 
 struct Log {
     QString name;
-    std::deque<QString> entries; // as journaling::entryText writes them
+    std::deque<QByteArray> entries; // as journaling::entryJson writes them (UTF-8)
 };
 
 // The company as the journal says it must be, row by row.
@@ -142,18 +142,20 @@ public:
         if (what == journaling::kFoundEntry || what == journaling::kClockIn || what == journaling::kClockOut) {
             if (!row.after)
                 return false;
-            log->entries.push_back(*row.after);
+            log->entries.push_back(row.after->toUtf8());
             return true;
         }
         if (what == journaling::kDeleteLast) {
-            if (log->entries.empty() || log->entries.back() != row.before)
+            if (log->entries.empty() || !row.before || log->entries.back() != row.before->toUtf8())
                 return false;
             log->entries.pop_back();
             return true;
         }
         if (what == journaling::kClear || what == journaling::kRemoveEntry) {
             // Entries go in stored order, so the one removed is nearly always the first.
-            const auto found = std::find(log->entries.begin(), log->entries.end(), row.before);
+            if (!row.before)
+                return false;
+            const auto found = std::find(log->entries.begin(), log->entries.end(), row.before->toUtf8());
             if (found == log->entries.end())
                 return false;
             log->entries.erase(found);
@@ -194,12 +196,12 @@ private:
         const qint64 place = before.value(QLatin1String("entry")).toInteger();
         if (place < 1 || place > qint64(log.entries.size()) || after.value(QLatin1String("entry")).toInteger() != place)
             return false;
-        QString &entry = log.entries[std::size_t(place - 1)];
-        QJsonArray fields = QJsonDocument::fromJson(entry.toUtf8()).array();
+        QByteArray &entry = log.entries[std::size_t(place - 1)];
+        QJsonArray fields = QJsonDocument::fromJson(entry).array();
         if (fields.size() != 4 || fields.at(1) != before.value(QLatin1String("datetime")))
             return false;
         fields[1] = after.value(QLatin1String("datetime"));
-        entry = QString::fromUtf8(QJsonDocument(fields).toJson(QJsonDocument::Compact));
+        entry = QJsonDocument(fields).toJson(QJsonDocument::Compact);
         return true;
     }
 };
@@ -277,25 +279,25 @@ DbResult<std::optional<RecordDifference>> compareLogs(Database &db, const Replay
             d.stored = table;
             return std::optional<RecordDifference>(d);
         }
-        const std::deque<QString> &entries = expected->entries;
+        const std::deque<QByteArray> &entries = expected->entries;
         std::size_t at = 0;
         bool differs = false;
-        if (DbError e = LogTable(db, table).forEachEntry([&](const LogEntry &entry) {
+        if (DbError e = LogTable(db, table).scanEntries([&](const RawRow &row) {
                 if (differs)
                     return;
-                const QString text = journaling::entryText(entry);
-                if (at < entries.size() && entries[at] == text) {
+                const QByteArray json = journaling::entryJson(row);
+                if (at < entries.size() && entries[at] == json) {
                     ++at;
                     return;
                 }
                 differs = true;
-                d.stored = text;
+                d.stored = QString::fromUtf8(json);
             }))
             return e;
         if (differs || at < entries.size()) {
             d.item = qint64(at + 1);
             if (at < entries.size())
-                d.journal = entries[at];
+                d.journal = QString::fromUtf8(entries[at]);
             return std::optional<RecordDifference>(d);
         }
     }
