@@ -203,12 +203,17 @@ QString CommandText::copyFailed(const DbError &e)
     return oneLine(ErrorText::copyFailure(e));
 }
 
-QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
+QString CommandText::whyUnreadable(const Location &from, const DbError &e)
 {
     // An address refused before any connection names no place: what it would name is unknown.
     const bool addressRefused = e.reason == DbReason::AddressUnusable || e.reason == DbReason::AddressRefused;
-    const QString why = addressRefused ? ErrorText::numbered(e)
-                                       : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+    return addressRefused ? ErrorText::numbered(e)
+                          : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+}
+
+QString CommandText::sourceUnreadable(const Location &from, const DbError &e)
+{
+    const QString why = whyUnreadable(from, e);
     return oneLine(ErrorText::notCopied(why));
 }
 
@@ -243,9 +248,7 @@ QString CommandText::historyExported(const QString &file, const history::Seal &s
 
 QString CommandText::exportUnreadable(Export what, const Location &from, const DbError &e)
 {
-    const bool addressRefused = e.reason == DbReason::AddressUnusable || e.reason == DbReason::AddressRefused;
-    const QString why = addressRefused ? ErrorText::numbered(e)
-                                       : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+    const QString why = whyUnreadable(from, e);
     return oneLine(notExported(what, why));
 }
 
@@ -316,9 +319,7 @@ QString CommandText::recordsNotVerified(const RecordCheck &check)
 
 QString CommandText::verifyUnreadable(const Location &from, const DbError &e)
 {
-    const bool addressRefused = e.reason == DbReason::AddressUnusable || e.reason == DbReason::AddressRefused;
-    const QString why = addressRefused ? ErrorText::numbered(e)
-                                       : tr("%1 cannot be read: %2").arg(ErrorText::location(from), ErrorText::numbered(e));
+    const QString why = whyUnreadable(from, e);
     return oneLine(tr("the records were not verified: %1").arg(why));
 }
 

@@ -71,6 +71,9 @@ public:
     static QStringList leftOutFields(const AccessReport &report);
 
 private:
+    // Why a company could not be opened or read: the place and the failure, or the refused
+    // address's fault alone.
+    static QString whyUnreadable(const Location &from, const DbError &e);
     // What differs first, or what breaks the journal, in a few words.
     static QString whyNotVerified(const RecordCheck &check);
 };
